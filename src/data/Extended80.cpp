@@ -1,0 +1,47 @@
+#include "data/Extended80.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace extended80 {
+
+std::optional<double> decode(const Bytes& b) {
+    std::uint64_t mant = 0;
+    for (int i = 7; i >= 0; --i) mant = (mant << 8) | b[i];
+    const int se = b[8] | (b[9] << 8);
+    const bool negativ = se & 0x8000;
+    const int exponent = se & 0x7FFF;
+    if (exponent == 0x7FFF) return std::nullopt; // infinity or NaN
+    const bool ganzBit = mant >> 63;
+    double wert;
+    if (exponent == 0) {
+        // Zero or a denormal: far below anything a double holds except zero itself.
+        wert = std::ldexp(static_cast<double>(mant), -16382 - 63);
+    } else {
+        if (!ganzBit) return std::nullopt;
+        wert = std::ldexp(static_cast<double>(mant), exponent - 16383 - 63);
+    }
+    if (!std::isfinite(wert)) return std::nullopt;
+    return negativ ? -wert : wert;
+}
+
+Bytes encode(double v) {
+    Bytes b{};
+    const bool negativ = std::signbit(v);
+    v = std::fabs(v);
+    std::uint64_t mant = 0;
+    int exponent = 0;
+    if (v != 0.0) {
+        int e2 = 0;
+        const double f = std::frexp(v, &e2); // v = f * 2^e2, 0.5 <= f < 1
+        mant = static_cast<std::uint64_t>(std::ldexp(f, 64));
+        exponent = e2 - 1 + 16383;
+    }
+    for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(mant >> (8 * i));
+    const int se = exponent | (negativ ? 0x8000 : 0);
+    b[8] = static_cast<unsigned char>(se & 0xFF);
+    b[9] = static_cast<unsigned char>(se >> 8);
+    return b;
+}
+
+} // namespace extended80

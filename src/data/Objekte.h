@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// The glove classes of the catalogue. Plain data; code tells the classes apart by Typ.
+
+using TWerte = std::array<quint8, 20>;
+
+enum THandschuhTyp : quint8 { TypChemie = 0, TypIso = 1, TypElectro = 2, TypSchnitt = 3, TypFeuer = 4 };
+
+struct THandschuh {
+    virtual ~THandschuh() = default;
+
+    quint8 Typ = 0;
+    quint8 Gruppe = 0;
+    QString Beschreibung;
+    QString Zusatztext;
+    QString Bilddatei;
+    QString Name;
+    QString Farbe;
+    QString Material;
+    QString Ausfuehrung;
+    QString Einheit;
+    qint32 Nummer = 0;
+    qint32 Laenge = 0;
+    double Dicke = 0.0;
+    qint32 Packung = 0;
+    quint8 Groessen = 0;
+    quint8 Kategorie = 0;
+    quint8 Umgebung = 0;
+    quint8 Gefahr = 0;
+    quint8 Griff = 0;
+    quint8 Fingerfertigkeit = 0;
+    quint8 Eigenschaften = 0;
+    quint8 Materialklasse = 0;
+    quint8 Laengenklasse = 0;
+    qint32 Reserve = 0;
+
+    bool istElectro() const { return Typ == TypElectro; }
+
+protected:
+    THandschuh() = default;
+};
+
+// Every knitted class carries Strickwerte and Klassenwerte; they are declared once here.
+struct TStrick : THandschuh {
+    TWerte Strickwerte{};
+    TWerte Klassenwerte{};
+
+protected:
+    TStrick() = default;
+};
+
+struct TChemie : TStrick {
+    TChemie() { Typ = TypChemie; }
+    quint8 Preisklasse() const { return Klassenwerte[7]; }
+};
+struct TIso : TStrick {
+    TIso() { Typ = TypIso; }
+};
+struct TSchnitt : TStrick {
+    TSchnitt() { Typ = TypSchnitt; }
+};
+struct TFeuer : TStrick {
+    TFeuer() { Typ = TypFeuer; }
+};
+struct TElectro : THandschuh {
+    TElectro() { Typ = TypElectro; }
+    TWerte Elektrowerte{};
+};
+
+// Typed views; null when the glove is not of that kind.
+inline const TStrick* alsStrick(const THandschuh& h) {
+    return h.istElectro() ? nullptr : static_cast<const TStrick*>(&h);
+}
+inline const TElectro* alsElectro(const THandschuh& h) {
+    return h.istElectro() ? static_cast<const TElectro*>(&h) : nullptr;
+}
+inline const TChemie* alsChemie(const THandschuh& h) {
+    return h.Typ == TypChemie ? static_cast<const TChemie*>(&h) : nullptr;
+}
+
+// One substance of the chemical table.
+struct TStoff {
+    qint32 Kennzahl = 0;
+    quint8 Zustand = 0;
+    QString CAS;
+    QString Name;
+    QString Permeation;
+    std::array<quint8, 5> Quellung{}; // material classes 1..5 at index 0..4
+    qint32 Pruefsumme = 0;
+
+    quint8 quellungFuer(int materialklasse) const {
+        return materialklasse >= 1 && materialklasse <= 5 ? Quellung[materialklasse - 1] : 0;
+    }
+};
+
+// One glove column's result for the current selection of substances.
+struct TChemieschutz {
+    qint32 Nummer = 0;
+    QString Name;
+    QString Permeation;
+    QString Quellung;
+    quint8 Preisklasse = 0;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "data/Ladefehler.h"
+#include "data/Objekte.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// The product catalogue: owns its gloves, kept sorted by Nummer.
+class TProduktliste {
+public:
+    void Leeren();
+
+    // Reads produkte.qvr. A missing file leaves the list empty with no error (the caller reports
+    // it); a damaged file leaves it empty and says what is wrong and where.
+    std::optional<Ladefehler> Laden(const QString& pfad);
+    // The same over bytes already read; datei only names the source in the error.
+    std::optional<Ladefehler> ausBytes(const QByteArray& bytes, const QString& datei);
+
+    qsizetype size() const { return static_cast<qsizetype>(m_eintraege.size()); }
+    bool isEmpty() const { return m_eintraege.empty(); }
+    const THandschuh& at(qsizetype i) const { return *m_eintraege[static_cast<std::size_t>(i)]; }
+    // First glove with that product code, scanning from the front; null when there is none.
+    const THandschuh* finde(qint32 nummer) const;
+    qsizetype indexVon(const THandschuh* h) const;
+
+    // Appends a glove (tools and tests build catalogues this way) without sorting.
+    void anhaengen(std::unique_ptr<THandschuh> h) { m_eintraege.push_back(std::move(h)); }
+    void sortieren();
+
+private:
+    std::vector<std::unique_ptr<THandschuh>> m_eintraege;
+};
+
+std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ); // null for a Typ outside 0..4
+
+// The file image of gloves in the given order.
+QByteArray produktdatei(const std::vector<const THandschuh*>& gloves);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Conventions of the files users save (.GAN, .GBN, .PLN): one value per line, Windows-1252,
+// CR LF, written atomically.
+namespace zeilendatei {
+
+// The name a file is saved under: the last path component is cut before its first "." and
+// "." + endung appended; dots in folder names are kept.
+QString dateiname(const QString& gewaehlt, const QString& endung);
+
+// A character the code page cannot hold, found before anything is written.
+struct Unkodierbar {
+    qsizetype zeile = -1;  // 0-based line index
+    qsizetype spalte = -1; // 0-based character index within the line
+    QChar zeichen;
+    QString meldung() const;
+};
+std::optional<Unkodierbar> pruefen(const QStringList& zeilen);
+
+struct Schreibfehler {
+    QString meldung;
+};
+
+// Writes the lines with CR LF after each, through a temporary file renamed over the target, so a
+// failed save leaves the previous file as it was. Refuses lines pruefen() objects to.
+std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& zeilen);
+
+// Reads a line file: CR LF or LF-only endings, a missing last line ending is fine. Nothing when
+// the file cannot be opened; fehler (if given) then says why.
+std::optional<QStringList> lesen(const QString& pfad, QString* fehler = nullptr);
+
+// Splits already-read bytes the same way (used by lesen and by tests).
+QStringList zerlegen(const QByteArray& bytes);
+
+} // namespace zeilendatei

@@ -1,0 +1,48 @@
+// qvr: the data tool for the people who maintain the maker's data files.
+#include "KatalogJson.h"
+#include "QvrFehler.h"
+#include "StoffJson.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <functional>
+#include <utility>
+
+namespace {
+
+const char* const kUsage =
+    "usage: qvr COMMAND ...\n"
+    "  qvr catalogue dump FILE          print produkte.qvr as JSON\n"
+    "  qvr catalogue pack JSON OUT      write produkte.qvr from JSON\n"
+    "  qvr substances dump FILE         print tab.qvr as JSON\n"
+    "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"
+    "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
+
+using Befehl = std::function<int(const QStringList&)>;
+
+const std::pair<const char*, Befehl> kBefehle[] = {
+    {"catalogue", katalogBefehl},
+    {"substances", stoffBefehl},
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 1 : 0;
+    }
+    const QString befehl = args.takeFirst();
+    try {
+        for (const auto& [name, ausfuehren] : kBefehle)
+            if (befehl == QLatin1String(name)) return ausfuehren(args);
+        falscheBenutzung(QStringLiteral("unknown command \"%1\"").arg(befehl));
+    } catch (const QvrFehler& f) {
+        std::fprintf(stderr, "qvr: %s\n", qPrintable(f.meldung));
+        if (f.status == 1) std::fputs(kUsage, stderr);
+        return f.status;
+    }
+}
