@@ -1,0 +1,84 @@
+#include "app/Dialoge.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace dialoge {
+namespace {
+
+struct Zustand {
+    std::deque<Antwort> antworten;
+    QStringList gezeigt;
+};
+Zustand& zustand() {
+    static Zustand z;
+    return z;
+}
+
+std::optional<Antwort> vorbereitet() {
+    auto& q = zustand().antworten;
+    if (q.empty()) return std::nullopt;
+    Antwort a = q.front();
+    q.pop_front();
+    return a;
+}
+
+std::optional<QString> textAntwort(const Antwort& a) {
+    if (const auto* s = std::get_if<std::optional<QString>>(&a)) return *s;
+    return std::nullopt;
+}
+
+} // namespace
+
+void meldung(QWidget* parent, const QString& caption, const QString& text) {
+    zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
+    // Tests never answer a message; offscreen runs must not block on it.
+    if (qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) return;
+    QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+}
+
+bool frage(QWidget* parent, const QString& caption, const QString& text) {
+    zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
+    if (auto a = vorbereitet()) {
+        if (const bool* b = std::get_if<bool>(&*a)) return *b;
+        return false;
+    }
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
+                               const QString& vorgabe) {
+    if (auto a = vorbereitet()) return textAntwort(*a);
+    bool ok = false;
+    const QString s = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
+    if (!ok) return std::nullopt;
+    return s;
+}
+
+std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
+    if (auto a = vorbereitet()) return textAntwort(*a);
+    const QString s = QFileDialog::getOpenFileName(parent, caption, {}, filter);
+    if (s.isEmpty()) return std::nullopt;
+    return s;
+}
+
+std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
+    if (auto a = vorbereitet()) return textAntwort(*a);
+    const QString s = QFileDialog::getSaveFileName(parent, caption, {}, filter);
+    if (s.isEmpty()) return std::nullopt;
+    return s;
+}
+
+void naechsteAntwort(Antwort a) { zustand().antworten.push_back(std::move(a)); }
+
+QStringList gezeigt() {
+    QStringList g = zustand().gezeigt;
+    zustand().gezeigt.clear();
+    return g;
+}
+
+void zuruecksetzen() { zustand() = Zustand{}; }
+
+} // namespace dialoge
