@@ -7,6 +7,11 @@
 namespace dialoge {
 namespace {
 
+struct Antwort {
+    bool ja = false;
+    std::optional<QString> text;
+};
+
 struct Zustand {
     std::deque<Antwort> antworten;
     QStringList gezeigt;
@@ -24,11 +29,6 @@ std::optional<Antwort> vorbereitet() {
     return a;
 }
 
-std::optional<QString> textAntwort(const Antwort& a) {
-    if (const auto* s = std::get_if<std::optional<QString>>(&a)) return *s;
-    return std::nullopt;
-}
-
 } // namespace
 
 void meldung(QWidget* parent, const QString& caption, const QString& text) {
@@ -40,17 +40,14 @@ void meldung(QWidget* parent, const QString& caption, const QString& text) {
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
-    if (auto a = vorbereitet()) {
-        if (const bool* b = std::get_if<bool>(&*a)) return *b;
-        return false;
-    }
+    if (auto a = vorbereitet()) return a->ja;
     return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe) {
-    if (auto a = vorbereitet()) return textAntwort(*a);
+    if (auto a = vorbereitet()) return a->text;
     bool ok = false;
     const QString s = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
     if (!ok) return std::nullopt;
@@ -58,20 +55,23 @@ std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QS
 }
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
-    if (auto a = vorbereitet()) return textAntwort(*a);
+    if (auto a = vorbereitet()) return a->text;
     const QString s = QFileDialog::getOpenFileName(parent, caption, {}, filter);
     if (s.isEmpty()) return std::nullopt;
     return s;
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
-    if (auto a = vorbereitet()) return textAntwort(*a);
+    if (auto a = vorbereitet()) return a->text;
     const QString s = QFileDialog::getSaveFileName(parent, caption, {}, filter);
     if (s.isEmpty()) return std::nullopt;
     return s;
 }
 
-void naechsteAntwort(Antwort a) { zustand().antworten.push_back(std::move(a)); }
+void naechsteAntwort(bool ja) { zustand().antworten.push_back({ja, std::nullopt}); }
+void naechsteAntwort(std::optional<QString> text) {
+    zustand().antworten.push_back({false, std::move(text)});
+}
 
 QStringList gezeigt() {
     QStringList g = zustand().gezeigt;

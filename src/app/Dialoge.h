@@ -5,7 +5,6 @@
 
 #include <deque>
 #include <optional>
-#include <variant>
 
 class QWidget;
 
@@ -25,9 +24,10 @@ std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QS
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter);
 
 // --- for tests ---
-using Antwort = std::variant<bool, std::optional<QString>>;
-// Queues the answer for the next question, input or file dialog (a message needs none).
-void naechsteAntwort(Antwort a);
+// Queue the answer for the next question (Yes/No), input or file dialog (a text, or nothing for
+// Cancel). A message needs none.
+void naechsteAntwort(bool ja);
+void naechsteAntwort(std::optional<QString> text);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").
 QStringList gezeigt();
