@@ -21,12 +21,13 @@ Zustand& zustand() {
     return z;
 }
 
-std::optional<Antwort> vorbereitet() {
+// Takes the next queued answer into a; false when none is queued.
+bool vorbereitet(Antwort& a) {
     auto& q = zustand().antworten;
-    if (q.empty()) return std::nullopt;
-    Antwort a = q.front();
+    if (q.empty()) return false;
+    a = std::move(q.front());
     q.pop_front();
-    return a;
+    return true;
 }
 
 } // namespace
@@ -40,14 +41,14 @@ void meldung(QWidget* parent, const QString& caption, const QString& text) {
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
-    if (auto a = vorbereitet()) return a->ja;
+    if (Antwort a; vorbereitet(a)) return a.ja;
     return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe) {
-    if (auto a = vorbereitet()) return a->text;
+    if (Antwort a; vorbereitet(a)) return a.text;
     bool ok = false;
     const QString s = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
     if (!ok) return std::nullopt;
@@ -55,14 +56,14 @@ std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QS
 }
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
-    if (auto a = vorbereitet()) return a->text;
+    if (Antwort a; vorbereitet(a)) return a.text;
     const QString s = QFileDialog::getOpenFileName(parent, caption, {}, filter);
     if (s.isEmpty()) return std::nullopt;
     return s;
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
-    if (auto a = vorbereitet()) return a->text;
+    if (Antwort a; vorbereitet(a)) return a.text;
     const QString s = QFileDialog::getSaveFileName(parent, caption, {}, filter);
     if (s.isEmpty()) return std::nullopt;
     return s;
