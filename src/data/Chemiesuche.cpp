@@ -1,0 +1,100 @@
+#include "data/Chemiesuche.h"
+
+#include "data/Rangfolge.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// Length thresholds of c1 in mm; "Unimportant" lets every length pass.
+constexpr std::array<int, 5> kMindestlaenge = {300, 350, 400, 600, 0};
+
+// The permeation code of a substance for column k; a row shorter than the header holds no
+// result for the column, which is the same as untested.
+QChar permeationsCode(const TStoff& s, int k) {
+    return k < s.Permeation.size() ? s.Permeation[k] : QChar(u'?');
+}
+
+// One character per chemical, so a code of 10 or more cannot shift the later chemicals; such a
+// code is no known result and reads as unknown.
+QChar quellungsCode(const TStoff& s, int materialklasse) {
+    const quint8 q = s.quellungFuer(materialklasse);
+    return q <= 9 ? QChar(u'0' + q) : QChar(u'?');
+}
+
+bool erfuellt(const TStrick& h, const TAnforderungen& a) {
+    const auto& k = h.Klassenwerte;
+    const int laenge = kMindestlaenge[static_cast<std::size_t>(std::clamp(a.laenge, 0, 4))];
+    if (h.Laenge < laenge) return false;
+    if (a.temperatur < k[1]) return false;
+    if (a.tastgefuehl < k[4]) return false;
+    if (a.futter != 3 && a.futter != k[5]) return false;
+    if (a.mechanik == 1 && k[6] == 0) return false;
+    return true;
+}
+
+} // namespace
+
+QString auswahlEintrag(const QString& zustandswort, const QString& name) {
+    return zustandswort + QStringLiteral(" - ") + name;
+}
+
+QList<const TStoff*> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege) {
+    QList<const TStoff*> auswahl;
+    for (const QString& e : eintraege) {
+        const qsizetype strich = e.indexOf(u'-');
+        if (strich < 0) continue;
+        if (const TStoff* s = stoffe.findeName(e.mid(strich + 2))) auswahl.append(s);
+    }
+    return auswahl;
+}
+
+QStringList stoffnamen(const TStoffliste& stoffe, quint8 zustand) {
+    QStringList namen;
+    for (qsizetype i = 0; i < stoffe.size(); ++i)
+        if (stoffe.at(i).Zustand == zustand) namen.append(stoffe.at(i).Name);
+    std::stable_sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
+        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return namen;
+}
+
+TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste& stoffe,
+                                const QList<const TStoff*>& auswahl, const TAnforderungen& anf) {
+    TChemiesuchErgebnis e;
+    const int spalten = stoffe.SpaltenAnzahl();
+    for (int k = 0; k < spalten; ++k) {
+        if (katalog.isEmpty()) break;
+        const qint32 nummer = stoffe.SpaltenNummer(static_cast<quint16>(k));
+        // Only knitted gloves carry the class values the requirements and the price come from;
+        // a column naming an electrical glove is as wrong as one naming no glove.
+        const THandschuh* h = katalog.finde(nummer);
+        const TStrick* glove = h ? alsStrick(*h) : nullptr;
+        if (!glove) {
+            e.fehlendeSpalten.append(nummer);
+            continue;
+        }
+        if (!erfuellt(*glove, anf)) continue;
+        TChemieschutz r;
+        r.Nummer = nummer;
+        r.Name = glove->Name;
+        r.Preisklasse = glove->Klassenwerte[7];
+        r.Permeation.reserve(auswahl.size());
+        r.Quellung.reserve(auswahl.size());
+        for (const TStoff* s : auswahl) {
+            r.Permeation.append(permeationsCode(*s, k));
+            r.Quellung.append(quellungsCode(*s, glove->Materialklasse));
+        }
+        e.Ergebnisliste.push_back(std::move(r));
+    }
+    rangfolge(e.Ergebnisliste);
+    return e;
+}
+
+const TChemieschutz* findHandschuh(const std::vector<TChemieschutz>& ergebnis, qint32 nummer) {
+    for (const TChemieschutz& r : ergebnis)
+        if (r.Nummer == nummer) return &r;
+    return nullptr;
+}

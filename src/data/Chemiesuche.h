@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/Objekte.h"
+#include "data/Produktliste.h"
+#include "data/Stoffliste.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+// The five further glove requirements, as the item indices of their lists. The defaults are the
+// lists' "Unimportant" items (for c5 item 0).
+struct TAnforderungen {
+    int laenge = 4;      // c1: >=300, >=350, >=400, >=600, Unimportant
+    int temperatur = 15; // c2: temperature class 0 (>=230) .. 14 (>=10), 15 Unimportant
+    int tastgefuehl = 3; // c3: Yes, Medium, Low, Unimportant
+    int futter = 3;      // c4: No, Yes, Jersey, Unimportant
+    int mechanik = 0;    // c5: Unimportant, Yes
+};
+
+struct TChemiesuchErgebnis {
+    std::vector<TChemieschutz> Ergebnisliste; // ranked, best first
+    // Product codes of the table columns that name no usable catalogue glove, in column order;
+    // the caller says "Missing or wrong database files!" once for each.
+    QList<qint32> fehlendeSpalten;
+};
+
+// The substances chosen by the entries of the chosen list ("liquid - Acetone"): the text after
+// the first "-" and the blank behind it is looked up by name, first match in table order.
+// Entries whose name is not in the table are left out; duplicates stay.
+QList<const TStoff*> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege);
+
+// The entry the chosen list shows for a substance: state word, " - ", name.
+QString auswahlEintrag(const QString& zustandswort, const QString& name);
+
+// Names of the substances in one state (1 solid, 2 liquid, 3 gaseous), sorted alphabetically
+// without regard to case.
+QStringList stoffnamen(const TStoffliste& stoffe, quint8 zustand);
+
+// One result per table column whose glove is in the catalogue, filtered by the requirements and
+// ranked. With an empty catalogue every column is skipped without complaint.
+TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste& stoffe,
+                                const QList<const TStoff*>& auswahl, const TAnforderungen& anf);
+
+// The first result with this product code, or null.
+const TChemieschutz* findHandschuh(const std::vector<TChemieschutz>& ergebnis, qint32 nummer);
