@@ -2,6 +2,8 @@
 
 #include "data/Rangfolge.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -91,6 +93,10 @@ TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste&
     }
     rangfolge(e.Ergebnisliste);
     return e;
+}
+
+QString fehlendeDatenText() {
+    return QCoreApplication::translate("Chemiesuche", "Missing or wrong database files!");
 }
 
 const TChemieschutz* findHandschuh(const std::vector<TChemieschutz>& ergebnis, qint32 nummer) {

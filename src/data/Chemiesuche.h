@@ -43,5 +43,8 @@ QStringList stoffnamen(const TStoffliste& stoffe, quint8 zustand);
 TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste& stoffe,
                                 const QList<const TStoff*>& auswahl, const TAnforderungen& anf);
 
+// "Missing or wrong database files!", said once per column without a catalogue glove.
+QString fehlendeDatenText();
+
 // The first result with this product code, or null.
 const TChemieschutz* findHandschuh(const std::vector<TChemieschutz>& ergebnis, qint32 nummer);

@@ -1,4 +1,5 @@
 // qvr: the data tool for the people who maintain the maker's data files.
+#include "ChemieBefehl.h"
 #include "KatalogJson.h"
 #include "QvrFehler.h"
 #include "StoffJson.h"
@@ -17,6 +18,9 @@ const char* const kUsage =
     "  qvr catalogue pack JSON OUT      write produkte.qvr from JSON\n"
     "  qvr substances dump FILE         print tab.qvr as JSON\n"
     "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"
+    "  qvr chem-search --data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I]\n"
+    "                  [--touch I] [--lining I] [--mechanical I]\n"
+    "                                   rank the chemical gloves for the chosen chemicals\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 using Befehl = std::function<int(const QStringList&)>;
@@ -24,6 +28,7 @@ using Befehl = std::function<int(const QStringList&)>;
 const std::pair<const char*, Befehl> kBefehle[] = {
     {"catalogue", katalogBefehl},
     {"substances", stoffBefehl},
+    {"chem-search", chemieSucheBefehl},
 };
 
 } // namespace

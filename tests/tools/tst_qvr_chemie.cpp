@@ -1,0 +1,82 @@
+#include "../common/ChemieTestdaten.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstQvrChemie : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void suche_data();
+    void suche();
+    void beschaedigteTabelle();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TstQvrChemie::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    chemietestdaten::schreiben(m_dir.path());
+}
+
+void TstQvrChemie::suche_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("ausgabe");
+    QTest::addColumn<QString>("fehler");
+    const QString missing = "qvr: Missing or wrong database files! (column 1040)\n";
+    // Toluene 2,4,6 and Acetone 6,3,4 for Alpha, Beta, Gamma; Beta is class 2 (not resistant).
+    QTest::newRow("one chemical by CAS with dots") << QStringList{"--cas", "108.88.3"} << 0
+        << "1030\tGamma\t6\t3\t3\n1020\tBeta\t4\t2\t1\n1010\tAlpha\t2\t1\t2\n" << missing;
+    QTest::newRow("order as given") << QStringList{"--name", "Acetone", "--cas", "108-88-3"} << 0
+        << "1030\tGamma\t46\t33\t3\n1010\tAlpha\t62\t11\t2\n1020\tBeta\t34\t22\t1\n" << missing;
+    QTest::newRow("no chemical: by price") << QStringList{} << 0
+        << "1020\tBeta\t\t\t1\n1010\tAlpha\t\t\t2\n1030\tGamma\t\t\t3\n" << missing;
+    QTest::newRow("length >=350 drops Gamma") << QStringList{"--name", "Acetone", "--length", "1"} << 0
+        << "1010\tAlpha\t6\t1\t2\n1020\tBeta\t3\t2\t1\n" << missing;
+    QTest::newRow("not found is skipped") << QStringList{"--cas", " 108-88-3", "--name", "Mystery",
+                                                         "--cas", "50-00-0", "--name", "Chlorine"} << 0
+        << "1030\tGamma\t5\t3\t3\n1020\tBeta\t5\t2\t1\n1010\tAlpha\t?\t1\t2\n"
+        << "qvr: CAS number \" 108-88-3\" not found, skipped\n"
+           "qvr: chemical \"Mystery\" not found, skipped\n"
+           "qvr: CAS number \"50-00-0\" not found, skipped\n" + missing;
+    QTest::newRow("index out of range") << QStringList{"--touch", "4"} << 1 << "" << "";
+    QTest::newRow("unknown option") << QStringList{"--pdf", "x.pdf"} << 1 << "" << "";
+}
+
+void TstQvrChemie::suche() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, ausgabe);
+    QFETCH(QString, fehler);
+    QProcess p;
+    p.start(ARDENTIX_BUILD_DIR "/qvr", QStringList{"chem-search", "--data", m_dir.path()} + args);
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), ausgabe);
+    if (status == 0) QCOMPARE(QString::fromUtf8(p.readAllStandardError()), fehler);
+}
+
+// The records before the damage stay usable; the damage is said.
+void TstQvrChemie::beschaedigteTabelle() {
+    QTemporaryDir d;
+    chemietestdaten::schreiben(d.path());
+    QFile t(d.filePath("tab.qvr"));
+    QVERIFY(t.open(QIODevice::ReadWrite));
+    t.resize(t.size() - 60); // drops Mystery and cuts into Sodium hydroxide
+    t.close();
+    QProcess p;
+    p.start(ARDENTIX_BUILD_DIR "/qvr", {"chem-search", "--data", d.path(), "--name", "Acetone",
+                                        "--name", "Sodium hydroxide"});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), 0);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(err.contains("runs past the end"), qPrintable(err));
+    QVERIFY(err.contains("chemical \"Sodium hydroxide\" not found"));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).count('\n'), 3);
+}
+
+QTEST_GUILESS_MAIN(TstQvrChemie)
+#include "tst_qvr_chemie.moc"

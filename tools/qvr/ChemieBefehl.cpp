@@ -1,0 +1,105 @@
+#include "ChemieBefehl.h"
+
+#include "QvrFehler.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kOptionen =
+    "--data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I] [--touch I] "
+    "[--lining I] [--mechanical I]";
+
+void fehlerAusgabe(const QString& s) {
+    std::fprintf(stderr, "qvr: %s\n", s.toUtf8().constData());
+}
+
+int listenIndex(const QString& option, const QString& wert, int hoechster) {
+    bool ok = false;
+    const int i = wert.toInt(&ok);
+    if (!ok || i < 0 || i > hoechster)
+        falscheBenutzung(QStringLiteral("%1 takes an item index from 0 to %2, not \"%3\"")
+                             .arg(option).arg(hoechster).arg(wert));
+    return i;
+}
+
+// As the CAS search of the window: dots read as hyphens, and only substances that one of the
+// three boxes would list count as found.
+const TStoff* perCas(const TStoffliste& stoffe, const QString& cas) {
+    const TStoff* s = stoffe.findeCas(cas);
+    return s && s->Zustand >= 1 && s->Zustand <= 3 ? s : nullptr;
+}
+
+// As the boxes list it; the search then takes the first substance of that name in table order.
+const TStoff* perName(const TStoffliste& stoffe, const QString& name) {
+    for (qsizetype i = 0; i < stoffe.size(); ++i)
+        if (stoffe.at(i).Name == name && stoffe.at(i).Zustand >= 1 && stoffe.at(i).Zustand <= 3)
+            return stoffe.findeName(name);
+    return nullptr;
+}
+
+void ladeDaten(ChemieAuftrag& a) {
+    const QDir d(a.verzeichnis);
+    const QString produkte = d.filePath(QStringLiteral("produkte.qvr"));
+    if (!QFile::exists(produkte)) ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
+    if (const auto f = a.katalog->Laden(produkte)) ungueltig(f->meldung());
+    const QString tab = d.filePath(QStringLiteral("tab.qvr"));
+    if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
+    // A damaged table keeps the records read before the damage, as the program does.
+    if (const auto f = a.stoffe->Laden(tab)) fehlerAusgabe(f->meldung());
+}
+
+} // namespace
+
+ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
+    ChemieAuftrag a;
+    QList<std::pair<bool, QString>> chemikalien; // (by CAS, text)
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        const QString& o = args[i];
+        if (i + 1 >= args.size()) falscheBenutzung(o + QStringLiteral(" needs a value"));
+        const QString& w = args[i + 1];
+        if (o == QLatin1String("--data")) a.verzeichnis = w;
+        else if (o == QLatin1String("--cas")) chemikalien.append({true, w});
+        else if (o == QLatin1String("--name")) chemikalien.append({false, w});
+        else if (o == QLatin1String("--length")) a.anforderungen.laenge = listenIndex(o, w, 4);
+        else if (o == QLatin1String("--temperature")) a.anforderungen.temperatur = listenIndex(o, w, 15);
+        else if (o == QLatin1String("--touch")) a.anforderungen.tastgefuehl = listenIndex(o, w, 3);
+        else if (o == QLatin1String("--lining")) a.anforderungen.futter = listenIndex(o, w, 3);
+        else if (o == QLatin1String("--mechanical")) a.anforderungen.mechanik = listenIndex(o, w, 1);
+        else if (mitPdf && o == QLatin1String("--pdf")) a.pdf = w;
+        else falscheBenutzung(QStringLiteral("unknown option \"%1\"; options: %2%3")
+                                  .arg(o, QLatin1String(kOptionen),
+                                       mitPdf ? QStringLiteral(" --pdf OUT") : QString()));
+    }
+    if (a.verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
+    if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
+    ladeDaten(a);
+    for (const auto& [perCasNummer, text] : chemikalien) {
+        const TStoff* s = perCasNummer ? perCas(*a.stoffe, text) : perName(*a.stoffe, text);
+        if (s) a.auswahl.append(s);
+        else fehlerAusgabe(QStringLiteral("%1 \"%2\" not found, skipped")
+                               .arg(perCasNummer ? QStringLiteral("CAS number") : QStringLiteral("chemical"), text));
+    }
+    return a;
+}
+
+TChemiesuchErgebnis chemieSuchen(const ChemieAuftrag& a) {
+    TChemiesuchErgebnis e = chemiesuche(*a.katalog, *a.stoffe, a.auswahl, a.anforderungen);
+    for (qint32 spalte : e.fehlendeSpalten)
+        fehlerAusgabe(QStringLiteral("%1 (column %2)").arg(fehlendeDatenText()).arg(spalte));
+    return e;
+}
+
+int chemieSucheBefehl(const QStringList& args) {
+    const ChemieAuftrag a = chemieAuftrag(args, false);
+    for (const TChemieschutz& r : chemieSuchen(a).Ergebnisliste) {
+        const QString zeile = QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                                  .arg(r.Nummer).arg(r.Name, r.Permeation, r.Quellung)
+                                  .arg(r.Preisklasse);
+        std::fputs(zeile.toUtf8().constData(), stdout);
+    }
+    return 0;
+}
