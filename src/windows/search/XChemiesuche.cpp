@@ -1,0 +1,193 @@
+#include "windows/search/XChemiesuche.h"
+
+#include "ui_XChemiesuche.h"
+
+#include "app/Bildschirm.h"
+#include "app/Dialoge.h"
+#include "app/texte/Texte.h"
+#include "windows/search/Ergebnisraster.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScrollBar>
+
+namespace {
+
+QString zustandswort(int zustand) { return texte::text(10015 + zustand); } // 10016..10018
+
+QStringList textreihe(int von, int anzahl) {
+    QStringList t;
+    for (int i = 0; i < anzahl; ++i) t.append(texte::text(von + i));
+    return t;
+}
+
+} // namespace
+
+TForm3::TForm3(TKontext& kontext, QWidget* parent)
+    : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
+    m_ui->setupUi(this);
+    m_raster = new TErgebnisraster;
+    m_ui->ScrollBox1->setWidget(m_raster);
+    m_ui->ScrollBox1->setBackgroundRole(QPalette::Base);
+    m_ui->Memo1->installEventFilter(this);
+
+    connect(m_ui->Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
+    connect(m_ui->Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
+    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
+    connect(m_ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
+    connect(m_ui->Edit1, &QLineEdit::returnPressed, this, &TForm3::Button1Click);
+    connect(m_ui->SpeedButton5, &QPushButton::clicked, this, [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
+    connect(m_ui->SpeedButton2, &QPushButton::clicked, this, [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit1); });
+    connect(m_ui->SpeedButton10, &QPushButton::clicked, this, [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
+    connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
+    for (QPushButton* b : {m_ui->SpeedButton3, m_ui->SpeedButton6, m_ui->SpeedButton8})
+        connect(b, &QPushButton::clicked, this, &TForm3::SpeedButton3Click);
+    connect(m_ui->SpeedButton4, &QPushButton::clicked, this, &TForm3::SpeedButton4Click);
+    connect(m_ui->SpeedButton7, &QPushButton::clicked, this, &TForm3::SpeedButton7Click);
+    boxVerbinden(m_ui->FestBoxEingabe, m_ui->FestBox);
+    boxVerbinden(m_ui->FluessigBoxEingabe, m_ui->FluessigBox);
+    boxVerbinden(m_ui->GasBoxEingabe, m_ui->GasBox);
+    connect(m_raster, &TErgebnisraster::auswahlGeaendert, this, [this](int zeile) {
+        if (zeile < 0) return;
+        const int mitte = m_raster->G() + TErgebnisraster::Zeilenabstand * zeile + 70;
+        m_ui->ScrollBox1->ensureVisible(m_ui->ScrollBox1->horizontalScrollBar()->value(), mitte, 0, 30);
+    });
+    // The hotline window and the printing service join when they exist.
+    m_ui->SpeedButton16->setEnabled(false);
+    m_ui->SpeedButton9->setEnabled(false);
+    FormCreate();
+}
+
+TForm3::~TForm3() = default;
+
+void TForm3::FormCreate() {
+    const QString pfad = QDir(m_k.programmVerzeichnis).filePath(m_k.datenVerzeichnis + QStringLiteral("/tab.qvr"));
+    if (QFile::exists(pfad)) {
+        // A damaged table is said, and the substances read before the damage stay usable.
+        if (const auto f = m_k.stoffe.Laden(pfad))
+            dialoge::meldung(this, texte::text(10015), f->meldung());
+        m_tabelleGeladen = true;
+        m_ui->FestBox->addItems(stoffnamen(m_k.stoffe, 1));
+        m_ui->FluessigBox->addItems(stoffnamen(m_k.stoffe, 2));
+        m_ui->GasBox->addItems(stoffnamen(m_k.stoffe, 3));
+    } else {
+        dialoge::meldung(this, texte::text(10015), texte::text(10021));
+    }
+    if (bildschirm::breite() < 800) {
+        resize(625, 390);
+        QFont f = m_ui->Memo1->font();
+        f.setPointSize(7);
+        m_ui->Memo1->setFont(f);
+    }
+    m_ui->c1->setCurrentIndex(4);
+    m_ui->c2->setCurrentIndex(15);
+    m_ui->c3->setCurrentIndex(3);
+    m_ui->c4->setCurrentIndex(3);
+    m_ui->c5->setCurrentIndex(0);
+    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet4);
+    m_ui->Notebook1->setCurrentWidget(m_ui->Krit1);
+}
+
+// Typing jumps to the first name that starts with the text, so long lists work from the
+// keyboard; picking a name shows it in the edit field as a simple combo box does.
+void TForm3::boxVerbinden(QLineEdit* eingabe, QListWidget* box) {
+    connect(eingabe, &QLineEdit::textEdited, box, [box](const QString& t) {
+        for (int i = 0; i < box->count(); ++i)
+            if (box->item(i)->text().startsWith(t, Qt::CaseInsensitive)) {
+                box->setCurrentRow(i);
+                box->scrollToItem(box->item(i), QAbstractItemView::PositionAtTop);
+                return;
+            }
+        box->setCurrentRow(-1);
+    });
+    connect(box, &QListWidget::itemClicked, eingabe, [eingabe](QListWidgetItem* it) { eingabe->setText(it->text()); });
+    connect(eingabe, &QLineEdit::returnPressed, this, &TForm3::Button3Click);
+    connect(box, &QListWidget::itemDoubleClicked, this, &TForm3::Button3Click);
+}
+
+int TForm3::oeffnen() {
+    m_ui->Notebook1->setCurrentWidget(m_ui->Krit1);
+    return exec();
+}
+
+bool TForm3::eventFilter(QObject* o, QEvent* e) {
+    // The explanation is for reading only; it hands the focus straight back.
+    if (o == m_ui->Memo1 && e->type() == QEvent::FocusIn) {
+        m_ui->SpeedButton7->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void TForm3::Button3Click() {
+    const int tab = m_ui->PageControl1->currentIndex();
+    QListWidget* boxen[] = {m_ui->FestBox, m_ui->FluessigBox, m_ui->GasBox};
+    if (tab < 0 || tab > 2) return;
+    const QListWidgetItem* it = boxen[tab]->currentItem();
+    if (!it || !it->isSelected()) return;
+    m_ui->ListBox1->addItem(auswahlEintrag(zustandswort(tab + 1), it->text()));
+}
+
+void TForm3::Button5Click() {
+    const int i = m_ui->ListBox1->currentRow();
+    if (i < 0 || !m_ui->ListBox1->currentItem()->isSelected()) return;
+    delete m_ui->ListBox1->takeItem(i);
+    m_ui->ListBox1->setCurrentRow(i > 0 ? i - 1 : -1);
+}
+
+void TForm3::Button1Click() {
+    m_ui->Label15->setText(tr("Search Result:"));
+    if (m_ui->Edit1->text().isEmpty()) return;
+    m_ui->Edit2->clear();
+    const TStoff* s = m_k.stoffe.findeCas(m_ui->Edit1->text());
+    if (s && s->Zustand >= 1 && s->Zustand <= 3)
+        m_ui->Edit2->setText(auswahlEintrag(zustandswort(s->Zustand), s->Name));
+    else
+        m_ui->Label15->setText(tr("Search Results: no match found!"));
+}
+
+void TForm3::Button2Click() {
+    if (!m_ui->Edit2->text().isEmpty()) m_ui->ListBox1->addItem(m_ui->Edit2->text());
+}
+
+void TForm3::SpeedButton1Click() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QStringList eintraege;
+    for (int i = 0; i < m_ui->ListBox1->count(); ++i) eintraege.append(m_ui->ListBox1->item(i)->text());
+    m_k.Auswahlliste = auswahlAusEintraegen(m_k.stoffe, eintraege);
+    const TAnforderungen a{m_ui->c1->currentIndex(), m_ui->c2->currentIndex(), m_ui->c3->currentIndex(),
+                           m_ui->c4->currentIndex(), m_ui->c5->currentIndex()};
+    m_ergebnis = chemiesuche(m_k.katalog, m_k.stoffe, m_k.Auswahlliste, a);
+    QApplication::restoreOverrideCursor();
+    for (int i = 0; i < m_ergebnis.fehlendeSpalten.size(); ++i)
+        dialoge::meldung(this, texte::text(10015), fehlendeDatenText());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_raster->zeigen(&m_ergebnis.Ergebnisliste, m_k.Auswahlliste,
+                     {zustandswort(1), zustandswort(2), zustandswort(3)},
+                     textreihe(10006, 7) << texte::text(10013),
+                     textreihe(10000, 6));
+    m_ui->Notebook1->setCurrentWidget(m_ui->Ergebnis);
+    QApplication::restoreOverrideCursor();
+}
+
+void TForm3::SpeedButton3Click() {
+    m_ui->ListBox1->clear();
+    close();
+}
+
+const THandschuh* TForm3::gewaehlterHandschuh() const {
+    const int tag = m_raster->Tag();
+    if (tag < 0) return nullptr;
+    return m_k.katalog.finde(m_ergebnis.Ergebnisliste[static_cast<std::size_t>(tag)].Nummer);
+}
+
+void TForm3::SpeedButton7Click() {
+    if (const THandschuh* h = gewaehlterHandschuh()) Q_EMIT produktZeigen(static_cast<int>(m_k.katalog.indexVon(h)));
+}
+
+void TForm3::SpeedButton4Click() {
+    const THandschuh* h = gewaehlterHandschuh();
+    if (!h || m_k.plan.enthaelt(h->Nummer)) return;
+    m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "app/Kontext.h"
+#include "data/Chemiesuche.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TForm3;
+}
+class QLineEdit;
+class QListWidget;
+class TErgebnisraster;
+
+// The chemical search: choose chemicals (Krit1), further requirements (Krit2), ranked results
+// (Ergebnis). Created once at start; loads the substance table into the context.
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm3(TKontext& kontext, QWidget* parent = nullptr);
+    ~TForm3() override;
+
+    bool tabelleGeladen() const { return m_tabelleGeladen; }
+    // Shows the window modally at its first page, the requirements as they were left.
+    int oeffnen();
+
+    const TChemiesuchErgebnis& ergebnis() const { return m_ergebnis; }
+
+Q_SIGNALS:
+    void produktZeigen(int katalogIndex);
+
+public Q_SLOTS:
+    void Button3Click();
+    void Button5Click();
+    void Button1Click();
+    void Button2Click();
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void SpeedButton7Click();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void FormCreate();
+    void boxVerbinden(QLineEdit* eingabe, QListWidget* box);
+    const THandschuh* gewaehlterHandschuh() const;
+
+    TKontext& m_k;
+    std::unique_ptr<Ui::TForm3> m_ui;
+    TErgebnisraster* m_raster = nullptr;
+    TChemiesuchErgebnis m_ergebnis;
+    bool m_tabelleGeladen = false;
+};

@@ -1,0 +1,299 @@
+#include "../common/ChemieTestdaten.h"
+
+#include "app/Dialoge.h"
+#include "shared/KommaText.h"
+#include "windows/search/Ergebnisraster.h"
+#include "windows/search/XChemiesuche.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList eintraege(const QListWidget* l) {
+    QStringList t;
+    for (int i = 0; i < l->count(); ++i) t.append(l->item(i)->text());
+    return t;
+}
+
+} // namespace
+
+class TstXChemiesuche : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void startUndBoxen();
+    void tabelleFehlt();
+    void casSuche_data();
+    void casSuche();
+    void waehlenUndSuchen();
+    void zeilenwahl();
+    void bandKehrtZurueck();
+    void planUndProdukt();
+    void memoNimmtKeinenFokus();
+    void kopfzeilen_data();
+    void kopfzeilen();
+
+private:
+    template <class T> T* c(const char* name) { return m_form->findChild<T*>(QLatin1String(name)); }
+    void erstellen(bool mitTabelle = true);
+    void suchen(const QStringList& liste);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TKontext> m_k;
+    std::unique_ptr<TForm3> m_form;
+};
+
+void TstXChemiesuche::erstellen(bool mitTabelle) {
+    m_form.reset();
+    m_k = std::make_unique<TKontext>();
+    m_k->programmVerzeichnis = m_dir.path();
+    m_k->datenVerzeichnis = QStringLiteral("EN");
+    QDir(m_dir.path()).mkpath("EN");
+    QFile::remove(m_dir.filePath("EN/tab.qvr"));
+    chemietestdaten::schreiben(m_dir.filePath("EN"), mitTabelle);
+    QVERIFY(!m_k->katalog.Laden(m_dir.filePath("EN/produkte.qvr")));
+    m_form = std::make_unique<TForm3>(*m_k);
+}
+
+void TstXChemiesuche::init() {
+    dialoge::zuruecksetzen();
+    erstellen();
+}
+
+void TstXChemiesuche::cleanup() {
+    m_form.reset();
+    m_k.reset();
+}
+
+void TstXChemiesuche::suchen(const QStringList& liste) {
+    auto* l = c<QListWidget>("ListBox1");
+    l->clear();
+    l->addItems(liste);
+    dialoge::gezeigt();
+    c<QPushButton>("SpeedButton1")->click();
+}
+
+void TstXChemiesuche::startUndBoxen() {
+    QVERIFY(m_form->tabelleGeladen());
+    QVERIFY(dialoge::gezeigt().isEmpty());
+    QCOMPARE(eintraege(c<QListWidget>("FluessigBox")), (QStringList{"Acetone", "Toluene"}));
+    QCOMPARE(eintraege(c<QListWidget>("FestBox")), QStringList{"Sodium hydroxide"});
+    QCOMPARE(eintraege(c<QListWidget>("GasBox")), QStringList{"Chlorine"});
+    QCOMPARE(c<QTabWidget>("PageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet4"));
+    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(), QStringLiteral("Krit1"));
+    const QList<int> vorgaben{4, 15, 3, 3, 0};
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(c<QComboBox>(qPrintable(QStringLiteral("c%1").arg(i + 1)))->currentIndex(), vorgaben[i]);
+    QCOMPARE(c<QComboBox>("c2")->itemText(3), QStringLiteral(">=120"));
+}
+
+void TstXChemiesuche::tabelleFehlt() {
+    dialoge::gezeigt();
+    erstellen(false);
+    QVERIFY(!m_form->tabelleGeladen());
+    QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
+    QCOMPARE(c<QListWidget>("FluessigBox")->count(), 0);
+}
+
+void TstXChemiesuche::casSuche_data() {
+    QTest::addColumn<QString>("eingabe");
+    QTest::addColumn<QString>("edit2");
+    QTest::addColumn<QString>("label15");
+    QTest::newRow("hyphens") << "108-88-3" << "liquid - Toluene" << "Search Result:";
+    QTest::newRow("dots") << "67.64.1" << "liquid - Acetone" << "Search Result:";
+    QTest::newRow("gas") << "7782.50-5" << "gaseous - Chlorine" << "Search Result:";
+    QTest::newRow("leading blank") << " 67-64-1" << "" << "Search Results: no match found!";
+    QTest::newRow("trailing blank") << "67-64-1 " << "" << "Search Results: no match found!";
+    QTest::newRow("state 0 is no match") << "50-00-0" << "" << "Search Results: no match found!";
+    QTest::newRow("empty keeps the last find") << "" << "stays" << "Search Result:";
+}
+
+void TstXChemiesuche::casSuche() {
+    QFETCH(QString, eingabe);
+    QFETCH(QString, edit2);
+    QFETCH(QString, label15);
+    c<QLineEdit>("Edit2")->setText("stays");
+    c<QLineEdit>("Edit1")->setText(eingabe);
+    c<QPushButton>("Button1")->click();
+    QCOMPARE(c<QLineEdit>("Edit2")->text(), edit2);
+    QCOMPARE(c<QLabel>("Label15")->text(), label15);
+    c<QPushButton>("Button2")->click();
+    QCOMPARE(c<QListWidget>("ListBox1")->count(), edit2.isEmpty() ? 0 : 1);
+}
+
+void TstXChemiesuche::waehlenUndSuchen() {
+    auto* tabs = c<QTabWidget>("PageControl1");
+    auto* liste = c<QListWidget>("ListBox1");
+    c<QPushButton>("Button3")->click(); // CAS tab: nothing
+    QCOMPARE(liste->count(), 0);
+    tabs->setCurrentIndex(1);
+    c<QPushButton>("Button3")->click(); // nothing highlighted yet
+    QCOMPARE(liste->count(), 0);
+    QTest::keyClicks(c<QLineEdit>("FluessigBoxEingabe"), "tOl");
+    QCOMPARE(c<QListWidget>("FluessigBox")->currentItem()->text(), QStringLiteral("Toluene"));
+    c<QPushButton>("Button3")->click();
+    QTest::keyClicks(c<QLineEdit>("FluessigBoxEingabe"), "x"); // "tOlx" matches nothing
+    c<QPushButton>("Button3")->click();
+    tabs->setCurrentIndex(2);
+    c<QListWidget>("GasBox")->setCurrentRow(0);
+    c<QPushButton>("Button3")->click();
+    c<QPushButton>("Button3")->click(); // the same chemical twice is allowed
+    QCOMPARE(eintraege(liste), (QStringList{"liquid - Toluene", "gaseous - Chlorine", "gaseous - Chlorine"}));
+
+    liste->setCurrentRow(1);
+    c<QPushButton>("Button5")->click();
+    QCOMPARE(liste->currentRow(), 0);
+    c<QPushButton>("Button5")->click();
+    QVERIFY(liste->currentItem() == nullptr || !liste->currentItem()->isSelected());
+    QCOMPARE(eintraege(liste), QStringList{"gaseous - Chlorine"});
+
+    dialoge::gezeigt();
+    c<QPushButton>("SpeedButton5")->click();
+    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(), QStringLiteral("Krit2"));
+    c<QPushButton>("SpeedButton1")->click();
+    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(), QStringLiteral("Ergebnis"));
+    QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
+    // Chlorine: ? for Alpha, 5 for Beta and Gamma; Beta is cheaper.
+    const auto& e = m_form->ergebnis().Ergebnisliste;
+    QCOMPARE(e.size(), 3u);
+    QCOMPARE(e[0].Nummer, 1020);
+    QCOMPARE(e[2].Nummer, 1010);
+    QCOMPARE(m_k->Auswahlliste.size(), 1);
+
+    // The grid has the whole picture's size: W + 95·S + 2 by 50·R + G + 47.
+    auto* raster = c<TErgebnisraster>("Image1");
+    QCOMPARE(raster->width(), raster->W() + 95 + 2);
+    QCOMPARE(raster->height(), 3 * 50 + raster->G() + 47);
+    QVERIFY(raster->G() > 0);
+    suchen({});
+    QCOMPARE(raster->width(), raster->W() + 2);
+    QCOMPARE(raster->G(), 0);
+
+    // Back keeps the list; Cancel clears it.
+    c<QPushButton>("SpeedButton10")->click();
+    c<QPushButton>("SpeedButton2")->click();
+    liste->addItem("liquid - Acetone");
+    c<QPushButton>("SpeedButton6")->click();
+    QCOMPARE(liste->count(), 0);
+}
+
+void TstXChemiesuche::zeilenwahl() {
+    suchen({"liquid - Toluene", "liquid - Acetone"});
+    auto* r = c<TErgebnisraster>("Image1");
+    const int g = r->G();
+    QCOMPARE(r->Tag(), -1);
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(300, g + 50 + 50 + 10));
+    QCOMPARE(r->Tag(), 1);
+    QTest::mouseClick(r, Qt::RightButton, {}, QPoint(10, g + 50 + 100));
+    QCOMPARE(r->Tag(), 2);
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(10, g + 49));
+    QCOMPARE(r->Tag(), -1);
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(10, g + 50));
+    QCOMPARE(r->Tag(), 0);
+    QTest::keyClick(r, Qt::Key_Down);
+    QTest::keyClick(r, Qt::Key_Down);
+    QTest::keyClick(r, Qt::Key_Down); // stays on the last row
+    QCOMPARE(r->Tag(), 2);
+    QTest::keyClick(r, Qt::Key_Up);
+    QCOMPARE(r->Tag(), 1);
+    QTest::keyClick(r, Qt::Key_Home);
+    QCOMPARE(r->Tag(), 0);
+    QTest::keyClick(r, Qt::Key_End);
+    QCOMPARE(r->Tag(), 2);
+    suchen({"liquid - Toluene"}); // a new search deselects
+    QCOMPARE(r->Tag(), -1);
+}
+
+void TstXChemiesuche::bandKehrtZurueck() {
+    suchen({"liquid - Toluene", "gaseous - Chlorine"});
+    auto* r = c<TErgebnisraster>("Image1");
+    const QImage vorher = r->grab().toImage();
+    r->waehlen(1);
+    const QImage gewaehlt = r->grab().toImage();
+    const QRect band(0, r->G() + 50 + 46, r->width(), 49);
+    bool innenAnders = false;
+    for (int y = 0; y < vorher.height(); ++y)
+        for (int x = 0; x < vorher.width(); ++x) {
+            const bool anders = vorher.pixel(x, y) != gewaehlt.pixel(x, y);
+            if (!band.contains(x, y)) QVERIFY2(!anders, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            innenAnders |= anders;
+        }
+    QVERIFY(innenAnders);
+    r->waehlen(0);
+    r->waehlen(-1);
+    QCOMPARE(r->grab().toImage(), vorher);
+}
+
+void TstXChemiesuche::planUndProdukt() {
+    suchen({"liquid - Toluene"}); // Gamma 1030, Beta 1020, Alpha 1010
+    QSignalSpy produkt(m_form.get(), &TForm3::produktZeigen);
+    c<QPushButton>("SpeedButton4")->click();
+    c<QPushButton>("SpeedButton7")->click();
+    QCOMPARE(m_k->plan.size(), 0); // no row selected
+    QCOMPARE(produkt.size(), 0);
+    auto* r = c<TErgebnisraster>("Image1");
+    r->waehlen(1);
+    c<QPushButton>("SpeedButton7")->click();
+    QCOMPARE(produkt.size(), 1);
+    QCOMPARE(m_k->katalog.at(produkt[0][0].toInt()).Nummer, 1020);
+    c<QPushButton>("SpeedButton4")->click();
+    c<QPushButton>("SpeedButton4")->click();
+    QCOMPARE(m_k->plan.size(), 1);
+    QCOMPARE(m_k->plan.Planliste[0]->Nummer, 1020);
+    QCOMPARE(m_k->plan.Einsatzbereiche[0], kommatext::schreiben({"Areas of practice:"}));
+    QCOMPARE(m_k->plan.Arbeitsbereiche[0], kommatext::schreiben({"Work areas:"}));
+    // A glove planned elsewhere is not added again.
+    m_k->plan.hinzufuegen(m_k->katalog.finde(1030), "Areas of use:", "Work areas:");
+    r->waehlen(0);
+    c<QPushButton>("SpeedButton4")->click();
+    QCOMPARE(m_k->plan.size(), 2);
+    QVERIFY(dialoge::gezeigt().isEmpty());
+}
+
+void TstXChemiesuche::memoNimmtKeinenFokus() {
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    auto* memo = c<QPlainTextEdit>("Memo1");
+    c<QStackedWidget>("Notebook1")->setCurrentWidget(c<QWidget>("Ergebnis"));
+    memo->setFocus();
+    QVERIFY(!memo->hasFocus());
+    QVERIFY(memo->isReadOnly());
+    QVERIFY(memo->toPlainText().startsWith("The list shows all suitable chemical protective gloves."));
+    QVERIFY(memo->toPlainText().endsWith("  L6 : 480 min"));
+}
+
+void TstXChemiesuche::kopfzeilen_data() {
+    QTest::addColumn<int>("laenge");
+    QTest::addColumn<QList<int>>("zeilen");
+    QTest::newRow("short") << 7 << QList<int>{7};
+    QTest::newRow("exactly 50") << 50 << QList<int>{50};
+    QTest::newRow("120") << 120 << QList<int>{50, 50, 20};
+    QTest::newRow("200") << 200 << QList<int>{50, 50, 50, 50};
+    QTest::newRow("230 drops 30") << 230 << QList<int>{50, 50, 50, 50};
+}
+
+void TstXChemiesuche::kopfzeilen() {
+    QFETCH(int, laenge);
+    QFETCH(QList<int>, zeilen);
+    QString name;
+    for (int i = 0; i < laenge; ++i) name.append(QChar(u'a' + i % 26));
+    const QStringList z = ::kopfzeilen(name);
+    QList<int> l;
+    for (const QString& s : z) l.append(s.size());
+    QCOMPARE(l, zeilen);
+    QCOMPARE(z.join(QString()), name.left(200));
+}
+
+QTEST_MAIN(TstXChemiesuche)
+#include "tst_xchemiesuche.moc"
