@@ -1,0 +1,53 @@
+#pragma once
+
+#include "data/Objekte.h"
+#include "print/Seitenrahmen.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+class PageCanvas;
+
+// A material group of the maker's chemical gloves: a column of the resistance table. The header
+// lists the group's product codes; the cells show the result of its reference glove.
+struct Materialgruppe {
+    int x;                 // left edge of the column, 0.1 mm
+    QString zeile1, zeile2; // header, the second line only for the first three groups
+    std::vector<qint32> codes;
+    qint32 referenz;
+};
+
+// The nine groups of the English data set, left to right.
+const std::array<Materialgruppe, 9>& materialgruppen();
+
+// What the resistance table prints: the last search's chosen substances (rows) and results
+// (cells), the texts the five requirement lists showed, and the page footer.
+struct ChemieDruckDaten {
+    QList<const TStoff*> auswahl;
+    std::vector<TChemieschutz> ergebnis;
+    std::array<QString, 5> anforderungen;
+    FusszeilenDaten fuss;
+};
+
+// The symbol of a permeation character: "-", "0", "+", "Z" or "?".
+QString resistenzsymbol(QChar c);
+
+// Prints text at (x, y) and returns 30 if it is narrower than width; -1 without printing if not;
+// 0 for an empty text.
+int textIfFit(PageCanvas& c, int x, int y, int width, const QString& text);
+// Prints text broken character-wise into lines narrower than width, 30 apart, nothing lost at a
+// break; returns the height used (30 per line, 0 when not even one character fits).
+int wrapText(PageCanvas& c, int x, int y, int width, const QString& text);
+
+// Page head and table header; returns the y of the first row (835).
+int chemHeader(PageCanvas& c, const ChemieDruckDaten& d);
+// The row of the i-th chosen substance with its top at y; returns the y of its bottom rule.
+int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i);
+// The explanation of levels and symbols with its top at y.
+void chemFooter(PageCanvas& c, int y);
+
+// The whole report, page by page; prints nothing when no substance was chosen.
+void chemieberichtDrucken(PageCanvas& c, const ChemieDruckDaten& d);
