@@ -1,5 +1,6 @@
 #include "app/texte/Texte.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace texte {
@@ -253,6 +254,13 @@ const QHash<int, QString>& englisch() {
 
 } // namespace
 
-QString text(int nummer) { return englisch().value(nummer); }
+QString text(int nummer) {
+    // A language module holds its texts under context "Texte" with the number as source text;
+    // what it does not translate comes back unchanged and falls to the English set.
+    const QByteArray schluessel = QByteArray::number(nummer);
+    const QString uebersetzt = QCoreApplication::translate("Texte", schluessel.constData());
+    if (uebersetzt != QLatin1String(schluessel)) return uebersetzt;
+    return englisch().value(nummer);
+}
 
 } // namespace texte
