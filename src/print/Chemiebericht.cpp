@@ -20,12 +20,12 @@ QString tr(const char* s) { return QCoreApplication::translate("Chemiebericht", 
 
 const std::array<Materialgruppe, 9>& materialgruppen() {
     static const std::array<Materialgruppe, 9> g = {{
-        {860, tr("Natural"), tr("Latex I"), {4101, 4111, 4112}, 4101},
-        {970, tr("Natural"), tr("Latex II"), {6101, 7101}, 6101},
+        {860, tr("Natural"), tr("Latex I"), {4101, 6101, 7101}, 4101},
+        {970, tr("Natural"), tr("Latex II"), {4111, 4112}, 4111},
         {1080, tr("Chloro-"), tr("pren"), {4201, 4202, 4203, 4204, 6201}, 4201},
-        {1190, tr("Nitrile I"), {}, {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 4311, 4312, 4321}, 4301},
-        {1300, tr("Nitrile II"), {}, {6301, 7301}, 7301},
-        {1410, tr("Nitrile III"), {}, {7302}, 7302},
+        {1190, tr("Nitrile I"), {}, {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302}, 4301},
+        {1300, tr("Nitrile II"), {}, {4311, 4312}, 4311},
+        {1410, tr("Nitrile III"), {}, {4321}, 4321},
         {1520, tr("Viton"), {}, {4501}, 4501},
         {1630, tr("Butyl I"), {}, {4401}, 4401},
         {1740, tr("Butyl II"), {}, {4402}, 4402},

@@ -128,8 +128,8 @@ void TstChemiebericht::symbole() {
     Bericht b;
     b.stoff("Acetone");
     b.stoff("Toluene");
-    // The reference glove of group 1 (4101) and of Viton (4501); 4111 is listed but no reference.
-    b.ergebnis(4111, QStringLiteral("66"));
+    // The reference glove of group 1 (4101) and of Viton (4501); 6101 is listed but no reference.
+    b.ergebnis(6101, QStringLiteral("66"));
     b.ergebnis(4101, QStringLiteral("1") + code);
     b.ergebnis(4501, QStringLiteral("5") + code);
     printChemLine(c, b.daten, 835, 1);
