@@ -53,6 +53,9 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
         const int mitte = m_raster->G() + TErgebnisraster::Zeilenabstand * zeile + 70;
         m_ui->ScrollBox1->ensureVisible(m_ui->ScrollBox1->horizontalScrollBar()->value(), mitte, 0, 30);
     });
+    m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
+    m_ui->SpeedButton16->setIconSize(QSize(178, 103));
+    m_ui->SpeedButton16->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // The hotline window and the printing service join when they exist.
     m_ui->SpeedButton16->setEnabled(false);
     m_ui->SpeedButton9->setEnabled(false);
