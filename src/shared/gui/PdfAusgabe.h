@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -7,8 +9,10 @@
 
 class PageCanvas;
 
-// Renders a printout into a PDF file: A4 portrait unless the printout turns it, with a printable
-// area of 200 x 287 mm as a printer's margins leave it. The file is replaced only when the whole
-// document was written. Returns an error text, nothing on success.
+// Renders a printout into a PDF file, by default A4 portrait (the printout may turn it), with
+// 5 mm margins as a printer leaves them: a printable area of 200 x 287 mm on A4. The file is
+// replaced only when the whole document was written. Returns an error text, nothing on success.
 std::optional<QString> pdfSchreiben(const QString& pfad,
-                                    const std::function<void(PageCanvas&)>& ausgabe);
+                                    const std::function<void(PageCanvas&)>& ausgabe,
+                                    const QPageSize& format = QPageSize(QPageSize::A4),
+                                    QPageLayout::Orientation lage = QPageLayout::Portrait);
