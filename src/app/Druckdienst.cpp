@@ -27,7 +27,11 @@ public:
 
 QPrinter& drucker() {
     static QPointer<Drucker> d;
-    if (!d) d = new Drucker(qApp);
+    if (!d) {
+        d = new Drucker(qApp);
+        // Page units start at the corner of the printable area, not of the sheet.
+        d->printer.setFullPage(false);
+    }
     return d->printer;
 }
 
