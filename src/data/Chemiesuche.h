@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 // The five further glove requirements, as the item indices of their lists. The defaults are the
@@ -18,6 +19,11 @@ struct TAnforderungen {
     int futter = 3;      // c4: No, Yes, Jersey, Unimportant
     int mechanik = 0;    // c5: Unimportant, Yes
 };
+
+// The items of requirement list c1..c5 (liste 1..5), as the window shows them.
+QStringList anforderungsEintraege(int liste);
+// The item texts the five lists show for these requirements.
+std::array<QString, 5> anforderungsTexte(const TAnforderungen& a);
 
 struct TChemiesuchErgebnis {
     std::vector<TChemieschutz> Ergebnisliste; // ranked, best first

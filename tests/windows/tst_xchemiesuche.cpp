@@ -1,6 +1,7 @@
 #include "../common/ChemieTestdaten.h"
 
 #include "app/Dialoge.h"
+#include "print/Chemiebericht.h"
 #include "shared/KommaText.h"
 #include "windows/search/Ergebnisraster.h"
 #include "windows/search/XChemiesuche.h"
@@ -41,6 +42,7 @@ private Q_SLOTS:
     void bandKehrtZurueck();
     void planUndProdukt();
     void memoNimmtKeinenFokus();
+    void druckDatenDerLetztenSuche();
     void kopfzeilen_data();
     void kopfzeilen();
 
@@ -272,6 +274,22 @@ void TstXChemiesuche::memoNimmtKeinenFokus() {
     QVERIFY(memo->isReadOnly());
     QVERIFY(memo->toPlainText().startsWith("The list shows all suitable chemical protective gloves."));
     QVERIFY(memo->toPlainText().endsWith("  L6 : 480 min"));
+}
+
+// The report prints what the last search found with, even after the lists were changed.
+void TstXChemiesuche::druckDatenDerLetztenSuche() {
+    c<QComboBox>("c4")->setCurrentIndex(2);
+    suchen({"liquid - Acetone", "solid - Sodium hydroxide"});
+    c<QComboBox>("c4")->setCurrentIndex(0);
+    c<QComboBox>("c1")->setCurrentIndex(0);
+    c<QListWidget>("ListBox1")->clear();
+    const ChemieDruckDaten d = m_form->druckDaten();
+    QCOMPARE(d.anforderungen[3], QStringLiteral("Jersey"));
+    QCOMPARE(d.anforderungen[0], QStringLiteral("Unimportant"));
+    QCOMPARE(d.auswahl.size(), 2);
+    QCOMPARE(d.auswahl[1]->Name, QStringLiteral("Sodium hydroxide"));
+    QVERIFY(d.ergebnis.empty()); // no glove of the fixture has a jersey lining
+    QVERIFY(!d.fuss.logo.isNull());
 }
 
 void TstXChemiesuche::kopfzeilen_data() {

@@ -4,7 +4,9 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "app/Druckdienst.h"
 #include "app/texte/Texte.h"
+#include "print/Chemiebericht.h"
 #include "windows/search/Ergebnisraster.h"
 
 #include <QApplication>
@@ -45,6 +47,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
         connect(b, &QPushButton::clicked, this, &TForm3::SpeedButton3Click);
     connect(m_ui->SpeedButton4, &QPushButton::clicked, this, &TForm3::SpeedButton4Click);
     connect(m_ui->SpeedButton7, &QPushButton::clicked, this, &TForm3::SpeedButton7Click);
+    connect(m_ui->SpeedButton9, &QPushButton::clicked, this, &TForm3::SpeedButton9Click);
     boxVerbinden(m_ui->FestBoxEingabe, m_ui->FestBox);
     boxVerbinden(m_ui->FluessigBoxEingabe, m_ui->FluessigBox);
     boxVerbinden(m_ui->GasBoxEingabe, m_ui->GasBox);
@@ -56,9 +59,9 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
     m_ui->SpeedButton16->setIconSize(QSize(178, 103));
     m_ui->SpeedButton16->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The hotline window and the printing service join when they exist.
+    // The hotline window joins when it exists.
     m_ui->SpeedButton16->setEnabled(false);
-    m_ui->SpeedButton9->setEnabled(false);
+    for (int i = 1; i <= 5; ++i) anforderungsliste(i)->addItems(anforderungsEintraege(i));
     FormCreate();
 }
 
@@ -83,11 +86,12 @@ void TForm3::FormCreate() {
         f.setPointSize(7);
         m_ui->Memo1->setFont(f);
     }
-    m_ui->c1->setCurrentIndex(4);
-    m_ui->c2->setCurrentIndex(15);
-    m_ui->c3->setCurrentIndex(3);
-    m_ui->c4->setCurrentIndex(3);
-    m_ui->c5->setCurrentIndex(0);
+    const TAnforderungen vorgabe;
+    m_ui->c1->setCurrentIndex(vorgabe.laenge);
+    m_ui->c2->setCurrentIndex(vorgabe.temperatur);
+    m_ui->c3->setCurrentIndex(vorgabe.tastgefuehl);
+    m_ui->c4->setCurrentIndex(vorgabe.futter);
+    m_ui->c5->setCurrentIndex(vorgabe.mechanik);
     m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet4);
     m_ui->Notebook1->setCurrentWidget(m_ui->Krit1);
 }
@@ -159,9 +163,9 @@ void TForm3::SpeedButton1Click() {
     QStringList eintraege;
     for (int i = 0; i < m_ui->ListBox1->count(); ++i) eintraege.append(m_ui->ListBox1->item(i)->text());
     m_k.Auswahlliste = auswahlAusEintraegen(m_k.stoffe, eintraege);
-    const TAnforderungen a{m_ui->c1->currentIndex(), m_ui->c2->currentIndex(), m_ui->c3->currentIndex(),
-                           m_ui->c4->currentIndex(), m_ui->c5->currentIndex()};
-    m_ergebnis = chemiesuche(m_k.katalog, m_k.stoffe, m_k.Auswahlliste, a);
+    m_gesucht = {m_ui->c1->currentIndex(), m_ui->c2->currentIndex(), m_ui->c3->currentIndex(),
+                 m_ui->c4->currentIndex(), m_ui->c5->currentIndex()};
+    m_ergebnis = chemiesuche(m_k.katalog, m_k.stoffe, m_k.Auswahlliste, m_gesucht);
     QApplication::restoreOverrideCursor();
     for (int i = 0; i < m_ergebnis.fehlendeSpalten.size(); ++i)
         dialoge::meldung(this, texte::text(10015), fehlendeDatenText());
@@ -172,6 +176,27 @@ void TForm3::SpeedButton1Click() {
                      textreihe(10000, 6));
     m_ui->Notebook1->setCurrentWidget(m_ui->Ergebnis);
     QApplication::restoreOverrideCursor();
+}
+
+QComboBox* TForm3::anforderungsliste(int i) const {
+    QComboBox* listen[] = {m_ui->c1, m_ui->c2, m_ui->c3, m_ui->c4, m_ui->c5};
+    return listen[i - 1];
+}
+
+ChemieDruckDaten TForm3::druckDaten() const {
+    ChemieDruckDaten d;
+    d.auswahl = m_k.Auswahlliste;
+    d.ergebnis = m_ergebnis.Ergebnisliste;
+    // The requirements the results were found with, not what the lists show since.
+    d.anforderungen = anforderungsTexte(m_gesucht);
+    d.fuss = fusszeilenDaten(m_k.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    return d;
+}
+
+void TForm3::SpeedButton9Click() {
+    const ChemieDruckDaten d = druckDaten();
+    druckdienst::drucken(this, m_ui->SpeedButton9, tr("Ardentix Search Results"),
+                         [&d](PageCanvas& c) { chemieberichtDrucken(c, d); });
 }
 
 void TForm3::SpeedButton3Click() {

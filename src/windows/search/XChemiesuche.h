@@ -13,6 +13,8 @@ class TForm3;
 class QLineEdit;
 class QListWidget;
 class TErgebnisraster;
+class QComboBox;
+struct ChemieDruckDaten;
 
 // The chemical search: choose chemicals (Krit1), further requirements (Krit2), ranked results
 // (Ergebnis). Created once at start; loads the substance table into the context.
@@ -27,6 +29,8 @@ public:
     int oeffnen();
 
     const TChemiesuchErgebnis& ergebnis() const { return m_ergebnis; }
+    // What "Print Results" prints: the last search's chemicals, results and requirements.
+    ChemieDruckDaten druckDaten() const;
 
 Q_SIGNALS:
     void produktZeigen(int katalogIndex);
@@ -40,6 +44,7 @@ public Q_SLOTS:
     void SpeedButton3Click();
     void SpeedButton4Click();
     void SpeedButton7Click();
+    void SpeedButton9Click();
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -48,10 +53,12 @@ private:
     void FormCreate();
     void boxVerbinden(QLineEdit* eingabe, QListWidget* box);
     const THandschuh* gewaehlterHandschuh() const;
+    QComboBox* anforderungsliste(int i) const;
 
     TKontext& m_k;
     std::unique_ptr<Ui::TForm3> m_ui;
     TErgebnisraster* m_raster = nullptr;
     TChemiesuchErgebnis m_ergebnis;
+    TAnforderungen m_gesucht; // the requirements of the last search
     bool m_tabelleGeladen = false;
 };
