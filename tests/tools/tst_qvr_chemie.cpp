@@ -11,6 +11,7 @@ private Q_SLOTS:
     void suche_data();
     void suche();
     void beschaedigteTabelle();
+    void bericht();
 
 private:
     QTemporaryDir m_dir;
@@ -76,6 +77,21 @@ void TstQvrChemie::beschaedigteTabelle() {
     QVERIFY2(err.contains("runs past the end"), qPrintable(err));
     QVERIFY(err.contains("chemical \"Sodium hydroxide\" not found"));
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).count('\n'), 3);
+}
+
+void TstQvrChemie::bericht() {
+    const QString pdf = m_dir.filePath("bericht.pdf");
+    QProcess p;
+    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "chem-report", "--data", m_dir.path(), "--cas",
+                                        "67.64.1", "--pdf", pdf});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), 0);
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.read(5) == "%PDF-");
+    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "chem-report", "--data", m_dir.path()});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), 1); // --pdf OUT is required
 }
 
 QTEST_GUILESS_MAIN(TstQvrChemie)

@@ -1,0 +1,19 @@
+#include "ChemieDruck.h"
+
+#include "ChemieBefehl.h"
+#include "QvrFehler.h"
+#include "print/Chemiebericht.h"
+#include "shared/gui/PdfAusgabe.h"
+
+int chemieDruckBefehl(const QStringList& args) {
+    const ChemieAuftrag a = chemieAuftrag(args, true);
+    ChemieDruckDaten d;
+    d.auswahl = a.auswahl;
+    d.ergebnis = chemieSuchen(a).Ergebnisliste;
+    d.anforderungen = anforderungsTexte(a.anforderungen);
+    // The tool has no distributor of its own: the footer's address block stays empty.
+    d.fuss = fusszeilenDaten({}, QImage(QStringLiteral(":/images/logo.png")));
+    if (const auto fehler = pdfSchreiben(a.pdf, [&d](PageCanvas& c) { chemieberichtDrucken(c, d); }))
+        ungueltig(*fehler);
+    return 0;
+}

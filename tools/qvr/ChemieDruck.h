@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// qvr print chem-report: the chemical search's options plus --pdf OUT; renders the report.
+int chemieDruckBefehl(const QStringList& args);
