@@ -35,6 +35,7 @@ private Q_SLOTS:
     void cleanup();
     void startUndBoxen();
     void tabelleFehlt();
+    void tabelleBeschaedigt();
     void casSuche_data();
     void casSuche();
     void waehlenUndSuchen();
@@ -106,6 +107,25 @@ void TstXChemiesuche::tabelleFehlt() {
     QVERIFY(!m_form->tabelleGeladen());
     QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
     QCOMPARE(c<QListWidget>("FluessigBox")->count(), 0);
+}
+
+// The damage is said; the substances before it stay usable.
+void TstXChemiesuche::tabelleBeschaedigt() {
+    m_form.reset();
+    QFile t(m_dir.filePath("EN/tab.qvr"));
+    QVERIFY(t.open(QIODevice::ReadWrite));
+    QVERIFY(t.resize(t.size() - 60)); // drops Mystery and cuts into Sodium hydroxide
+    t.close();
+    dialoge::gezeigt();
+    m_form = std::make_unique<TForm3>(*m_k);
+    QVERIFY(m_form->tabelleGeladen());
+    const QStringList g = dialoge::gezeigt();
+    QCOMPARE(g.size(), 1);
+    QVERIFY2(g[0].startsWith("Error!: ") && g[0].contains("runs past the end"), qPrintable(g[0]));
+    QCOMPARE(eintraege(c<QListWidget>("FluessigBox")), (QStringList{"Acetone", "Toluene"}));
+    QCOMPARE(c<QListWidget>("FestBox")->count(), 0);
+    suchen({"liquid - Acetone"});
+    QCOMPARE(m_form->ergebnis().Ergebnisliste.size(), 3u);
 }
 
 void TstXChemiesuche::casSuche_data() {
