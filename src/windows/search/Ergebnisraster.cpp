@@ -87,8 +87,9 @@ void TErgebnisraster::paintEvent(QPaintEvent* e) {
     const QRect r = e->rect();
     p.fillRect(r, Qt::white);
     p.setPen(Qt::black);
-    // Only the chemical columns and rows that meet the region being painted.
-    const int von = std::max(0, (r.left() - m_w) / Spaltenabstand);
+    // Only the chemical columns and rows that meet the region being painted, with one more on
+    // each side whose texts may reach into it.
+    const int von = std::max(0, (r.left() - m_w) / Spaltenabstand - 1);
     const int bis = std::min(spalten() - 1, (r.right() - m_w) / Spaltenabstand);
     if (r.top() < m_g + 45) kopfMalen(p, von, bis);
     const int erste = std::max(0, (r.top() - m_g - 45) / Zeilenabstand - 1);
