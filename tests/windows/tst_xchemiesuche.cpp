@@ -1,5 +1,6 @@
 #include "../common/ChemieTestdaten.h"
 
+#include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "print/Chemiebericht.h"
 #include "shared/KommaText.h"
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void startUndBoxen();
     void tabelleFehlt();
     void tabelleBeschaedigt();
+    void schmalerBildschirm();
     void casSuche_data();
     void casSuche();
     void waehlenUndSuchen();
@@ -126,6 +128,14 @@ void TstXChemiesuche::tabelleBeschaedigt() {
     QCOMPARE(c<QListWidget>("FestBox")->count(), 0);
     suchen({"liquid - Acetone"});
     QCOMPARE(m_form->ergebnis().Ergebnisliste.size(), 3u);
+}
+
+void TstXChemiesuche::schmalerBildschirm() {
+    bildschirm::setzenFuerTests(QSize(640, 480));
+    erstellen();
+    bildschirm::setzenFuerTests(QSize());
+    QCOMPARE(m_form->size(), QSize(625, 390));
+    QCOMPARE(c<QPlainTextEdit>("Memo1")->font().pointSize(), 7);
 }
 
 void TstXChemiesuche::casSuche_data() {
