@@ -45,7 +45,8 @@ struct Daten {
             s[i].Name = QStringLiteral("Substance number %1").arg(i);
             s[i].CAS = QStringLiteral("%1-%2-%3").arg(100 + i).arg(i % 97).arg(i % 10);
             s[i].Permeation.resize(kSpalten);
-            for (QChar& c : s[i].Permeation) c = codes[rng.bounded(8)];
+            for (QChar& c : s[i].Permeation)
+                c = codes[rng.bounded(8)];
             s[i].Zustand = quint8(1 + i % 3);
             s[i].Quellung = {1, 2, 3, 4, 5};
             s[i].Pruefsumme = pruefsumme(s[i]);
@@ -83,7 +84,8 @@ void BM_RasterSichtbar(benchmark::State& state) {
     const auto e = chemiesuche(d.katalog, d.stoffe, auswahl, {});
     std::vector<TChemieschutz> zeilen;
     // Rows as many as asked, repeating the search's 400 results.
-    for (int i = 0; i < state.range(0); ++i) zeilen.push_back(e.Ergebnisliste[std::size_t(i) % e.Ergebnisliste.size()]);
+    for (int i = 0; i < state.range(0); ++i)
+        zeilen.push_back(e.Ergebnisliste[std::size_t(i) % e.Ergebnisliste.size()]);
     const QStringList leer(8, QStringLiteral("Perm.: L 0"));
     TErgebnisraster raster;
     raster.zeigen(&zeilen, auswahl, {"solid", "liquid", "gaseous"}, leer, leer);

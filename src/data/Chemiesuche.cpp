@@ -40,31 +40,39 @@ bool erfuellt(const TStrick& h, const TAnforderungen& a) {
 
 QStringList anforderungsEintraege(int liste) {
     static const char* const c1[] = {">=300", ">=350", ">=400", ">=600", "Unimportant"};
-    static const char* const c2[] = {">=230", ">=140", ">=130", ">=120", ">=110", ">=100",
-                                     ">=90", ">=80", ">=70", ">=60", ">=50", ">=40",
-                                     ">=30", ">=20", ">=10", "Unimportant"};
+    static const char* const c2[] = {">=230", ">=140", ">=130", ">=120",      ">=110", ">=100",
+                                     ">=90",  ">=80",  ">=70",  ">=60",       ">=50",  ">=40",
+                                     ">=30",  ">=20",  ">=10",  "Unimportant"};
     static const char* const c3[] = {"Yes", "Medium", "Low", "Unimportant"};
     static const char* const c4[] = {"No", "Yes", "Jersey", "Unimportant"};
     static const char* const c5[] = {"Unimportant", "Yes"};
     const auto liste_ = [](const auto& texte) {
         QStringList l;
-        for (const char* t : texte) l.append(QCoreApplication::translate("TForm3", t));
+        for (const char* t : texte)
+            l.append(QCoreApplication::translate("TForm3", t));
         return l;
     };
     switch (liste) {
-    case 1: return liste_(c1);
-    case 2: return liste_(c2);
-    case 3: return liste_(c3);
-    case 4: return liste_(c4);
-    case 5: return liste_(c5);
-    default: return {};
+    case 1:
+        return liste_(c1);
+    case 2:
+        return liste_(c2);
+    case 3:
+        return liste_(c3);
+    case 4:
+        return liste_(c4);
+    case 5:
+        return liste_(c5);
+    default:
+        return {};
     }
 }
 
 std::array<QString, 5> anforderungsTexte(const TAnforderungen& a) {
     const int index[] = {a.laenge, a.temperatur, a.tastgefuehl, a.futter, a.mechanik};
     std::array<QString, 5> t;
-    for (int i = 0; i < 5; ++i) t[static_cast<std::size_t>(i)] = anforderungsEintraege(i + 1).value(index[i]);
+    for (int i = 0; i < 5; ++i)
+        t[static_cast<std::size_t>(i)] = anforderungsEintraege(i + 1).value(index[i]);
     return t;
 }
 

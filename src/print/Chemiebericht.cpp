@@ -14,7 +14,9 @@ constexpr int kZeile = 30;
 constexpr int kKopfEnde = 835;
 constexpr int kRegeln[] = {190, 710, 850, 960, 1070, 1180, 1290, 1400, 1510, 1620, 1730, 1850};
 
-QString tr(const char* s) { return QCoreApplication::translate("Chemiebericht", s); }
+QString tr(const char* s) {
+    return QCoreApplication::translate("Chemiebericht", s);
+}
 
 } // namespace
 
@@ -23,7 +25,11 @@ const std::array<Materialgruppe, 9>& materialgruppen() {
         {860, tr("Natural"), tr("Latex I"), {4101, 6101, 7101}, 4101},
         {970, tr("Natural"), tr("Latex II"), {4111, 4112}, 4111},
         {1080, tr("Chloro-"), tr("pren"), {4201, 4202, 4203, 4204, 6201}, 4201},
-        {1190, tr("Nitrile I"), {}, {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302}, 4301},
+        {1190,
+         tr("Nitrile I"),
+         {},
+         {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302},
+         4301},
         {1300, tr("Nitrile II"), {}, {4311, 4312}, 4311},
         {1410, tr("Nitrile III"), {}, {4321}, 4321},
         {1520, tr("Viton"), {}, {4501}, 4501},
@@ -35,11 +41,25 @@ const std::array<Materialgruppe, 9>& materialgruppen() {
 
 QString resistenzsymbol(QChar c) {
     switch (c.unicode()) {
-    case u'0': case u'1': case u'2': case u'A': case u'B': case u'a': case u'b': return QStringLiteral("-");
-    case u'3': case u'4': return QStringLiteral("0");
-    case u'5': case u'6': return QStringLiteral("+");
-    case u'Z': case u'z': return QStringLiteral("Z");
-    default: return QStringLiteral("?");
+    case u'0':
+    case u'1':
+    case u'2':
+    case u'A':
+    case u'B':
+    case u'a':
+    case u'b':
+        return QStringLiteral("-");
+    case u'3':
+    case u'4':
+        return QStringLiteral("0");
+    case u'5':
+    case u'6':
+        return QStringLiteral("+");
+    case u'Z':
+    case u'z':
+        return QStringLiteral("Z");
+    default:
+        return QStringLiteral("?");
     }
 }
 
@@ -59,8 +79,10 @@ int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
         qsizetype lo = 0, hi = rest.size();
         while (lo < hi) {
             const qsizetype mitte = (lo + hi + 1) / 2;
-            if (c.textWidth(rest.left(mitte)) < width) lo = mitte;
-            else hi = mitte - 1;
+            if (c.textWidth(rest.left(mitte)) < width)
+                lo = mitte;
+            else
+                hi = mitte - 1;
         }
         if (lo == 0) break; // not even one character fits
         textIfFit(c, x, y + hoehe, width, rest.left(lo));
@@ -74,22 +96,28 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     c.setFont(kArial, 60, true);
     c.text(200, 100, tr("Ardentix Search Results"));
     c.setFont(kArial, 30, true);
-    const QString titel[] = {tr("Overall length:"), tr("Temperature resistance:"), tr("Touch Sensitivity:"),
-                             tr("Cotton lining:"), tr("Mechanical resistance:")};
-    for (int i = 0; i < 5; ++i) c.text(200, 190 + 30 * i, titel[i]);
+    const QString titel[] = {tr("Overall length:"), tr("Temperature resistance:"),
+                             tr("Touch Sensitivity:"), tr("Cotton lining:"),
+                             tr("Mechanical resistance:")};
+    for (int i = 0; i < 5; ++i)
+        c.text(200, 190 + 30 * i, titel[i]);
     c.setFont(kArial, 30, false);
-    for (int i = 0; i < 5; ++i) c.text(700, 190 + 30 * i, d.anforderungen[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < 5; ++i)
+        c.text(700, 190 + 30 * i, d.anforderungen[static_cast<std::size_t>(i)]);
     for (const Materialgruppe& g : materialgruppen()) {
         c.text(g.x, 440, g.zeile1);
         if (!g.zeile2.isEmpty()) c.text(g.x, 470, g.zeile2);
         const int n = static_cast<int>(g.codes.size());
-        for (int k = 0; k < n; ++k) c.text(g.x + 20, 800 - 30 * (n - 1 - k), QString::number(g.codes[static_cast<std::size_t>(k)]));
+        for (int k = 0; k < n; ++k)
+            c.text(g.x + 20, 800 - 30 * (n - 1 - k),
+                   QString::number(g.codes[static_cast<std::size_t>(k)]));
     }
     c.text(200, 800, tr("chemical"));
     c.text(720, 800, tr("phys. state"));
     c.line(kLinks, 440, kRechts, 440, 2);
     c.line(kLinks, kKopfEnde, kRechts, kKopfEnde, 2);
-    for (int x : kRegeln) c.line(x, 440, x, kKopfEnde, 2);
+    for (int x : kRegeln)
+        c.line(x, 440, x, kKopfEnde, 2);
     return kKopfEnde;
 }
 
@@ -117,27 +145,45 @@ void chemFooter(PageCanvas& c, int y0) {
     static const Text texte[] = {
         {0, 200, "Explanation", true},
         {50, 200, "Permeation", false},
-        {90, 200, "Level a:", true}, {90, 320, "0 min. <= x < 5 min.", false},
-        {90, 600, "Level 1:", true}, {90, 720, "10 min. <= x < 30 min.", false},
-        {90, 1000, "Level 3:", true}, {90, 1120, "60 min. <= x < 120 min.", false},
-        {90, 1430, "Level 5:", true}, {90, 1550, "240 min. <= x < 480 min.", false},
-        {120, 200, "Level b:", true}, {120, 320, "5 min. <= x < 10 min.", false},
-        {120, 600, "Level 2:", true}, {120, 720, "30 min. <= x < 60 min.", false},
-        {120, 1000, "Level 4:", true}, {120, 1120, "120 min. <= x < 240 min.", false},
-        {120, 1430, "Level 6:", true}, {120, 1550, ">= 480 min.", false},
+        {90, 200, "Level a:", true},
+        {90, 320, "0 min. <= x < 5 min.", false},
+        {90, 600, "Level 1:", true},
+        {90, 720, "10 min. <= x < 30 min.", false},
+        {90, 1000, "Level 3:", true},
+        {90, 1120, "60 min. <= x < 120 min.", false},
+        {90, 1430, "Level 5:", true},
+        {90, 1550, "240 min. <= x < 480 min.", false},
+        {120, 200, "Level b:", true},
+        {120, 320, "5 min. <= x < 10 min.", false},
+        {120, 600, "Level 2:", true},
+        {120, 720, "30 min. <= x < 60 min.", false},
+        {120, 1000, "Level 4:", true},
+        {120, 1120, "120 min. <= x < 240 min.", false},
+        {120, 1430, "Level 6:", true},
+        {120, 1550, ">= 480 min.", false},
         {160, 200, "Degradation", false},
         {160, 490, "The degradation is not dependent on penetration and permeation.", false},
-        {190, 490, "However, as a degraded glove is simply useless, QVR does only recommend gloves which swell less", false},
-        {220, 490, "than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,", false},
+        {190, 490,
+         "However, as a degraded glove is simply useless, QVR does only recommend gloves which "
+         "swell less",
+         false},
+        {220, 490,
+         "than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,",
+         false},
         {250, 490, "as this test is not even intended.", false},
         {290, 200, "degrad. resistance", false},
-        {290, 490, "(+) = resistant", false}, {290, 850, "(-) = non resistant", false},
-        {290, 1210, "(0) = partially resistant", false}, {290, 1570, "(Z) = destroyed", false},
+        {290, 490, "(+) = resistant", false},
+        {290, 850, "(-) = non resistant", false},
+        {290, 1210, "(0) = partially resistant", false},
+        {290, 1570, "(Z) = destroyed", false},
         {330, 200, "Penetration", false},
         {330, 490, "Level 3 = AQL value 0,65 = 100% leakproof", false},
         {360, 490, "Level 2 = AQL value 1,5", false},
         {390, 490, "Level 1 = AQL value 4", false},
-        {420, 490, "All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not explicitely listed in", false},
+        {420, 490,
+         "All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not "
+         "explicitely listed in",
+         false},
         {450, 490, "above table.", false},
     };
     for (const Text& t : texte) {
@@ -160,7 +206,8 @@ void chemieberichtDrucken(PageCanvas& c, const ChemieDruckDaten& d) {
             y = printChemLine(c, d, y, static_cast<int>(i));
             ++i;
         } while (i < n && y < H - 820);
-        for (int x : kRegeln) c.line(x, oben, x, y, 2);
+        for (int x : kRegeln)
+            c.line(x, oben, x, y, 2);
         chemFooter(c, y + 80);
         printPageFooter(c, d.fuss);
     }

@@ -14,7 +14,7 @@ class PageCanvas;
 // A material group of the maker's chemical gloves: a column of the resistance table. The header
 // lists the group's product codes; the cells show the result of its reference glove.
 struct Materialgruppe {
-    int x;                 // left edge of the column, 0.1 mm
+    int x;                  // left edge of the column, 0.1 mm
     QString zeile1, zeile2; // header, the second line only for the first three groups
     std::vector<qint32> codes;
     qint32 referenz;

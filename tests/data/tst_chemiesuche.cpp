@@ -30,13 +30,14 @@ std::unique_ptr<THandschuh> glove(const GloveDef& d) {
 
 TProduktliste katalog(std::initializer_list<GloveDef> defs) {
     TProduktliste k;
-    for (const auto& d : defs) k.anhaengen(glove(d));
+    for (const auto& d : defs)
+        k.anhaengen(glove(d));
     k.sortieren();
     return k;
 }
 
-void stoff(TStoffliste& l, const QString& name, const QString& perm, std::array<quint8, 5> q = {1, 1, 1, 1, 1},
-           quint8 zustand = 2, const QString& cas = {}) {
+void stoff(TStoffliste& l, const QString& name, const QString& perm,
+           std::array<quint8, 5> q = {1, 1, 1, 1, 1}, quint8 zustand = 2, const QString& cas = {}) {
     auto s = std::make_unique<TStoff>();
     s->Name = name;
     s->Permeation = perm;
@@ -48,7 +49,8 @@ void stoff(TStoffliste& l, const QString& name, const QString& perm, std::array<
 
 QList<qint32> nummern(const TChemiesuchErgebnis& e) {
     QList<qint32> n;
-    for (const auto& r : e.Ergebnisliste) n.append(r.Nummer);
+    for (const auto& r : e.Ergebnisliste)
+        n.append(r.Nummer);
     return n;
 }
 
@@ -76,20 +78,18 @@ void TstChemiesuche::rangfolgeDerSpalten_data() {
     QTest::addColumn<QList<int>>("preise");
     QTest::addColumn<QList<int>>("klassen"); // material class of each glove
     QTest::addColumn<QList<qint32>>("erwartet");
-    QTest::newRow("higher level first") << "354" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1}
-                                        << QList<qint32>{20, 30, 10};
-    QTest::newRow("? below every known level") << "?00" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1}
-                                               << QList<qint32>{20, 30, 10};
-    QTest::newRow("price breaks a tie") << "333" << QList<int>{3, 1, 2} << QList<int>{1, 1, 1}
-                                        << QList<qint32>{20, 30, 10};
-    QTest::newRow("swelling before price") << "333" << QList<int>{0, 1, 2} << QList<int>{2, 3, 1}
-                                           << QList<qint32>{30, 20, 10};
-    QTest::newRow("equal in every key keeps column order") << "444" << QList<int>{1, 1, 1}
-                                                           << QList<int>{1, 1, 1}
-                                                           << QList<qint32>{10, 20, 30};
-    QTest::newRow("O counts as level 0, not untested") << "?O?" << QList<int>{0, 0, 0}
-                                                       << QList<int>{1, 1, 1}
-                                                       << QList<qint32>{20, 10, 30};
+    QTest::newRow("higher level first")
+        << "354" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
+    QTest::newRow("? below every known level")
+        << "?00" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
+    QTest::newRow("price breaks a tie")
+        << "333" << QList<int>{3, 1, 2} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
+    QTest::newRow("swelling before price")
+        << "333" << QList<int>{0, 1, 2} << QList<int>{2, 3, 1} << QList<qint32>{30, 20, 10};
+    QTest::newRow("equal in every key keeps column order")
+        << "444" << QList<int>{1, 1, 1} << QList<int>{1, 1, 1} << QList<qint32>{10, 20, 30};
+    QTest::newRow("O counts as level 0, not untested")
+        << "?O?" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 10, 30};
 }
 
 void TstChemiesuche::rangfolgeDerSpalten() {
@@ -145,12 +145,16 @@ void TstChemiesuche::anforderungen() {
     QFETCH(int, feld);
     QFETCH(int, index);
     QFETCH(QList<qint32>, erwartet);
-    auto k = katalog({{10, 0, 349, 1, 3, 0, 2, 0}, {20, 1, 350, 1, 4, 2, 1, 1}, {30, 2, 600, 1, 0, 1, 0, 0}});
+    auto k = katalog(
+        {{10, 0, 349, 1, 3, 0, 2, 0}, {20, 1, 350, 1, 4, 2, 1, 1}, {30, 2, 600, 1, 0, 1, 0, 0}});
     TStoffliste s;
     s.Spalten = QStringLiteral("001000200030");
     TAnforderungen a;
-    (feld == 1 ? a.laenge : feld == 2 ? a.temperatur : feld == 3 ? a.tastgefuehl
-                                     : feld == 4 ? a.futter : a.mechanik) = index;
+    (feld == 1   ? a.laenge
+     : feld == 2 ? a.temperatur
+     : feld == 3 ? a.tastgefuehl
+     : feld == 4 ? a.futter
+                 : a.mechanik) = index;
     QCOMPARE(nummern(chemiesuche(k, s, {}, a)), erwartet);
 }
 

@@ -35,7 +35,8 @@ struct Bericht {
 // A name of about `zeilen` lines of 480 units at Arial 30.
 QString nameFuer(const RecordingCanvas& c, double zeilen) {
     QString s;
-    for (int i = 0; c.textWidth(s) < 480 * zeilen; ++i) s.append(QChar(u'a' + i % 26));
+    for (int i = 0; c.textWidth(s) < 480 * zeilen; ++i)
+        s.append(QChar(u'a' + i % 26));
     return s;
 }
 
@@ -182,7 +183,8 @@ void TstChemiebericht::seiten() {
     QFETCH(QList<int>, zeilenJeSeite);
     RecordingCanvas c(QSizeF(200, hoeheMm));
     Bericht b;
-    for (int i = 0; i < chemikalien; ++i) b.stoff(QStringLiteral("Chemical %1").arg(i + 1), 1 + i % 3);
+    for (int i = 0; i < chemikalien; ++i)
+        b.stoff(QStringLiteral("Chemical %1").arg(i + 1), 1 + i % 3);
     chemieberichtDrucken(c, b.daten);
     QCOMPARE(c.pages().size(), zeilenJeSeite.size());
     int nr = 1;
@@ -195,7 +197,8 @@ void TstChemiebericht::seiten() {
         // Vertical rules from the header's foot to the last row; the explanation 80 below.
         const int unten = 835 + 50 * zeilenJeSeite[p];
         int regeln = 0;
-        for (const auto& l : c.ops(Kind::Line, p)) regeln += l.x == l.x2 && l.y == 835 && l.y2 == unten;
+        for (const auto& l : c.ops(Kind::Line, p))
+            regeln += l.x == l.x2 && l.y == 835 && l.y2 == unten;
         QCOMPARE(regeln, 12);
         QCOMPARE(c.findText("Explanation", p)->y, unten + 80);
         QCOMPARE(c.findText("above table.", p)->y, unten + 80 + 450);

@@ -29,22 +29,32 @@ void TstQvrChemie::suche_data() {
     QTest::addColumn<QString>("fehler");
     const QString missing = "qvr: Missing or wrong database files! (column 1040)\n";
     // Toluene 2,4,6 and Acetone 6,3,4 for Alpha, Beta, Gamma; Beta is class 2 (not resistant).
-    QTest::newRow("one chemical by CAS with dots") << QStringList{"--cas", "108.88.3"} << 0
-        << "1030\tGamma\t6\t3\t3\n1020\tBeta\t4\t2\t1\n1010\tAlpha\t2\t1\t2\n" << missing;
-    QTest::newRow("order as given") << QStringList{"--name", "Acetone", "--cas", "108-88-3"} << 0
-        << "1030\tGamma\t46\t33\t3\n1010\tAlpha\t62\t11\t2\n1020\tBeta\t34\t22\t1\n" << missing;
-    QTest::newRow("no chemical: by price") << QStringList{} << 0
-        << "1020\tBeta\t\t\t1\n1010\tAlpha\t\t\t2\n1030\tGamma\t\t\t3\n" << missing;
-    QTest::newRow("length >=350 drops Gamma") << QStringList{"--name", "Acetone", "--length", "1"} << 0
-        << "1010\tAlpha\t6\t1\t2\n1020\tBeta\t3\t2\t1\n" << missing;
-    QTest::newRow("not found is skipped") << QStringList{"--cas", " 108-88-3", "--name", "Mystery",
-                                                         "--cas", "50-00-0", "--name", "Chlorine"} << 0
-        << "1030\tGamma\t5\t3\t3\n1020\tBeta\t5\t2\t1\n1010\tAlpha\t?\t1\t2\n"
+    QTest::newRow("one chemical by CAS with dots")
+        << QStringList{"--cas", "108.88.3"} << 0
+        << "1030\tGamma\t6\t3\t3\n1020\tBeta\t4\t2\t1\n1010\tAlpha\t2\t1\t2\n"
+        << missing;
+    QTest::newRow("order as given")
+        << QStringList{"--name", "Acetone", "--cas", "108-88-3"} << 0
+        << "1030\tGamma\t46\t33\t3\n1010\tAlpha\t62\t11\t2\n1020\tBeta\t34\t22\t1\n"
+        << missing;
+    QTest::newRow("no chemical: by price")
+        << QStringList{} << 0 << "1020\tBeta\t\t\t1\n1010\tAlpha\t\t\t2\n1030\tGamma\t\t\t3\n"
+        << missing;
+    QTest::newRow("length >=350 drops Gamma") << QStringList{"--name", "Acetone", "--length", "1"}
+                                              << 0 << "1010\tAlpha\t6\t1\t2\n1020\tBeta\t3\t2\t1\n"
+                                              << missing;
+    QTest::newRow("not found is skipped")
+        << QStringList{"--cas", " 108-88-3", "--name", "Mystery",
+                       "--cas", "50-00-0",   "--name", "Chlorine"}
+        << 0 << "1030\tGamma\t5\t3\t3\n1020\tBeta\t5\t2\t1\n1010\tAlpha\t?\t1\t2\n"
         << "qvr: CAS number \" 108-88-3\" not found, skipped\n"
            "qvr: chemical \"Mystery\" not found, skipped\n"
-           "qvr: CAS number \"50-00-0\" not found, skipped\n" + missing;
-    QTest::newRow("index out of range") << QStringList{"--touch", "4"} << 1 << "" << "";
-    QTest::newRow("unknown option") << QStringList{"--pdf", "x.pdf"} << 1 << "" << "";
+           "qvr: CAS number \"50-00-0\" not found, skipped\n" +
+               missing;
+    QTest::newRow("index out of range") << QStringList{"--touch", "4"} << 1 << ""
+                                        << "";
+    QTest::newRow("unknown option") << QStringList{"--pdf", "x.pdf"} << 1 << ""
+                                    << "";
 }
 
 void TstQvrChemie::suche() {
@@ -69,8 +79,8 @@ void TstQvrChemie::beschaedigteTabelle() {
     t.resize(t.size() - 60); // drops Mystery and cuts into Sodium hydroxide
     t.close();
     QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr", {"chem-search", "--data", d.path(), "--name", "Acetone",
-                                        "--name", "Sodium hydroxide"});
+    p.start(ARDENTIX_BUILD_DIR "/qvr",
+            {"chem-search", "--data", d.path(), "--name", "Acetone", "--name", "Sodium hydroxide"});
     QVERIFY(p.waitForFinished());
     QCOMPARE(p.exitCode(), 0);
     const QString err = QString::fromUtf8(p.readAllStandardError());
@@ -82,8 +92,8 @@ void TstQvrChemie::beschaedigteTabelle() {
 void TstQvrChemie::bericht() {
     const QString pdf = m_dir.filePath("bericht.pdf");
     QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "chem-report", "--data", m_dir.path(), "--cas",
-                                        "67.64.1", "--pdf", pdf});
+    p.start(ARDENTIX_BUILD_DIR "/qvr",
+            {"print", "chem-report", "--data", m_dir.path(), "--cas", "67.64.1", "--pdf", pdf});
     QVERIFY(p.waitForFinished());
     QCOMPARE(p.exitCode(), 0);
     QFile f(pdf);

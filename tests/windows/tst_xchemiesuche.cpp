@@ -23,7 +23,8 @@ namespace {
 
 QStringList eintraege(const QListWidget* l) {
     QStringList t;
-    for (int i = 0; i < l->count(); ++i) t.append(l->item(i)->text());
+    for (int i = 0; i < l->count(); ++i)
+        t.append(l->item(i)->text());
     return t;
 }
 
@@ -95,11 +96,14 @@ void TstXChemiesuche::startUndBoxen() {
     QCOMPARE(eintraege(c<QListWidget>("FluessigBox")), (QStringList{"Acetone", "Toluene"}));
     QCOMPARE(eintraege(c<QListWidget>("FestBox")), QStringList{"Sodium hydroxide"});
     QCOMPARE(eintraege(c<QListWidget>("GasBox")), QStringList{"Chlorine"});
-    QCOMPARE(c<QTabWidget>("PageControl1")->currentWidget()->objectName(), QStringLiteral("TabSheet4"));
-    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(), QStringLiteral("Krit1"));
+    QCOMPARE(c<QTabWidget>("PageControl1")->currentWidget()->objectName(),
+             QStringLiteral("TabSheet4"));
+    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(),
+             QStringLiteral("Krit1"));
     const QList<int> vorgaben{4, 15, 3, 3, 0};
     for (int i = 0; i < 5; ++i)
-        QCOMPARE(c<QComboBox>(qPrintable(QStringLiteral("c%1").arg(i + 1)))->currentIndex(), vorgaben[i]);
+        QCOMPARE(c<QComboBox>(qPrintable(QStringLiteral("c%1").arg(i + 1)))->currentIndex(),
+                 vorgaben[i]);
     QCOMPARE(c<QComboBox>("c2")->itemText(3), QStringLiteral(">=120"));
 }
 
@@ -142,13 +146,27 @@ void TstXChemiesuche::casSuche_data() {
     QTest::addColumn<QString>("eingabe");
     QTest::addColumn<QString>("edit2");
     QTest::addColumn<QString>("label15");
-    QTest::newRow("hyphens") << "108-88-3" << "liquid - Toluene" << "Search Result:";
-    QTest::newRow("dots") << "67.64.1" << "liquid - Acetone" << "Search Result:";
-    QTest::newRow("gas") << "7782.50-5" << "gaseous - Chlorine" << "Search Result:";
-    QTest::newRow("leading blank") << " 67-64-1" << "" << "Search Results: no match found!";
-    QTest::newRow("trailing blank") << "67-64-1 " << "" << "Search Results: no match found!";
-    QTest::newRow("state 0 is no match") << "50-00-0" << "" << "Search Results: no match found!";
-    QTest::newRow("empty keeps the last find") << "" << "stays" << "Search Result:";
+    QTest::newRow("hyphens") << "108-88-3"
+                             << "liquid - Toluene"
+                             << "Search Result:";
+    QTest::newRow("dots") << "67.64.1"
+                          << "liquid - Acetone"
+                          << "Search Result:";
+    QTest::newRow("gas") << "7782.50-5"
+                         << "gaseous - Chlorine"
+                         << "Search Result:";
+    QTest::newRow("leading blank") << " 67-64-1"
+                                   << ""
+                                   << "Search Results: no match found!";
+    QTest::newRow("trailing blank") << "67-64-1 "
+                                    << ""
+                                    << "Search Results: no match found!";
+    QTest::newRow("state 0 is no match") << "50-00-0"
+                                         << ""
+                                         << "Search Results: no match found!";
+    QTest::newRow("empty keeps the last find") << ""
+                                               << "stays"
+                                               << "Search Result:";
 }
 
 void TstXChemiesuche::casSuche() {
@@ -181,7 +199,8 @@ void TstXChemiesuche::waehlenUndSuchen() {
     c<QListWidget>("GasBox")->setCurrentRow(0);
     c<QPushButton>("Button3")->click();
     c<QPushButton>("Button3")->click(); // the same chemical twice is allowed
-    QCOMPARE(eintraege(liste), (QStringList{"liquid - Toluene", "gaseous - Chlorine", "gaseous - Chlorine"}));
+    QCOMPARE(eintraege(liste),
+             (QStringList{"liquid - Toluene", "gaseous - Chlorine", "gaseous - Chlorine"}));
 
     liste->setCurrentRow(1);
     c<QPushButton>("Button5")->click();
@@ -192,9 +211,11 @@ void TstXChemiesuche::waehlenUndSuchen() {
 
     dialoge::gezeigt();
     c<QPushButton>("SpeedButton5")->click();
-    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(), QStringLiteral("Krit2"));
+    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(),
+             QStringLiteral("Krit2"));
     c<QPushButton>("SpeedButton1")->click();
-    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(), QStringLiteral("Ergebnis"));
+    QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(),
+             QStringLiteral("Ergebnis"));
     QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
     // Chlorine: ? for Alpha, 5 for Beta and Gamma; Gamma (limited) swells less than Beta.
     const auto& e = m_form->ergebnis().Ergebnisliste;
@@ -258,7 +279,8 @@ void TstXChemiesuche::bandKehrtZurueck() {
     for (int y = 0; y < vorher.height(); ++y)
         for (int x = 0; x < vorher.width(); ++x) {
             const bool anders = vorher.pixel(x, y) != gewaehlt.pixel(x, y);
-            if (!band.contains(x, y)) QVERIFY2(!anders, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            if (!band.contains(x, y))
+                QVERIFY2(!anders, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
             innenAnders |= anders;
         }
     QVERIFY(innenAnders);
@@ -302,7 +324,8 @@ void TstXChemiesuche::memoNimmtKeinenFokus() {
     memo->setFocus();
     QVERIFY(!memo->hasFocus());
     QVERIFY(memo->isReadOnly());
-    QVERIFY(memo->toPlainText().startsWith("The list shows all suitable chemical protective gloves."));
+    QVERIFY(
+        memo->toPlainText().startsWith("The list shows all suitable chemical protective gloves."));
     QVERIFY(memo->toPlainText().endsWith("  L6 : 480 min"));
 }
 
@@ -336,10 +359,12 @@ void TstXChemiesuche::kopfzeilen() {
     QFETCH(int, laenge);
     QFETCH(QList<int>, zeilen);
     QString name;
-    for (int i = 0; i < laenge; ++i) name.append(QChar(u'a' + i % 26));
+    for (int i = 0; i < laenge; ++i)
+        name.append(QChar(u'a' + i % 26));
     const QStringList z = ::kopfzeilen(name);
     QList<int> l;
-    for (const QString& s : z) l.append(s.size());
+    for (const QString& s : z)
+        l.append(s.size());
     QCOMPARE(l, zeilen);
     QCOMPARE(z.join(QString()), name.left(200));
 }

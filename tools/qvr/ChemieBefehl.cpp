@@ -22,7 +22,9 @@ int listenIndex(const QString& option, const QString& wert, int hoechster) {
     const int i = wert.toInt(&ok);
     if (!ok || i < 0 || i > hoechster)
         falscheBenutzung(QStringLiteral("%1 takes an item index from 0 to %2, not \"%3\"")
-                             .arg(option).arg(hoechster).arg(wert));
+                             .arg(option)
+                             .arg(hoechster)
+                             .arg(wert));
     return i;
 }
 
@@ -44,7 +46,8 @@ const TStoff* perName(const TStoffliste& stoffe, const QString& name) {
 void ladeDaten(ChemieAuftrag& a) {
     const QDir d(a.verzeichnis);
     const QString produkte = d.filePath(QStringLiteral("produkte.qvr"));
-    if (!QFile::exists(produkte)) ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
+    if (!QFile::exists(produkte))
+        ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
     if (const auto f = a.katalog->Laden(produkte)) ungueltig(f->meldung());
     const QString tab = d.filePath(QStringLiteral("tab.qvr"));
     if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
@@ -61,27 +64,41 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
         const QString& o = args[i];
         if (i + 1 >= args.size()) falscheBenutzung(o + QStringLiteral(" needs a value"));
         const QString& w = args[i + 1];
-        if (o == QLatin1String("--data")) a.verzeichnis = w;
-        else if (o == QLatin1String("--cas")) chemikalien.append({true, w});
-        else if (o == QLatin1String("--name")) chemikalien.append({false, w});
-        else if (o == QLatin1String("--length")) a.anforderungen.laenge = listenIndex(o, w, 4);
-        else if (o == QLatin1String("--temperature")) a.anforderungen.temperatur = listenIndex(o, w, 15);
-        else if (o == QLatin1String("--touch")) a.anforderungen.tastgefuehl = listenIndex(o, w, 3);
-        else if (o == QLatin1String("--lining")) a.anforderungen.futter = listenIndex(o, w, 3);
-        else if (o == QLatin1String("--mechanical")) a.anforderungen.mechanik = listenIndex(o, w, 1);
-        else if (mitPdf && o == QLatin1String("--pdf")) a.pdf = w;
-        else falscheBenutzung(QStringLiteral("unknown option \"%1\"; options: %2%3")
-                                  .arg(o, QLatin1String(kOptionen),
-                                       mitPdf ? QStringLiteral(" --pdf OUT") : QString()));
+        if (o == QLatin1String("--data"))
+            a.verzeichnis = w;
+        else if (o == QLatin1String("--cas"))
+            chemikalien.append({true, w});
+        else if (o == QLatin1String("--name"))
+            chemikalien.append({false, w});
+        else if (o == QLatin1String("--length"))
+            a.anforderungen.laenge = listenIndex(o, w, 4);
+        else if (o == QLatin1String("--temperature"))
+            a.anforderungen.temperatur = listenIndex(o, w, 15);
+        else if (o == QLatin1String("--touch"))
+            a.anforderungen.tastgefuehl = listenIndex(o, w, 3);
+        else if (o == QLatin1String("--lining"))
+            a.anforderungen.futter = listenIndex(o, w, 3);
+        else if (o == QLatin1String("--mechanical"))
+            a.anforderungen.mechanik = listenIndex(o, w, 1);
+        else if (mitPdf && o == QLatin1String("--pdf"))
+            a.pdf = w;
+        else
+            falscheBenutzung(QStringLiteral("unknown option \"%1\"; options: %2%3")
+                                 .arg(o, QLatin1String(kOptionen),
+                                      mitPdf ? QStringLiteral(" --pdf OUT") : QString()));
     }
     if (a.verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
     if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
     ladeDaten(a);
     for (const auto& [perCasNummer, text] : chemikalien) {
         const TStoff* s = perCasNummer ? perCas(*a.stoffe, text) : perName(*a.stoffe, text);
-        if (s) a.auswahl.append(s);
-        else fehlerAusgabe(QStringLiteral("%1 \"%2\" not found, skipped")
-                               .arg(perCasNummer ? QStringLiteral("CAS number") : QStringLiteral("chemical"), text));
+        if (s)
+            a.auswahl.append(s);
+        else
+            fehlerAusgabe(
+                QStringLiteral("%1 \"%2\" not found, skipped")
+                    .arg(perCasNummer ? QStringLiteral("CAS number") : QStringLiteral("chemical"),
+                         text));
     }
     return a;
 }
@@ -97,7 +114,8 @@ int chemieSucheBefehl(const QStringList& args) {
     const ChemieAuftrag a = chemieAuftrag(args, false);
     for (const TChemieschutz& r : chemieSuchen(a).Ergebnisliste) {
         const QString zeile = QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
-                                  .arg(r.Nummer).arg(r.Name, r.Permeation, r.Quellung)
+                                  .arg(r.Nummer)
+                                  .arg(r.Name, r.Permeation, r.Quellung)
                                   .arg(r.Preisklasse);
         std::fputs(zeile.toUtf8().constData(), stdout);
     }

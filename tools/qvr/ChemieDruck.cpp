@@ -13,7 +13,8 @@ int chemieDruckBefehl(const QStringList& args) {
     d.anforderungen = anforderungsTexte(a.anforderungen);
     // The tool has no distributor of its own: the footer's address block stays empty.
     d.fuss = fusszeilenDaten({}, QImage(QStringLiteral(":/images/logo.png")));
-    if (const auto fehler = pdfSchreiben(a.pdf, [&d](PageCanvas& c) { chemieberichtDrucken(c, d); }))
+    if (const auto fehler =
+            pdfSchreiben(a.pdf, [&d](PageCanvas& c) { chemieberichtDrucken(c, d); }))
         ungueltig(*fehler);
     return 0;
 }

@@ -41,7 +41,8 @@ TErgebnisraster::TErgebnisraster(QWidget* parent) : QWidget(parent) {
 
 void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
                              const QList<const TStoff*>& auswahl, const QStringList& zustandsworte,
-                             const QStringList& permeationstexte, const QStringList& quellungstexte) {
+                             const QStringList& permeationstexte,
+                             const QStringList& quellungstexte) {
     m_ergebnis = ergebnis;
     m_permTexte = permeationstexte;
     m_quellTexte = quellungstexte;
@@ -49,17 +50,19 @@ void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
     m_zustaende.clear();
     const QFontMetrics fm(schrift(font(), 10));
     int breite = 170;
-    for (const TChemieschutz& r : *ergebnis) breite = std::max(breite, fm.horizontalAdvance(r.Name));
+    for (const TChemieschutz& r : *ergebnis)
+        breite = std::max(breite, fm.horizontalAdvance(r.Name));
     m_w = breite + 60;
     // G: how wide 50 characters of each name are; an empty name has no width to scale.
     m_g = 0;
     for (const TStoff* s : auswahl) {
         m_namen.append(s->Name);
         m_zustaende.append(s->Zustand >= 1 && s->Zustand <= 3 ? zustandsworte.value(s->Zustand - 1)
-                                                               : QString());
+                                                              : QString());
         if (s->Name.isEmpty()) continue;
         const double w = fm.horizontalAdvance(s->Name);
-        m_g = std::max(m_g, static_cast<int>(std::lround(w / (s->Name.size() / double(kZeilenlaenge)))));
+        m_g = std::max(m_g,
+                       static_cast<int>(std::lround(w / (s->Name.size() / double(kZeilenlaenge)))));
     }
     m_tag = -1;
     setFixedSize(Spaltenabstand * spalten() + m_w + 2, Zeilenabstand * zeilen() + m_g + 47);
@@ -94,7 +97,8 @@ void TErgebnisraster::paintEvent(QPaintEvent* e) {
     if (r.top() < m_g + 45) kopfMalen(p, von, bis);
     const int erste = std::max(0, (r.top() - m_g - 45) / Zeilenabstand - 1);
     const int letzte = std::min(zeilen() - 1, (r.bottom() - m_g - 45) / Zeilenabstand);
-    for (int i = erste; i <= letzte; ++i) zeileMalen(p, i, von, bis);
+    for (int i = erste; i <= letzte; ++i)
+        zeileMalen(p, i, von, bis);
 
     p.setPen(Qt::black);
     for (int l = std::max(0, erste); l <= std::min(zeilen(), letzte + 1); ++l) {
@@ -128,7 +132,8 @@ void TErgebnisraster::kopfMalen(QPainter& p, int von, int bis) {
         };
         gedreht(16, m_zustaende[j]);
         const QStringList zeilen = kopfzeilen(m_namen[j]);
-        for (int k = 0; k < zeilen.size(); ++k) gedreht(30 + 14 * k, zeilen[k]);
+        for (int k = 0; k < zeilen.size(); ++k)
+            gedreht(30 + 14 * k, zeilen[k]);
     }
 }
 
@@ -166,16 +171,31 @@ void TErgebnisraster::mousePressEvent(QMouseEvent* e) {
 }
 
 void TErgebnisraster::keyPressEvent(QKeyEvent* e) {
-    const int seite = std::max(1, (parentWidget() ? parentWidget()->height() : height()) / Zeilenabstand - 1);
+    const int seite =
+        std::max(1, (parentWidget() ? parentWidget()->height() : height()) / Zeilenabstand - 1);
     int ziel = m_tag;
     switch (e->key()) {
-    case Qt::Key_Down: ziel = m_tag + 1; break;
-    case Qt::Key_Up: ziel = std::max(0, m_tag - 1); break;
-    case Qt::Key_PageDown: ziel = m_tag + seite; break;
-    case Qt::Key_PageUp: ziel = std::max(0, m_tag - seite); break;
-    case Qt::Key_Home: ziel = 0; break;
-    case Qt::Key_End: ziel = zeilen() - 1; break;
-    default: QWidget::keyPressEvent(e); return;
+    case Qt::Key_Down:
+        ziel = m_tag + 1;
+        break;
+    case Qt::Key_Up:
+        ziel = std::max(0, m_tag - 1);
+        break;
+    case Qt::Key_PageDown:
+        ziel = m_tag + seite;
+        break;
+    case Qt::Key_PageUp:
+        ziel = std::max(0, m_tag - seite);
+        break;
+    case Qt::Key_Home:
+        ziel = 0;
+        break;
+    case Qt::Key_End:
+        ziel = zeilen() - 1;
+        break;
+    default:
+        QWidget::keyPressEvent(e);
+        return;
     }
     if (zeilen() == 0) return;
     waehlen(ziel);

@@ -16,11 +16,14 @@
 
 namespace {
 
-QString zustandswort(int zustand) { return texte::text(10015 + zustand); } // 10016..10018
+QString zustandswort(int zustand) {
+    return texte::text(10015 + zustand);
+} // 10016..10018
 
 QStringList textreihe(int von, int anzahl) {
     QStringList t;
-    for (int i = 0; i < anzahl; ++i) t.append(texte::text(von + i));
+    for (int i = 0; i < anzahl; ++i)
+        t.append(texte::text(von + i));
     return t;
 }
 
@@ -39,9 +42,12 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(m_ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
     connect(m_ui->Edit1, &QLineEdit::returnPressed, this, &TForm3::Button1Click);
-    connect(m_ui->SpeedButton5, &QPushButton::clicked, this, [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
-    connect(m_ui->SpeedButton2, &QPushButton::clicked, this, [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit1); });
-    connect(m_ui->SpeedButton10, &QPushButton::clicked, this, [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
+    connect(m_ui->SpeedButton5, &QPushButton::clicked, this,
+            [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
+    connect(m_ui->SpeedButton2, &QPushButton::clicked, this,
+            [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit1); });
+    connect(m_ui->SpeedButton10, &QPushButton::clicked, this,
+            [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
     connect(m_ui->SpeedButton1, &QPushButton::clicked, this, &TForm3::SpeedButton1Click);
     for (QPushButton* b : {m_ui->SpeedButton3, m_ui->SpeedButton6, m_ui->SpeedButton8})
         connect(b, &QPushButton::clicked, this, &TForm3::SpeedButton3Click);
@@ -54,21 +60,24 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_raster, &TErgebnisraster::auswahlGeaendert, this, [this](int zeile) {
         if (zeile < 0) return;
         const int mitte = m_raster->G() + TErgebnisraster::Zeilenabstand * zeile + 70;
-        m_ui->ScrollBox1->ensureVisible(m_ui->ScrollBox1->horizontalScrollBar()->value(), mitte, 0, 30);
+        m_ui->ScrollBox1->ensureVisible(m_ui->ScrollBox1->horizontalScrollBar()->value(), mitte, 0,
+                                        30);
     });
     m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
     m_ui->SpeedButton16->setIconSize(QSize(178, 103));
     m_ui->SpeedButton16->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // The hotline window joins when it exists.
     m_ui->SpeedButton16->setEnabled(false);
-    for (int i = 1; i <= 5; ++i) anforderungsliste(i)->addItems(anforderungsEintraege(i));
+    for (int i = 1; i <= 5; ++i)
+        anforderungsliste(i)->addItems(anforderungsEintraege(i));
     FormCreate();
 }
 
 TForm3::~TForm3() = default;
 
 void TForm3::FormCreate() {
-    const QString pfad = QDir(m_k.programmVerzeichnis).filePath(m_k.datenVerzeichnis + QStringLiteral("/tab.qvr"));
+    const QString pfad =
+        QDir(m_k.programmVerzeichnis).filePath(m_k.datenVerzeichnis + QStringLiteral("/tab.qvr"));
     if (QFile::exists(pfad)) {
         // A damaged table is said, and the substances read before the damage stay usable.
         if (const auto f = m_k.stoffe.Laden(pfad))
@@ -108,7 +117,8 @@ void TForm3::boxVerbinden(QLineEdit* eingabe, QListWidget* box) {
             }
         box->setCurrentRow(-1);
     });
-    connect(box, &QListWidget::itemClicked, eingabe, [eingabe](QListWidgetItem* it) { eingabe->setText(it->text()); });
+    connect(box, &QListWidget::itemClicked, eingabe,
+            [eingabe](QListWidgetItem* it) { eingabe->setText(it->text()); });
     connect(eingabe, &QLineEdit::returnPressed, this, &TForm3::Button3Click);
     connect(box, &QListWidget::itemDoubleClicked, this, &TForm3::Button3Click);
 }
@@ -161,7 +171,8 @@ void TForm3::Button2Click() {
 void TForm3::SpeedButton1Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QStringList eintraege;
-    for (int i = 0; i < m_ui->ListBox1->count(); ++i) eintraege.append(m_ui->ListBox1->item(i)->text());
+    for (int i = 0; i < m_ui->ListBox1->count(); ++i)
+        eintraege.append(m_ui->ListBox1->item(i)->text());
     m_k.Auswahlliste = auswahlAusEintraegen(m_k.stoffe, eintraege);
     m_gesucht = {m_ui->c1->currentIndex(), m_ui->c2->currentIndex(), m_ui->c3->currentIndex(),
                  m_ui->c4->currentIndex(), m_ui->c5->currentIndex()};
@@ -172,8 +183,7 @@ void TForm3::SpeedButton1Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_raster->zeigen(&m_ergebnis.Ergebnisliste, m_k.Auswahlliste,
                      {zustandswort(1), zustandswort(2), zustandswort(3)},
-                     textreihe(10006, 7) << texte::text(10013),
-                     textreihe(10000, 6));
+                     textreihe(10006, 7) << texte::text(10013), textreihe(10000, 6));
     m_ui->Notebook1->setCurrentWidget(m_ui->Ergebnis);
     QApplication::restoreOverrideCursor();
 }
@@ -211,7 +221,8 @@ const THandschuh* TForm3::gewaehlterHandschuh() const {
 }
 
 void TForm3::SpeedButton7Click() {
-    if (const THandschuh* h = gewaehlterHandschuh()) Q_EMIT produktZeigen(static_cast<int>(m_k.katalog.indexVon(h)));
+    if (const THandschuh* h = gewaehlterHandschuh())
+        Q_EMIT produktZeigen(static_cast<int>(m_k.katalog.indexVon(h)));
 }
 
 void TForm3::SpeedButton4Click() {
