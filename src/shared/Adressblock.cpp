@@ -60,8 +60,10 @@ TAdressblock zeileZerlegen(const QString& zeile) {
         if (tab >= 0) {
             b.An[std::size_t(i)] = rest.left(tab);
             rest = rest.mid(tab + 1);
-        } else if (i == 9) {
-            b.An[9] = rest;
+        } else {
+            // A last field without a closing tab counts only as the tenth field.
+            if (i == 9) b.An[9] = rest;
+            rest.clear();
         }
     }
     return b;
