@@ -54,6 +54,9 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     ui->CEInfo->setObjectName(QStringLiteral("CE-Info"));
+    // On screens narrower than 640 pixels the unscaled menu is cut, as designed, rather than
+    // the window growing beyond the screen.
+    ui->Hauptlayout->setSizeConstraint(QLayout::SetNoConstraint);
     setStyleSheet(QString::fromLatin1(kStil));
     bilderSetzen();
     knoepfeVerbinden();
@@ -150,7 +153,9 @@ void TForm1::FormShow() {
     const QString sichtbar = hotlineKnopf(breite);
     for (QToolButton* k : {ui->SpeedButton16, ui->SpeedButton17, ui->SpeedButton8})
         k->setVisible(k->objectName() == sichtbar);
-    setGeometry(QRect(QPoint(0, 0), bildschirm::groesse()));
+    // The window itself (its frame) goes to the top-left corner; its size is the screen's.
+    move(0, 0);
+    resize(bildschirm::groesse());
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {
