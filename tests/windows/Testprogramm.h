@@ -6,8 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
+
+// With ARDENTIX_BILDER set to a folder, window tests leave pictures of what they showed there.
+inline void bildSpeichern(QWidget& w, const QString& name) {
+    const QString ordner = qEnvironmentVariable("ARDENTIX_BILDER");
+    if (!ordner.isEmpty()) w.grab().save(ordner + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
 
 // A program directory of its own for a test: data directories with small catalogues, an
 // address list and a settings store that is never the real user's.

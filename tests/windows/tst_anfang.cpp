@@ -56,6 +56,7 @@ private Q_SLOTS:
             QCOMPARE(k->isVisible(), knopf == QLatin1String(name));
         }
         QCOMPARE(form1.findChild<QLabel*>("Label1")->font().pixelSize(), qRound(37 * faktor));
+        bildSpeichern(form1, QStringLiteral("menu-%1").arg(breite));
         const int bildbreite = knopf == "SpeedButton16" ? 178 : knopf == "SpeedButton17" ? 146 : 154;
         QCOMPARE(form1.findChild<QToolButton*>(knopf)->iconSize().width(), qRound(bildbreite * faktor));
     }

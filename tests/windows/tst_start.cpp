@@ -34,6 +34,7 @@ void benutzerdialogBeantworten(const QStringList& werte) {
         if (!d) return;
         warten->deleteLater();
         warten->stop();
+        bildSpeichern(*d, QStringLiteral("user-details"));
         if (werte.isEmpty()) {
             d->close();
             return;

@@ -16,8 +16,12 @@ const char* const kStil = R"(
 #Panel1 QLabel { color: white; }
 #Panel2, #Panel3 { background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px; }
 #Panel2 QLabel, #Panel3 QLabel { color: #1d2a3a; background: transparent; }
-#Label1, #Label4 { color: #e8841e; }
+#Panel2 #Label1, #Panel3 #Label4 { color: #e8841e; }
 #Label10, #a1 { color: #1b3a73; }
+#Knoepfe QPushButton {
+    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 14px;
+}
+#Knoepfe QPushButton:hover { background: #e8841e; border-color: #e8841e; }
 )";
 
 } // namespace
@@ -32,6 +36,9 @@ TForm5::TForm5(TKontext& kontext, QWidget* parent)
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
+    ui->InhaltLayout->setStretch(0, 1);
+    ui->InhaltLayout->setStretch(1, 1);
+    setMinimumWidth(600);
     ui->Image1->setPixmap(QPixmap(QStringLiteral(":/images/hotline2.png")));
 
     // The maker's lines are the maker's own address texts, so they always match the footer.
