@@ -11,8 +11,8 @@ int main(int argc, char* argv[]) {
     // The language is chosen once, before the first window exists.
     sprachmodul::waehlen(app, QApplication::applicationFilePath(), QLocale::system());
 
-    const auto form1 = programmStarten(
-        {QApplication::applicationDirPath(), TQSettingsSpeicher::fuerBenutzer()});
+    const auto form1 =
+        programmStarten({QApplication::applicationDirPath(), TQSettingsSpeicher::fuerBenutzer()});
     if (!form1) return 1;
     return QApplication::exec();
 }

@@ -16,10 +16,13 @@ const QByteArray kZeile102 = "102\tSuedhand KG\tRing 7\t\tD\t85221 Dachau\t08131
                              "s@suedhand.example\twww.suedhand.example\r\n";
 
 Block nordhand() {
-    return {"101", "Nordhand GmbH", "Hafenweg 2", "", "D", "20457 Hamburg", "040 1", "040 2",
-            "info@nordhand.example", "www.nordhand.example"};
+    return {
+        "101",   "Nordhand GmbH",         "Hafenweg 2",          "", "D", "20457 Hamburg", "040 1",
+        "040 2", "info@nordhand.example", "www.nordhand.example"};
 }
-Block standard() { return standardAdressblock().An; }
+Block standard() {
+    return standardAdressblock().An;
+}
 
 } // namespace
 
@@ -37,18 +40,21 @@ private Q_SLOTS:
         QCOMPARE(b[1], "Quorvane GmbH");
         QCOMPARE(b[3], "");
         QCOMPARE(b[4], "D");
-        for (int i : {2, 5, 6, 7, 8, 9}) QVERIFY2(!b[std::size_t(i)].isEmpty(), qPrintable(QString::number(i)));
+        for (int i : {2, 5, 6, 7, 8, 9})
+            QVERIFY2(!b[std::size_t(i)].isEmpty(), qPrintable(QString::number(i)));
     }
 
     void zerlegen_data() {
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("ten fields, trailing tab") << "a\tb\tc\td\te\tf\tg\th\ti\tj\t"
+        QTest::newRow("ten fields, trailing tab")
+            << "a\tb\tc\td\te\tf\tg\th\ti\tj\t"
             << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
-        QTest::newRow("ten fields, no trailing tab") << "a\tb\tc\td\te\tf\tg\th\ti\tj"
+        QTest::newRow("ten fields, no trailing tab")
+            << "a\tb\tc\td\te\tf\tg\th\ti\tj"
             << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
-        QTest::newRow("three fields keep only those before a tab") << "123\tName\tStreet"
-            << QStringList{"123", "Name", "", "", "", "", "", "", "", ""};
+        QTest::newRow("three fields keep only those before a tab")
+            << "123\tName\tStreet" << QStringList{"123", "Name", "", "", "", "", "", "", "", ""};
         QTest::newRow("eleven fields: the rest after the tenth tab is dropped")
             << "a\tb\tc\td\te\tf\tg\th\ti\tj\tk"
             << QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
@@ -63,7 +69,7 @@ private Q_SLOTS:
 
     // The first-run prompt against the address file; nothing = Cancel.
     void ersterStart_data() {
-        QTest::addColumn<QByteArray>("datei");   // "-" for no file
+        QTest::addColumn<QByteArray>("datei"); // "-" for no file
         QTest::addColumn<std::optional<QString>>("antwort");
         QTest::addColumn<QStringList>("erwartet"); // empty list = the defaults
         QTest::addColumn<bool>("gespeichert");
@@ -71,26 +77,38 @@ private Q_SLOTS:
         const Block n = nordhand();
         const QStringList nord(n.begin(), n.end());
         QTest::newRow("listed code") << liste << std::optional<QString>("101") << nord << true;
-        QTest::newRow("second line, LF only") << QByteArray(kZeile101 + kZeile102).replace("\r", "") + "end\n"
+        QTest::newRow("second line, LF only")
+            << QByteArray(kZeile101 + kZeile102).replace("\r", "") + "end\n"
             << std::optional<QString>("102")
-            << QStringList{"102", "Suedhand KG", "Ring 7", "", "D", "85221 Dachau", "08131 1",
-                           "08131 2", "s@suedhand.example", "www.suedhand.example"} << true;
+            << QStringList{"102",
+                           "Suedhand KG",
+                           "Ring 7",
+                           "",
+                           "D",
+                           "85221 Dachau",
+                           "08131 1",
+                           "08131 2",
+                           "s@suedhand.example",
+                           "www.suedhand.example"}
+            << true;
         QTest::newRow("cancel") << liste << std::optional<QString>() << QStringList() << false;
         QTest::newRow("empty code") << liste << std::optional<QString>("") << QStringList() << true;
-        QTest::newRow("unlisted code") << liste << std::optional<QString>("999") << QStringList() << true;
-        QTest::newRow("two characters never match") << liste << std::optional<QString>("10")
-            << QStringList() << true;
-        QTest::newRow("code is case-sensitive") << QByteArray("ABC\tx\r\nend\r\n")
-            << std::optional<QString>("abc") << QStringList() << true;
-        QTest::newRow("no end line: the last line is taken") << QByteArray(kZeile101)
-            << std::optional<QString>("555") << nord << true;
-        QTest::newRow("empty file: all lines empty") << QByteArray()
-            << std::optional<QString>("101") << QStringList(10, QString()) << true;
-        QTest::newRow("three fields") << QByteArray("123\tName\tStreet\r\nend\r\n")
-            << std::optional<QString>("123")
+        QTest::newRow("unlisted code")
+            << liste << std::optional<QString>("999") << QStringList() << true;
+        QTest::newRow("two characters never match")
+            << liste << std::optional<QString>("10") << QStringList() << true;
+        QTest::newRow("code is case-sensitive")
+            << QByteArray("ABC\tx\r\nend\r\n") << std::optional<QString>("abc") << QStringList()
+            << true;
+        QTest::newRow("no end line: the last line is taken")
+            << QByteArray(kZeile101) << std::optional<QString>("555") << nord << true;
+        QTest::newRow("empty file: all lines empty")
+            << QByteArray() << std::optional<QString>("101") << QStringList(10, QString()) << true;
+        QTest::newRow("three fields")
+            << QByteArray("123\tName\tStreet\r\nend\r\n") << std::optional<QString>("123")
             << QStringList{"123", "Name", "", "", "", "", "", "", "", ""} << true;
-        QTest::newRow("file missing: defaults stored") << QByteArray("-")
-            << std::optional<QString>("101") << QStringList() << true;
+        QTest::newRow("file missing: defaults stored")
+            << QByteArray("-") << std::optional<QString>("101") << QStringList() << true;
     }
     void ersterStart() {
         QFETCH(QByteArray, datei);
@@ -121,9 +139,8 @@ private Q_SLOTS:
 
     void fehlenderWertLiestSichLeer() {
         m_speicher->schreiben(kSchluesselAdressblock, {"An1", "An2"}, {"777", "Only two"});
-        const Block b = adressblockEinrichten(*m_speicher, {}, [] {
-                            return std::optional<QString>("x");
-                        }).An;
+        const Block b =
+            adressblockEinrichten(*m_speicher, {}, [] { return std::optional<QString>("x"); }).An;
         QCOMPARE(b[0], "777");
         QCOMPARE(b[1], "Only two");
         QCOMPARE(b[2], QString());
@@ -138,7 +155,8 @@ private Q_SLOTS:
         // A stale extra value disappears, since the key is deleted and written anew.
         m_speicher->schreiben(kSchluesselAdressblock, {"An1", "Alt"}, {"000", "stale"});
         QVERIFY(adressblockErsetzen(*m_speicher, neu));
-        const auto gelesen = m_speicher->lesen(kSchluesselAdressblock, {"An1", "An2", "An10", "Alt"});
+        const auto gelesen =
+            m_speicher->lesen(kSchluesselAdressblock, {"An1", "An2", "An10", "Alt"});
         QCOMPARE(*gelesen, (QStringList{"101", "Nordhand GmbH", "www.nordhand.example", ""}));
     }
 
@@ -204,7 +222,8 @@ private:
     }
     static Block toBlock(const QStringList& l) {
         Block b;
-        for (int i = 0; i < 10; ++i) b[std::size_t(i)] = l.value(i);
+        for (int i = 0; i < 10; ++i)
+            b[std::size_t(i)] = l.value(i);
         return b;
     }
 

@@ -10,27 +10,48 @@ private Q_SLOTS:
     void abkuerzung_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("abk");
-        QTest::newRow("German, Germany") << "de_DE" << "DEU";
-        QTest::newRow("German, Austria") << "de_AT" << "DEA";
-        QTest::newRow("German, Switzerland") << "de_CH" << "DES";
-        QTest::newRow("English, US") << "en_US" << "ENU";
-        QTest::newRow("English, UK") << "en_GB" << "ENG";
-        QTest::newRow("English, Australia") << "en_AU" << "ENA";
-        QTest::newRow("French, France") << "fr_FR" << "FRA";
-        QTest::newRow("French, Canada") << "fr_CA" << "FRC";
-        QTest::newRow("French, Belgium") << "fr_BE" << "FRB";
-        QTest::newRow("Italian") << "it_IT" << "ITA";
-        QTest::newRow("Dutch") << "nl_NL" << "NLD";
-        QTest::newRow("Spanish, Spain") << "es_ES" << "ESN";
-        QTest::newRow("Spanish, Mexico") << "es_MX" << "ESM";
-        QTest::newRow("Polish") << "pl_PL" << "PLK";
-        QTest::newRow("Czech") << "cs_CZ" << "CSY";
-        QTest::newRow("Swedish") << "sv_SE" << "SVE";
-        QTest::newRow("Portuguese, Brazil") << "pt_BR" << "PTB";
-        QTest::newRow("Russian") << "ru_RU" << "RUS";
-        QTest::newRow("Japanese") << "ja_JP" << "JPN";
-        QTest::newRow("Chinese, PRC") << "zh_CN" << "CHS";
-        QTest::newRow("C locale counts as US English") << "C" << "ENU";
+        QTest::newRow("German, Germany") << "de_DE"
+                                         << "DEU";
+        QTest::newRow("German, Austria") << "de_AT"
+                                         << "DEA";
+        QTest::newRow("German, Switzerland") << "de_CH"
+                                             << "DES";
+        QTest::newRow("English, US") << "en_US"
+                                     << "ENU";
+        QTest::newRow("English, UK") << "en_GB"
+                                     << "ENG";
+        QTest::newRow("English, Australia") << "en_AU"
+                                            << "ENA";
+        QTest::newRow("French, France") << "fr_FR"
+                                        << "FRA";
+        QTest::newRow("French, Canada") << "fr_CA"
+                                        << "FRC";
+        QTest::newRow("French, Belgium") << "fr_BE"
+                                         << "FRB";
+        QTest::newRow("Italian") << "it_IT"
+                                 << "ITA";
+        QTest::newRow("Dutch") << "nl_NL"
+                               << "NLD";
+        QTest::newRow("Spanish, Spain") << "es_ES"
+                                        << "ESN";
+        QTest::newRow("Spanish, Mexico") << "es_MX"
+                                         << "ESM";
+        QTest::newRow("Polish") << "pl_PL"
+                                << "PLK";
+        QTest::newRow("Czech") << "cs_CZ"
+                               << "CSY";
+        QTest::newRow("Swedish") << "sv_SE"
+                                 << "SVE";
+        QTest::newRow("Portuguese, Brazil") << "pt_BR"
+                                            << "PTB";
+        QTest::newRow("Russian") << "ru_RU"
+                                 << "RUS";
+        QTest::newRow("Japanese") << "ja_JP"
+                                  << "JPN";
+        QTest::newRow("Chinese, PRC") << "zh_CN"
+                                      << "CHS";
+        QTest::newRow("C locale counts as US English") << "C"
+                                                       << "ENU";
     }
     void abkuerzung() {
         QFETCH(QString, locale);
@@ -63,7 +84,8 @@ private Q_SLOTS:
         f.close();
         int argc = 0;
         QCoreApplication app(argc, nullptr);
-        QVERIFY(!sprachmodul::waehlen(app, dir.filePath("Ardentix"), QLocale(QStringLiteral("fr_FR"))));
+        QVERIFY(
+            !sprachmodul::waehlen(app, dir.filePath("Ardentix"), QLocale(QStringLiteral("fr_FR"))));
     }
 
 private:

@@ -58,8 +58,10 @@ public:
     // A store in which both records are already set up, so nothing asks.
     std::unique_ptr<TQSettingsSpeicher> eingerichteterSpeicher() const {
         auto s = speicher();
-        s->schreiben(QStringLiteral("SOFTWARE\\QVR\\Palvex"), {QStringLiteral("An1")}, {QStringLiteral("000")});
-        s->schreiben(QStringLiteral("SOFTWARE\\QVRUser"), {QStringLiteral("re1")}, {QStringLiteral("Me")});
+        s->schreiben(QStringLiteral("SOFTWARE\\QVR\\Palvex"), {QStringLiteral("An1")},
+                     {QStringLiteral("000")});
+        s->schreiben(QStringLiteral("SOFTWARE\\QVRUser"), {QStringLiteral("re1")},
+                     {QStringLiteral("Me")});
         return s;
     }
 

@@ -12,7 +12,9 @@
 
 namespace {
 
-QString text(const QWidget& w, const char* name) { return w.findChild<QLabel*>(name)->text(); }
+QString text(const QWidget& w, const char* name) {
+    return w.findChild<QLabel*>(name)->text();
+}
 
 } // namespace
 
@@ -31,8 +33,16 @@ private Q_SLOTS:
     }
 
     void zeigtHerstellerUndHaendler() {
-        m_k->adressen.An = {"101", "Nordhand GmbH", "Hafenweg 2", "hidden", "D", "20457 Hamburg",
-                            "040 1", "040 2", "info@nordhand.example", "www.nordhand.example"};
+        m_k->adressen.An = {"101",
+                            "Nordhand GmbH",
+                            "Hafenweg 2",
+                            "hidden",
+                            "D",
+                            "20457 Hamburg",
+                            "040 1",
+                            "040 2",
+                            "info@nordhand.example",
+                            "www.nordhand.example"};
         TForm5 f(*m_k);
         QCOMPARE(f.windowTitle(), "QVR-Hotline");
         QCOMPARE(text(f, "a1"), "Nordhand GmbH");
@@ -45,7 +55,8 @@ private Q_SLOTS:
         QCOMPARE(text(f, "Label10"), "Quorvane GmbH");
         QCOMPARE(text(f, "Label9"), "Am Lederhof 14");
         QVERIFY(text(f, "Label6").contains("www.quorvane.de"));
-        for (QLabel* l : f.findChildren<QLabel*>()) QVERIFY(!l->text().contains("hidden"));
+        for (QLabel* l : f.findChildren<QLabel*>())
+            QVERIFY(!l->text().contains("hidden"));
         f.show();
         bildSpeichern(f, QStringLiteral("hotline"));
     }
@@ -54,15 +65,19 @@ private Q_SLOTS:
     void codeWechsel_data() {
         QTest::addColumn<std::optional<QString>>("code");
         QTest::addColumn<bool>("dateiDa");
-        QTest::addColumn<QString>("an2");        // company afterwards
+        QTest::addColumn<QString>("an2"); // company afterwards
         QTest::addColumn<QStringList>("meldung");
         const QStringList keine;
-        const QStringList fehlt{"Error!: The file with necessary data is missing. Process will be interrupted."};
-        QTest::newRow("listed") << std::optional<QString>("101") << true << "Nordhand GmbH" << keine;
-        QTest::newRow("unlisted") << std::optional<QString>("555") << true << "Quorvane GmbH" << keine;
+        const QStringList fehlt{
+            "Error!: The file with necessary data is missing. Process will be interrupted."};
+        QTest::newRow("listed") << std::optional<QString>("101") << true << "Nordhand GmbH"
+                                << keine;
+        QTest::newRow("unlisted") << std::optional<QString>("555") << true << "Quorvane GmbH"
+                                  << keine;
         QTest::newRow("cancel") << std::optional<QString>() << true << "Quorvane GmbH" << keine;
         QTest::newRow("empty") << std::optional<QString>("") << true << "Quorvane GmbH" << keine;
-        QTest::newRow("file missing") << std::optional<QString>("101") << false << "Quorvane GmbH" << fehlt;
+        QTest::newRow("file missing")
+            << std::optional<QString>("101") << false << "Quorvane GmbH" << fehlt;
     }
     void codeWechsel() {
         QFETCH(std::optional<QString>, code);
@@ -70,7 +85,8 @@ private Q_SLOTS:
         QFETCH(QString, an2);
         QFETCH(QStringList, meldung);
         if (dateiDa) m_p->adressen();
-        m_k->einstellungen->schreiben(kSchluesselAdressblock, {"An1", "An2"}, {"000", "Quorvane GmbH"});
+        m_k->einstellungen->schreiben(kSchluesselAdressblock, {"An1", "An2"},
+                                      {"000", "Quorvane GmbH"});
         TForm5 f(*m_k);
         dialoge::naechsteAntwort(code);
         QTest::mouseClick(f.findChild<QPushButton*>("SpeedButton1"), Qt::LeftButton);
@@ -100,8 +116,8 @@ private Q_SLOTS:
     void verweise_data() {
         QTest::addColumn<QString>("an10");
         QTest::addColumn<QList<QUrl>>("geoeffnet");
-        QTest::newRow("web address") << "www.nordhand.example"
-                                     << QList<QUrl>{QUrl("http://www.nordhand.example")};
+        QTest::newRow("web address")
+            << "www.nordhand.example" << QList<QUrl>{QUrl("http://www.nordhand.example")};
         QTest::newRow("program from the file") << "C:\\Windows\\system32\\cmd.exe" << QList<QUrl>();
     }
     void verweise() {

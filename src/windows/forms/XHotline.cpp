@@ -52,7 +52,8 @@ TForm5::TForm5(TKontext& kontext, QWidget* parent)
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm5::SpeedButton1Click);
     connect(ui->SpeedButton2, &QPushButton::clicked, this, &QDialog::close);
     for (QLabel* l : {ui->Label6, ui->a7})
-        connect(l, &QLabel::linkActivated, this, [this, l] { Label6Click(l->property("wert").toString()); });
+        connect(l, &QLabel::linkActivated, this,
+                [this, l] { Label6Click(l->property("wert").toString()); });
     FormShow();
 }
 
@@ -62,7 +63,8 @@ void TForm5::verweisSetzen(QLabel* label, const QString& wert) {
     label->setProperty("wert", wert);
     // Only a value that would actually be opened looks like a link.
     if (verweis::sichereAdresse(wert))
-        label->setText(QStringLiteral("<a href=\"#\" style=\"color:#1b5fb4;\">%1</a>").arg(wert.toHtmlEscaped()));
+        label->setText(QStringLiteral("<a href=\"#\" style=\"color:#1b5fb4;\">%1</a>")
+                           .arg(wert.toHtmlEscaped()));
     else
         label->setText(wert.toHtmlEscaped());
 }
@@ -78,7 +80,9 @@ void TForm5::FormShow() {
     verweisSetzen(ui->a7, An[9]);
 }
 
-void TForm5::Label6Click(const QString& wert) { verweis::oeffnen(wert); }
+void TForm5::Label6Click(const QString& wert) {
+    verweis::oeffnen(wert);
+}
 
 void TForm5::SpeedButton1Click() {
     const std::optional<QString> code = dialoge::eingabe(this, QString(), texte::text(10239));

@@ -23,7 +23,7 @@ public:
     ~TForm5() override;
 
 public Q_SLOTS:
-    void SpeedButton1Click(); // "Change distributor code"
+    void SpeedButton1Click();              // "Change distributor code"
     void Label6Click(const QString& wert); // a web address label was clicked
 
 private:

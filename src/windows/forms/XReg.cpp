@@ -28,7 +28,8 @@ TForm9::TForm9(TKontext&, QWidget* parent) : QDialog(parent), ui(std::make_uniqu
 TForm9::~TForm9() = default;
 
 void TForm9::abfragen(TBenutzerdaten& daten) {
-    for (QLineEdit* e : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4}) e->clear();
+    for (QLineEdit* e : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4})
+        e->clear();
     m_weiter = false;
     adjustSize();
     const QSize bild = bildschirm::groesse();

@@ -2,6 +2,7 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "app/Druckdienst.h"
 #include "app/texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
@@ -114,15 +115,15 @@ void TForm1::knoepfeVerbinden() {
         connect(k, &QAbstractButton::clicked, this, &TForm1::SpeedButton6Click);
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled.
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton9,
-                       ui->SpeedButton10, ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22,
-                       ui->SpeedButton24, ui->SpeedButton5, ui->SpeedButton4, ui->SpeedButton7,
-                       ui->SpeedButton14, ui->SpeedButton15, ui->SpeedButton19, ui->SpeedButton21,
-                       ui->SpeedButton25, ui->SpeedButton20, ui->SpeedButton12, ui->SpeedButton11,
-                       ui->SpeedButton23})
+             ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
+             ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24,
+             ui->SpeedButton5, ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14,
+             ui->SpeedButton15, ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25,
+             ui->SpeedButton12, ui->SpeedButton11, ui->SpeedButton23})
         k->setEnabled(false);
 }
 
@@ -131,15 +132,29 @@ void TForm1::seiteZeigen(const QString& name) {
         ui->Notebook1->setCurrentWidget(s);
 }
 
-QString TForm1::seite() const { return ui->Notebook1->currentWidget()->objectName(); }
+QString TForm1::seite() const {
+    return ui->Notebook1->currentWidget()->objectName();
+}
 
-QImage TForm1::logo() const { return ui->Image2->pixmap().toImage(); }
+QImage TForm1::logo() const {
+    return ui->Image2->pixmap().toImage();
+}
 
-void TForm1::SpeedButton1Click() { close(); }
+void TForm1::SpeedButton1Click() {
+    close();
+}
 
-void TForm1::SpeedButton6Click() { hotlineZeigen(this, m_kontext); }
+void TForm1::SpeedButton6Click() {
+    hotlineZeigen(this, m_kontext);
+}
 
-void TForm1::Button1Click() { seiteZeigen(QStringLiteral("Vorgabe")); }
+void TForm1::SpeedButton20Click() {
+    druckdienst::einrichten(this);
+}
+
+void TForm1::Button1Click() {
+    seiteZeigen(QStringLiteral("Vorgabe"));
+}
 
 void TForm1::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);

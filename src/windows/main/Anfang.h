@@ -37,9 +37,10 @@ public:
     QImage logo() const;
 
 public Q_SLOTS:
-    void SpeedButton1Click(); // "&Exit"
-    void SpeedButton6Click(); // "QVR-Hotline" and the hotline picture buttons
-    void Button1Click();      // "Main Menu" on the information page
+    void SpeedButton1Click();  // "&Exit"
+    void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
+    void SpeedButton20Click(); // "Printer Settings"
+    void Button1Click();       // "Main Menu" on the information page
 
 protected:
     void showEvent(QShowEvent* e) override;
