@@ -88,7 +88,9 @@ TForm1::~TForm1() = default;
 
 void TForm1::fensterErzeugen() {
     // Start order: product information, chemical search, mechanical search, glove plan, user
-    // details, individual production. Each window reads its own data while it is created.
+    // details, individual production, one line each. Each window reads its own data while it is
+    // created and is a window of its own with this one as parent, so it goes when the program
+    // ends.
     m_form9 = new TForm9(m_kontext, this);
 }
 
