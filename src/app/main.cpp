@@ -7,7 +7,6 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ardentix"));
     // The language is chosen once, before the first window exists.
     sprachmodul::waehlen(app, QApplication::applicationFilePath(), QLocale::system());
 

@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(QDir::current().canonicalPath(), QDir(p.pfad()).canonicalPath());
         QCOMPARE(form1->kontext().katalog.size(), 2);
         QCOMPARE(form1->kontext().datenVerzeichnis, "EN");
-        QCOMPARE(QApplication::applicationDisplayName(), "Ardentix");
+        QCOMPARE(QApplication::applicationName(), "Ardentix");
         // The splash is gone, the main window covers the screen, the user-details window
         // exists and waits hidden.
         for (QWidget* w : QApplication::topLevelWidgets())

@@ -10,7 +10,7 @@ std::unique_ptr<TForm1> programmStarten(TStartVorgaben vorgaben) {
     splash->show();
     splash->repaint();
     QApplication::processEvents();
-    QApplication::setApplicationDisplayName(QStringLiteral("Ardentix"));
+    QApplication::setApplicationName(QStringLiteral("Ardentix"));
 
     auto form1 =
         std::make_unique<TForm1>(vorgaben.programmVerzeichnis, std::move(vorgaben.einstellungen));
