@@ -114,6 +114,7 @@ private Q_SLOTS:
         QCOMPARE(form1.seite(), "Vorgabe");
         form1.seiteZeigen(QStringLiteral("CE-Info"));
         QCOMPARE(form1.seite(), "CE-Info");
+        bildSpeichern(form1, QStringLiteral("ce-info"));
         for (const char* name : {"SpeedButton12", "SpeedButton11"})
             QVERIFY(form1.findChild<QToolButton*>(name));
         QVERIFY(form1.findChild<QPushButton*>("SpeedButton23"));

@@ -18,7 +18,7 @@
 namespace {
 
 const char* const kStil = R"(
-#Vorgabe, #Inhalt, #Panel2 { background: white; }
+#Vorgabe, #Inhalt, #Panel2, #Seitenbereich { background: white; }
 #Panel1 { background: white; border-bottom: 4px solid #e8841e; }
 #Label1 { color: #1b3a73; }
 #Label2 { color: #1b3a73; }
