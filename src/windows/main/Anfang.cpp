@@ -70,11 +70,12 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
 
     const QString katalog = m_kontext.datenVerzeichnis + QStringLiteral("/produkte.qvr");
     if (!QFile::exists(katalog)) {
-        dialoge::meldung(this, texte::text(10015), texte::text(10270));
+        // No parent: this window is not on the screen yet, only the splash is.
+        dialoge::meldung(nullptr, texte::text(10015), texte::text(10270));
         return;
     }
     if (const auto fehler = m_kontext.katalog.Laden(katalog)) {
-        dialoge::meldung(this, texte::text(10015), fehler->meldung());
+        dialoge::meldung(nullptr, texte::text(10015), fehler->meldung());
         return;
     }
     seiteZeigen(QStringLiteral("Vorgabe"));
@@ -84,7 +85,11 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     m_bereit = true;
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The windows made at start hold the context: they go before it does.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isWindow()) delete w;
+}
 
 void TForm1::fensterErzeugen() {
     // Start order: product information, chemical search, mechanical search, glove plan, user
