@@ -22,8 +22,8 @@ const char* const kStil = R"(
 #Panel1 { background: white; border-bottom: 4px solid #e8841e; }
 #Label1 { color: #1b3a73; }
 #Label2 { color: #1b3a73; }
-QGroupBox { color: #1b3a73; border: none; border-top: 2px solid #1b3a73; margin-top: 12px; }
-QGroupBox::title { subcontrol-origin: margin; left: 0px; padding: 0px 6px 0px 0px; }
+QGroupBox { color: #1b3a73; border: none; margin-top: 24px; }
+QGroupBox::title { subcontrol-origin: margin; left: 0px; padding: 0px 0px 2px 0px; border-bottom: 3px solid #e8841e; }
 QPushButton[menue="true"] {
     text-align: left; padding: 4px 14px; color: #1d2a3a; background: #f5f7fa;
     border: 1px solid #ccd5e0; border-left: 5px solid #1b3a73; border-radius: 3px;
