@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,10 +116,31 @@ private Q_SLOTS:
         Testprogramm p;
         p.katalog(1);
         p.adressen();
-        dialoge::naechsteAntwort(std::optional<QString>(QStringLiteral("101")));
+        // The code is asked while the main window is being made: the splash is up, the windows
+        // made after the main window do not exist yet.
+        bool splashDa = false;
+        bool form9Da = false;
+        auto* warten = new QTimer(qApp);
+        connect(warten, &QTimer::timeout, [&, warten] {
+            auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            warten->stop();
+            warten->deleteLater();
+            for (QWidget* w : QApplication::allWidgets()) {
+                if (qobject_cast<TFormSplashScreen*>(w) && w->isVisible()) splashDa = true;
+                if (qobject_cast<TForm9*>(w)) form9Da = true;
+            }
+            QCOMPARE(d->labelText(), "Please enter your distributor code:");
+            QCOMPARE(d->windowTitle(), "");
+            d->setTextValue(QStringLiteral("101"));
+            d->accept();
+        });
+        warten->start(10);
         benutzerdialogBeantworten({"ACME Ltd", "Road 1", "12345 Town", "0123"});
         auto form1 = programmStarten({p.pfad(), p.speicher(), 0});
         QVERIFY(form1);
+        QVERIFY(splashDa);
+        QVERIFY(!form9Da);
         QTRY_VERIFY(p.speicher()->vorhanden(kSchluesselBenutzer));
         QCOMPARE(form1->kontext().adressen.An[1], "Nordhand GmbH");
         QCOMPARE(form1->kontext().benutzer.re[0], "ACME Ltd");
