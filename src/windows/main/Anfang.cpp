@@ -55,7 +55,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     ui->CEInfo->setObjectName(QStringLiteral("CE-Info"));
-    // On screens narrower than 640 pixels the unscaled menu is cut, as designed, rather than
+    // On screens narrower than 640 pixels the unscaled menu is cut rather than
     // the window growing beyond the screen.
     ui->Hauptlayout->setSizeConstraint(QLayout::SetNoConstraint);
     setStyleSheet(QString::fromLatin1(kStil));

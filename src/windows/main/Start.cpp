@@ -17,7 +17,7 @@ std::unique_ptr<TForm1> programmStarten(TStartVorgaben vorgaben) {
     if (!form1->bereit()) return nullptr;
     form1->fensterErzeugen();
 
-    // The start-up is single-threaded by design: the splash simply stays a moment longer.
+    // The start-up is single-threaded: the splash simply stays a moment longer.
     QThread::msleep(static_cast<unsigned long>(vorgaben.pauseMs));
     splash.reset();
     form1->show();
