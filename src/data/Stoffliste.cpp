@@ -13,17 +13,30 @@ namespace {
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 
-// Reads a scrambled text, adding its descrambled bytes to the checksum.
+// Reads a scrambled text, adding its descrambled bytes to the checksum. One pass descrambles,
+// sums and widens; the few bytes where Windows-1252 differs from Latin-1 are mended after.
 QString verschluesselterText(ByteLeser& l, quint32& summe) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
-    if (!p) return {};
-    QByteArray klar(p, n);
-    for (char& c : klar) {
-        c ^= kSchluessel;
-        summe += static_cast<unsigned char>(c);
+    if (!p || n == 0) return {};
+    QString text(n, Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
+    const auto* roh = reinterpret_cast<const unsigned char*>(p);
+    quint32 s = 0;
+    bool abweichend = false;
+    for (quint32 i = 0; i < n; ++i) {
+        const unsigned char b = roh[i] ^ kStoffSchluessel;
+        s += b;
+        abweichend |= static_cast<unsigned char>(b - 0x80) < 0x20;
+        ziel[i] = b;
     }
-    return cp1252::decode(klar);
+    summe += s;
+    if (abweichend) {
+        QByteArray klar(p, n);
+        for (char& c : klar) c ^= kSchluessel;
+        return cp1252::decode(klar);
+    }
+    return text;
 }
 
 // A column group is a decimal number, optionally after blanks and a minus sign.
