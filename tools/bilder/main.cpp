@@ -4,6 +4,7 @@
 #include "Piktogramme.h"
 #include "Produktbilder.h"
 #include "Programmbilder.h"
+#include "Seitenbilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,6 +51,18 @@ int datensatzbilder(const QString& beschreibung, const QDir& ziel) {
     return gut ? 0 : 2;
 }
 
+int seitenbilderSchreiben(const QDir& ziel) {
+    bool gut = true;
+    for (const Seitenbild& b : seitenbilder()) {
+        QFile datei(ziel.filePath(b.datei));
+        const bool geschrieben = !b.inhalt.isEmpty() && datei.open(QIODevice::WriteOnly) &&
+                                 datei.write(b.inhalt) == b.inhalt.size();
+        if (!geschrieben) std::fprintf(stderr, "bilder: cannot write %s\n", qPrintable(datei.fileName()));
+        gut &= geschrieben;
+    }
+    return gut ? 0 : 2;
+}
+
 bool verzeichnis(QDir& ziel, const QString& pfad) {
     ziel = QDir(pfad);
     if (ziel.mkpath(QStringLiteral("."))) return true;
@@ -58,7 +71,8 @@ bool verzeichnis(QDir& ziel, const QString& pfad) {
 }
 
 const char* const kUsage = "usage: bilder program OUTDIR\n"
-                           "       bilder pics PRODUKTBILDER.json OUTDIR\n";
+                           "       bilder pics PRODUKTBILDER.json OUTDIR\n"
+                           "       bilder pages OUTDIR\n";
 
 } // namespace
 
@@ -70,6 +84,8 @@ int main(int argc, char** argv) {
         return verzeichnis(ziel, args[1]) ? programmbilder(ziel) : 2;
     if (args.size() == 3 && args[0] == QLatin1String("pics"))
         return verzeichnis(ziel, args[2]) ? datensatzbilder(args[1], ziel) : 2;
+    if (args.size() == 2 && args[0] == QLatin1String("pages"))
+        return verzeichnis(ziel, args[1]) ? seitenbilderSchreiben(ziel) : 2;
     std::fputs(kUsage, stderr);
     return 1;
 }
