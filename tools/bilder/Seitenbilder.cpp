@@ -189,7 +189,7 @@ QImage konzept() {
         if (i < 4) {
             p.setPen(Qt::NoPen);
             p.setBrush(kOrange);
-            const double x = box.right() + 4;
+            const double x = box.right() + 1;
             p.drawPolygon(QPolygonF{{x, 52}, {x + 12, 52}, {x + 12, 46}, {x + 20, 60}, {x + 12, 74},
                                     {x + 12, 68}, {x, 68}});
         }
