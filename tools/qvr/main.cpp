@@ -2,6 +2,7 @@
 #include "KatalogJson.h"
 #include "QvrFehler.h"
 #include "StoffJson.h"
+#include "Verify.h"
 
 #include <QCoreApplication>
 
@@ -17,6 +18,8 @@ const char* const kUsage =
     "  qvr catalogue pack JSON OUT      write produkte.qvr from JSON\n"
     "  qvr substances dump FILE         print tab.qvr as JSON\n"
     "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"
+    "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
+    "                                   substance table, pictures, distributors, pages\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 using Befehl = std::function<int(const QStringList&)>;
@@ -24,6 +27,7 @@ using Befehl = std::function<int(const QStringList&)>;
 const std::pair<const char*, Befehl> kBefehle[] = {
     {"catalogue", katalogBefehl},
     {"substances", stoffBefehl},
+    {"verify", verifyBefehl},
 };
 
 } // namespace
