@@ -4,6 +4,7 @@
 #include "KatalogJson.h"
 #include "QvrFehler.h"
 #include "StoffJson.h"
+#include "Verify.h"
 
 #include <QGuiApplication>
 
@@ -26,6 +27,8 @@ const char* const kUsage =
     "                                   rank the chemical gloves for the chosen chemicals\n"
     "  qvr print chem-report OPTIONS --pdf OUT\n"
     "                                   the resistance table of chem-search OPTIONS as PDF\n"
+    "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
+    "                                   substance table, pictures, distributors, pages\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 using Befehl = std::function<int(const QStringList&)>;
@@ -35,6 +38,7 @@ const std::pair<const char*, Befehl> kBefehle[] = {
     {"substances", stoffBefehl},
     {"chem-search", chemieSucheBefehl},
     {"print", druckBefehl},
+    {"verify", verifyBefehl},
 };
 
 } // namespace
