@@ -82,7 +82,9 @@ private Q_SLOTS:
         QVERIFY(form9);
         QVERIFY(!form9->isVisible());
         QCOMPARE(form1->seite(), "Vorgabe");
-        QCOMPARE(dialoge::gezeigt(), QStringList());
+        // This program directory has no substance table: the chemical search says so, and
+        // nothing else complains.
+        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
     }
 
     void splashBild() {

@@ -6,6 +6,7 @@
 #include "app/texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
+#include "windows/search/XChemiesuche.h"
 
 #include "ui_Anfang.h"
 
@@ -96,6 +97,9 @@ void TForm1::fensterErzeugen() {
     // details, individual production, one line each. Each window reads its own data while it is
     // created and is a window of its own with this one as parent, so it goes when the program
     // ends.
+    m_form3 = new TForm3(m_kontext, this);
+    // Without tab.qvr the chemical search cannot run; the window said so while it was created.
+    ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
     m_form9 = new TForm9(m_kontext, this);
 }
 
@@ -121,10 +125,12 @@ void TForm1::knoepfeVerbinden() {
              ui->SpeedButton6, ui->SpeedButton16, ui->SpeedButton17, ui->SpeedButton8})
         connect(k, &QAbstractButton::clicked, this, &TForm1::SpeedButton6Click);
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(ui->SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
 
-    // Functions whose windows are not part of the program yet stay visible but disabled.
+    // Functions whose windows are not part of the program yet stay visible but disabled;
+    // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
              ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
              ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24,
@@ -149,6 +155,10 @@ QImage TForm1::logo() const {
 
 void TForm1::SpeedButton1Click() {
     close();
+}
+
+void TForm1::SpeedButton2Click() {
+    if (m_form3) m_form3->oeffnen();
 }
 
 void TForm1::SpeedButton6Click() {

@@ -9,6 +9,7 @@
 namespace Ui {
 class TForm1;
 }
+class TForm3;
 class TForm9;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
@@ -38,6 +39,7 @@ public:
 
 public Q_SLOTS:
     void SpeedButton1Click();  // "&Exit"
+    void SpeedButton2Click();  // "Search for Chemical Protection"
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
@@ -58,6 +60,7 @@ private:
     bool m_bereit = false;
     bool m_angepasst = false;
     bool m_pruefungAngefordert = false;
+    TForm3* m_form3 = nullptr;
     TForm9* m_form9 = nullptr;
 };
 

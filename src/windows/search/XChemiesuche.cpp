@@ -7,11 +7,12 @@
 #include "app/Druckdienst.h"
 #include "app/texte/Texte.h"
 #include "print/Chemiebericht.h"
+#include "windows/forms/XHotline.h"
 #include "windows/search/Ergebnisraster.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
+#include <QMetaMethod>
 #include <QScrollBar>
 
 namespace {
@@ -66,8 +67,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
     m_ui->SpeedButton16->setIconSize(QSize(178, 103));
     m_ui->SpeedButton16->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // The hotline window joins when it exists.
-    m_ui->SpeedButton16->setEnabled(false);
+    connect(m_ui->SpeedButton16, &QToolButton::clicked, this, [this] { hotlineZeigen(this, m_k); });
     for (int i = 1; i <= 5; ++i)
         anforderungsliste(i)->addItems(anforderungsEintraege(i));
     FormCreate();
@@ -76,8 +76,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
 TForm3::~TForm3() = default;
 
 void TForm3::FormCreate() {
-    const QString pfad =
-        QDir(m_k.programmVerzeichnis).filePath(m_k.datenVerzeichnis + QStringLiteral("/tab.qvr"));
+    const QString pfad = m_k.datenPfad(QStringLiteral("tab.qvr"));
     if (QFile::exists(pfad)) {
         // A damaged table is said, and the substances read before the damage stay usable.
         if (const auto f = m_k.stoffe.Laden(pfad))
@@ -124,6 +123,9 @@ void TForm3::boxVerbinden(QLineEdit* eingabe, QListWidget* box) {
 }
 
 int TForm3::oeffnen() {
+    // Product pages are shown by the product window; until one listens the button does nothing.
+    m_ui->SpeedButton7->setEnabled(
+        isSignalConnected(QMetaMethod::fromSignal(&TForm3::produktZeigen)));
     m_ui->Notebook1->setCurrentWidget(m_ui->Krit1);
     return exec();
 }
