@@ -13,17 +13,22 @@ namespace {
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 
-// Reads a scrambled text, adding its descrambled bytes to the checksum.
-QString verschluesselterText(ByteLeser& l, quint32& summe) {
+// Reads a scrambled text, adding its descrambled bytes to the checksum. puffer is reused from
+// record to record so the hot loop does not allocate.
+QString verschluesselterText(ByteLeser& l, quint32& summe, QByteArray& puffer) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
     if (!p) return {};
-    QByteArray klar(p, n);
-    for (char& c : klar) {
-        c ^= kSchluessel;
-        summe += static_cast<unsigned char>(c);
+    puffer.resize(n);
+    auto* klar = reinterpret_cast<unsigned char*>(puffer.data());
+    const auto* roh = reinterpret_cast<const unsigned char*>(p);
+    quint32 s = 0;
+    for (quint32 i = 0; i < n; ++i) {
+        klar[i] = roh[i] ^ kStoffSchluessel;
+        s += klar[i];
     }
-    return cp1252::decode(klar);
+    summe += s;
+    return cp1252::decode(puffer.constData(), n);
 }
 
 // A column group is a decimal number, optionally after blanks and a minus sign.
@@ -109,6 +114,7 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
                           QStringLiteral("the file ends before its substance count")};
     m_stoffe.reserve(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
 
+    QByteArray puffer;
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
         if (l.rest() == 0)
@@ -117,9 +123,9 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
                                              "present").arg(anzahl).arg(i)};
         quint32 summe = 0;
         auto s = std::make_unique<TStoff>();
-        s->Name = verschluesselterText(l, summe);
-        s->CAS = verschluesselterText(l, summe);
-        s->Permeation = verschluesselterText(l, summe);
+        s->Name = verschluesselterText(l, summe, puffer);
+        s->CAS = verschluesselterText(l, summe, puffer);
+        s->Permeation = verschluesselterText(l, summe, puffer);
         s->Zustand = l.u8() ^ kStoffSchluessel;
         s->Kennzahl = l.i32() ^ kStoffSchluessel;
         for (quint8& q : s->Quellung) q = l.u8() ^ kStoffSchluessel;

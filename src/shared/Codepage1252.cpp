@@ -14,6 +14,12 @@ constexpr std::array<char16_t, 32> kHigh = {
 } // namespace
 
 QString decode(const char* data, qsizetype size) {
+    // Most texts hold no byte of 0x80..0x9F, where the code page differs from Latin-1; Qt's
+    // Latin-1 conversion is vectorised, so take it for those.
+    bool latin1 = true;
+    for (qsizetype i = 0; i < size; ++i)
+        latin1 &= static_cast<unsigned char>(data[i] - '\x80') >= 0x20;
+    if (latin1) return QString::fromLatin1(data, size);
     QString out(size, Qt::Uninitialized);
     QChar* dst = out.data();
     for (qsizetype i = 0; i < size; ++i) {

@@ -39,12 +39,20 @@ std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& z
         bytes += cp1252::encode(z);
         bytes += "\r\n";
     }
+    return atomarSpeichern(pfad, bytes);
+}
+
+std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes) {
     const QString anzeige = QDir::toNativeSeparators(pfad);
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (disk full, size limit) shows in write()'s count; a buffered
+    // flush at commit() can lose the shortfall silently.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Schreibfehler{QStringLiteral("Cannot create %1: %2").arg(anzeige, datei.errorString())};
     if (datei.write(bytes) != bytes.size()) {
-        const QString grund = datei.errorString();
+        const QString grund = datei.error() == QFileDevice::NoError
+                                  ? QStringLiteral("the disk is full or the file too large")
+                                  : datei.errorString();
         datei.cancelWriting();
         return Schreibfehler{QStringLiteral("Cannot write %1: %2").arg(anzeige, grund)};
     }

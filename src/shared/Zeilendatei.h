@@ -26,6 +26,10 @@ struct Schreibfehler {
     QString meldung;
 };
 
+// Writes bytes through a temporary file renamed over the target, so a failed save (full disk,
+// no permission) leaves the previous file as it was. Every file the program writes goes here.
+std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes);
+
 // Writes the lines with CR LF after each, through a temporary file renamed over the target, so a
 // failed save leaves the previous file as it was. Refuses lines pruefen() objects to.
 std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& zeilen);

@@ -2,11 +2,11 @@
 
 #include "QvrFehler.h"
 #include "shared/Codepage1252.h"
+#include "shared/Zeilendatei.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cmath>
 #include <cstdio>
@@ -29,9 +29,7 @@ QJsonObject lesen(const QString& pfad) {
 }
 
 void schreibenAtomar(const QString& pfad, const QByteArray& bytes) {
-    QSaveFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        ungueltig(QStringLiteral("cannot write %1: %2").arg(pfad, f.errorString()));
+    if (const auto f = zeilendatei::atomarSpeichern(pfad, bytes)) ungueltig(f->meldung);
 }
 
 void ausgeben(const QJsonObject& o) {

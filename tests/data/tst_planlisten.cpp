@@ -1,0 +1,38 @@
+#include "data/Planlisten.h"
+#include "data/Produktliste.h"
+#include "shared/KommaText.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TstPlanlisten : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void hinzufuegenUndEnthalten() {
+        auto g = neuerHandschuh(TypChemie);
+        g->Nummer = 4711;
+        TPlanlisten plan;
+        QSignalSpy spy(&plan, &TPlanlisten::geaendert);
+        QVERIFY(!plan.enthaelt(4711));
+        plan.hinzufuegen(g.get(), "Areas of use:", "Work areas:");
+        plan.hinzufuegen(g.get(), "Areas of practice:", "Work areas:");
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(plan.size(), 2);
+        QCOMPARE(plan.Einsatzbereiche.size(), 2);
+        QCOMPARE(plan.Arbeitsbereiche.size(), 2);
+        QCOMPARE(plan.Planliste[0], plan.Planliste[1]); // the same catalogue entry twice
+        // Each note is one single line, not one line per word.
+        QCOMPARE(kommatext::lesen(plan.Einsatzbereiche[0]), QStringList{"Areas of use:"});
+        QCOMPARE(kommatext::lesen(plan.Arbeitsbereiche[1]), QStringList{"Work areas:"});
+        plan.Einsatzbereiche[0] = kommatext::schreiben({"changed"});
+        QCOMPARE(kommatext::lesen(plan.Einsatzbereiche[1]), QStringList{"Areas of practice:"});
+        QVERIFY(plan.enthaelt(4711));
+        QVERIFY(!plan.enthaelt(4712));
+    }
+};
+
+int tstPlanlisten(int argc, char** argv) {
+    TstPlanlisten t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_planlisten.moc"

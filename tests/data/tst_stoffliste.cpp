@@ -1,0 +1,147 @@
+#include "data/Stoffliste.h"
+
+#include <QTest>
+
+namespace {
+
+TStoff stoff(const QString& name, const QString& cas, const QString& perm, quint8 zustand = 2) {
+    TStoff s;
+    s.Name = name;
+    s.CAS = cas;
+    s.Permeation = perm;
+    s.Zustand = zustand;
+    s.Kennzahl = 1000 + int(name.size());
+    s.Quellung = {1, 2, 3, 4, 5};
+    s.Pruefsumme = pruefsumme(s);
+    return s;
+}
+
+QByteArray datei(const QString& spalten, std::initializer_list<const TStoff*> stoffe) {
+    return stoffdatei(spalten, std::vector<const TStoff*>(stoffe));
+}
+
+QStringList namen(const TStoffliste& l) {
+    QStringList n;
+    for (qsizetype i = 0; i < l.size(); ++i) n << l.at(i).Name;
+    return n;
+}
+
+} // namespace
+
+class TstStoffliste : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rundreiseUndVerschluesselung() {
+        const TStoff a = stoff("Ethanol", "64-17-5", "35", 2);
+        const TStoff b = stoff("Säure €", "7664-93-9", "?6", 0);
+        const QByteArray bytes = datei(" 120042", {&a, &b});
+        // The name is stored XOR the key, never in plain text.
+        QVERIFY(!bytes.contains("Ethanol"));
+        QCOMPARE(char(bytes[4 + 7 + 4 + 4]), char('E' ^ kStoffSchluessel));
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(bytes, "tab.qvr"));
+        QCOMPARE(l.Spalten, QString(" 120042"));
+        QCOMPARE(namen(l), (QStringList{"Ethanol", "Säure €"}));
+        QCOMPARE(l.at(1).Zustand, 0); // loaded, for the CAS search
+        QCOMPARE(l.at(1).Kennzahl, b.Kennzahl);
+        QCOMPARE(l.at(1).Quellung, b.Quellung);
+        QCOMPARE(l.at(1).quellungFuer(3), 3);
+        QCOMPARE(l.at(1).quellungFuer(0), 0);
+        QCOMPARE(l.verworfen(), 0);
+    }
+
+    void falschePruefsummeWirdStillVerworfen() {
+        const TStoff a = stoff("A", "1-1-1", "1"), c = stoff("C", "3-3-3", "3");
+        TStoff b = stoff("B", "2-2-2", "2");
+        b.Pruefsumme += 1;
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(datei("0001", {&a, &b, &c}), "t"));
+        QCOMPARE(namen(l), (QStringList{"A", "C"}));
+        QCOMPARE(l.verworfen(), 1);
+    }
+
+    void leererDatensatzPruefsummeIstKennzahl() {
+        TStoff s;
+        s.Quellung = {};
+        s.Kennzahl = 123456;
+        QCOMPARE(pruefsumme(s), 123456);
+        s.Kennzahl = -5; // wraps like the 32-bit sum in the file
+        QCOMPARE(pruefsumme(s), -5);
+    }
+
+    void spalten_data() {
+        QTest::addColumn<QString>("spalten");
+        QTest::addColumn<int>("anzahl");
+        QTest::addColumn<QList<int>>("nummern");
+        QTest::newRow("padded codes") << "1234 987 0420" << -1 << QList<int>{};
+        QTest::newRow("blanks and zeros") << "1234 9870042" << 3 << QList<int>{1234, 987, 42};
+        QTest::newRow("negative") << "  -7" << 1 << QList<int>{-7};
+        QTest::newRow("empty header") << "" << 0 << QList<int>{};
+    }
+    void spalten() {
+        QFETCH(QString, spalten);
+        QFETCH(int, anzahl);
+        QFETCH(QList<int>, nummern);
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(datei(spalten, {}), "t"));
+        QCOMPARE(l.SpaltenAnzahl(), anzahl);
+        for (int i = 0; i < nummern.size(); ++i) QCOMPARE(l.SpaltenNummer(quint16(i)), nummern[i]);
+    }
+
+    void suche() {
+        const TStoff a = stoff("Ethanol", "64-17-5", "3"), b = stoff("Ethanol", "99-99-9", "1");
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(datei("0001", {&a, &b}), "t"));
+        QCOMPARE(l.findeName("Ethanol")->CAS, QString("64-17-5")); // first in table order
+        QCOMPARE(l.findeName("ethanol"), nullptr);
+        QCOMPARE(l.findeCas("64.17.5")->CAS, QString("64-17-5"));
+        QCOMPARE(l.findeCas("99-99-9")->CAS, QString("99-99-9"));
+        QCOMPARE(l.findeCas(" 64-17-5"), nullptr);
+    }
+
+    void beschaedigteDateien_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("offset");
+        QTest::addColumn<QStringList>("geladen");
+        QTest::addColumn<QString>("grund");
+        const TStoff a = stoff("A", "1", "1"), b = stoff("B", "2", "2");
+        const QByteArray gut = datei("0001", {&a, &b});
+        const qint64 zweiter = 4 + 4 + 4 + (3 * 4 + 3 + 1 + 4 + 5 + 4);
+        QTest::newRow("header past the end") << gut.left(6) << qint64(4) << QStringList{} << "header";
+        QTest::newRow("no count") << gut.left(9) << qint64(8) << QStringList{} << "count";
+        QTest::newRow("cut in the second record")
+            << gut.left(gut.size() - 2) << qint64(gut.size() - 4) << QStringList{"A"} << "substance 2";
+        QByteArray mehr = gut;
+        mehr[8] = 9;
+        QTest::newRow("count beyond the records") << mehr << qint64(gut.size()) << QStringList{"A", "B"}
+                                                  << "promises 9";
+        QByteArray lang = gut;
+        lang[zweiter + 3] = char(0x40);
+        QTest::newRow("text length beyond the end")
+            << lang << qint64(zweiter + 4) << QStringList{"A"} << "substance 2";
+        QTest::newRow("header not a number") << datei("0001x002", {&a}) << qint64(8) << QStringList{}
+                                             << "\"x002\"";
+    }
+    void beschaedigteDateien() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, offset);
+        QFETCH(QStringList, geladen);
+        QFETCH(QString, grund);
+        TStoffliste l;
+        const auto f = l.ausBytes(bytes, "tab.qvr");
+        QVERIFY(f);
+        QCOMPARE(f->offset, offset);
+        QCOMPARE(namen(l), geladen); // records before the damage stay usable
+        QVERIFY2(f->meldung().contains(grund), qPrintable(f->meldung()));
+    }
+
+    void riesigeAnzahlReserviertNichts() {
+        QByteArray b("\0\0\0\0\xff\xff\xff\x7f", 8);
+        TStoffliste l;
+        QVERIFY(l.ausBytes(b, "t"));
+        QCOMPARE(l.size(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstStoffliste)
+#include "tst_stoffliste.moc"

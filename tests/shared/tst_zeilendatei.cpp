@@ -1,0 +1,126 @@
+#include "shared/Codepage1252.h"
+#include "shared/Zeilendatei.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+QByteArray inhalt(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void ablegen(const QString& pfad, const QByteArray& b) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+} // namespace
+
+class TstZeilendatei : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void dateiname_data() {
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("no extension") << "/home/u/plan" << "/home/u/plan.PLN";
+        QTest::newRow("cut at the first dot") << "/home/u/plan.v2.txt" << "/home/u/plan.PLN";
+        QTest::newRow("dotted folder kept") << "/home/u.name/plan" << "/home/u.name/plan.PLN";
+        QTest::newRow("windows separators") << "C:\\a.b\\plan.x" << "C:\\a.b\\plan.PLN";
+        QTest::newRow("leading dot") << "/tmp/.plan" << "/tmp/.PLN";
+    }
+    void dateiname() {
+        QFETCH(QString, gewaehlt);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(zeilendatei::dateiname(gewaehlt, "PLN"), ergebnis);
+    }
+
+    void codepageJedesByteZurueck() {
+        QByteArray alle;
+        for (int b = 0; b < 256; ++b) alle.append(char(b));
+        const QString text = cp1252::decode(alle);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(cp1252::firstUnencodable(text), qsizetype(-1));
+        QCOMPARE(cp1252::encode(text), alle);
+        QCOMPARE(text[0x80], QChar(0x20AC)); // euro sign
+        QCOMPARE(text[0xE4], QChar(u'ä'));
+    }
+
+    void zerlegen_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("CR LF") << QByteArray("J\r\nN\r\n") << QStringList{"J", "N"};
+        QTest::newRow("LF only") << QByteArray("J\nN\n") << QStringList{"J", "N"};
+        QTest::newRow("no last ending") << QByteArray("J\r\nN") << QStringList{"J", "N"};
+        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("code page") << QByteArray("M\xfcller \x80\r\n") << QStringList{"Müller €"};
+    }
+    void zerlegen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, zeilen);
+        QCOMPARE(zeilendatei::zerlegen(bytes), zeilen);
+    }
+
+    void schreibenUndLesen() {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath("a.GAN");
+        const QStringList zeilen = {"Müller", "", "J", "a,\"b c\""};
+        QVERIFY(!zeilendatei::schreiben(pfad, zeilen));
+        QCOMPARE(inhalt(pfad), QByteArray("M\xfcller\r\n\r\nJ\r\na,\"b c\"\r\n"));
+        QCOMPARE(zeilendatei::lesen(pfad).value(), zeilen);
+        QVERIFY(!zeilendatei::lesen(dir.filePath("missing.GAN")));
+    }
+
+    void unkodierbaresWirdVorherGemeldet() {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath("a.GAN");
+        ablegen(pfad, "old\r\n");
+        const auto u = zeilendatei::pruefen({"fine", "Ω here"});
+        QVERIFY(u);
+        QCOMPARE(u->zeile, 1);
+        QCOMPARE(u->spalte, 0);
+        const auto f = zeilendatei::schreiben(pfad, {"fine", "Ω here"});
+        QVERIFY(f);
+        QVERIFY(f->meldung.contains("line 2"));
+        QCOMPARE(inhalt(pfad), QByteArray("old\r\n"));
+    }
+
+    void fehlgeschlagenesSchreibenLaesstAlteDatei() {
+#ifdef Q_OS_UNIX
+        // A file-size limit makes the write fail part-way, even for root.
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath("plan.PLN");
+        ablegen(pfad, "old\r\n");
+        rlimit alt{};
+        getrlimit(RLIMIT_FSIZE, &alt);
+        const auto vorher = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit klein = alt;
+        klein.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &klein);
+        const auto f = zeilendatei::schreiben(pfad, QStringList(100, QStringLiteral("0123456789")));
+        setrlimit(RLIMIT_FSIZE, &alt);
+        std::signal(SIGXFSZ, vorher);
+        QVERIFY(f);
+        QVERIFY2(f->meldung.contains(QDir::toNativeSeparators(pfad)), qPrintable(f->meldung));
+        QCOMPARE(inhalt(pfad), QByteArray("old\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"plan.PLN"});
+#else
+        QSKIP("needs a file-size limit");
+#endif
+    }
+
+    void ordnerFehltMeldetOrt() {
+        const auto f = zeilendatei::schreiben("/nonexistent-dir/x.GAN", {"a"});
+        QVERIFY(f);
+        QVERIFY(f->meldung.contains("nonexistent-dir"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstZeilendatei)
+#include "tst_zeilendatei.moc"

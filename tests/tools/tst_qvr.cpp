@@ -1,0 +1,145 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QByteArray aus, fehler;
+};
+
+Lauf qvr(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+QByteArray lesen(const QString& pfad) {
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void schreiben(const QString& pfad, const QByteArray& b) {
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+
+QJsonArray zwanzig(int start) {
+    QJsonArray a;
+    for (int i = 0; i < 20; ++i) a.append(start + i);
+    return a;
+}
+
+const QByteArray kKatalog = QJsonDocument(QJsonObject{{"gloves", QJsonArray{
+    QJsonObject{{"Typ", 2}, {"Gruppe", 0}, {"Name", "Voltex"}, {"Nummer", 120}, {"Dicke", 1.25},
+                {"Elektrowerte", zwanzig(0)}},
+    QJsonObject{{"Typ", 0}, {"Gruppe", 4}, {"Name", "Velto grün"}, {"Nummer", 4100},
+                {"Dicke", 0.38}, {"Laenge", 330}, {"Materialklasse", 3}, {"Reserve", -1},
+                {"Strickwerte", zwanzig(1)}, {"Klassenwerte", zwanzig(2)}},
+}}}).toJson();
+
+const QByteArray kStoffe = QJsonDocument(QJsonObject{
+    {"Spalten", "0120 4100"},
+    {"substances", QJsonArray{
+        QJsonObject{{"Name", "Ethanol"}, {"CAS", "64-17-5"}, {"Permeation", "36"}, {"Zustand", 2},
+                    {"Kennzahl", 7}, {"Quellung", QJsonArray{1, 1, 3, 1, 2}}},
+        QJsonObject{{"Name", "Broken"}, {"CAS", "1-1-1"}, {"Permeation", "??"}, {"Zustand", 1},
+                    {"Pruefsumme", 0}},
+    }}}).toJson();
+
+} // namespace
+
+class TstQvr : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString pfad(const QString& n) const { return m_dir.filePath(n); }
+
+private Q_SLOTS:
+    void katalogRundreise() {
+        schreiben(pfad("k.json"), kKatalog);
+        QCOMPARE(qvr({"catalogue", "pack", pfad("k.json"), pfad("p1.qvr")}).status, 0);
+        const Lauf dump = qvr({"catalogue", "dump", pfad("p1.qvr")});
+        QCOMPARE(dump.status, 0);
+        const QJsonArray gloves = QJsonDocument::fromJson(dump.aus).object()["gloves"].toArray();
+        QCOMPARE(gloves.size(), 2);
+        QCOMPARE(gloves[1].toObject()["Name"].toString(), QString("Velto grün"));
+        QCOMPARE(gloves[1].toObject()["Dicke"].toDouble(), 0.38);
+        QCOMPARE(gloves[1].toObject().keys().size(), 26);
+        QVERIFY(!gloves[0].toObject().contains("Strickwerte"));
+        schreiben(pfad("k2.json"), dump.aus);
+        QCOMPARE(qvr({"catalogue", "pack", pfad("k2.json"), pfad("p2.qvr")}).status, 0);
+        QCOMPARE(lesen(pfad("p2.qvr")), lesen(pfad("p1.qvr")));
+    }
+
+    void stoffRundreise() {
+        schreiben(pfad("s.json"), kStoffe);
+        QCOMPARE(qvr({"substances", "pack", pfad("s.json"), pfad("t1.qvr")}).status, 0);
+        const Lauf dump = qvr({"substances", "dump", pfad("t1.qvr")});
+        QCOMPARE(dump.status, 0);
+        const QJsonObject o = QJsonDocument::fromJson(dump.aus).object();
+        QCOMPARE(o["dropped"].toInt(), 1);
+        QCOMPARE(o["substances"].toArray().size(), 1);
+        schreiben(pfad("s2.json"), dump.aus);
+        QCOMPARE(qvr({"substances", "pack", pfad("s2.json"), pfad("t2.qvr")}).status, 0);
+        const Lauf zweiter = qvr({"substances", "dump", pfad("t2.qvr")});
+        QCOMPARE(QJsonDocument::fromJson(zweiter.aus).object()["substances"], o["substances"]);
+        schreiben(pfad("s3.json"), zweiter.aus);
+        QCOMPARE(qvr({"substances", "pack", pfad("s3.json"), pfad("t3.qvr")}).status, 0);
+        QCOMPARE(lesen(pfad("t3.qvr")), lesen(pfad("t2.qvr")));
+    }
+
+    void fehler_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("eingabe");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("no command") << QStringList{} << QByteArray() << 1 << "usage";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << QByteArray() << 1 << "usage";
+        QTest::newRow("missing argument") << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "usage";
+        QTest::newRow("short catalogue") << QStringList{"catalogue", "dump", "@"} << QByteArray("\x02\0\0", 3)
+                                         << 2 << "at byte 0";
+        QTest::newRow("short table") << QStringList{"substances", "dump", "@"}
+                                     << QByteArray("\x04\0\0\0" "0001" "\x01\0\0\0", 12) << 2
+                                     << "promises 1";
+        QTest::newRow("not JSON") << QStringList{"catalogue", "pack", "@", "out"} << QByteArray("{")
+                                  << 2 << "invalid JSON";
+        QTest::newRow("unencodable text")
+            << QStringList{"catalogue", "pack", "@", "out"}
+            << QByteArray(R"({"gloves":[{"Typ":0,"Nummer":1},{"Typ":3,"Name":"x\u03a9"}]})") << 2
+            << "glove 2, field Name";
+        QTest::newRow("unknown type") << QStringList{"catalogue", "pack", "@", "out"}
+                                      << QByteArray(R"({"gloves":[{"Typ":7}]})") << 2 << "field Typ";
+        QTest::newRow("misspelt field") << QStringList{"substances", "pack", "@", "out"}
+                                        << QByteArray(R"({"substances":[{"Nmae":"x"}]})") << 2
+                                        << "unknown field \"Nmae\"";
+        QTest::newRow("byte out of range")
+            << QStringList{"substances", "pack", "@", "out"}
+            << QByteArray(R"({"substances":[{"Quellung":[1,2,3,4,256]}]})") << 2 << "Quellung";
+    }
+    void fehler() {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, eingabe);
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        schreiben(pfad("in"), eingabe);
+        for (QString& a : args) {
+            if (a == "@") a = pfad("in");
+            if (a == "out") a = pfad("out");
+        }
+        const Lauf l = qvr(args);
+        QCOMPARE(l.status, status);
+        QVERIFY2(QString::fromUtf8(l.fehler).contains(meldung), l.fehler.constData());
+        QVERIFY(!QFile::exists(pfad("out")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstQvr)
+#include "tst_qvr.moc"

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+
+// How a glove looks in a drawing. The kinds differ in outline (cuff length and flare), surface
+// (knit stitches, dipped coating, smooth polymer, leather seams) and cuff finish.
+enum class Handschuhart { Gestrickt, Beschichtet, Stulpe, Einweg, Elektro, Chemie };
+
+struct Handschuhbild {
+    Handschuhart art = Handschuhart::Gestrickt;
+    QColor farbe{40, 90, 170};  // the glove's own colour (coating, polymer or yarn)
+    QColor futter{235, 235, 230}; // liner yarn of coated gloves and the knitted cuff
+    double stulpe = 1.0;          // cuff length relative to a wrist cuff (1 = short)
+};
+
+// Draws the glove, fingers up, fitted and centred into `ziel`.
+void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& bild);
