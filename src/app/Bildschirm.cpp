@@ -20,3 +20,64 @@ QSize groesse() {
 void setzenFuerTests(QSize s) { vorgabe() = s; }
 
 } // namespace bildschirm
+
+#include <QAbstractButton>
+#include <QLayout>
+#include <QWidget>
+
+namespace bildschirm {
+namespace {
+
+int mal(int wert, double f) { return qRound(wert * f); }
+
+QFont schriftSkaliert(QFont schrift, double f) {
+    if (schrift.pixelSize() > 0) schrift.setPixelSize(qMax(1, mal(schrift.pixelSize(), f)));
+    else schrift.setPointSizeF(schrift.pointSizeF() * f);
+    return schrift;
+}
+
+void layoutSkalieren(QLayout* l, double f) {
+    const QMargins m = l->contentsMargins();
+    l->setContentsMargins(mal(m.left(), f), mal(m.top(), f), mal(m.right(), f), mal(m.bottom(), f));
+    if (l->spacing() > 0) l->setSpacing(mal(l->spacing(), f));
+    for (int i = 0; i < l->count(); ++i) {
+        if (QLayout* kind = l->itemAt(i)->layout()) layoutSkalieren(kind, f);
+    }
+}
+
+void widgetSkalieren(QWidget* w, double f) {
+    const QSize min = w->minimumSize();
+    const QSize max = w->maximumSize();
+    if (!min.isNull()) w->setMinimumSize(mal(min.width(), f), mal(min.height(), f));
+    w->setMaximumSize(max.width() < QWIDGETSIZE_MAX ? mal(max.width(), f) : QWIDGETSIZE_MAX,
+                      max.height() < QWIDGETSIZE_MAX ? mal(max.height(), f) : QWIDGETSIZE_MAX);
+    if (auto* knopf = qobject_cast<QAbstractButton*>(w))
+        knopf->setIconSize(knopf->iconSize() * f);
+    if (w->layout()) layoutSkalieren(w->layout(), f);
+    if (w->isWindow() || !w->parentWidget() || w->parentWidget()->layout()) return;
+    const QRect g = w->geometry();
+    w->setGeometry(mal(g.x(), f), mal(g.y(), f), mal(g.width(), f), mal(g.height(), f));
+}
+
+} // namespace
+
+double faktor(int breite) {
+    if (breite >= 640 && breite < 800) return 640.0 / 1024.0;
+    if (breite >= 800 && breite < 1024) return 800.0 / 1024.0;
+    return 1.0;
+}
+
+void skalieren(QWidget* fenster, double f) {
+    if (f == 1.0) return;
+    QList<QWidget*> alle = fenster->findChildren<QWidget*>();
+    alle.prepend(fenster);
+    // Fonts are read before any is changed: an inherited size must not be scaled twice.
+    QList<QFont> schriften;
+    for (QWidget* w : alle) schriften.append(schriftSkaliert(w->font(), f));
+    for (qsizetype i = 0; i < alle.size(); ++i) {
+        alle[i]->setFont(schriften[i]);
+        widgetSkalieren(alle[i], f);
+    }
+}
+
+} // namespace bildschirm

@@ -2,11 +2,21 @@
 
 #include <QSize>
 
+class QWidget;
+
 // The screen size is read here and nowhere else, so tests can set the width they need.
 namespace bildschirm {
 
 QSize groesse();
 inline int breite() { return groesse().width(); }
 void setzenFuerTests(QSize s); // an empty size goes back to the real screen
+
+// Layouts are drawn for a screen 1024 pixels wide. Screens from 640 to 799 pixels show them at
+// 640/1024, from 800 to 1023 at 800/1024; narrower and wider ones unscaled.
+double faktor(int breite);
+
+// Scales a window's contents (fonts, fixed sizes, icons, spacing, positions of controls that
+// no layout places) by f.
+void skalieren(QWidget* fenster, double f);
 
 } // namespace bildschirm

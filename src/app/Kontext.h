@@ -3,24 +3,22 @@
 #include "data/Planlisten.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
+#include "shared/Adressblock.h"
+#include "shared/Einstellungen.h"
 
 #include <QList>
 #include <QString>
 
-#include <array>
-
-// Distributor address block An1..An10 (index 0..9) and the user's details re1..re4.
-struct TAdressblock {
-    std::array<QString, 10> An;
-};
-struct TBenutzerdaten {
-    std::array<QString, 4> re;
-};
+#include <memory>
 
 // What the main window owns for the whole run; passed to every window by reference.
 struct TKontext {
     QString programmVerzeichnis; // the executable's directory, current while the program runs
     QString datenVerzeichnis;    // the language data directory inside it ("EN")
+    // A file or directory of the language data directory, e.g. "Adressen.QVR" or "Pics".
+    QString datenPfad(const QString& name) const {
+        return programmVerzeichnis + QLatin1Char('/') + datenVerzeichnis + QLatin1Char('/') + name;
+    }
 
     TProduktliste katalog;
     TStoffliste stoffe;
@@ -29,4 +27,7 @@ struct TKontext {
     QList<const THandschuh*> Suchergebnis;   // the mechanical search's results
     TAdressblock adressen;
     TBenutzerdaten benutzer;
+    // Where the address block and the user details are stored (the user's own store, or a
+    // temporary one in tests).
+    std::unique_ptr<TEinstellungen> einstellungen;
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+class QCoreApplication;
+
+// Language modules: a Qt Linguist .qm file beside the executable, named after it with the
+// three-letter abbreviated language name of the user's locale as extension ("Ardentix.DEU"),
+// or else the first two letters of it ("Ardentix.DE"). It replaces the numbered texts (context
+// "Texte", source text the number) and the window captions. Without one the English set stays.
+namespace sprachmodul {
+
+// The abbreviated language name as Windows forms it: the language code and one letter for the
+// country ("DEU" German/Germany, "DEA" German/Austria, "ENU" English/US, "ENG" English/UK).
+QString abkuerzung(const QLocale& locale);
+
+// The module file for the executable and locale, or an empty text when there is none.
+QString datei(const QString& programmDatei, const QLocale& locale);
+
+// Chooses and installs the module once, before the first window; false when there is none
+// (or it cannot be read), which leaves the English set in use without a message.
+bool waehlen(QCoreApplication& app, const QString& programmDatei, const QLocale& locale);
+
+} // namespace sprachmodul

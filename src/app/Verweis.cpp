@@ -1,0 +1,51 @@
+#include "app/Verweis.h"
+
+#include <QDesktopServices>
+#include <QRegularExpression>
+
+namespace verweis {
+namespace {
+
+QList<QUrl>& protokoll() {
+    static QList<QUrl> l;
+    return l;
+}
+
+std::optional<QUrl> webAdresse(const QString& text) {
+    const QUrl url(text, QUrl::StrictMode);
+    const QString schema = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty()) return std::nullopt;
+    if (schema != QLatin1String("http") && schema != QLatin1String("https")) return std::nullopt;
+    return url;
+}
+
+} // namespace
+
+std::optional<QUrl> sichereAdresse(const QString& wert) {
+    const QString w = wert.trimmed();
+    if (w.isEmpty() || w.contains(QRegularExpression(QStringLiteral("\\s")))) return std::nullopt;
+    if (w.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return webAdresse(QStringLiteral("http://") + w);
+    if (w.contains(QLatin1String("://"))) return webAdresse(w);
+    static const QRegularExpression mail(
+        QStringLiteral("^[A-Za-z0-9._%+\\-]+@[A-Za-z0-9\\-]+(\\.[A-Za-z0-9\\-]+)+$"));
+    if (mail.match(w).hasMatch()) return QUrl(QStringLiteral("mailto:") + w);
+    return std::nullopt;
+}
+
+bool oeffnen(const QString& wert) {
+    const std::optional<QUrl> url = sichereAdresse(wert);
+    if (!url) return false;
+    protokoll().append(*url);
+    // The system's answer is not checked: a browser that fails to start says so itself.
+    if (!qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) QDesktopServices::openUrl(*url);
+    return true;
+}
+
+QList<QUrl> geoeffnet() {
+    QList<QUrl> l = protokoll();
+    protokoll().clear();
+    return l;
+}
+
+} // namespace verweis

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+// Links shown in windows (web and e-mail addresses from the texts and the distributor list)
+// are handed to the user's browser or mail program. Only web (http, https) and e-mail
+// addresses go out: any other text from a data file is never given to the system to "open".
+namespace verweis {
+
+// The address to open for a shown value: http/https addresses as they are, "www." names as
+// http, e-mail addresses as mailto; nothing for anything else.
+std::optional<QUrl> sichereAdresse(const QString& wert);
+
+// Opens the value if it is such an address; false when it was not handed on.
+bool oeffnen(const QString& wert);
+
+// --- for tests: with ARDENTIX_NO_DIALOGS set nothing is opened, only recorded ---
+QList<QUrl> geoeffnet();
+
+} // namespace verweis

@@ -1,0 +1,60 @@
+#include "print/Seitenrahmen.h"
+
+#include "app/texte/Texte.h"
+#include "shared/gui/PageCanvas.h"
+
+#include <QDate>
+#include <QLocale>
+
+FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage& logo) {
+    using texte::text;
+    FusszeilenDaten d;
+    d.an = an;
+    d.haendler = text(10024);
+    d.datumTitel = text(10025);
+    d.adresse = text(10026);
+    d.telefon = text(10030);
+    d.fax = text(10031);
+    d.email = text(10033);
+    d.internet = text(10034);
+    d.hersteller = {text(10027), text(10028), text(10029), text(10032), text(10035)};
+    d.datum = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    d.logo = logo;
+    return d;
+}
+
+void printPageFooter(PageCanvas& canvas, const FusszeilenDaten& d) {
+    const QSizeF mm = canvas.printableSizeMm();
+    // Whole millimetres as the printer reports them, in page units.
+    const int W = static_cast<int>(mm.width()) * 10;
+    const int H = static_cast<int>(mm.height()) * 10;
+    const QString arial = QStringLiteral("Arial");
+
+    canvas.setFontAngle(0);
+    canvas.setFont(arial, 25, false);
+    canvas.line(200, H - 165, W - 200, H - 165, 2);
+    if (!d.logo.isNull()) canvas.image(QRect(W - 499, H - 159, 298, 153), d.logo);
+
+    canvas.setFont(arial, 25, true);
+    canvas.text(200, H - 160, d.haendler);
+    canvas.text(1300, H - 160, d.datumTitel + d.datum);
+    canvas.text(800, H - 160, d.adresse);
+
+    const auto& an = d.an;
+    QString kontakt;
+    if (!an[8].isEmpty()) kontakt += d.email + an[8];
+    if (!an[9].isEmpty()) kontakt += d.internet + an[9];
+    const std::array<QString, 5> links = {an[1], an[2], an[5] + QLatin1Char(' ') + an[4],
+                                          d.telefon + an[6] + d.fax + an[7], kontakt};
+    canvas.setFont(arial, 25, false);
+    for (int i = 0; i < 5; ++i) {
+        const int y = H - 135 + 25 * i;
+        canvas.text(200, y, links[i]);
+        canvas.text(800, y, d.hersteller[i]);
+    }
+}
+
+void seitenumbruch(PageCanvas& canvas, const FusszeilenDaten& daten) {
+    printPageFooter(canvas, daten);
+    canvas.newPage();
+}
