@@ -169,4 +169,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestProdukttexte)
-#include "test_produkttexte.moc"
+#include "tst_produkttexte.moc"

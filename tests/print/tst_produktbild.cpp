@@ -91,4 +91,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestProduktbild)
-#include "test_produktbild.moc"
+#include "tst_produktbild.moc"
