@@ -87,6 +87,9 @@ private Q_SLOTS:
         e->Elektrowerte[9] = 20;
         e->Elektrowerte[11] = 1;
         e->Bilddatei = QStringLiteral("gross.jpg");
+        e->Beschreibung = QStringLiteral(
+            "Insulating glove of natural rubber for live work up to 1000 V AC. Anatomically "
+            "shaped, with a rolled cuff. Always worn with a leather over-glove.");
         k.anhaengen(std::move(e));
         auto i = glove<TIso>(200, 3, QStringLiteral("Frosta"));
         i->Klassenwerte = {0, 2, 1, 3, 0};
@@ -104,6 +107,9 @@ private Q_SLOTS:
         auto f = glove<TFeuer>(500, 2, QStringLiteral("Velto"));
         f->Klassenwerte = {1, 0, 1, 2, 3, 4, 5};
         f->Strickwerte[6] = 5;
+        f->Material = QStringLiteral("Para-aramid knit with leather palm");
+        f->Farbe = QStringLiteral("yellow");
+        f->Beschreibung = QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(25);
         k.anhaengen(std::move(f));
         k.anhaengen(glove<TSchnitt>(600, 5, QStringLiteral("Grippa")));
         k.anhaengen(glove<TSchnitt>(50, 5, QStringLiteral("Tacto")));
@@ -354,6 +360,28 @@ private Q_SLOTS:
         bildschirm::setzenFuerTests({1024, 768});
         QCOMPARE(form.size(), fenster);
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("SpeedButton11"))->geometry(), anzeigen);
+    }
+
+    // Pictures of both pages for looking at, on request only.
+    void bildschirmfotos_data() {
+        QTest::addColumn<int>("breite");
+        QTest::newRow("1024") << 1024;
+        QTest::newRow("800") << 800;
+    }
+    void bildschirmfotos() {
+        QFETCH(int, breite);
+        const QString ziel = qEnvironmentVariable("ARDENTIX_SCREENSHOTS");
+        if (ziel.isEmpty()) QSKIP("set ARDENTIX_SCREENSHOTS to a directory to take them");
+        bildschirm::setzenFuerTests({breite, breite * 3 / 4});
+        TForm2 form(m_kontext);
+        form.show();
+        const QString name = ziel + "/produktinfo-%1-" + QString::number(breite) + ".png";
+        QVERIFY(form.grab().save(name.arg(QStringLiteral("vorgabe"))));
+        for (int nummer : {100, 500}) {
+            form.produktzeigen(int(m_kontext.katalog.indexVon(m_kontext.katalog.finde(nummer))));
+            QVERIFY(form.grab().save(name.arg(nummer)));
+        }
+        bildschirm::setzenFuerTests({1024, 768});
     }
 
     void schliessenVersteckt() {
