@@ -13,22 +13,30 @@ namespace {
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 
-// Reads a scrambled text, adding its descrambled bytes to the checksum. puffer is reused from
-// record to record so the hot loop does not allocate.
-QString verschluesselterText(ByteLeser& l, quint32& summe, QByteArray& puffer) {
+// Reads a scrambled text, adding its descrambled bytes to the checksum. One pass descrambles,
+// sums and widens; the few bytes where Windows-1252 differs from Latin-1 are mended after.
+QString verschluesselterText(ByteLeser& l, quint32& summe) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
-    if (!p) return {};
-    puffer.resize(n);
-    auto* klar = reinterpret_cast<unsigned char*>(puffer.data());
+    if (!p || n == 0) return {};
+    QString text(n, Qt::Uninitialized);
+    char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
     const auto* roh = reinterpret_cast<const unsigned char*>(p);
     quint32 s = 0;
+    bool abweichend = false;
     for (quint32 i = 0; i < n; ++i) {
-        klar[i] = roh[i] ^ kStoffSchluessel;
-        s += klar[i];
+        const unsigned char b = roh[i] ^ kStoffSchluessel;
+        s += b;
+        abweichend |= static_cast<unsigned char>(b - 0x80) < 0x20;
+        ziel[i] = b;
     }
     summe += s;
-    return cp1252::decode(puffer.constData(), n);
+    if (abweichend) {
+        QByteArray klar(p, n);
+        for (char& c : klar) c ^= kSchluessel;
+        return cp1252::decode(klar);
+    }
+    return text;
 }
 
 // A column group is a decimal number, optionally after blanks and a minus sign.
@@ -114,7 +122,6 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
                           QStringLiteral("the file ends before its substance count")};
     m_stoffe.reserve(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
 
-    QByteArray puffer;
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
         if (l.rest() == 0)
@@ -123,9 +130,9 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
                                              "present").arg(anzahl).arg(i)};
         quint32 summe = 0;
         auto s = std::make_unique<TStoff>();
-        s->Name = verschluesselterText(l, summe, puffer);
-        s->CAS = verschluesselterText(l, summe, puffer);
-        s->Permeation = verschluesselterText(l, summe, puffer);
+        s->Name = verschluesselterText(l, summe);
+        s->CAS = verschluesselterText(l, summe);
+        s->Permeation = verschluesselterText(l, summe);
         s->Zustand = l.u8() ^ kStoffSchluessel;
         s->Kennzahl = l.i32() ^ kStoffSchluessel;
         for (quint8& q : s->Quellung) q = l.u8() ^ kStoffSchluessel;

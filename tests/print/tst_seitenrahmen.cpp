@@ -1,9 +1,13 @@
 #include "app/texte/Texte.h"
 #include "print/Seitenrahmen.h"
+#include "shared/gui/PdfAusgabe.h"
 #include "shared/gui/RecordingCanvas.h"
 
 #include <QDate>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -62,6 +66,7 @@ private Q_SLOTS:
     void ohneLogoKeinBild();
     void textteAusDerTabelle();
     void seitenumbruch();
+    void umbruchAufPapier();
 };
 
 void TstSeitenrahmen::lageAufDerSeite_data() {
@@ -212,6 +217,40 @@ void TstSeitenrahmen::seitenumbruch() {
     QCOMPARE(zwei->page, 1);
     QCOMPARE(zwei->y, 100);
     QCOMPARE(c.texts(1).first(), QStringLiteral("Page two"));
+}
+
+void TstSeitenrahmen::umbruchAufPapier() {
+    // The second page of a real PDF, rasterised: its rule and its first line lie where the
+    // page units say, measured from that page's own corner (5 mm margins, 0.2 mm per pixel).
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("zwei.pdf"));
+    QVERIFY(!pdfSchreiben(pdf, [](PageCanvas& c) {
+        c.line(200, 1000, 1800, 1000, 4);
+        ::seitenumbruch(c, daten());
+        c.line(200, 100, 1800, 100, 4);
+        printPageFooter(c, daten());
+    }));
+    const QString bild = dir.filePath(QStringLiteral("seite2"));
+    QCOMPARE(QProcess::execute(pdftoppm,
+                               {QStringLiteral("-gray"), QStringLiteral("-r"),
+                                QStringLiteral("127"), QStringLiteral("-f"), QStringLiteral("2"),
+                                QStringLiteral("-singlefile"), pdf, bild}),
+             0);
+    const QImage seite(bild + QStringLiteral(".pgm"));
+    QVERIFY(!seite.isNull());
+    const auto dunkel = [&](int einheitY) {
+        // Page units from the printable corner to pixels from the sheet's corner.
+        const int y = (50 + einheitY) / 2;
+        for (int dy = -1; dy <= 1; ++dy)
+            if (qGray(seite.pixel((50 + 1000) / 2, y + dy)) < 128) return true;
+        return false;
+    };
+    QVERIFY(dunkel(100));
+    QVERIFY(dunkel(2705));
+    QVERIFY(!dunkel(1000));
+    QVERIFY(!dunkel(200));
 }
 
 QTEST_MAIN(TstSeitenrahmen)

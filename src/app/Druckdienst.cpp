@@ -1,0 +1,112 @@
+#include "app/Druckdienst.h"
+
+#include "app/Dialoge.h"
+#include "app/texte/Texte.h"
+#include "shared/gui/PdfAusgabe.h"
+#include "shared/gui/QPainterCanvas.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace druckdienst {
+namespace {
+
+// Lives as a child of the application, so the printer goes before the print system does.
+class Drucker : public QObject {
+public:
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+QPrinter& drucker() {
+    static QPointer<Drucker> d;
+    if (!d) {
+        d = new Drucker(qApp);
+        // Page units start at the corner of the printable area, not of the sheet.
+        d->printer.setFullPage(false);
+    }
+    return d->printer;
+}
+
+// Hourglass and a disabled Print button for the length of a job.
+class Beschaeftigt {
+public:
+    explicit Beschaeftigt(QAbstractButton* knopf) : m_knopf(knopf) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (m_knopf) m_knopf->setEnabled(false);
+    }
+    ~Beschaeftigt() {
+        if (m_knopf) m_knopf->setEnabled(true);
+        QApplication::restoreOverrideCursor();
+    }
+    Beschaeftigt(const Beschaeftigt&) = delete;
+    Beschaeftigt& operator=(const Beschaeftigt&) = delete;
+
+private:
+    QPointer<QAbstractButton> m_knopf;
+};
+
+void fehler(QWidget* parent, const QString& text) {
+    dialoge::meldung(parent, texte::text(10015), text);
+}
+
+// The PDF file of this job: the one chosen in the setup dialog, else one the user names now.
+// Empty when the user cancels.
+QString pdfDatei(QWidget* parent, const QPrinter& p) {
+    if (!p.outputFileName().isEmpty()) return p.outputFileName();
+    const auto name = dialoge::speichern(parent, QStringLiteral("Save printout as PDF"),
+                                         QStringLiteral("PDF files (*.pdf)"));
+    if (!name || name->isEmpty()) return {};
+    return QFileInfo(*name).suffix().isEmpty() ? *name + QStringLiteral(".pdf") : *name;
+}
+
+} // namespace
+
+void einrichten(QWidget* parent) {
+    QPrinter& p = drucker();
+    // Tests run without a screen to answer it; the printer stays as it is.
+    if (qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) return;
+    QPrintDialog dlg(&p, parent);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // The dialog only chooses; the printouts' own Print buttons start jobs.
+    if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>())
+        if (auto* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    dlg.exec();
+}
+
+bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobName,
+             const std::function<void(PageCanvas&)>& ausgabe) {
+    QPrinter& p = drucker();
+    const bool aufDrucker = p.outputFormat() == QPrinter::NativeFormat &&
+                            !QPrinterInfo::availablePrinterNames().isEmpty();
+    if (aufDrucker) {
+        Beschaeftigt b(druckKnopf);
+        p.setDocName(jobName);
+        QPainterCanvas canvas(p);
+        ausgabe(canvas);
+        if (canvas.finish()) return true;
+        fehler(parent,
+               QStringLiteral("Printing \"%1\" on %2 failed.").arg(jobName, p.printerName()));
+        return false;
+    }
+
+    const QString pfad = pdfDatei(parent, p);
+    if (pfad.isEmpty()) return false;
+    Beschaeftigt b(druckKnopf);
+    const auto f =
+        pdfSchreiben(pfad, ausgabe, p.pageLayout().pageSize(), p.pageLayout().orientation());
+    if (!f) return true;
+    fehler(parent, *f);
+    return false;
+}
+
+} // namespace druckdienst

@@ -1,0 +1,115 @@
+#include "app/Dialoge.h"
+#include "app/Druckdienst.h"
+#include "shared/gui/PageCanvas.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+int pdfSeiten(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray inhalt = f.readAll();
+    if (!inhalt.startsWith("%PDF")) return -1;
+    return static_cast<int>(
+        QString::fromLatin1(inhalt).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
+}
+
+// What the printout saw of the job while it ran.
+struct Beobachtung {
+    int aufrufe = 0;
+    bool knopfAus = false;
+    bool sanduhr = false;
+    QSizeF mm;
+};
+
+std::function<void(PageCanvas&)> zweiSeiten(QPushButton& knopf, Beobachtung& b) {
+    return [&knopf, &b](PageCanvas& c) {
+        ++b.aufrufe;
+        b.knopfAus = !knopf.isEnabled();
+        b.sanduhr = QApplication::overrideCursor() &&
+                    QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        b.mm = c.printableSizeMm();
+        c.text(200, 100, QStringLiteral("one"));
+        c.newPage();
+        c.text(200, 100, QStringLiteral("two"));
+    };
+}
+
+} // namespace
+
+class TstDruckdienst : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init() { dialoge::zuruecksetzen(); }
+    void ohneDruckerInsPdf_data();
+    void ohneDruckerInsPdf();
+    void abbrechenDrucktNichts();
+    void fehlerWirdGemeldet();
+};
+
+void TstDruckdienst::initTestCase() {
+    // On a machine with printers these jobs would go to paper.
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
+}
+
+void TstDruckdienst::ohneDruckerInsPdf_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("datei");
+    QTest::newRow("with suffix") << QStringLiteral("bericht.pdf") << QStringLiteral("bericht.pdf");
+    QTest::newRow("suffix added") << QStringLiteral("bericht") << QStringLiteral("bericht.pdf");
+}
+
+void TstDruckdienst::ohneDruckerInsPdf() {
+    QFETCH(QString, name);
+    QFETCH(QString, datei);
+    QTemporaryDir dir;
+    QPushButton knopf;
+    Beobachtung b;
+    dialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
+    QVERIFY(druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
+
+    QCOMPARE(b.aufrufe, 1);
+    QVERIFY(b.knopfAus);
+    QVERIFY(b.sanduhr);
+    QCOMPARE(b.mm, QSizeF(200, 287));
+    QCOMPARE(pdfSeiten(dir.filePath(datei)), 2);
+    QVERIFY(knopf.isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(dialoge::gezeigt().isEmpty());
+}
+
+void TstDruckdienst::abbrechenDrucktNichts() {
+    QPushButton knopf;
+    Beobachtung b;
+    dialoge::naechsteAntwort(std::optional<QString>());
+    QVERIFY(!druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
+    QCOMPARE(b.aufrufe, 0);
+    QVERIFY(knopf.isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+    QVERIFY(dialoge::gezeigt().isEmpty());
+}
+
+void TstDruckdienst::fehlerWirdGemeldet() {
+    // A failed job says so and gives the user the button and cursor back.
+    QTemporaryDir dir;
+    QPushButton knopf;
+    Beobachtung b;
+    dialoge::naechsteAntwort(std::optional<QString>(dir.filePath(QStringLiteral("no/such/x.pdf"))));
+    QVERIFY(!druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
+    const QStringList gezeigt = dialoge::gezeigt();
+    QCOMPARE(gezeigt.size(), 1);
+    QVERIFY2(gezeigt.first().contains(QStringLiteral("x.pdf")), qPrintable(gezeigt.first()));
+    QVERIFY(knopf.isEnabled());
+    QVERIFY(!QApplication::overrideCursor());
+}
+
+QTEST_MAIN(TstDruckdienst)
+#include "tst_druckdienst.moc"
