@@ -339,8 +339,9 @@ private Q_SLOTS:
         QCOMPARE(zeilen, (QStringList{"Chemical glove.", "Second paragraph."}));
         QCOMPARE(kind<QPlainTextEdit>(QStringLiteral("RichEdit1"))->toPlainText(),
                  zeilen.join(QLatin1Char('\n')));
-        zeigen(100);
+        zeigen(200);
         QVERIFY(m_form->druckdaten().beschreibung.isEmpty());
+        QVERIFY(kind<QPlainTextEdit>(QStringLiteral("RichEdit1"))->toPlainText().isEmpty());
     }
 
     void skaliert_data() {

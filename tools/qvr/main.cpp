@@ -1,12 +1,15 @@
 // qvr: the data tool for the people who maintain the maker's data files.
+#include "DruckBefehl.h"
 #include "KatalogJson.h"
 #include "QvrFehler.h"
 #include "StoffJson.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -17,6 +20,8 @@ const char* const kUsage =
     "  qvr catalogue pack JSON OUT      write produkte.qvr from JSON\n"
     "  qvr substances dump FILE         print tab.qvr as JSON\n"
     "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"
+    "  qvr print product CODE --data DIR --pdf OUT\n"
+    "                                   the product specification of one glove as PDF\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 using Befehl = std::function<int(const QStringList&)>;
@@ -24,13 +29,22 @@ using Befehl = std::function<int(const QStringList&)>;
 const std::pair<const char*, Befehl> kBefehle[] = {
     {"catalogue", katalogBefehl},
     {"substances", stoffBefehl},
+    {"print", druckBefehl},
 };
 
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Printouts need fonts and pictures but never a window or a display; the data commands
+    // need neither.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 1 : 0;

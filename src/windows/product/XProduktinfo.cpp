@@ -3,6 +3,7 @@
 #include "ui_XProduktinfo.h"
 
 #include "app/Bildschirm.h"
+#include "app/Druckdienst.h"
 #include "app/Kontext.h"
 #include "app/texte/Texte.h"
 #include "print/Produktspezifikation.h"
@@ -88,8 +89,7 @@ TForm2::TForm2(TKontext& kontext, QWidget* parent)
     connect(ui->SpeedButton13, &QAbstractButton::clicked, this, &TForm2::SpeedButton13Click);
     connect(ui->SpeedButton14, &QAbstractButton::clicked, this, &TForm2::SpeedButton14Click);
     connect(ui->SpeedButton15, &QAbstractButton::clicked, this, &TForm2::SpeedButton15Click);
-    // Printing needs the print service, which is not part of the program yet.
-    ui->SpeedButton16->setEnabled(false);
+    connect(ui->SpeedButton16, &QAbstractButton::clicked, this, &TForm2::SpeedButton16Click);
     connect(ui->SpeedButton17, &QAbstractButton::clicked, this, &TForm2::SpeedButton17Click);
     connect(ui->SpeedButton12, &QAbstractButton::clicked, this, &QWidget::hide);
     connect(ui->SpeedButton18, &QAbstractButton::clicked, this, &QWidget::hide);
@@ -167,6 +167,12 @@ void TForm2::SpeedButton15Click() {
     // The browser adds without asking, also a glove that is already in the plan.
     if (const THandschuh* h = m_kontext.katalog.finde(ui->w1->text().toInt()))
         m_kontext.plan.hinzufuegen(h, texte::text(10194), texte::text(10195));
+}
+
+void TForm2::SpeedButton16Click() {
+    const ProduktDruckDaten daten = druckdaten();
+    druckdienst::drucken(this, ui->SpeedButton16, texte::text(10190),
+                         [&daten](PageCanvas& c) { produktspezifikationDrucken(c, daten); });
 }
 
 void TForm2::SpeedButton17Click() { vorgabeZeigen(); }

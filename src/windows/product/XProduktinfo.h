@@ -38,6 +38,7 @@ private Q_SLOTS:
     void SpeedButton13Click(); // "<-"
     void SpeedButton14Click(); // "->"
     void SpeedButton15Click(); // "Add to Glove Plan"
+    void SpeedButton16Click(); // "Print"
     void SpeedButton17Click(); // "Previous Menu"
 
 private:

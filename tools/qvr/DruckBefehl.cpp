@@ -1,0 +1,24 @@
+#include "DruckBefehl.h"
+
+#include "ProduktDruck.h"
+#include "QvrFehler.h"
+
+#include <functional>
+#include <utility>
+
+namespace {
+
+using Druck = std::function<int(const QStringList&)>;
+
+const std::pair<const char*, Druck> kDrucke[] = {
+    {"product", produktDruckBefehl},
+};
+
+} // namespace
+
+int druckBefehl(const QStringList& args) {
+    if (args.isEmpty()) falscheBenutzung(QStringLiteral("print: which printout?"));
+    for (const auto& [name, drucken] : kDrucke)
+        if (args[0] == QLatin1String(name)) return drucken(args.mid(1));
+    falscheBenutzung(QStringLiteral("print: unknown printout \"%1\"").arg(args[0]));
+}
