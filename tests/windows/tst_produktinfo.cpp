@@ -2,6 +2,7 @@
 // navigation, the product page of each glove class, pictures, the glove plan and what the
 // window hands to the printout.
 #include "app/Bildschirm.h"
+#include "app/Dialoge.h"
 #include "app/Kontext.h"
 #include "print/Produktseite.h"
 #include "print/Produktspezifikation.h"
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -331,6 +333,20 @@ private Q_SLOTS:
         gleich(fenster.physik, ohne.physik);
         gleich(fenster.klasse, ohne.klasse);
         QCOMPARE(fenster.bildfeld.size(), QSize(242, 240));
+    }
+
+    // With no printer installed, "Print" writes the page to the PDF file the user names.
+    void druckenOhneDrucker() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
+        zeigen(500);
+        const QString pdf = m_dir.filePath(QStringLiteral("spec.pdf"));
+        dialoge::naechsteAntwort(std::optional<QString>(pdf));
+        klick(QStringLiteral("SpeedButton16"));
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5) == "%PDF-");
+        QVERIFY(kind(QStringLiteral("SpeedButton16"))->isEnabled());
+        QVERIFY(dialoge::gezeigt().isEmpty());
     }
 
     void beschreibungZeilen() {
