@@ -7,7 +7,9 @@
 
 namespace {
 
-QString tr(const char* s) { return QCoreApplication::translate("TForm2", s); }
+QString tr(const char* s) {
+    return QCoreApplication::translate("TForm2", s);
+}
 
 QStringList klassenwerte(const TStrick& s) {
     const TWerte& k = s.Klassenwerte;
@@ -16,8 +18,8 @@ QStringList klassenwerte(const TStrick& s) {
         return {bewertungstext(2, k[0]), bewertungstext(3, k[1]), bewertungstext(1, k[2]),
                 bewertungstext(1, k[3])};
     case TypIso:
-        return {isoLeveltext(k[0]), isoLeveltext(k[1]), isoLeveltext(k[2]),
-                bewertungstext(1, k[3]), bewertungstext(1, k[4])};
+        return {isoLeveltext(k[0]), isoLeveltext(k[1]), isoLeveltext(k[2]), bewertungstext(1, k[3]),
+                bewertungstext(1, k[4])};
     case TypFeuer:
         return {leveltext(k[1]), leveltext(k[2]), leveltext(k[3]),
                 leveltext(k[4]), leveltext(k[5]), leveltext(k[6])};
@@ -28,11 +30,16 @@ QStringList klassenwerte(const TStrick& s) {
 
 QString seitenname(quint8 typ) {
     switch (typ) {
-    case TypChemie: return QStringLiteral("Chemie");
-    case TypIso: return QStringLiteral("Iso");
-    case TypElectro: return QStringLiteral("Electro");
-    case TypFeuer: return QStringLiteral("Feuer");
-    default: return QStringLiteral("Schnitt");
+    case TypChemie:
+        return QStringLiteral("Chemie");
+    case TypIso:
+        return QStringLiteral("Iso");
+    case TypElectro:
+        return QStringLiteral("Electro");
+    case TypFeuer:
+        return QStringLiteral("Feuer");
+    default:
+        return QStringLiteral("Schnitt");
     }
 }
 
@@ -57,7 +64,8 @@ Produktseite produktseite(const THandschuh& h) {
         s.piktogramm = e->Elektrowerte[11];
     } else if (const TStrick* st = alsStrick(h)) {
         s.notebook4 = QStringLiteral("Strick");
-        for (int i = 0; i < 5; ++i) s.p[i] = leveltext(st->Strickwerte[i]);
+        for (int i = 0; i < 5; ++i)
+            s.p[i] = leveltext(st->Strickwerte[i]);
         s.klasse = klassenwerte(*st);
         s.piktogramm = st->Strickwerte[6];
     }
@@ -65,8 +73,9 @@ Produktseite produktseite(const THandschuh& h) {
 }
 
 std::array<QString, 8> datenLabels() {
-    return {tr("Product code:"),   tr("Colour: "),        tr("Sizes:"),
-            tr("Material:"),       tr("Design:"),         tr("Overall Length:"),
+    return {tr("Product code:"),    tr("Colour: "),
+            tr("Sizes:"),           tr("Material:"),
+            tr("Design:"),          tr("Overall Length:"),
             tr("Total Thickness:"), tr("Packing Unit / Pairs per Size:")};
 }
 
@@ -77,11 +86,16 @@ std::array<QString, 5> strickLabels() {
 }
 
 std::array<QString, 10> elektroLabels() {
-    return {tr("Tear Resistance:"),       tr("Elongation at Tear"),
-            tr("Mechanical Perforation Resistance:"), tr("Remaining Stretching:"),
-            tr("Ozone Resistance:"),      tr("Cold flexibility:"),
-            tr("Temperature resistance:"), tr("Test Voltage:"),
-            tr("Working Voltage:"),       tr("Leakage current:")};
+    return {tr("Tear Resistance:"),
+            tr("Elongation at Tear"),
+            tr("Mechanical Perforation Resistance:"),
+            tr("Remaining Stretching:"),
+            tr("Ozone Resistance:"),
+            tr("Cold flexibility:"),
+            tr("Temperature resistance:"),
+            tr("Test Voltage:"),
+            tr("Working Voltage:"),
+            tr("Leakage current:")};
 }
 
 QStringList klassenLabels(const QString& notebook5) {
@@ -92,8 +106,11 @@ QStringList klassenLabels(const QString& notebook5) {
         return {tr("Convective Cold:"), tr("Contact Cold:"), tr("Water Thightness:"),
                 tr("Ozone Resistance:"), tr("Resistance to Sun Light (UV):")};
     if (notebook5 == QLatin1String("Feuer"))
-        return {tr("Burning Behaviour:"), tr("Contact Heat:"), tr("Convective Heat:"),
-                tr("Radiation Heat:"), tr("Small splashes of liquid metal:"),
+        return {tr("Burning Behaviour:"),
+                tr("Contact Heat:"),
+                tr("Convective Heat:"),
+                tr("Radiation Heat:"),
+                tr("Small splashes of liquid metal:"),
                 tr("High  quantity of liquid metal:")};
     return {};
 }

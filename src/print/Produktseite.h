@@ -11,14 +11,14 @@
 // labels; the tool, which has no window, prints them directly.
 struct Produktseite {
     QString name;
-    std::array<QString, 8> w;   // product code, colour, sizes, material, design, length, ...
-    QString kategorie;          // "Category 2"
-    QString notebook4;          // left data page: "Strick" or "Electro"
-    std::array<QString, 5> p;   // "Strick": dexterity, abrasion, cut, tear, puncture
-    std::array<QString, 10> m;  // "Electro": m1..m7 on the left page, m8..m10 on the right
-    QString notebook5;          // right data page: "Chemie", "Iso", "Electro", "Schnitt", "Feuer"
-    QStringList klasse;         // values of the "Chemie" (k), "Iso" (l) or "Feuer" (f) page
-    int piktogramm = 0;         // the pictogram shown, which also names the standard
+    std::array<QString, 8> w;  // product code, colour, sizes, material, design, length, ...
+    QString kategorie;         // "Category 2"
+    QString notebook4;         // left data page: "Strick" or "Electro"
+    std::array<QString, 5> p;  // "Strick": dexterity, abrasion, cut, tear, puncture
+    std::array<QString, 10> m; // "Electro": m1..m7 on the left page, m8..m10 on the right
+    QString notebook5;         // right data page: "Chemie", "Iso", "Electro", "Schnitt", "Feuer"
+    QStringList klasse;        // values of the "Chemie" (k), "Iso" (l) or "Feuer" (f) page
+    int piktogramm = 0;        // the pictogram shown, which also names the standard
 };
 
 Produktseite produktseite(const THandschuh& h);

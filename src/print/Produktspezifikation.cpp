@@ -1,8 +1,8 @@
 #include "print/Produktspezifikation.h"
 
 #include "app/texte/Texte.h"
-#include "print/Produkttexte.h"
 #include "print/Produktseite.h"
+#include "print/Produkttexte.h"
 #include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
 
@@ -39,7 +39,8 @@ void produktspezifikationDrucken(PageCanvas& c, const ProduktDruckDaten& d) {
 
     c.setFont(kArial, 30, false);
     const int zeilen = std::min<int>(d.beschreibung.size(), kMaxBeschreibungsZeilen);
-    for (int i = 0; i < zeilen; ++i) c.text(200, 890 + 30 * i, d.beschreibung[i]);
+    for (int i = 0; i < zeilen; ++i)
+        c.text(200, 890 + 30 * i, d.beschreibung[i]);
     const int b = 30 * zeilen;
 
     c.setFont(kArial, 40, true);
@@ -89,7 +90,7 @@ void zeilenAusSeite(ProduktDruckDaten& d, const Produktseite& s) {
     d.daten = paare(datenLabels(), s.w);
     d.notebook4 = s.notebook4;
     d.physik = s.notebook4 == QLatin1String("Electro") ? paare(elektroLabels(), s.m)
-                                                         : paare(strickLabels(), s.p);
+                                                       : paare(strickLabels(), s.p);
     d.notebook5 = s.notebook5;
     d.klasse = paare(klassenLabels(s.notebook5), s.klasse);
 }

@@ -20,15 +20,15 @@ struct ProduktDruckZeile {
 // labels, or by the tool from the catalogue.
 struct ProduktDruckDaten {
     QString name;
-    QImage bildfeld;                   // the picture panel, stretched into the 60 mm square
-    QStringList beschreibung;          // the description as wrapped on screen
-    QString kategorie;                 // "Category 2"
-    int piktogramm = 0;                // names the standard after the category
-    QList<ProduktDruckZeile> daten;    // the eight product data rows
-    QString notebook4;                 // "Strick" or "Electro"
-    QList<ProduktDruckZeile> physik;   // five levels, or ten electrical rows
-    QString notebook5;                 // "Chemie", "Iso", "Feuer", "Electro", "Schnitt"
-    QList<ProduktDruckZeile> klasse;   // rows of that page
+    QImage bildfeld;                 // the picture panel, stretched into the 60 mm square
+    QStringList beschreibung;        // the description as wrapped on screen
+    QString kategorie;               // "Category 2"
+    int piktogramm = 0;              // names the standard after the category
+    QList<ProduktDruckZeile> daten;  // the eight product data rows
+    QString notebook4;               // "Strick" or "Electro"
+    QList<ProduktDruckZeile> physik; // five levels, or ten electrical rows
+    QString notebook5;               // "Chemie", "Iso", "Feuer", "Electro", "Schnitt"
+    QList<ProduktDruckZeile> klasse; // rows of that page
     FusszeilenDaten fuss;
 };
 

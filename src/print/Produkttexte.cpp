@@ -31,7 +31,9 @@ QString leveltext(quint8 wert) {
     return wert == 0 ? QStringLiteral("Level X") : QStringLiteral("Level %1").arg(wert - 1);
 }
 
-QString isoLeveltext(quint8 wert) { return QStringLiteral("Level %1").arg(wert + 1); }
+QString isoLeveltext(quint8 wert) {
+    return QStringLiteral("Level %1").arg(wert + 1);
+}
 
 QString zahltext(double wert) {
     QString s = QString::number(wert, 'g', 15);

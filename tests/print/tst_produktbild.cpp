@@ -16,16 +16,14 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("ziel");
         QTest::newRow("smaller keeps size, centred")
             << QSize(100, 50) << QSize(242, 240) << QRect(71, 95, 100, 50);
-        QTest::newRow("wider: width ratio") << QSize(484, 240) << QSize(242, 240)
-                                            << QRect(0, 60, 242, 120);
-        QTest::newRow("taller: height ratio") << QSize(100, 480) << QSize(242, 240)
-                                              << QRect(96, 0, 50, 240);
+        QTest::newRow("wider: width ratio")
+            << QSize(484, 240) << QSize(242, 240) << QRect(0, 60, 242, 120);
+        QTest::newRow("taller: height ratio")
+            << QSize(100, 480) << QSize(242, 240) << QRect(96, 0, 50, 240);
         QTest::newRow("larger both ways: smaller ratio")
             << QSize(2420, 1200) << QSize(242, 240) << QRect(0, 60, 242, 120);
-        QTest::newRow("half rounds to even") << QSize(10, 5) << QSize(5, 100)
-                                             << QRect(0, 49, 5, 2);
-        QTest::newRow("exact fit") << QSize(242, 240) << QSize(242, 240)
-                                   << QRect(0, 0, 242, 240);
+        QTest::newRow("half rounds to even") << QSize(10, 5) << QSize(5, 100) << QRect(0, 49, 5, 2);
+        QTest::newRow("exact fit") << QSize(242, 240) << QSize(242, 240) << QRect(0, 0, 242, 240);
         QTest::newRow("no picture") << QSize() << QSize(242, 240) << QRect();
     }
     void einpassen() {
@@ -49,8 +47,8 @@ private Q_SLOTS:
         bild.fill(Qt::red);
         QVERIFY(bild.save(dir.filePath(QStringLiteral("glove.jpg")), "JPEG"));
         const QString vorher = QDir::currentPath();
-        const QImage gelesen = produktbildLesen(dir.path(), QStringLiteral("glove.jpg"),
-                                                QSize(242, 240));
+        const QImage gelesen =
+            produktbildLesen(dir.path(), QStringLiteral("glove.jpg"), QSize(242, 240));
         QCOMPARE(gelesen.size(), gezeigt);
         QCOMPARE(QDir::currentPath(), vorher);
     }
@@ -79,7 +77,8 @@ private Q_SLOTS:
         QCOMPARE(leer.size(), QSize(242, 240));
         // The caption darkens some pixels in the middle of the panel.
         bool dunkel = false;
-        for (int x = 0; x < 242 && !dunkel; ++x) dunkel = qGray(leer.pixel(x, 120)) < 128;
+        for (int x = 0; x < 242 && !dunkel; ++x)
+            dunkel = qGray(leer.pixel(x, 120)) < 128;
         QVERIFY(dunkel);
 
         QImage rot(100, 50, QImage::Format_RGB32);

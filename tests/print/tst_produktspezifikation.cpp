@@ -10,8 +10,7 @@ namespace {
 
 using Kind = RecordingCanvas::Kind;
 
-template <class T>
-std::unique_ptr<THandschuh> glove() {
+template <class T> std::unique_ptr<THandschuh> glove() {
     auto h = std::make_unique<T>();
     h->Nummer = 4711;
     h->Name = QStringLiteral("Plexon");
@@ -24,7 +23,8 @@ std::unique_ptr<THandschuh> glove() {
 ProduktDruckDaten daten(const THandschuh& h, int zeilen) {
     ProduktDruckDaten d;
     zeilenAusSeite(d, produktseite(h));
-    for (int i = 0; i < zeilen; ++i) d.beschreibung << QStringLiteral("line %1").arg(i);
+    for (int i = 0; i < zeilen; ++i)
+        d.beschreibung << QStringLiteral("line %1").arg(i);
     d.bildfeld = QImage(242, 240, QImage::Format_RGB32);
     d.bildfeld.fill(Qt::gray);
     d.fuss = fusszeilenDaten({}, QImage());
@@ -43,7 +43,8 @@ class TestProduktspezifikation : public QObject {
     }
 
     // A bold label at x 200 and its regular value at x 850 on the same line.
-    static void zeileAn(const RecordingCanvas& c, const QString& label, const QString& wert, int y) {
+    static void zeileAn(const RecordingCanvas& c, const QString& label, const QString& wert,
+                        int y) {
         const auto* l = c.findText(label);
         QVERIFY2(l, qPrintable(label));
         QCOMPARE(l->x, 200);
@@ -122,8 +123,7 @@ private Q_SLOTS:
         RecordingCanvas c = drucken(daten(*chemie, 0));
         QVERIFY(c.findText(QStringLiteral("Category 2 (EN388)")));
         zeileAn(c, QStringLiteral("Dexterity (EN420):"), QStringLiteral("Level 0"), 1530);
-        zeileAn(c, QStringLiteral("Puncture Resistance (EN388):"), QStringLiteral("Level 4"),
-                1690);
+        zeileAn(c, QStringLiteral("Puncture Resistance (EN388):"), QStringLiteral("Level 4"), 1690);
         zeileAn(c, QStringLiteral("Cold Flexibility:"), QStringLiteral("Very good (Max -40°C)"),
                 1840);
         zeileAn(c, QStringLiteral("Resistance to Sun Light (UV):"), QStringLiteral("Low"), 1960);
@@ -132,7 +132,8 @@ private Q_SLOTS:
         auto feuer = glove<TFeuer>();
         static_cast<TFeuer&>(*feuer).Klassenwerte = {0, 1, 2, 3, 4, 5, 6};
         c = drucken(daten(*feuer, 13));
-        zeileAn(c, QStringLiteral("Burning Behaviour:"), QStringLiteral("Level 0"), 1800 + 390 + 40);
+        zeileAn(c, QStringLiteral("Burning Behaviour:"), QStringLiteral("Level 0"),
+                1800 + 390 + 40);
         zeileAn(c, QStringLiteral("High  quantity of liquid metal:"), QStringLiteral("Level 5"),
                 1800 + 390 + 240);
 
@@ -157,8 +158,8 @@ private Q_SLOTS:
         const QString sep = QLocale::system().decimalPoint();
         QVERIFY(c.findText(QStringLiteral("Category 2 (EN60903)")));
         zeileAn(c, QStringLiteral("Tear Resistance:"), QStringLiteral("20 Mpa"), 1530 + b);
-        zeileAn(c, QStringLiteral("Temperature resistance:"), QStringLiteral("Very good (max 230°C)"),
-                1770 + b);
+        zeileAn(c, QStringLiteral("Temperature resistance:"),
+                QStringLiteral("Very good (max 230°C)"), 1770 + b);
         const auto* spannung = c.findText(QStringLiteral("Electric tension strength"));
         QVERIFY(spannung);
         QCOMPARE(QPoint(spannung->x, spannung->y), QPoint(200, 1880 + b));
@@ -172,12 +173,13 @@ private Q_SLOTS:
     // Without a window the description is wrapped with the printer's font into the box width.
     void umbruchOhneFenster() {
         RecordingCanvas c(QSizeF(200, 287));
-        const QString text = QString(QStringLiteral("Heat protective glove for foundries. "))
-                                 .repeated(30);
+        const QString text =
+            QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(30);
         const QStringList zeilen = beschreibungUmbrechen(c, text);
         QVERIFY(zeilen.size() > 3);
         c.setFont(QStringLiteral("Arial"), 30, false);
-        for (const QString& z : zeilen) QVERIFY(200 + c.textWidth(z) < 2000);
+        for (const QString& z : zeilen)
+            QVERIFY(200 + c.textWidth(z) < 2000);
         QCOMPARE(zeilen.join(QLatin1Char(' ')), text.trimmed());
     }
 };

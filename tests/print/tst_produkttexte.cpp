@@ -69,16 +69,17 @@ private Q_SLOTS:
         QCOMPARE(zahltext(2.5), QStringLiteral("2") + sep + QStringLiteral("5"));
         QCOMPARE(zahltext(20), QStringLiteral("20"));
         QCOMPARE(zahltext(0.1), QStringLiteral("0") + sep + QStringLiteral("1"));
-        QCOMPARE(zahltext(1.0 / 3.0), QStringLiteral("0") + sep + QStringLiteral("333333333333333"));
+        QCOMPARE(zahltext(1.0 / 3.0),
+                 QStringLiteral("0") + sep + QStringLiteral("333333333333333"));
     }
 
     void elektro() {
         TWerte e{};
-        e[0] = 3;  // 20 Mpa
-        e[1] = 1;  // 100 %
-        e[2] = 0;  // 5 N/mm
-        e[3] = 2;  // 3 %
-        e[4] = 9;  // outside the scale
+        e[0] = 3; // 20 Mpa
+        e[1] = 1; // 100 %
+        e[2] = 0; // 5 N/mm
+        e[3] = 2; // 3 %
+        e[4] = 9; // outside the scale
         e[5] = 0;
         e[6] = 8;
         e[7] = 5;  // test voltage 2.5
@@ -127,8 +128,8 @@ private Q_SLOTS:
         feuer.Klassenwerte = {7, 0, 1, 2, 3, 4, 5};
         const Produktseite f = produktseite(feuer);
         QCOMPARE(f.notebook5, QStringLiteral("Feuer"));
-        QCOMPARE(f.klasse, (QStringList{"Level X", "Level 0", "Level 1", "Level 2", "Level 3",
-                                        "Level 4"}));
+        QCOMPARE(f.klasse,
+                 (QStringList{"Level X", "Level 0", "Level 1", "Level 2", "Level 3", "Level 4"}));
 
         TChemie chemie;
         chemie.Klassenwerte = {1, 2, 0, 3};
@@ -155,8 +156,8 @@ private Q_SLOTS:
         QTest::newRow("fits") << "ab cd" << QStringList{"ab cd"};
         QTest::newRow("words") << "aaa bbb ccc dd" << QStringList{"aaa bbb", "ccc dd"};
         QTest::newRow("exact width") << "aaaaaaa b" << QStringList{"aaaaaaa", "b"};
-        QTest::newRow("long word") << "x aaaaaaaaaaaaaaaa y"
-                                   << QStringList{"x", "aaaaaaa", "aaaaaaa", "aa y"};
+        QTest::newRow("long word")
+            << "x aaaaaaaaaaaaaaaa y" << QStringList{"x", "aaaaaaa", "aaaaaaa", "aa y"};
         QTest::newRow("paragraphs") << "ab\r\n\r\ncd\nef" << QStringList{"ab", "", "cd", "ef"};
         QTest::newRow("blanks") << "  ab   cd  " << QStringList{"ab cd"};
     }

@@ -56,11 +56,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QStringList>("texte");
         QTest::newRow("TFeuer with picture")
-            << "5200" << QStringList{"Velto Heat", "Heat protective glove for foundries.",
-                                     "Burning Behaviour:", "Product Specification"};
+            << "5200"
+            << QStringList{"Velto Heat", "Heat protective glove for foundries.",
+                           "Burning Behaviour:", "Product Specification"};
         QTest::newRow("TElectro without picture")
-            << "120" << QStringList{"Voltra", "Test Voltage:", "Electric tension strength",
-                                    "(kV)AC"};
+            << "120"
+            << QStringList{"Voltra", "Test Voltage:", "Electric tension strength", "(kV)AC"};
     }
     void druckt() {
         QFETCH(QString, code);
@@ -77,7 +78,8 @@ private Q_SLOTS:
         p.start(pdftotext, {pdf, "-"});
         QVERIFY(p.waitForFinished(30000));
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
-        for (const QString& t : texte) QVERIFY2(text.contains(t), qPrintable(t));
+        for (const QString& t : texte)
+            QVERIFY2(text.contains(t), qPrintable(t));
     }
 
     void fehler_data() {
@@ -86,10 +88,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("meldung");
         QTest::newRow("unknown code") << QStringList{"product", "999", "--data", "EN", "--pdf", "x"}
                                       << 2 << "no glove with product code 999";
-        QTest::newRow("no catalogue") << QStringList{"product", "120", "--data", "nowhere", "--pdf", "x"}
-                                      << 2 << "not found";
+        QTest::newRow("no catalogue")
+            << QStringList{"product", "120", "--data", "nowhere", "--pdf", "x"} << 2 << "not found";
         QTest::newRow("code not a number")
-            << QStringList{"product", "12a", "--data", "EN", "--pdf", "x"} << 1 << "not a product code";
+            << QStringList{"product", "12a", "--data", "EN", "--pdf", "x"} << 1
+            << "not a product code";
         QTest::newRow("no pdf") << QStringList{"product", "120", "--data", "EN"} << 1
                                 << "needs CODE";
         QTest::newRow("unknown printout") << QStringList{"poster"} << 1 << "unknown printout";

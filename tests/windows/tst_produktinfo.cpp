@@ -22,8 +22,7 @@
 
 namespace {
 
-template <class T>
-std::unique_ptr<T> glove(qint32 nummer, quint8 gruppe, const QString& name) {
+template <class T> std::unique_ptr<T> glove(qint32 nummer, quint8 gruppe, const QString& name) {
     auto h = std::make_unique<T>();
     h->Nummer = nummer;
     h->Gruppe = gruppe;
@@ -49,8 +48,7 @@ class TestProduktinfo : public QObject {
     TKontext m_kontext;
     std::unique_ptr<TForm2> m_form;
 
-    template <class T = QWidget>
-    T* kind(const QString& name) {
+    template <class T = QWidget> T* kind(const QString& name) {
         T* w = m_form->findChild<T*>(name);
         if (!w) qFatal("no control %s", qPrintable(name));
         return w;
@@ -60,7 +58,8 @@ class TestProduktinfo : public QObject {
     QStringList codes() {
         QStringList c;
         auto* l = kind<QListWidget>(QStringLiteral("ComboBox2"));
-        for (int i = 0; i < l->count(); ++i) c << l->item(i)->text();
+        for (int i = 0; i < l->count(); ++i)
+            c << l->item(i)->text();
         return c;
     }
     QString seite(const char* notebook) {
@@ -111,7 +110,8 @@ private Q_SLOTS:
         f->Strickwerte[6] = 5;
         f->Material = QStringLiteral("Para-aramid knit with leather palm");
         f->Farbe = QStringLiteral("yellow");
-        f->Beschreibung = QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(25);
+        f->Beschreibung =
+            QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(25);
         k.anhaengen(std::move(f));
         k.anhaengen(glove<TSchnitt>(600, 5, QStringLiteral("Grippa")));
         k.anhaengen(glove<TSchnitt>(50, 5, QStringLiteral("Tacto")));
@@ -139,9 +139,8 @@ private Q_SLOTS:
         QTest::newRow("chemical") << "SpeedButton4" << QStringList{"300"};
         QTest::newRow("cold") << "SpeedButton5" << QStringList{"200"};
         QTest::newRow("household: none") << "SpeedButton6" << QStringList{};
-        QTest::newRow("complete") << "SpeedButton10"
-                                  << QStringList{"50", "100", "200", "300", "400", "500", "600",
-                                                 "700"};
+        QTest::newRow("complete") << "SpeedButton10" << QStringList{"50",  "100", "200", "300",
+                                                                    "400", "500", "600", "700"};
     }
     void kategorien() {
         QFETCH(QString, knopf);
@@ -221,15 +220,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("seite5");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QStringList>("werte");
-        QTest::newRow("TIso") << 200 << "Iso" << "l"
+        QTest::newRow("TIso") << 200 << "Iso"
+                              << "l"
                               << QStringList{"Level 1", "Level 3", "Level 2", "Low", "Very good"};
-        QTest::newRow("TChemie") << 300 << "Chemie" << "k"
+        QTest::newRow("TChemie") << 300 << "Chemie"
+                                 << "k"
                                  << QStringList{"Good (Max -30°C)", "Low (max 70°C)", "Very good",
                                                 ""};
-        QTest::newRow("TFeuer") << 500 << "Feuer" << "f"
-                                << QStringList{"Level X", "Level 0", "Level 1", "Level 2",
-                                               "Level 3", "Level 4"};
-        QTest::newRow("TSchnitt") << 400 << "Schnitt" << "" << QStringList{};
+        QTest::newRow("TFeuer") << 500 << "Feuer"
+                                << "f" << QStringList{"Level X", "Level 0", "Level 1",
+                                                      "Level 2", "Level 3", "Level 4"};
+        QTest::newRow("TSchnitt") << 400 << "Schnitt"
+                                  << "" << QStringList{};
     }
     void strickSeiten() {
         QFETCH(int, nummer);
@@ -308,7 +310,8 @@ private Q_SLOTS:
     // What the window prints is what the tool prints for the same glove.
     void druckdatenWieOhneFenster_data() {
         QTest::addColumn<int>("nummer");
-        for (int n : {100, 200, 300, 400, 500}) QTest::newRow(qPrintable(QString::number(n))) << n;
+        for (int n : {100, 200, 300, 400, 500})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
     }
     void druckdatenWieOhneFenster() {
         QFETCH(int, nummer);

@@ -49,7 +49,8 @@ int produktDruckBefehl(const QStringList& args) {
     ProduktDruckDaten d;
     zeilenAusSeite(d, produktseite(*h));
     const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h->Bilddatei, kBildfeld);
-    d.bildfeld = bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
+    d.bildfeld =
+        bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
     // The tool has no distributor of its own: the footer's address block stays empty.
     d.fuss = fusszeilenDaten({}, QImage(QStringLiteral(":/images/logo.png")));
     const auto fehler = pdfSchreiben(p.value(pdf), [&d, h](PageCanvas& c) {

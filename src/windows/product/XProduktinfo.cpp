@@ -101,7 +101,9 @@ TForm2::TForm2(TKontext& kontext, QWidget* parent)
 
 TForm2::~TForm2() = default;
 
-void TForm2::vorgabeZeigen() { ui->Notebook1->setCurrentWidget(ui->Vorgabe); }
+void TForm2::vorgabeZeigen() {
+    ui->Notebook1->setCurrentWidget(ui->Vorgabe);
+}
 
 void TForm2::kategorieZeigen(int nummer) {
     const Kategorie& k = kKategorien[nummer];
@@ -113,7 +115,8 @@ void TForm2::kategorieZeigen(int nummer) {
         ui->ComboBox2->addItem(QString::number(h.Nummer));
     };
     if (k.quelle == Kategorie::Plan) {
-        for (const THandschuh* h : m_kontext.plan.Planliste) anhaengen(*h);
+        for (const THandschuh* h : m_kontext.plan.Planliste)
+            anhaengen(*h);
     } else {
         const TProduktliste& katalog = m_kontext.katalog;
         for (qsizetype i = 0; i < katalog.size(); ++i) {
@@ -175,7 +178,9 @@ void TForm2::SpeedButton16Click() {
                          [&daten](PageCanvas& c) { produktspezifikationDrucken(c, daten); });
 }
 
-void TForm2::SpeedButton17Click() { vorgabeZeigen(); }
+void TForm2::SpeedButton17Click() {
+    vorgabeZeigen();
+}
 
 QString TForm2::seitenname(const QStackedWidget* notebook) {
     const QWidget* seite = notebook->currentWidget();

@@ -34,7 +34,8 @@ void TForm2::produktzeigen(int index) {
     ui->Notebook1->setCurrentWidget(ui->Produkt);
     bildLaden(h.Bilddatei);
     ui->Titel->setText(s.name);
-    for (int k = 1; k <= 8; ++k) feld(QStringLiteral("w"), k)->setText(s.w[k - 1]);
+    for (int k = 1; k <= 8; ++k)
+        feld(QStringLiteral("w"), k)->setText(s.w[k - 1]);
     schriftEinpassen(ui->w4);
     schriftEinpassen(ui->w5);
     beschreibungSetzen(h.Beschreibung);
@@ -43,11 +44,14 @@ void TForm2::produktzeigen(int index) {
     seiteWaehlen(ui->Notebook4, s.notebook4);
     seiteWaehlen(ui->Notebook5, s.notebook5);
     if (s.notebook4 == QLatin1String("Electro")) {
-        for (int k = 1; k <= 10; ++k) feld(QStringLiteral("m"), k)->setText(s.m[k - 1]);
+        for (int k = 1; k <= 10; ++k)
+            feld(QStringLiteral("m"), k)->setText(s.m[k - 1]);
     } else {
-        for (int k = 1; k <= 5; ++k) feld(QStringLiteral("p"), k)->setText(s.p[k - 1]);
+        for (int k = 1; k <= 5; ++k)
+            feld(QStringLiteral("p"), k)->setText(s.p[k - 1]);
         const QString prefix = wertePrefix(s.notebook5);
-        for (int k = 1; k <= s.klasse.size(); ++k) feld(prefix, k)->setText(s.klasse[k - 1]);
+        for (int k = 1; k <= s.klasse.size(); ++k)
+            feld(prefix, k)->setText(s.klasse[k - 1]);
     }
     piktogrammLaden(s.piktogramm);
 }
