@@ -7,9 +7,14 @@
 #include "print/Produktseite.h"
 #include "print/Produktspezifikation.h"
 #include "shared/KommaText.h"
+#include "windows/forms/XHotline.h"
+#include "windows/main/Anfang.h"
 #include "windows/product/XProduktinfo.h"
 
+#include "Testprogramm.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -33,7 +38,7 @@ template <class T> std::unique_ptr<T> glove(qint32 nummer, quint8 gruppe, const 
     return h;
 }
 
-void bildSpeichern(const QString& pfad, QSize groesse, const char* format) {
+void bilddatei(const QString& pfad, QSize groesse, const char* format) {
     QImage bild(groesse, QImage::Format_RGB32);
     bild.fill(Qt::darkGreen);
     QVERIFY(bild.save(pfad, format));
@@ -76,9 +81,9 @@ private Q_SLOTS:
         m_kontext.datenVerzeichnis = QStringLiteral("EN");
         QDir(m_dir.path()).mkpath(QStringLiteral("EN/Pics"));
         const QString pics = m_dir.filePath(QStringLiteral("EN/Pics/"));
-        bildSpeichern(pics + "gross.jpg", {1000, 500}, "JPEG");
-        bildSpeichern(pics + "klein.jpg", {100, 50}, "JPEG");
-        bildSpeichern(pics + "p1.bmp", {120, 60}, "BMP");
+        bilddatei(pics + "gross.jpg", {1000, 500}, "JPEG");
+        bilddatei(pics + "klein.jpg", {100, 50}, "JPEG");
+        bilddatei(pics + "p1.bmp", {120, 60}, "BMP");
 
         TProduktliste& k = m_kontext.katalog;
         auto e = glove<TElectro>(100, 0, QStringLiteral("Voltra"));
@@ -369,6 +374,7 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("anzeigen");
         QTest::newRow("800") << 800 << QSize(703, 563) << QRect(413, 441, 282, 41);
         QTest::newRow("640") << 640 << QSize(562, 451) << QRect(330, 353, 226, 33);
+        QTest::newRow("1024") << 1024 << QSize(900, 715) << QRect(528, 565, 361, 53);
         QTest::newRow("1280") << 1280 << QSize(900, 715) << QRect(528, 565, 361, 53);
     }
     void skaliert() {
@@ -377,31 +383,50 @@ private Q_SLOTS:
         QFETCH(QRect, anzeigen);
         bildschirm::setzenFuerTests({breite, 600});
         TForm2 form(m_kontext);
-        bildschirm::setzenFuerTests({1024, 768});
         QCOMPARE(form.size(), fenster);
         QCOMPARE(form.findChild<QWidget*>(QStringLiteral("SpeedButton11"))->geometry(), anzeigen);
-    }
-
-    // Pictures of both pages for looking at, on request only.
-    void bildschirmfotos_data() {
-        QTest::addColumn<int>("breite");
-        QTest::newRow("1024") << 1024;
-        QTest::newRow("800") << 800;
-    }
-    void bildschirmfotos() {
-        QFETCH(int, breite);
-        const QString ziel = qEnvironmentVariable("ARDENTIX_SCREENSHOTS");
-        if (ziel.isEmpty()) QSKIP("set ARDENTIX_SCREENSHOTS to a directory to take them");
-        bildschirm::setzenFuerTests({breite, breite * 3 / 4});
-        TForm2 form(m_kontext);
         form.show();
-        const QString name = ziel + "/produktinfo-%1-" + QString::number(breite) + ".png";
-        QVERIFY(form.grab().save(name.arg(QStringLiteral("vorgabe"))));
+        const QString name = QStringLiteral("produktinfo-%1-") + QString::number(breite);
+        bildSpeichern(form, name.arg(QStringLiteral("vorgabe")));
         for (int nummer : {100, 500}) {
             form.produktzeigen(int(m_kontext.katalog.indexVon(m_kontext.katalog.finde(nummer))));
-            QVERIFY(form.grab().save(name.arg(nummer)));
+            bildSpeichern(form, name.arg(nummer));
         }
         bildschirm::setzenFuerTests({1024, 768});
+    }
+
+    // The main menu's "Product Information" opens the window made at start on its selection page.
+    void ausDemHauptmenue() {
+        Testprogramm p;
+        p.katalog(3);
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        QVERIFY(form1.bereit());
+        form1.fensterErzeugen();
+        QList<QWidget*> fenster;
+        for (QWidget* w : form1.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isWindow()) fenster << w;
+        auto* form2 = qobject_cast<TForm2*>(fenster.value(0));
+        QVERIFY2(form2, "the product window is the first window made after the main window");
+        QVERIFY(!form2->isVisible());
+        form2->produktzeigen(1);
+        auto* knopf = form1.findChild<QAbstractButton*>(QStringLiteral("SpeedButton3"));
+        QVERIFY(knopf->isEnabled());
+        knopf->click();
+        QVERIFY(form2->isVisible());
+        QCOMPARE(TForm2::seitenname(form2->findChild<QStackedWidget*>(QStringLiteral("Notebook1"))),
+                 QStringLiteral("Vorgabe"));
+        QCOMPARE(form2->findChild<QListWidget*>(QStringLiteral("ComboBox2"))->count(), 3);
+
+        // The logo button opens the hotline window modally.
+        bool hotline = false;
+        QTimer::singleShot(0, this, [&hotline] {
+            if (auto* d = qobject_cast<TForm5*>(QApplication::activeModalWidget())) {
+                hotline = true;
+                d->close();
+            }
+        });
+        form2->findChild<QAbstractButton*>(QStringLiteral("LogoButton"))->click();
+        QVERIFY(hotline);
     }
 
     void schliessenVersteckt() {

@@ -6,6 +6,7 @@
 #include "app/texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
+#include "windows/product/XProduktinfo.h"
 
 #include "ui_Anfang.h"
 
@@ -96,6 +97,7 @@ void TForm1::fensterErzeugen() {
     // details, individual production, one line each. Each window reads its own data while it is
     // created and is a window of its own with this one as parent, so it goes when the program
     // ends.
+    m_form2 = new TForm2(m_kontext, this);
     m_form9 = new TForm9(m_kontext, this);
 }
 
@@ -123,10 +125,11 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
+    connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled.
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
+             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
              ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24,
              ui->SpeedButton5, ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14,
              ui->SpeedButton15, ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25,
@@ -153,6 +156,13 @@ void TForm1::SpeedButton1Click() {
 
 void TForm1::SpeedButton6Click() {
     hotlineZeigen(this, m_kontext);
+}
+
+void TForm1::SpeedButton3Click() {
+    m_form2->vorgabeZeigen();
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
 }
 
 void TForm1::SpeedButton20Click() {

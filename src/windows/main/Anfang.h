@@ -9,6 +9,7 @@
 namespace Ui {
 class TForm1;
 }
+class TForm2;
 class TForm9;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
@@ -39,6 +40,7 @@ public:
 public Q_SLOTS:
     void SpeedButton1Click();  // "&Exit"
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
+    void SpeedButton3Click();  // "Product Information"
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
 
@@ -58,6 +60,7 @@ private:
     bool m_bereit = false;
     bool m_angepasst = false;
     bool m_pruefungAngefordert = false;
+    TForm2* m_form2 = nullptr;
     TForm9* m_form9 = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "app/Kontext.h"
 #include "app/texte/Texte.h"
 #include "print/Produktspezifikation.h"
+#include "windows/forms/XHotline.h"
 
 #include <QIcon>
 #include <QSignalBlocker>
@@ -67,8 +68,8 @@ TForm2::TForm2(TKontext& kontext, QWidget* parent)
     resize(fenstergroesse(breite));
 
     ui->LogoButton->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
-    // The hotline window is not part of the program yet.
-    ui->LogoButton->setEnabled(false);
+    connect(ui->LogoButton, &QAbstractButton::clicked, this,
+            [this] { hotlineZeigen(this, m_kontext); });
 
     for (int k = 0; k < int(std::size(kKategorien)); ++k) {
         auto* knopf = findChild<QAbstractButton*>(QLatin1String(kKategorien[k].knopf));
