@@ -206,6 +206,13 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("400"));
     }
 
+    void indexAusserhalb() {
+        zeigen(300);
+        m_form->produktzeigen(-1);
+        m_form->produktzeigen(int(m_kontext.katalog.size()));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("300"));
+    }
+
     void electroSeite() {
         zeigen(100);
         const QString sep = QLocale::system().decimalPoint();

@@ -29,6 +29,8 @@ QString wertePrefix(const QString& notebook5) {
 } // namespace
 
 void TForm2::produktzeigen(int index) {
+    // Callers pass a catalogue index; one outside the catalogue leaves the window as it is.
+    if (index < 0 || index >= m_kontext.katalog.size()) return;
     const THandschuh& h = m_kontext.katalog.at(index);
     const Produktseite s = produktseite(h);
     ui->Notebook1->setCurrentWidget(ui->Produkt);
