@@ -198,6 +198,7 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
         p.drawPath(hand.intersected(QPainterPath(form)));
         glanz(p, hand, 90);
         break;
+    case Handschuhart::Leder:
     case Handschuhart::Stulpe:
         p.setBrush(schattierung(b.farbe, hoehe));
         p.drawPath(form);
@@ -220,7 +221,7 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
         glanz(p, form, 80);
         break;
     }
-    fingerFugen(p, b.art == Handschuhart::Beschichtet ? b.farbe : b.farbe);
+    fingerFugen(p, b.farbe);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rand, 2.0));
     p.drawPath(form);

@@ -6,7 +6,7 @@
 
 // How a glove looks in a drawing. The kinds differ in outline (cuff length and flare), surface
 // (knit stitches, dipped coating, smooth polymer, leather seams) and cuff finish.
-enum class Handschuhart { Gestrickt, Beschichtet, Stulpe, Einweg, Elektro, Chemie };
+enum class Handschuhart { Gestrickt, Beschichtet, Leder, Stulpe, Einweg, Elektro, Chemie };
 
 struct Handschuhbild {
     Handschuhart art = Handschuhart::Gestrickt;

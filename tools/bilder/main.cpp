@@ -1,9 +1,13 @@
 // bilder: draws the pictures of the program and of the English data set at build time, so the
 // repository holds drawing code instead of binary pictures.
 #include "Hand.h"
+#include "Piktogramme.h"
+#include "Produktbilder.h"
 #include "Programmbilder.h"
+#include "Seitenbilder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -29,19 +33,59 @@ int programmbilder(const QDir& ziel) {
     return gut ? 0 : 2;
 }
 
+int datensatzbilder(const QString& beschreibung, const QDir& ziel) {
+    QFile datei(beschreibung);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "bilder: cannot read %s\n", qPrintable(beschreibung));
+        return 2;
+    }
+    const auto [bilder, fehler] = produktbilder(datei.readAll());
+    if (!fehler.isEmpty()) {
+        std::fprintf(stderr, "bilder: %s: %s\n", qPrintable(beschreibung), qPrintable(fehler));
+        return 2;
+    }
+    bool gut = true;
+    for (const Produktbild& b : bilder) gut &= speichern(b.bild, ziel, b.datei, 88);
+    for (int i = 0; i < kPiktogramme; ++i)
+        gut &= speichern(piktogramm(i), ziel, QStringLiteral("p%1.bmp").arg(i));
+    return gut ? 0 : 2;
+}
+
+int seitenbilderSchreiben(const QDir& ziel) {
+    bool gut = true;
+    for (const Seitenbild& b : seitenbilder()) {
+        QFile datei(ziel.filePath(b.datei));
+        const bool geschrieben = !b.inhalt.isEmpty() && datei.open(QIODevice::WriteOnly) &&
+                                 datei.write(b.inhalt) == b.inhalt.size();
+        if (!geschrieben) std::fprintf(stderr, "bilder: cannot write %s\n", qPrintable(datei.fileName()));
+        gut &= geschrieben;
+    }
+    return gut ? 0 : 2;
+}
+
+bool verzeichnis(QDir& ziel, const QString& pfad) {
+    ziel = QDir(pfad);
+    if (ziel.mkpath(QStringLiteral("."))) return true;
+    std::fprintf(stderr, "bilder: cannot create %s\n", qPrintable(pfad));
+    return false;
+}
+
+const char* const kUsage = "usage: bilder program OUTDIR\n"
+                           "       bilder pics PRODUKTBILDER.json OUTDIR\n"
+                           "       bilder pages OUTDIR\n";
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    if (args.size() == 2 && args[0] == QLatin1String("program")) {
-        QDir ziel(args[1]);
-        if (!ziel.mkpath(QStringLiteral("."))) {
-            std::fprintf(stderr, "bilder: cannot create %s\n", qPrintable(args[1]));
-            return 2;
-        }
-        return programmbilder(ziel);
-    }
-    std::fputs("usage: bilder program OUTDIR\n", stderr);
+    QDir ziel;
+    if (args.size() == 2 && args[0] == QLatin1String("program"))
+        return verzeichnis(ziel, args[1]) ? programmbilder(ziel) : 2;
+    if (args.size() == 3 && args[0] == QLatin1String("pics"))
+        return verzeichnis(ziel, args[2]) ? datensatzbilder(args[1], ziel) : 2;
+    if (args.size() == 2 && args[0] == QLatin1String("pages"))
+        return verzeichnis(ziel, args[1]) ? seitenbilderSchreiben(ziel) : 2;
+    std::fputs(kUsage, stderr);
     return 1;
 }

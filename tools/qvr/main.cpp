@@ -3,6 +3,7 @@
 #include "KatalogJson.h"
 #include "QvrFehler.h"
 #include "StoffJson.h"
+#include "Verify.h"
 
 #include <QGuiApplication>
 
@@ -22,6 +23,8 @@ const char* const kUsage =
     "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"
     "  qvr print product CODE --data DIR --pdf OUT\n"
     "                                   the product specification of one glove as PDF\n"
+    "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
+    "                                   substance table, pictures, distributors, pages\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 using Befehl = std::function<int(const QStringList&)>;
@@ -30,6 +33,7 @@ const std::pair<const char*, Befehl> kBefehle[] = {
     {"catalogue", katalogBefehl},
     {"substances", stoffBefehl},
     {"print", druckBefehl},
+    {"verify", verifyBefehl},
 };
 
 } // namespace

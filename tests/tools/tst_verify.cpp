@@ -1,0 +1,205 @@
+// qvr verify on small language data directories, each with one fault planted.
+#include "data/Produktliste.h"
+#include "data/Stoffliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+// A small but complete language data directory, kept as data until it is written.
+struct Datensatz {
+    std::vector<std::unique_ptr<THandschuh>> gloves;
+    QString spalten = QStringLiteral("4301");
+    std::vector<TStoff> stoffe;
+    QByteArray adressen = "000\tQuorvane GmbH\tAm Lederhof 14\t\tD\t57392 Halvern\t+49 1\t+49 2\t"
+                          "info@quorvane.de\twww.quorvane.de\t\r\nend\r\n";
+    QByteArray gruppen = R"({"materialgruppen": [{"Gruppe": "Nitrile I", "Materialklasse": 3,
+                             "Codes": [4301], "Referenz": 4301}]})";
+    std::map<QString, QByteArray> seiten;
+    QStringList bilder = {"Pics/4301.jpg", "Pics/p0.bmp", "Pics/p1.bmp", "HTML/ce.gif"};
+
+    Datensatz() {
+        auto chemie = std::make_unique<TChemie>();
+        chemie->Gruppe = 4;
+        chemie->Nummer = 4301;
+        chemie->Name = QStringLiteral("Velto");
+        chemie->Bilddatei = QStringLiteral("4301.jpg");
+        chemie->Kategorie = 3;
+        chemie->Materialklasse = 3;
+        chemie->Strickwerte = {6, 4, 2, 1, 2, 6, 0};
+        chemie->Klassenwerte = {1, 4, 0, 1, 0, 1, 0, 3};
+        gloves.push_back(std::move(chemie));
+        auto electro = std::make_unique<TElectro>();
+        electro->Nummer = 1001;
+        electro->Name = QStringLiteral("Voltis 0");
+        electro->Kategorie = 3;
+        electro->Elektrowerte[11] = 1;
+        gloves.push_back(std::move(electro));
+        TStoff ethanol;
+        ethanol.Name = QStringLiteral("Ethanol");
+        ethanol.CAS = QStringLiteral("64-17-5");
+        ethanol.Zustand = 2;
+        ethanol.Permeation = QStringLiteral("4");
+        ethanol.Quellung = {3, 1, 1, 1, 1};
+        stoffe.push_back(ethanol);
+        for (const char* name : {"Einführung.htm", "QVR-Info.htm", "AnleitungEinf.htm", "Vertrieb.htm",
+                                 "LederNitril.htm", "QVRKonzept.htm", "HSKonzept.htm"})
+            seiten[QString::fromUtf8(name)] =
+                "<a href=\"ABC.htm#V\">V</a> <a href='Einf&uuml;hrung.htm'>CE</a> <a href=\"but-velto\">"
+                "Velto</a> <a href=\"http://www.quorvane.de\">web</a> <img src=\"ce.gif\">";
+        seiten[QStringLiteral("ABC.htm")] = "<a name=\"V\"></a><a href=\"#V\">top</a> <a href=but-hotline>?</a>";
+    }
+
+    void schreiben(const QDir& dir) const {
+        dir.mkpath(QStringLiteral("Pics"));
+        dir.mkpath(QStringLiteral("HTML"));
+        std::vector<const THandschuh*> g;
+        for (const auto& h : gloves) g.push_back(h.get());
+        datei(dir.filePath("produkte.qvr"), produktdatei(g));
+        std::vector<TStoff> mitSumme = stoffe;
+        std::vector<const TStoff*> s;
+        for (TStoff& st : mitSumme) {
+            st.Pruefsumme = pruefsumme(st);
+            s.push_back(&st);
+        }
+        datei(dir.filePath("tab.qvr"), stoffdatei(spalten, s));
+        datei(dir.filePath("Adressen.QVR"), adressen);
+        if (!gruppen.isEmpty()) datei(dir.filePath("materialgruppen.json"), gruppen);
+        for (const auto& [name, inhalt] : seiten) datei(dir.filePath("HTML/" + name), inhalt);
+        for (const QString& b : bilder) datei(dir.filePath(b), "x");
+    }
+
+    static void datei(const QString& pfad, const QByteArray& inhalt) {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+    }
+
+    TStrick& velto() { return static_cast<TStrick&>(*gloves[0]); }
+};
+
+using Aenderung = std::function<void(Datensatz&)>;
+
+struct Lauf {
+    int status;
+    QString aus;
+};
+
+Lauf verify(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"), QStringList{"verify"} + args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Aenderung)
+
+class TstVerify : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void fehler_data() {
+        QTest::addColumn<Aenderung>("aenderung");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("clean") << Aenderung([](Datensatz&) {}) << "no problems found";
+        QTest::newRow("missing picture")
+            << Aenderung([](Datensatz& d) { d.bilder.removeAll("Pics/4301.jpg"); })
+            << "glove 4301 Velto: picture Pics/4301.jpg is missing";
+        QTest::newRow("missing pictogram")
+            << Aenderung([](Datensatz& d) { d.bilder.removeAll("Pics/p1.bmp"); })
+            << "glove 1001 Voltis 0: pictogram Pics/p1.bmp is missing";
+        QTest::newRow("pictogram off the list")
+            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[6] = 7; }) << "pictogram 7 is not 0..6";
+        QTest::newRow("material class 0")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Materialklasse = 0; }) << "Materialklasse 0 is not 1..5";
+        QTest::newRow("touch sensitivity off scale")
+            << Aenderung([](Datensatz& d) { d.velto().Klassenwerte[4] = 3; })
+            << "Klassenwerte[4] (touch sensitivity) is 3, the scale ends at 2";
+        QTest::newRow("cut level off scale")
+            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[2] = 7; }) << "Strickwerte[2] (cut)";
+        QTest::newRow("electrical glove outside group 0")
+            << Aenderung([](Datensatz& d) { d.gloves[1]->Gruppe = 5; }) << "group 0 and the electrical class";
+        QTest::newRow("column without glove")
+            << Aenderung([](Datensatz& d) {
+                   d.spalten = "43014302";
+                   d.stoffe[0].Permeation = "44";
+               })
+            << "column 2 (\"4302\"): no glove of the catalogue has this code";
+        QTest::newRow("column of a glove that is not chemical")
+            << Aenderung([](Datensatz& d) {
+                   d.spalten = "43011001";
+                   d.stoffe[0].Permeation = "44";
+               })
+            << "Voltis 0 is not a chemical glove";
+        QTest::newRow("chemical glove without column")
+            << Aenderung([](Datensatz& d) {
+                   d.spalten = "";
+                   d.stoffe[0].Permeation = "";
+               })
+            << "chemical glove 4301 Velto has no column";
+        QTest::newRow("header not in fours")
+            << Aenderung([](Datensatz& d) { d.spalten = "430"; }) << "not a multiple of 4";
+        QTest::newRow("permeation too short")
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = ""; }) << "0 permeation codes for 1 columns";
+        QTest::newRow("permeation letter")
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = "A"; }) << "permeation code 'A'";
+        QTest::newRow("swelling code")
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Quellung[4] = 6; })
+            << "swelling code 6 for material class 5";
+        QTest::newRow("CAS check digit")
+            << Aenderung([](Datensatz& d) { d.stoffe[0].CAS = "64-17-6"; }) << "\"64-17-6\" is not a valid CAS";
+        QTest::newRow("name twice")
+            << Aenderung([](Datensatz& d) { d.stoffe.push_back(d.stoffe[0]); }) << "the name is used twice";
+        QTest::newRow("distributor line of nine fields")
+            << Aenderung([](Datensatz& d) { d.adressen.prepend("123\ta\tb\tc\td\te\tf\tg\th\r\n"); })
+            << "Adressen.QVR line 1: 9 fields";
+        QTest::newRow("no closing end")
+            << Aenderung([](Datensatz& d) { d.adressen.chop(5); }) << "the closing line \"end\" is missing";
+        QTest::newRow("no maker's line")
+            << Aenderung([](Datensatz& d) { d.adressen = "end\r\n"; }) << "code 000 is missing";
+        QTest::newRow("page missing")
+            << Aenderung([](Datensatz& d) { d.seiten.erase("ABC.htm"); }) << "HTML/ABC.htm: missing";
+        QTest::newRow("anchor missing")
+            << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"] = "<a href=\"#X\">x</a>"; })
+            << "anchor \"V\" not found in ABC.htm";
+        QTest::newRow("picture of a page missing")
+            << Aenderung([](Datensatz& d) { d.bilder.removeAll("HTML/ce.gif"); }) << "picture \"ce.gif\" is missing";
+        QTest::newRow("unknown function link")
+            << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"] += "<a href=\"but-druck\">p</a>"; })
+            << "\"but-druck\" is no function of the program";
+        QTest::newRow("product link without its glove")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Name = "Velto Light"; })
+            << "\"but-velto\" needs a glove named Velto";
+        QTest::newRow("reference glove outside its group")
+            << Aenderung([](Datensatz& d) { d.gruppen.replace("\"Referenz\": 4301", "\"Referenz\": 4302"); })
+            << "reference glove 4302 is not one of its codes";
+    }
+    void fehler() {
+        QFETCH(Aenderung, aenderung);
+        QFETCH(QString, meldung);
+        QTemporaryDir tmp;
+        Datensatz d;
+        aenderung(d);
+        d.schreiben(QDir(tmp.path()));
+        const Lauf l = verify({tmp.path()});
+        QVERIFY2(l.aus.contains(meldung), qPrintable(l.aus));
+        QCOMPARE(l.status, QTest::currentDataTag() == QLatin1String("clean") ? 0 : 2);
+    }
+
+    void benutzung() {
+        QCOMPARE(verify({}).status, 1);
+        QCOMPARE(verify({"/no/such/dir"}).status, 2);
+    }
+};
+
+QTEST_MAIN(TstVerify)
+#include "tst_verify.moc"

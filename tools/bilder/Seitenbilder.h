@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// The pictures of the information pages, as finished files (JPEG, GIF and BMP, since the pages
+// show all three kinds).
+struct Seitenbild {
+    QString datei;
+    QByteArray inhalt;
+};
+std::vector<Seitenbild> seitenbilder();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDir>
+#include <QStringList>
+
+class TProduktliste;
+class TStoffliste;
+
+// qvr verify DIR: checks a language data directory and prints every problem found, one per
+// line. Status 0 when clean, 2 when anything is wrong, 1 for wrong usage.
+int verifyBefehl(const QStringList& args);
+
+namespace pruefung {
+
+// The checks of the parts of the directory; each appends its problems. katalog and tabelle are
+// null when produkte.qvr or tab.qvr could not be read.
+void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& probleme);
+void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStringList& probleme);
+void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
+                     QStringList& probleme);
+void adressen(const QDir& dir, QStringList& probleme);
+void seiten(const QDir& dir, const TProduktliste* katalog, QStringList& probleme);
+
+// True for a CAS registry number with a correct check digit (e.g. 64-17-5).
+bool casGueltig(const QString& cas);
+
+} // namespace pruefung
