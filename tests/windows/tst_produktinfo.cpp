@@ -21,6 +21,7 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -165,6 +166,21 @@ private Q_SLOTS:
         namen->setCurrentRow(5);
         QCOMPARE(nummern->currentRow(), 5);
         QVERIFY(nummern->item(5)->isSelected());
+        // Scrolled as one: a row far down shows at the same height in both.
+        for (int i = 0; i < 60; ++i)
+            m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(0), {}, {});
+        klick(QStringLiteral("SpeedButton9"));
+        m_form->show();
+        namen->setCurrentRow(55);
+        QVERIFY(nummern->verticalScrollBar()->value() > 0);
+        QCOMPARE(namen->visualItemRect(namen->item(55)).top(),
+                 nummern->visualItemRect(nummern->item(55)).top());
+        nummern->verticalScrollBar()->setValue(3);
+        QCOMPARE(namen->verticalScrollBar()->value(), 3);
+        m_form->hide();
+        m_kontext.plan.Planliste.clear();
+        m_kontext.plan.Einsatzbereiche.clear();
+        m_kontext.plan.Arbeitsbereiche.clear();
     }
 
     void leereListeTutNichts() {

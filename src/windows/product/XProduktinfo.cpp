@@ -10,6 +10,7 @@
 #include "windows/forms/XHotline.h"
 
 #include <QIcon>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 namespace {
@@ -84,6 +85,12 @@ TForm2::TForm2(TKontext& kontext, QWidget* parent)
         const QSignalBlocker sperre(ui->ComboBox1);
         ui->ComboBox1->setCurrentRow(z);
     });
+    // ... and scroll as one, with the code list's scroll bar for both.
+    ui->ComboBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(ui->ComboBox1->verticalScrollBar(), &QScrollBar::valueChanged,
+            ui->ComboBox2->verticalScrollBar(), &QScrollBar::setValue);
+    connect(ui->ComboBox2->verticalScrollBar(), &QScrollBar::valueChanged,
+            ui->ComboBox1->verticalScrollBar(), &QScrollBar::setValue);
     connect(ui->ComboBox1, &QListWidget::itemDoubleClicked, this, &TForm2::SpeedButton11Click);
     connect(ui->ComboBox2, &QListWidget::itemDoubleClicked, this, &TForm2::SpeedButton11Click);
     connect(ui->SpeedButton11, &QAbstractButton::clicked, this, &TForm2::SpeedButton11Click);
