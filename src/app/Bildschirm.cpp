@@ -17,7 +17,9 @@ QSize groesse() {
     return {1024, 768};
 }
 
-void setzenFuerTests(QSize s) { vorgabe() = s; }
+void setzenFuerTests(QSize s) {
+    vorgabe() = s;
+}
 
 } // namespace bildschirm
 
@@ -28,11 +30,15 @@ void setzenFuerTests(QSize s) { vorgabe() = s; }
 namespace bildschirm {
 namespace {
 
-int mal(int wert, double f) { return qRound(wert * f); }
+int mal(int wert, double f) {
+    return qRound(wert * f);
+}
 
 QFont schriftSkaliert(QFont schrift, double f) {
-    if (schrift.pixelSize() > 0) schrift.setPixelSize(qMax(1, mal(schrift.pixelSize(), f)));
-    else schrift.setPointSizeF(schrift.pointSizeF() * f);
+    if (schrift.pixelSize() > 0)
+        schrift.setPixelSize(qMax(1, mal(schrift.pixelSize(), f)));
+    else
+        schrift.setPointSizeF(schrift.pointSizeF() * f);
     return schrift;
 }
 
@@ -51,8 +57,7 @@ void widgetSkalieren(QWidget* w, double f) {
     if (!min.isNull()) w->setMinimumSize(mal(min.width(), f), mal(min.height(), f));
     w->setMaximumSize(max.width() < QWIDGETSIZE_MAX ? mal(max.width(), f) : QWIDGETSIZE_MAX,
                       max.height() < QWIDGETSIZE_MAX ? mal(max.height(), f) : QWIDGETSIZE_MAX);
-    if (auto* knopf = qobject_cast<QAbstractButton*>(w))
-        knopf->setIconSize(knopf->iconSize() * f);
+    if (auto* knopf = qobject_cast<QAbstractButton*>(w)) knopf->setIconSize(knopf->iconSize() * f);
     if (w->layout()) layoutSkalieren(w->layout(), f);
     if (w->isWindow() || !w->parentWidget() || w->parentWidget()->layout()) return;
     const QRect g = w->geometry();
@@ -73,7 +78,8 @@ void skalieren(QWidget* fenster, double f) {
     alle.prepend(fenster);
     // Fonts are read before any is changed: an inherited size must not be scaled twice.
     QList<QFont> schriften;
-    for (QWidget* w : alle) schriften.append(schriftSkaliert(w->font(), f));
+    for (QWidget* w : alle)
+        schriften.append(schriftSkaliert(w->font(), f));
     for (qsizetype i = 0; i < alle.size(); ++i) {
         alle[i]->setFont(schriften[i]);
         widgetSkalieren(alle[i], f);

@@ -8,7 +8,9 @@ class QWidget;
 namespace bildschirm {
 
 QSize groesse();
-inline int breite() { return groesse().width(); }
+inline int breite() {
+    return groesse().width();
+}
 void setzenFuerTests(QSize s); // an empty size goes back to the real screen
 
 // Layouts are drawn for a screen 1024 pixels wide. Screens from 640 to 799 pixels show them at

@@ -15,8 +15,8 @@ TQSettingsSpeicher::TQSettingsSpeicher(std::unique_ptr<QSettings> settings)
 
 std::unique_ptr<TQSettingsSpeicher> TQSettingsSpeicher::fuerBenutzer() {
 #ifdef Q_OS_WIN
-    auto s = std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"),
-                                         QSettings::NativeFormat);
+    auto s =
+        std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
 #else
     auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                          QStringLiteral("QVR"), QStringLiteral("Ardentix"));
@@ -43,7 +43,8 @@ std::optional<QStringList> TQSettingsSpeicher::lesen(const QString& schluessel,
     if (m_settings->status() != QSettings::NoError) return std::nullopt;
     QStringList werte;
     m_settings->beginGroup(gruppe(schluessel));
-    for (const QString& n : namen) werte.append(m_settings->value(n).toString());
+    for (const QString& n : namen)
+        werte.append(m_settings->value(n).toString());
     m_settings->endGroup();
     return werte;
 }

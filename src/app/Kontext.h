@@ -23,8 +23,8 @@ struct TKontext {
     TProduktliste katalog;
     TStoffliste stoffe;
     TPlanlisten plan;
-    QList<const TStoff*> Auswahlliste;       // the chemical search's chosen substances
-    QList<const THandschuh*> Suchergebnis;   // the mechanical search's results
+    QList<const TStoff*> Auswahlliste;     // the chemical search's chosen substances
+    QList<const THandschuh*> Suchergebnis; // the mechanical search's results
     TAdressblock adressen;
     TBenutzerdaten benutzer;
     // Where the address block and the user details are stored (the user's own store, or a

@@ -13,17 +13,16 @@ constexpr qint64 kMaxZeile = 64 * 1024;
 
 QStringList nummerierteNamen(const QString& vorsilbe, int anzahl) {
     QStringList namen;
-    for (int i = 1; i <= anzahl; ++i) namen.append(vorsilbe + QString::number(i));
+    for (int i = 1; i <= anzahl; ++i)
+        namen.append(vorsilbe + QString::number(i));
     return namen;
 }
 
-template <std::size_t N>
-QStringList alsListe(const std::array<QString, N>& werte) {
+template <std::size_t N> QStringList alsListe(const std::array<QString, N>& werte) {
     return QStringList(werte.begin(), werte.end());
 }
 
-template <std::size_t N>
-void uebernehmen(const QStringList& werte, std::array<QString, N>& ziel) {
+template <std::size_t N> void uebernehmen(const QStringList& werte, std::array<QString, N>& ziel) {
     for (std::size_t i = 0; i < N; ++i)
         ziel[i] = i < std::size_t(werte.size()) ? werte[qsizetype(i)] : QString();
 }
@@ -48,7 +47,8 @@ std::optional<QByteArray> naechsteZeile(QIODevice& datei) {
 TAdressblock standardAdressblock() {
     TAdressblock b;
     b.An[0] = QStringLiteral("000");
-    for (int i = 1; i < 10; ++i) b.An[std::size_t(i)] = texte::text(10271 + i);
+    for (int i = 1; i < 10; ++i)
+        b.An[std::size_t(i)] = texte::text(10271 + i);
     return b;
 }
 
@@ -60,8 +60,10 @@ TAdressblock zeileZerlegen(const QString& zeile) {
         if (tab >= 0) {
             b.An[std::size_t(i)] = rest.left(tab);
             rest = rest.mid(tab + 1);
-        } else if (i == 9) {
-            b.An[9] = rest;
+        } else {
+            // A last field without a closing tab counts only as the tenth field.
+            if (i == 9) b.An[9] = rest;
+            rest.clear();
         }
     }
     return b;

@@ -1,0 +1,100 @@
+#include "windows/forms/XHotline.h"
+
+#include "app/Dialoge.h"
+#include "app/Verweis.h"
+#include "app/texte/Texte.h"
+
+#include "ui_XHotline.h"
+
+#include <QFile>
+
+namespace {
+
+const char* const kStil = R"(
+#TForm5, #Inhalt, #Knoepfe { background: white; }
+#Panel1 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
+#Panel1 QLabel { color: white; }
+#Panel2, #Panel3 { background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px; }
+#Panel2 QLabel, #Panel3 QLabel { color: #1d2a3a; background: transparent; }
+#Panel2 #Label1, #Panel3 #Label4 { color: #e8841e; }
+#Label10, #a1 { color: #1b3a73; }
+#Knoepfe QPushButton {
+    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 14px;
+}
+#Knoepfe QPushButton:hover { background: #e8841e; border-color: #e8841e; }
+)";
+
+} // namespace
+
+void hotlineZeigen(QWidget* parent, TKontext& kontext) {
+    TForm5 fenster(kontext, parent);
+    fenster.exec();
+}
+
+TForm5::TForm5(TKontext& kontext, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TForm5>()), m_kontext(kontext) {
+    ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setStyleSheet(QString::fromLatin1(kStil));
+    ui->InhaltLayout->setStretch(0, 1);
+    ui->InhaltLayout->setStretch(1, 1);
+    setMinimumWidth(600);
+    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/images/hotline2.png")));
+
+    // The maker's lines are the maker's own address texts, so they always match the footer.
+    ui->Label9->setText(texte::text(10273));
+    ui->Label8->setText(texte::text(10276) + QStringLiteral("  ") + texte::text(10275));
+    ui->Label7->setText(texte::text(10241) + texte::text(10277));
+    ui->Label11->setText(texte::text(10242) + texte::text(10278));
+    ui->Label5->setText(texte::text(10243) + texte::text(10279));
+    verweisSetzen(ui->Label6, texte::text(10280));
+
+    connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm5::SpeedButton1Click);
+    connect(ui->SpeedButton2, &QPushButton::clicked, this, &QDialog::close);
+    for (QLabel* l : {ui->Label6, ui->a7})
+        connect(l, &QLabel::linkActivated, this,
+                [this, l] { Label6Click(l->property("wert").toString()); });
+    FormShow();
+}
+
+TForm5::~TForm5() = default;
+
+void TForm5::verweisSetzen(QLabel* label, const QString& wert) {
+    label->setProperty("wert", wert);
+    // Only a value that would actually be opened looks like a link.
+    if (verweis::sichereAdresse(wert))
+        label->setText(QStringLiteral("<a href=\"#\" style=\"color:#1b5fb4;\">%1</a>")
+                           .arg(wert.toHtmlEscaped()));
+    else
+        label->setText(wert.toHtmlEscaped());
+}
+
+void TForm5::FormShow() {
+    const auto& An = m_kontext.adressen.An;
+    ui->a1->setText(An[1]);
+    ui->a2->setText(An[2]);
+    ui->a3->setText(An[5] + QStringLiteral("  ") + An[4]);
+    ui->a4->setText(texte::text(10241) + An[6]);
+    ui->a5->setText(texte::text(10242) + An[7]);
+    ui->a6->setText(texte::text(10243) + An[8]);
+    verweisSetzen(ui->a7, An[9]);
+}
+
+void TForm5::Label6Click(const QString& wert) {
+    verweis::oeffnen(wert);
+}
+
+void TForm5::SpeedButton1Click() {
+    const std::optional<QString> code = dialoge::eingabe(this, QString(), texte::text(10239));
+    if (code && !code->isEmpty()) {
+        const QString datei = m_kontext.datenPfad(QStringLiteral("Adressen.QVR"));
+        if (!QFile::exists(datei)) {
+            dialoge::meldung(this, texte::text(10015), texte::text(10240));
+        } else {
+            codeNachschlagen(datei, *code, m_kontext.adressen);
+            if (m_kontext.einstellungen)
+                adressblockErsetzen(*m_kontext.einstellungen, m_kontext.adressen);
+        }
+    }
+    FormShow();
+}

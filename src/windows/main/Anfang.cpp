@@ -1,0 +1,203 @@
+#include "windows/main/Anfang.h"
+
+#include "app/Bildschirm.h"
+#include "app/Dialoge.h"
+#include "app/Druckdienst.h"
+#include "app/texte/Texte.h"
+#include "windows/forms/XHotline.h"
+#include "windows/forms/XReg.h"
+
+#include "ui_Anfang.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QStyle>
+
+namespace {
+
+const char* const kStil = R"(
+#Vorgabe, #Inhalt, #Panel2, #Seitenbereich { background: white; }
+#Panel1 { background: white; border-bottom: 4px solid #e8841e; }
+#Label1 { color: #1b3a73; }
+#Label2 { color: #1b3a73; }
+QGroupBox { color: #1b3a73; border: none; margin-top: 24px; }
+QGroupBox::title { subcontrol-origin: margin; left: 0px; padding: 0px 0px 2px 0px; border-bottom: 3px solid #e8841e; }
+QPushButton[menue="true"] {
+    text-align: left; padding: 4px 14px; color: #1d2a3a; background: #f5f7fa;
+    border: 1px solid #ccd5e0; border-left: 5px solid #1b3a73; border-radius: 3px;
+}
+QPushButton[menue="true"]:hover { background: #e6eef8; border-color: #8aa6cc; border-left-color: #e8841e; }
+QPushButton[menue="true"]:pressed { background: #d3e0f0; }
+QPushButton[menue="true"]:disabled { color: #a3adb8; background: #fafbfc; border-color: #e3e7ec; border-left-color: #c5ccd5; }
+#Panel4, #Panel3 { background: #1b3a73; }
+#Panel4 QPushButton, #Panel3 QPushButton {
+    color: white; background: #2b5090; border: 1px solid #4f72ad; border-radius: 3px; padding: 3px 14px;
+}
+#Panel4 QPushButton:hover, #Panel3 QPushButton:hover { background: #e8841e; border-color: #f2a65a; }
+#Panel4 QPushButton:disabled, #Panel3 QPushButton:disabled { color: #8296bb; background: #22447f; border-color: #35589a; }
+#Label3 { color: #c9d5ea; }
+#Panel3 QToolButton:disabled { background: transparent; }
+)";
+
+} // namespace
+
+QString hotlineKnopf(int bildschirmBreite) {
+    const double f = bildschirm::faktor(bildschirmBreite);
+    if (f == 640.0 / 1024.0) return QStringLiteral("SpeedButton17");
+    if (f == 800.0 / 1024.0) return QStringLiteral("SpeedButton8");
+    return QStringLiteral("SpeedButton16");
+}
+
+TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellungen> einstellungen,
+               QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
+    ui->setupUi(this);
+    ui->CEInfo->setObjectName(QStringLiteral("CE-Info"));
+    // On screens narrower than 640 pixels the unscaled menu is cut rather than
+    // the window growing beyond the screen.
+    ui->Hauptlayout->setSizeConstraint(QLayout::SetNoConstraint);
+    setStyleSheet(QString::fromLatin1(kStil));
+    bilderSetzen();
+    knoepfeVerbinden();
+
+    m_kontext.programmVerzeichnis = QDir(programmVerzeichnis).absolutePath();
+    m_kontext.datenVerzeichnis = texte::text(10180);
+    m_kontext.einstellungen = std::move(einstellungen);
+    // Data paths are relative to the program, wherever it was started from.
+    QDir::setCurrent(m_kontext.programmVerzeichnis);
+
+    const QString katalog = m_kontext.datenVerzeichnis + QStringLiteral("/produkte.qvr");
+    if (!QFile::exists(katalog)) {
+        // No parent: this window is not on the screen yet, only the splash is.
+        dialoge::meldung(nullptr, texte::text(10015), texte::text(10270));
+        return;
+    }
+    if (const auto fehler = m_kontext.katalog.Laden(katalog)) {
+        dialoge::meldung(nullptr, texte::text(10015), fehler->meldung());
+        return;
+    }
+    seiteZeigen(QStringLiteral("Vorgabe"));
+    m_kontext.adressen = adressblockEinrichten(
+        *m_kontext.einstellungen, m_kontext.datenPfad(QStringLiteral("Adressen.QVR")),
+        [] { return dialoge::eingabe(nullptr, QString(), texte::text(10239)); });
+    m_bereit = true;
+}
+
+TForm1::~TForm1() {
+    // The windows made at start hold the context: they go before it does.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isWindow()) delete w;
+}
+
+void TForm1::fensterErzeugen() {
+    // Start order: product information, chemical search, mechanical search, glove plan, user
+    // details, individual production, one line each. Each window reads its own data while it is
+    // created and is a window of its own with this one as parent, so it goes when the program
+    // ends.
+    m_form9 = new TForm9(m_kontext, this);
+}
+
+void TForm1::bilderSetzen() {
+    ui->Image1->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    ui->Image2->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    ui->Image3->setPixmap(QPixmap(QStringLiteral(":/images/splash.jpg")));
+    ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
+    ui->SpeedButton17->setIcon(QIcon(QStringLiteral(":/images/hotline2.png")));
+    ui->SpeedButton8->setIcon(QIcon(QStringLiteral(":/images/hotline3.png")));
+    ui->SpeedButton17->hide();
+    ui->SpeedButton8->hide();
+    ui->Label2->setText(texte::text(10281));
+    QFont titel = ui->Label1->font();
+    titel.setPixelSize(37);
+    ui->Label1->setFont(titel);
+    ui->SpeedButton12->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    ui->SpeedButton11->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+}
+
+void TForm1::knoepfeVerbinden() {
+    for (QAbstractButton* k : std::initializer_list<QAbstractButton*>{
+             ui->SpeedButton6, ui->SpeedButton16, ui->SpeedButton17, ui->SpeedButton8})
+        connect(k, &QAbstractButton::clicked, this, &TForm1::SpeedButton6Click);
+    connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
+
+    // Functions whose windows are not part of the program yet stay visible but disabled.
+    for (QWidget* k : std::initializer_list<QWidget*>{
+             ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
+             ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24,
+             ui->SpeedButton5, ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14,
+             ui->SpeedButton15, ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25,
+             ui->SpeedButton12, ui->SpeedButton11, ui->SpeedButton23})
+        k->setEnabled(false);
+}
+
+void TForm1::seiteZeigen(const QString& name) {
+    if (QWidget* s = ui->Notebook1->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+        ui->Notebook1->setCurrentWidget(s);
+}
+
+QString TForm1::seite() const {
+    return ui->Notebook1->currentWidget()->objectName();
+}
+
+QImage TForm1::logo() const {
+    return ui->Image2->pixmap().toImage();
+}
+
+void TForm1::SpeedButton1Click() {
+    close();
+}
+
+void TForm1::SpeedButton6Click() {
+    hotlineZeigen(this, m_kontext);
+}
+
+void TForm1::SpeedButton20Click() {
+    druckdienst::einrichten(this);
+}
+
+void TForm1::Button1Click() {
+    seiteZeigen(QStringLiteral("Vorgabe"));
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!m_angepasst) FormShow();
+}
+
+void TForm1::FormShow() {
+    m_angepasst = true;
+    const int breite = bildschirm::breite();
+    bildschirm::skalieren(this, bildschirm::faktor(breite));
+    const QString sichtbar = hotlineKnopf(breite);
+    for (QToolButton* k : {ui->SpeedButton16, ui->SpeedButton17, ui->SpeedButton8})
+        k->setVisible(k->objectName() == sichtbar);
+    // The window itself (its frame) goes to the top-left corner; its size is the screen's.
+    move(0, 0);
+    resize(bildschirm::groesse());
+}
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    // The user-details check runs once the window is up, not inside the resize itself: it may
+    // open a modal dialog.
+    if (!m_pruefungAngefordert && m_form9) {
+        m_pruefungAngefordert = true;
+        QMetaObject::invokeMethod(this, &TForm1::FormResize, Qt::QueuedConnection);
+    }
+}
+
+void TForm1::FormResize() {
+    benutzerdatenPruefen(*m_kontext.einstellungen, m_kontext.benutzer,
+                         [this](TBenutzerdaten& d) { m_form9->abfragen(d); });
+    m_pruefungAngefordert = false;
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    QWidget::closeEvent(e);
+    // Ends the program whatever other windows are open.
+    if (e->isAccepted()) QApplication::quit();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/Kontext.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class TForm1;
+}
+class TForm9;
+
+// The main window: the program's menu. It owns the run-wide context, does the start-up data
+// work while it is created and creates the long-lived windows. Closing it ends the program.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // FormCreate: makes the program directory current, loads the catalogue and sets up the
+    // distributor block (asking for the code on a first run). A missing or damaged catalogue
+    // is reported, and bereit() is then false: the program must end.
+    TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellungen> einstellungen,
+           QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    bool bereit() const { return m_bereit; }
+    TKontext& kontext() { return m_kontext; }
+
+    // The windows that live for the whole run, created hidden in start order.
+    void fensterErzeugen();
+
+    // "Vorgabe" (the menu) or "CE-Info" (the information page).
+    void seiteZeigen(const QString& name);
+    QString seite() const;
+
+    // The maker's logo as the window holds it (the printed page footer draws it).
+    QImage logo() const;
+
+public Q_SLOTS:
+    void SpeedButton1Click();  // "&Exit"
+    void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
+    void SpeedButton20Click(); // "Printer Settings"
+    void Button1Click();       // "Main Menu" on the information page
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void bilderSetzen();
+    void knoepfeVerbinden();
+    void FormShow();
+    void FormResize();
+
+    std::unique_ptr<Ui::TForm1> ui;
+    TKontext m_kontext;
+    bool m_bereit = false;
+    bool m_angepasst = false;
+    bool m_pruefungAngefordert = false;
+    TForm9* m_form9 = nullptr;
+};
+
+// Which of the three hotline picture buttons fits the menu at this screen width:
+// "SpeedButton16" unscaled, "SpeedButton17" at 640/1024, "SpeedButton8" at 800/1024.
+QString hotlineKnopf(int bildschirmBreite);

@@ -1,0 +1,37 @@
+#include "app/texte/Texte.h"
+
+#include <QTest>
+
+// Texts whose blanks and exact wording matter where they are joined with other text.
+class TstTexte : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void texte_data() {
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("date label keeps its blank") << 10025 << "Date: ";
+        QTest::newRow("fax with two leading blanks") << 10031 << "  Fax.: ";
+        QTest::newRow("internet with two leading blanks") << 10034 << "  Internet: ";
+        QTest::newRow("article number") << 10206 << "    Article-No. ";
+        QTest::newRow("length on the fax") << 10207 << "   Length: ";
+        QTest::newRow("unit") << 10109 << " cm";
+        QTest::newRow("page of") << 10262 << " of ";
+        QTest::newRow("category") << 10181 << "Category ";
+        QTest::newRow("first of a range") << 10155 << "Very good";
+        QTest::newRow("last of a range") << 10171 << "Low (max 70°C)";
+        QTest::newRow("permeation 6") << 10012 << "Perm.: L 6";
+        QTest::newRow("data directory") << 10180 << "EN";
+        QTest::newRow("catalogue missing") << 10270 << "The file products.qvr is missing";
+        QTest::newRow("maker as default distributor") << 10272 << "Quorvane GmbH";
+        QTest::newRow("empty in the built-in table") << 10209 << "";
+        QTest::newRow("no text with that number") << 10336 << "";
+    }
+    void texte() {
+        QFETCH(int, nummer);
+        QFETCH(QString, text);
+        QCOMPARE(texte::text(nummer), text);
+    }
+};
+
+QTEST_APPLESS_MAIN(TstTexte)
+#include "tst_texte.moc"

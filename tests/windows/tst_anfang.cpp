@@ -1,0 +1,131 @@
+#include "Testprogramm.h"
+
+#include "app/Bildschirm.h"
+#include "app/Dialoge.h"
+#include "windows/main/Anfang.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+class TstAnfang : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { dialoge::zuruecksetzen(); }
+    void cleanup() { bildschirm::setzenFuerTests({}); }
+
+    void anpassung_data() {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<double>("faktor");
+        QTest::addColumn<QString>("knopf");
+        QTest::newRow("600: too narrow to scale") << 600 << 1.0 << "SpeedButton16";
+        QTest::newRow("640") << 640 << 0.625 << "SpeedButton17";
+        QTest::newRow("799") << 799 << 0.625 << "SpeedButton17";
+        QTest::newRow("800") << 800 << 0.78125 << "SpeedButton8";
+        QTest::newRow("1023") << 1023 << 0.78125 << "SpeedButton8";
+        QTest::newRow("1024") << 1024 << 1.0 << "SpeedButton16";
+        QTest::newRow("1280") << 1280 << 1.0 << "SpeedButton16";
+    }
+    void anpassung() {
+        QFETCH(int, breite);
+        QFETCH(double, faktor);
+        QFETCH(QString, knopf);
+        QCOMPARE(bildschirm::faktor(breite), faktor);
+        QCOMPARE(hotlineKnopf(breite), knopf);
+    }
+
+    // The real window at several screen sizes: scaled heading, the fitting hotline picture,
+    // the whole screen covered.
+    void fensterAnpassung_data() { anpassung_data(); }
+    void fensterAnpassung() {
+        QFETCH(int, breite);
+        QFETCH(double, faktor);
+        QFETCH(QString, knopf);
+        const QSize bild(breite, breite * 3 / 4);
+        bildschirm::setzenFuerTests(bild);
+        Testprogramm p;
+        p.katalog(1);
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.show();
+        QCOMPARE(form1.frameGeometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(form1.size(), bild);
+        for (const char* name : {"SpeedButton16", "SpeedButton17", "SpeedButton8"}) {
+            auto* k = form1.findChild<QToolButton*>(name);
+            QCOMPARE(k->isVisible(), knopf == QLatin1String(name));
+        }
+        QCOMPARE(form1.findChild<QLabel*>("Label1")->font().pixelSize(), qRound(37 * faktor));
+        bildSpeichern(form1, QStringLiteral("menu-%1").arg(breite));
+        const int bildbreite = knopf == "SpeedButton16"   ? 178
+                               : knopf == "SpeedButton17" ? 146
+                                                          : 154;
+        QCOMPARE(form1.findChild<QToolButton*>(knopf)->iconSize().width(),
+                 qRound(bildbreite * faktor));
+    }
+
+    void menueknoepfe_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("aktiv");
+        const QList<std::tuple<const char*, const char*, bool>> knoepfe = {
+            {"SpeedButton3", "Product Information", false},
+            {"SpeedButton2", "Search for Chemical Protection", false},
+            {"SpeedButton9", "Search for Mechanical Protection", false},
+            {"SpeedButton10", "Glove Plan", false},
+            {"SpeedButton13", "Hazard Analysis", false},
+            {"SpeedButton18", "Risk Assessment", false},
+            {"SpeedButton22", "Individual Production", false},
+            {"SpeedButton24", "Sample Request", false},
+            {"SpeedButton6", "QVR-Hotline", true},
+            {"SpeedButton5", "CE-Information", false},
+            {"SpeedButton4", "QVR-Information", false},
+            {"SpeedButton7", "Usage instructions", false},
+            {"SpeedButton14", "Your partner at QVR", false},
+            {"SpeedButton15", "Leather/Nitrile Comparison", false},
+            {"SpeedButton19", "Quality Concept", false},
+            {"SpeedButton21", "Protective Glove Concept", false},
+            {"SpeedButton25", "Glove dictionary", false},
+            {"SpeedButton20", "Printer Settings", true},
+            {"SpeedButton1", "&Exit", true},
+        };
+        for (const auto& [name, text, aktiv] : knoepfe)
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(text) << aktiv;
+    }
+    void menueknoepfe() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(bool, aktiv);
+        Testprogramm p;
+        p.katalog(1);
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        auto* k = form1.findChild<QPushButton*>(name);
+        QVERIFY(k);
+        QCOMPARE(k->text(), text);
+        QCOMPARE(k->isEnabled(), aktiv);
+    }
+
+    void seitenUndSchliessen() {
+        Testprogramm p;
+        p.katalog(1);
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.show();
+        QCOMPARE(form1.windowTitle(), "Ardentix");
+        QCOMPARE(form1.seite(), "Vorgabe");
+        form1.seiteZeigen(QStringLiteral("CE-Info"));
+        QCOMPARE(form1.seite(), "CE-Info");
+        bildSpeichern(form1, QStringLiteral("ce-info"));
+        for (const char* name : {"SpeedButton12", "SpeedButton11"})
+            QVERIFY(form1.findChild<QToolButton*>(name));
+        QVERIFY(form1.findChild<QPushButton*>("SpeedButton23"));
+        QTest::mouseClick(form1.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QCOMPARE(form1.seite(), "Vorgabe");
+        QVERIFY(!form1.logo().isNull());
+
+        QTest::mouseClick(form1.findChild<QPushButton*>("SpeedButton1"), Qt::LeftButton);
+        QVERIFY(!form1.isVisible());
+    }
+};
+
+QTEST_MAIN(TstAnfang)
+#include "tst_anfang.moc"

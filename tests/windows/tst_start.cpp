@@ -1,0 +1,201 @@
+#include "Testprogramm.h"
+
+#include "app/Bildschirm.h"
+#include "app/Dialoge.h"
+#include "app/Sprachmodul.h"
+#include "app/texte/Texte.h"
+#include "windows/forms/XReg.h"
+#include "windows/main/Start.h"
+#include "windows/main/TSplashScreen.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+bool sichtbareFenster() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) return true;
+    return false;
+}
+
+// Answers the user-details dialog once it is up: fills it and presses "Next", or closes it with
+// its close box when werte is empty.
+void benutzerdialogBeantworten(const QStringList& werte) {
+    auto* warten = new QTimer(qApp);
+    QObject::connect(warten, &QTimer::timeout, [warten, werte] {
+        auto* d = qobject_cast<TForm9*>(QApplication::activeModalWidget());
+        if (!d) return;
+        warten->deleteLater();
+        warten->stop();
+        bildSpeichern(*d, QStringLiteral("user-details"));
+        if (werte.isEmpty()) {
+            d->close();
+            return;
+        }
+        for (int i = 0; i < 4; ++i)
+            d->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(i + 1))->setText(werte[i]);
+        QTest::mouseClick(d->findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    });
+    warten->start(10);
+}
+
+} // namespace
+
+class TstStart : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() {
+        dialoge::zuruecksetzen();
+        bildschirm::setzenFuerTests({1024, 768});
+        QDir::setCurrent(QDir::tempPath());
+    }
+
+    void startReihenfolge() {
+        Testprogramm p;
+        p.katalog(2);
+        QElapsedTimer uhr;
+        uhr.start();
+        auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 500});
+        QVERIFY(form1);
+        QVERIFY(uhr.elapsed() >= 500);
+        // The program directory is current, wherever the program was started from.
+        QCOMPARE(QDir::current().canonicalPath(), QDir(p.pfad()).canonicalPath());
+        QCOMPARE(form1->kontext().katalog.size(), 2);
+        QCOMPARE(form1->kontext().datenVerzeichnis, "EN");
+        QCOMPARE(QApplication::applicationName(), "Ardentix");
+        // The splash is gone, the main window covers the screen, the user-details window
+        // exists and waits hidden.
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<TFormSplashScreen*>(w));
+        QVERIFY(form1->isVisible());
+        QCOMPARE(form1->frameGeometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(form1->size(), QSize(1024, 768));
+        auto* form9 = form1->findChild<TForm9*>();
+        QVERIFY(form9);
+        QVERIFY(!form9->isVisible());
+        QCOMPARE(form1->seite(), "Vorgabe");
+        QCOMPARE(dialoge::gezeigt(), QStringList());
+    }
+
+    void splashBild() {
+        TFormSplashScreen splash;
+        QCOMPARE(splash.size(), QSize(443, 385));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash.pos(), QPoint((1024 - 443) / 2, (768 - 385) / 2));
+        QVERIFY(splash.hatBild());
+    }
+
+    void katalogFehlt() {
+        Testprogramm p;
+        auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
+        QVERIFY(!form1);
+        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file products.qvr is missing"});
+        QVERIFY(!sichtbareFenster());
+    }
+
+    void katalogBeschaedigt() {
+        Testprogramm p;
+        p.schreiben(QStringLiteral("EN/produkte.qvr"), QByteArray("\x07\x00\x00\x00garbage", 11));
+        auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
+        QVERIFY(!form1);
+        const QStringList g = dialoge::gezeigt();
+        QCOMPARE(g.size(), 1);
+        QVERIFY2(g[0].startsWith("Error!: ") && g[0].contains("produkte.qvr"), qPrintable(g[0]));
+        QVERIFY(!sichtbareFenster());
+    }
+
+    void ersterStartFragtUndSpeichert() {
+        Testprogramm p;
+        p.katalog(1);
+        p.adressen();
+        // The code is asked while the main window is being made: the splash is up, the windows
+        // made after the main window do not exist yet.
+        bool splashDa = false;
+        bool form9Da = false;
+        auto* warten = new QTimer(qApp);
+        connect(warten, &QTimer::timeout, [&, warten] {
+            auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            warten->stop();
+            warten->deleteLater();
+            for (QWidget* w : QApplication::allWidgets()) {
+                if (qobject_cast<TFormSplashScreen*>(w) && w->isVisible()) splashDa = true;
+                if (qobject_cast<TForm9*>(w)) form9Da = true;
+            }
+            QCOMPARE(d->labelText(), "Please enter your distributor code:");
+            QCOMPARE(d->windowTitle(), "");
+            d->setTextValue(QStringLiteral("101"));
+            d->accept();
+        });
+        warten->start(10);
+        benutzerdialogBeantworten({"ACME Ltd", "Road 1", "12345 Town", "0123"});
+        auto form1 = programmStarten({p.pfad(), p.speicher(), 0});
+        QVERIFY(form1);
+        QVERIFY(splashDa);
+        QVERIFY(!form9Da);
+        QTRY_VERIFY(p.speicher()->vorhanden(kSchluesselBenutzer));
+        QCOMPARE(form1->kontext().adressen.An[1], "Nordhand GmbH");
+        QCOMPARE(form1->kontext().benutzer.re[0], "ACME Ltd");
+        form1.reset();
+
+        // The next start asks nothing and reads the same records.
+        auto wieder = programmStarten({p.pfad(), p.speicher(), 0});
+        QVERIFY(wieder);
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(wieder->kontext().adressen.An[0], "101");
+        QCOMPARE(wieder->kontext().benutzer.re[3], "0123");
+    }
+
+    void benutzerdialogMitSchliessfeld() {
+        Testprogramm p;
+        p.katalog(1);
+        dialoge::naechsteAntwort(std::optional<QString>()); // Cancel: the block is not stored
+        benutzerdialogBeantworten({});
+        auto form1 = programmStarten({p.pfad(), p.speicher(), 0});
+        QVERIFY(form1);
+        QTRY_VERIFY(p.speicher()->vorhanden(kSchluesselBenutzer));
+        QCOMPARE(*p.speicher()->lesen(kSchluesselBenutzer, {"re1", "re2", "re3", "re4"}),
+                 QStringList(4, QString()));
+        QVERIFY(!p.speicher()->vorhanden(kSchluesselAdressblock));
+        QCOMPARE(form1->kontext().adressen.An[0], "000");
+    }
+
+    void deutschesSprachmodul() {
+#ifndef SPRACHMODUL_DE
+        QSKIP("Qt Linguist tools are not installed");
+#else
+        Testprogramm p;
+        p.katalog(1, QStringLiteral("EN"));
+        p.katalog(3, QStringLiteral("DE"));
+        QVERIFY(QFile::copy(QStringLiteral(SPRACHMODUL_DE), p.datei("Ardentix.DEU")));
+        QVERIFY(sprachmodul::waehlen(*qApp, p.datei("Ardentix"), QLocale(QStringLiteral("de_DE"))));
+        QCOMPARE(texte::text(10180), "DE");
+        QCOMPARE(texte::text(10015), "Error!"); // not in the module: the English text stays
+
+        auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
+        QVERIFY(form1);
+        QCOMPARE(form1->kontext().datenVerzeichnis, "DE");
+        QCOMPARE(form1->kontext().katalog.size(), 3);
+        // Window captions come from the module too.
+        QCOMPARE(form1->findChild<QLabel*>(QStringLiteral("Label1"))->text(), "Hauptmenü");
+
+        for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+        QCOMPARE(texte::text(10180), "EN");
+#endif
+    }
+};
+
+QTEST_MAIN(TstStart)
+#include "tst_start.moc"
