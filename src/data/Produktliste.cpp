@@ -4,7 +4,6 @@
 #include "data/Extended80.h"
 #include "shared/Codepage1252.h"
 
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
@@ -58,14 +57,7 @@ std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ) {
     }
 }
 
-std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) {
-    Leeren();
-    QFile datei(pfad);
-    if (!datei.exists()) return std::nullopt;
-    if (!datei.open(QIODevice::ReadOnly))
-        return Ladefehler{pfad, 0, QStringLiteral("cannot be opened: ") + datei.errorString()};
-    return ausBytes(datei.readAll(), pfad);
-}
+std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) { return ladenAusDatei(*this, pfad); }
 
 std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
     Leeren();

@@ -3,7 +3,6 @@
 #include "data/ByteLeser.h"
 #include "shared/Codepage1252.h"
 
-#include <QFile>
 
 #include <algorithm>
 
@@ -92,14 +91,7 @@ qint32 pruefsumme(const TStoff& s) {
     return static_cast<qint32>(summe);
 }
 
-std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
-    Leeren();
-    QFile datei(pfad);
-    if (!datei.exists()) return std::nullopt;
-    if (!datei.open(QIODevice::ReadOnly))
-        return Ladefehler{pfad, 0, QStringLiteral("cannot be opened: ") + datei.errorString()};
-    return ausBytes(datei.readAll(), pfad);
-}
+std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) { return ladenAusDatei(*this, pfad); }
 
 std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
     Leeren();

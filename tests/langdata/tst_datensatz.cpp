@@ -49,20 +49,23 @@ private Q_SLOTS:
             ohneBild += h.Bilddatei.isEmpty();
             QVERIFY2(h.Nummer >= 1000 && h.Nummer <= 9999, qPrintable(h.Name));
         }
-        for (int g = 0; g <= 8; ++g) QVERIFY2(proGruppe[g] >= 3, qPrintable(QString::number(g)));
+        for (int g = 0; g <= 8; ++g)
+            QVERIFY2(proGruppe[g] >= 3, qPrintable(QString::number(g)));
         QCOMPARE(typen, (std::set<int>{0, 1, 2, 3, 4}));
         QVERIFY(ohneBild > 0 && ohneBild < m_katalog.size() / 5);
         for (const char* name : {"Velto", "Marnix", "Plexon"}) {
             bool da = false;
-            for (qsizetype i = 0; i < m_katalog.size(); ++i) da |= m_katalog.at(i).Name == QLatin1String(name);
+            for (qsizetype i = 0; i < m_katalog.size(); ++i)
+                da |= m_katalog.at(i).Name == QLatin1String(name);
             QVERIFY2(da, name);
         }
     }
 
     // The report's nine columns: labels, sizes and reference gloves, covering every chemical glove.
     void materialgruppen() {
-        const QStringList labels = {"Natural Latex I", "Natural Latex II", "Chloroprene", "Nitrile I",
-                                    "Nitrile II", "Nitrile III", "Viton", "Butyl I", "Butyl II"};
+        const QStringList labels = {"Natural Latex I", "Natural Latex II", "Chloroprene",
+                                    "Nitrile I",       "Nitrile II",       "Nitrile III",
+                                    "Viton",           "Butyl I",          "Butyl II"};
         const int groessen[] = {3, 2, 5, 11, 2, 1, 1, 1, 1};
         const int klassen[] = {1, 1, 2, 3, 3, 3, 5, 4, 4};
         QCOMPARE(m_gruppen.size(), 9);
@@ -80,7 +83,8 @@ private Q_SLOTS:
             QVERIFY(g["Codes"].toArray().contains(g["Referenz"]));
         }
         int chemie = 0;
-        for (qsizetype i = 0; i < m_katalog.size(); ++i) chemie += m_katalog.at(i).Typ == TypChemie;
+        for (qsizetype i = 0; i < m_katalog.size(); ++i)
+            chemie += m_katalog.at(i).Typ == TypChemie;
         QCOMPARE(int(codes.size()), 27);
         QCOMPARE(chemie, 27);
         QCOMPARE(m_tabelle.SpaltenAnzahl(), 27);
@@ -90,18 +94,24 @@ private Q_SLOTS:
     void preisklassenUnterscheidenSich() {
         std::map<int, std::set<int>> preise;
         for (qsizetype i = 0; i < m_katalog.size(); ++i)
-            if (const TChemie* c = alsChemie(m_katalog.at(i))) preise[c->Materialklasse].insert(c->Preisklasse());
-        for (int k : {1, 2, 3}) QVERIFY(preise[k].size() >= 3);
+            if (const TChemie* c = alsChemie(m_katalog.at(i)))
+                preise[c->Materialklasse].insert(c->Preisklasse());
+        for (int k : {1, 2, 3})
+            QVERIFY(preise[k].size() >= 3);
     }
 
     void stoffe_data() {
         QTest::addColumn<QString>("cas");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("zustand");
-        QTest::newRow("ethanol") << "64-17-5" << "Ethanol" << 2;
-        QTest::newRow("sodium hydroxide") << "1310-73-2" << "Sodium hydroxide" << 1;
-        QTest::newRow("ammonia") << "7664-41-7" << "Ammonia" << 3;
-        QTest::newRow("only by CAS") << "8006-64-2" << "Turpentine oil" << 0;
+        QTest::newRow("ethanol") << "64-17-5"
+                                 << "Ethanol" << 2;
+        QTest::newRow("sodium hydroxide") << "1310-73-2"
+                                          << "Sodium hydroxide" << 1;
+        QTest::newRow("ammonia") << "7664-41-7"
+                                 << "Ammonia" << 3;
+        QTest::newRow("only by CAS") << "8006-64-2"
+                                     << "Turpentine oil" << 0;
     }
     void stoffe() {
         QFETCH(QString, cas);
@@ -125,8 +135,10 @@ private Q_SLOTS:
         QTest::newRow("acetone: butyl, not nitrile") << "Acetone" << 4401 << 4301 << 4;
         QTest::newRow("ethyl acetate: butyl, not Viton") << "Ethyl acetate" << 4402 << 4501 << 4;
         QTest::newRow("toluene: Viton, not chloroprene") << "Toluene" << 4501 << 4201 << 5;
-        QTest::newRow("trichloroethylene: Viton, not nitrile") << "Trichloroethylene" << 4501 << 4311 << 5;
-        QTest::newRow("hydrochloric acid: chloroprene") << "Hydrochloric acid 37%" << 4201 << 4101 << 2;
+        QTest::newRow("trichloroethylene: Viton, not nitrile")
+            << "Trichloroethylene" << 4501 << 4311 << 5;
+        QTest::newRow("hydrochloric acid: chloroprene")
+            << "Hydrochloric acid 37%" << 4201 << 4101 << 2;
         QTest::newRow("mineral oil: nitrile, not latex") << "Mineral oil" << 4311 << 4101 << 3;
     }
     void polymere() {
@@ -138,13 +150,15 @@ private Q_SLOTS:
         QVERIFY(s);
         const QChar a = s->Permeation[spalte(stark)], b = s->Permeation[spalte(schwach)];
         QVERIFY2(a == u'5' || a == u'6', qPrintable(s->Permeation));
-        QVERIFY2(b == u'0' || b == u'1' || (stoff.contains("acid") && b <= u'3'), qPrintable(s->Permeation));
+        QVERIFY2(b == u'0' || b == u'1' || (stoff.contains("acid") && b <= u'3'),
+                 qPrintable(s->Permeation));
         QCOMPARE(int(s->quellungFuer(klasseStark)), 1);
     }
 
     void untesteteZellen() {
         int fragezeichen = 0;
-        for (qsizetype i = 0; i < m_tabelle.size(); ++i) fragezeichen += m_tabelle.at(i).Permeation.count(u'?');
+        for (qsizetype i = 0; i < m_tabelle.size(); ++i)
+            fragezeichen += m_tabelle.at(i).Permeation.count(u'?');
         QVERIFY(fragezeichen > 0);
     }
 };

@@ -67,14 +67,19 @@ private Q_SLOTS:
     // Beyond 256 colours the frequent ones stay exact and the rare ones take their nearest.
     void mehrAls256Farben() {
         QImage bild = streifen();
-        for (int x = 0; x < 130; ++x) bild.setPixel(x, 85, qRgb(x, x, 255 - x)); // 130 more colours
-        for (int x = 0; x < 130; ++x) bild.setPixel(x, 86, qRgb(x, 255 - x, x));
-        const QImage gelesen = QImage::fromData(gifDatei(bild), "GIF").convertToFormat(QImage::Format_RGB32);
+        for (int x = 0; x < 130; ++x)
+            bild.setPixel(x, 85, qRgb(x, x, 255 - x)); // 130 more colours
+        for (int x = 0; x < 130; ++x)
+            bild.setPixel(x, 86, qRgb(x, 255 - x, x));
+        const QImage gelesen =
+            QImage::fromData(gifDatei(bild), "GIF").convertToFormat(QImage::Format_RGB32);
         QCOMPARE(gelesen.pixel(20, 20), bild.pixel(20, 20));
         QCOMPARE(gelesen.pixel(80, 30), bild.pixel(80, 30));
         for (int x = 0; x < 130; ++x) {
             const QRgb a = gelesen.pixel(x, 86), b = bild.pixel(x, 86);
-            QVERIFY(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) < 40);
+            QVERIFY(qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) +
+                        qAbs(qBlue(a) - qBlue(b)) <
+                    40);
         }
     }
 };

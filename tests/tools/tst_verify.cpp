@@ -49,19 +49,23 @@ struct Datensatz {
         ethanol.Permeation = QStringLiteral("4");
         ethanol.Quellung = {3, 1, 1, 1, 1};
         stoffe.push_back(ethanol);
-        for (const char* name : {"Einführung.htm", "QVR-Info.htm", "AnleitungEinf.htm", "Vertrieb.htm",
-                                 "LederNitril.htm", "QVRKonzept.htm", "HSKonzept.htm"})
+        for (const char* name :
+             {"Einführung.htm", "QVR-Info.htm", "AnleitungEinf.htm", "Vertrieb.htm",
+              "LederNitril.htm", "QVRKonzept.htm", "HSKonzept.htm"})
             seiten[QString::fromUtf8(name)] =
-                "<a href=\"ABC.htm#V\">V</a> <a href='Einf&uuml;hrung.htm'>CE</a> <a href=\"but-velto\">"
+                "<a href=\"ABC.htm#V\">V</a> <a href='Einf&uuml;hrung.htm'>CE</a> <a "
+                "href=\"but-velto\">"
                 "Velto</a> <a href=\"http://www.quorvane.de\">web</a> <img src=\"ce.gif\">";
-        seiten[QStringLiteral("ABC.htm")] = "<a name=\"V\"></a><a href=\"#V\">top</a> <a href=but-hotline>?</a>";
+        seiten[QStringLiteral("ABC.htm")] =
+            "<a name=\"V\"></a><a href=\"#V\">top</a> <a href=but-hotline>?</a>";
     }
 
     void schreiben(const QDir& dir) const {
         dir.mkpath(QStringLiteral("Pics"));
         dir.mkpath(QStringLiteral("HTML"));
         std::vector<const THandschuh*> g;
-        for (const auto& h : gloves) g.push_back(h.get());
+        for (const auto& h : gloves)
+            g.push_back(h.get());
         datei(dir.filePath("produkte.qvr"), produktdatei(g));
         std::vector<TStoff> mitSumme = stoffe;
         std::vector<const TStoff*> s;
@@ -72,8 +76,10 @@ struct Datensatz {
         datei(dir.filePath("tab.qvr"), stoffdatei(spalten, s));
         datei(dir.filePath("Adressen.QVR"), adressen);
         if (!gruppen.isEmpty()) datei(dir.filePath("materialgruppen.json"), gruppen);
-        for (const auto& [name, inhalt] : seiten) datei(dir.filePath("HTML/" + name), inhalt);
-        for (const QString& b : bilder) datei(dir.filePath(b), "x");
+        for (const auto& [name, inhalt] : seiten)
+            datei(dir.filePath("HTML/" + name), inhalt);
+        for (const QString& b : bilder)
+            datei(dir.filePath(b), "x");
     }
 
     static void datei(const QString& pfad, const QByteArray& inhalt) {
@@ -118,70 +124,73 @@ private Q_SLOTS:
             << Aenderung([](Datensatz& d) { d.bilder.removeAll("Pics/p1.bmp"); })
             << "glove 1001 Voltis 0: pictogram Pics/p1.bmp is missing";
         QTest::newRow("pictogram off the list")
-            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[6] = 7; }) << "pictogram 7 is not 0..6";
+            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[6] = 7; })
+            << "pictogram 7 is not 0..6";
         QTest::newRow("material class 0")
-            << Aenderung([](Datensatz& d) { d.gloves[0]->Materialklasse = 0; }) << "Materialklasse 0 is not 1..5";
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Materialklasse = 0; })
+            << "Materialklasse 0 is not 1..5";
         QTest::newRow("touch sensitivity off scale")
             << Aenderung([](Datensatz& d) { d.velto().Klassenwerte[4] = 3; })
             << "Klassenwerte[4] (touch sensitivity) is 3, the scale ends at 2";
         QTest::newRow("cut level off scale")
-            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[2] = 7; }) << "Strickwerte[2] (cut)";
+            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[2] = 7; })
+            << "Strickwerte[2] (cut)";
         QTest::newRow("electrical glove outside group 0")
-            << Aenderung([](Datensatz& d) { d.gloves[1]->Gruppe = 5; }) << "group 0 and the electrical class";
-        QTest::newRow("column without glove")
-            << Aenderung([](Datensatz& d) {
-                   d.spalten = "43014302";
-                   d.stoffe[0].Permeation = "44";
-               })
-            << "column 2 (\"4302\"): no glove of the catalogue has this code";
-        QTest::newRow("column of a glove that is not chemical")
-            << Aenderung([](Datensatz& d) {
-                   d.spalten = "43011001";
-                   d.stoffe[0].Permeation = "44";
-               })
-            << "Voltis 0 is not a chemical glove";
-        QTest::newRow("chemical glove without column")
-            << Aenderung([](Datensatz& d) {
-                   d.spalten = "";
-                   d.stoffe[0].Permeation = "";
-               })
-            << "chemical glove 4301 Velto has no column";
+            << Aenderung([](Datensatz& d) { d.gloves[1]->Gruppe = 5; })
+            << "group 0 and the electrical class";
+        QTest::newRow("column without glove") << Aenderung([](Datensatz& d) {
+            d.spalten = "43014302";
+            d.stoffe[0].Permeation = "44";
+        }) << "column 2 (\"4302\"): no glove of the catalogue has this code";
+        QTest::newRow("column of a glove that is not chemical") << Aenderung([](Datensatz& d) {
+            d.spalten = "43011001";
+            d.stoffe[0].Permeation = "44";
+        }) << "Voltis 0 is not a chemical glove";
+        QTest::newRow("chemical glove without column") << Aenderung([](Datensatz& d) {
+            d.spalten = "";
+            d.stoffe[0].Permeation = "";
+        }) << "chemical glove 4301 Velto has no column";
         QTest::newRow("header not in fours")
             << Aenderung([](Datensatz& d) { d.spalten = "430"; }) << "not a multiple of 4";
         QTest::newRow("permeation too short")
-            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = ""; }) << "0 permeation codes for 1 columns";
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = ""; })
+            << "0 permeation codes for 1 columns";
         QTest::newRow("permeation letter")
-            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = "A"; }) << "permeation code 'A'";
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = "A"; })
+            << "permeation code 'A'";
         QTest::newRow("swelling code")
             << Aenderung([](Datensatz& d) { d.stoffe[0].Quellung[4] = 6; })
             << "swelling code 6 for material class 5";
         QTest::newRow("CAS check digit")
-            << Aenderung([](Datensatz& d) { d.stoffe[0].CAS = "64-17-6"; }) << "\"64-17-6\" is not a valid CAS";
+            << Aenderung([](Datensatz& d) { d.stoffe[0].CAS = "64-17-6"; })
+            << "\"64-17-6\" is not a valid CAS";
         QTest::newRow("name twice")
-            << Aenderung([](Datensatz& d) { d.stoffe.push_back(d.stoffe[0]); }) << "the name is used twice";
-        QTest::newRow("distributor line of nine fields")
-            << Aenderung([](Datensatz& d) { d.adressen.prepend("123\ta\tb\tc\td\te\tf\tg\th\r\n"); })
-            << "Adressen.QVR line 1: 9 fields";
-        QTest::newRow("no closing end")
-            << Aenderung([](Datensatz& d) { d.adressen.chop(5); }) << "the closing line \"end\" is missing";
+            << Aenderung([](Datensatz& d) { d.stoffe.push_back(d.stoffe[0]); })
+            << "the name is used twice";
+        QTest::newRow("distributor line of nine fields") << Aenderung([](Datensatz& d) {
+            d.adressen.prepend("123\ta\tb\tc\td\te\tf\tg\th\r\n");
+        }) << "Adressen.QVR line 1: 9 fields";
+        QTest::newRow("no closing end") << Aenderung([](Datensatz& d) { d.adressen.chop(5); })
+                                        << "the closing line \"end\" is missing";
         QTest::newRow("no maker's line")
             << Aenderung([](Datensatz& d) { d.adressen = "end\r\n"; }) << "code 000 is missing";
-        QTest::newRow("page missing")
-            << Aenderung([](Datensatz& d) { d.seiten.erase("ABC.htm"); }) << "HTML/ABC.htm: missing";
+        QTest::newRow("page missing") << Aenderung([](Datensatz& d) { d.seiten.erase("ABC.htm"); })
+                                      << "HTML/ABC.htm: missing";
         QTest::newRow("anchor missing")
             << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"] = "<a href=\"#X\">x</a>"; })
             << "anchor \"V\" not found in ABC.htm";
         QTest::newRow("picture of a page missing")
-            << Aenderung([](Datensatz& d) { d.bilder.removeAll("HTML/ce.gif"); }) << "picture \"ce.gif\" is missing";
+            << Aenderung([](Datensatz& d) { d.bilder.removeAll("HTML/ce.gif"); })
+            << "picture \"ce.gif\" is missing";
         QTest::newRow("unknown function link")
             << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"] += "<a href=\"but-druck\">p</a>"; })
             << "\"but-druck\" is no function of the program";
         QTest::newRow("product link without its glove")
             << Aenderung([](Datensatz& d) { d.gloves[0]->Name = "Velto Light"; })
             << "\"but-velto\" needs a glove named Velto";
-        QTest::newRow("reference glove outside its group")
-            << Aenderung([](Datensatz& d) { d.gruppen.replace("\"Referenz\": 4301", "\"Referenz\": 4302"); })
-            << "reference glove 4302 is not one of its codes";
+        QTest::newRow("reference glove outside its group") << Aenderung([](Datensatz& d) {
+            d.gruppen.replace("\"Referenz\": 4301", "\"Referenz\": 4302");
+        }) << "reference glove 4302 is not one of its codes";
     }
     void fehler() {
         QFETCH(Aenderung, aenderung);

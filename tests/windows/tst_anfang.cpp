@@ -69,7 +69,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("aktiv");
         const QList<std::tuple<const char*, const char*, bool>> knoepfe = {
-            {"SpeedButton3", "Product Information", false},
+            {"SpeedButton3", "Product Information", true},
             {"SpeedButton2", "Search for Chemical Protection", false},
             {"SpeedButton9", "Search for Mechanical Protection", false},
             {"SpeedButton10", "Glove Plan", false},

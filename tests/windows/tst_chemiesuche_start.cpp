@@ -3,6 +3,8 @@
 
 #include "app/Dialoge.h"
 #include "windows/main/Anfang.h"
+#include "windows/product/XProduktinfo.h"
+#include "windows/search/Ergebnisraster.h"
 #include "windows/search/XChemiesuche.h"
 
 #include <QApplication>
@@ -29,21 +31,27 @@ private Q_SLOTS:
         auto* seiten = form3->findChild<QStackedWidget*>("Notebook1");
         seiten->setCurrentIndex(2); // left on the results page last time
 
+        auto* form2 = form1.findChild<TForm2*>();
         QString seite;
-        bool modal = false, produktknopf = true;
+        bool modal = false, produktModal = false;
         QTimer::singleShot(0, [&] {
             modal = QApplication::activeModalWidget() == form3;
             seite = seiten->currentWidget()->objectName();
-            // No product window listens yet, so its button is off.
-            produktknopf = form3->findChild<QPushButton*>("SpeedButton7")->isEnabled();
-            form3->findChild<QPushButton*>("SpeedButton6")->click();
+            form3->findChild<QPushButton*>("SpeedButton1")->click(); // search, no chemical
+            form3->findChild<TErgebnisraster*>("Image1")->waehlen(0);
+            form3->findChild<QPushButton*>("SpeedButton7")->click();
+            // The product window comes up over the search and can be used.
+            produktModal = form2->isVisible() && QApplication::activeModalWidget() == form2;
+            form2->hide();
+            form3->findChild<QPushButton*>("SpeedButton8")->click();
         });
         knopf->click();
         QVERIFY(modal);
         QCOMPARE(seite, QStringLiteral("Krit1"));
-        QVERIFY(!produktknopf);
+        QVERIFY(produktModal);
         QVERIFY(!form3->isVisible());
-        QVERIFY(dialoge::gezeigt().isEmpty());
+        QCOMPARE(form2->windowModality(), Qt::NonModal); // as the main menu opens it
+        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
     }
 
     void ohneTabelleAus() {

@@ -94,13 +94,16 @@ QImage indizieren(const QImage& bild) {
     QHash<QRgb, int> haeufigkeit;
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* zeile = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) ++haeufigkeit[zeile[x] | 0xff000000u];
+        for (int x = 0; x < rgb.width(); ++x)
+            ++haeufigkeit[zeile[x] | 0xff000000u];
     }
     QList<QPair<int, QRgb>> sortiert;
-    for (auto it = haeufigkeit.cbegin(); it != haeufigkeit.cend(); ++it) sortiert.append({-it.value(), it.key()});
+    for (auto it = haeufigkeit.cbegin(); it != haeufigkeit.cend(); ++it)
+        sortiert.append({-it.value(), it.key()});
     std::sort(sortiert.begin(), sortiert.end());
     QList<QRgb> palette;
-    for (qsizetype i = 0; i < sortiert.size() && i < 256; ++i) palette.append(sortiert[i].second);
+    for (qsizetype i = 0; i < sortiert.size() && i < 256; ++i)
+        palette.append(sortiert[i].second);
 
     QImage indiziert(rgb.size(), QImage::Format_Indexed8);
     indiziert.setColorTable(palette);

@@ -18,10 +18,8 @@ struct Finger {
 };
 
 constexpr Finger kFinger[] = {
-    {'a', 2, {62, 178}, -42, 27, 74},
-    {'b', 3, {66, 104}, -4, 25, 86},
-    {'c', 3, {94, 102}, 0, 26, 96},
-    {'d', 3, {122, 104}, 3, 25, 88},
+    {'a', 2, {62, 178}, -42, 27, 74}, {'b', 3, {66, 104}, -4, 25, 86},
+    {'c', 3, {94, 102}, 0, 26, 96},   {'d', 3, {122, 104}, 3, 25, 88},
     {'e', 3, {148, 112}, 9, 22, 66},
 };
 
@@ -55,7 +53,8 @@ void stricken(QPainter& p, const QPainterPath& form) {
 
 void segmentZeichnen(QPainter& p, const Finger& f, int i) {
     double von = 0;
-    for (int k = 0; k < i; ++k) von += anteil(f.segmente, k) * f.laenge;
+    for (int k = 0; k < i; ++k)
+        von += anteil(f.segmente, k) * f.laenge;
     const double bis = von + anteil(f.segmente, i) * f.laenge;
     const bool spitze = i == f.segmente - 1;
     const double b = f.breite;
@@ -84,8 +83,10 @@ void segmentZeichnen(QPainter& p, const Finger& f, int i) {
     p.drawPath(form);
     stricken(p, form);
     p.setPen(QPen(kKontur, 1.4));
-    p.drawLine(QPointF(-b / 2, unten - (i == 0 ? 8 : 0)), QPointF(-b / 2, spitze ? -bis + b / 2 : -bis));
-    p.drawLine(QPointF(b / 2, unten - (i == 0 ? 8 : 0)), QPointF(b / 2, spitze ? -bis + b / 2 : -bis));
+    p.drawLine(QPointF(-b / 2, unten - (i == 0 ? 8 : 0)),
+               QPointF(-b / 2, spitze ? -bis + b / 2 : -bis));
+    p.drawLine(QPointF(b / 2, unten - (i == 0 ? 8 : 0)),
+               QPointF(b / 2, spitze ? -bis + b / 2 : -bis));
     if (spitze) {
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(-b / 2, -bis, b, b), 0, 180 * 16);
@@ -113,7 +114,8 @@ QImage handBild() {
     stricken(p, hand);
     // Ribbed cuff.
     p.setPen(QPen(kGarn.darker(135), 1.6));
-    for (double x = 65; x < 152; x += 5) p.drawLine(QPointF(x, 222), QPointF(x, 261));
+    for (double x = 65; x < 152; x += 5)
+        p.drawLine(QPointF(x, 222), QPointF(x, 261));
     p.setPen(QPen(kKontur, 1.4));
     p.setBrush(Qt::NoBrush);
     p.drawPath(hand);

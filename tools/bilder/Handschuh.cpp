@@ -27,14 +27,17 @@ QPainterPath daumen() {
     return QTransform().translate(60, 196).rotate(-38).map(p);
 }
 
-double stulpenLaenge(const Handschuhbild& b) { return 46.0 * b.stulpe; }
+double stulpenLaenge(const Handschuhbild& b) {
+    return 46.0 * b.stulpe;
+}
 
 // The cuff flares for gauntlets, stays straight elsewhere.
 QPainterPath stulpe(const Handschuhbild& b) {
     const double laenge = stulpenLaenge(b);
     const double aufweitung = b.art == Handschuhart::Stulpe ? 26.0 + 8.0 * b.stulpe
-                            : b.art == Handschuhart::Chemie || b.art == Handschuhart::Elektro ? 10.0
-                                                                                                : 2.0;
+                              : b.art == Handschuhart::Chemie || b.art == Handschuhart::Elektro
+                                  ? 10.0
+                                  : 2.0;
     QPainterPath p;
     p.moveTo(46, kHandEnde - 30);
     p.lineTo(154, kHandEnde - 30);
@@ -52,7 +55,8 @@ QPainterPath handflaeche() {
 
 QPainterPath fingerUmriss() {
     QPainterPath p;
-    for (const Finger& f : kFinger) p = p.united(kapsel(f.x, f.oben, f.breite, 150 - f.oben));
+    for (const Finger& f : kFinger)
+        p = p.united(kapsel(f.x, f.oben, f.breite, 150 - f.oben));
     return p;
 }
 
@@ -60,8 +64,12 @@ QPainterPath umriss(const Handschuhbild& b) {
     return handflaeche().united(fingerUmriss()).united(daumen()).united(stulpe(b)).simplified();
 }
 
-QColor heller(const QColor& c, int prozent) { return c.lighter(prozent); }
-QColor dunkler(const QColor& c, int prozent) { return c.darker(prozent); }
+QColor heller(const QColor& c, int prozent) {
+    return c.lighter(prozent);
+}
+QColor dunkler(const QColor& c, int prozent) {
+    return c.darker(prozent);
+}
 
 // Shaded fill: light from the upper left, as on a studio photograph.
 QBrush schattierung(const QColor& c, double hoehe, int alpha = 255) {
@@ -97,7 +105,8 @@ void rippen(QPainter& p, const QPainterPath& flaeche, const QColor& c) {
     p.setClipPath(flaeche, Qt::IntersectClip);
     p.setPen(QPen(dunkler(c, 130), 1.6));
     const QRectF r = flaeche.boundingRect();
-    for (double x = r.left(); x < r.right(); x += 5) p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+    for (double x = r.left(); x < r.right(); x += 5)
+        p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
     p.restore();
 }
 
@@ -133,7 +142,8 @@ void naehte(QPainter& p, const QPainterPath& flaeche, const QColor& c) {
     QPen pen(heller(c, 160), 1.3, Qt::DashLine);
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
-    const QPainterPath innen = QTransform().translate(100, 150).scale(0.93, 0.95).translate(-100, -150).map(flaeche);
+    const QPainterPath innen =
+        QTransform().translate(100, 150).scale(0.93, 0.95).translate(-100, -150).map(flaeche);
     p.drawPath(innen);
 }
 
@@ -152,7 +162,8 @@ void noppen(QPainter& p, const QPainterPath& flaeche, const QColor& c) {
 
 void rollrand(QPainter& p, const Handschuhbild& b, const QColor& c) {
     const double y = kHandEnde + stulpenLaenge(b);
-    const double aufw = b.art == Handschuhart::Chemie || b.art == Handschuhart::Elektro ? 10.0 : 2.0;
+    const double aufw =
+        b.art == Handschuhart::Chemie || b.art == Handschuhart::Elektro ? 10.0 : 2.0;
     QLinearGradient g(0, y - 6, 0, y + 3);
     g.setColorAt(0, heller(c, 130));
     g.setColorAt(1, dunkler(c, 140));
@@ -225,7 +236,8 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rand, 2.0));
     p.drawPath(form);
-    if (b.art == Handschuhart::Einweg || b.art == Handschuhart::Chemie || b.art == Handschuhart::Elektro)
+    if (b.art == Handschuhart::Einweg || b.art == Handschuhart::Chemie ||
+        b.art == Handschuhart::Elektro)
         rollrand(p, b, b.farbe);
     if (b.art == Handschuhart::Elektro) {
         // The class marking printed on every insulating glove's cuff.
@@ -234,7 +246,8 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
         p.setBrush(Qt::white);
         p.drawRect(QRectF(76, y - 14, 48, 28));
         p.setBrush(QColor(230, 30, 30));
-        p.drawPolygon(QPolygonF{{103, y - 11}, {91, y + 2}, {99, y + 2}, {95, y + 11}, {108, y - 3}, {100, y - 3}});
+        p.drawPolygon(QPolygonF{
+            {103, y - 11}, {91, y + 2}, {99, y + 2}, {95, y + 11}, {108, y - 3}, {100, y - 3}});
     }
     p.restore();
 }

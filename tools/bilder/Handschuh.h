@@ -10,7 +10,7 @@ enum class Handschuhart { Gestrickt, Beschichtet, Leder, Stulpe, Einweg, Elektro
 
 struct Handschuhbild {
     Handschuhart art = Handschuhart::Gestrickt;
-    QColor farbe{40, 90, 170};  // the glove's own colour (coating, polymer or yarn)
+    QColor farbe{40, 90, 170};    // the glove's own colour (coating, polymer or yarn)
     QColor futter{235, 235, 230}; // liner yarn of coated gloves and the knitted cuff
     double stulpe = 1.0;          // cuff length relative to a wrist cuff (1 = short)
 };

@@ -59,9 +59,9 @@ void hammer(QPainter& p) {
     p.save();
     p.translate(50, 54);
     p.rotate(-35);
-    p.drawRoundedRect(QRectF(-5, -20, 10, 62), 3, 3);    // handle
-    p.drawRoundedRect(QRectF(-26, -34, 52, 18), 3, 3);   // head
-    p.drawRect(QRectF(-30, -31, 6, 12));                 // striking face
+    p.drawRoundedRect(QRectF(-5, -20, 10, 62), 3, 3);  // handle
+    p.drawRoundedRect(QRectF(-26, -34, 52, 18), 3, 3); // head
+    p.drawRect(QRectF(-30, -31, 6, 12));               // striking face
     p.restore();
 }
 
@@ -127,16 +127,29 @@ void flamme(QPainter& p) {
 
 void symbolZeichnen(QPainter& p, int symbol) {
     switch (symbol) {
-    case Kolben: kolben(p); break;
-    case Blitz: blitz(p); break;
-    case Hammer: hammer(p); break;
-    case Info: info(p); break;
-    case Schnee: schnee(p); break;
-    case Flamme: flamme(p); break;
+    case Kolben:
+        kolben(p);
+        break;
+    case Blitz:
+        blitz(p);
+        break;
+    case Hammer:
+        hammer(p);
+        break;
+    case Info:
+        info(p);
+        break;
+    case Schnee:
+        schnee(p);
+        break;
+    case Flamme:
+        flamme(p);
+        break;
     }
 }
 
-void text(QPainter& p, const QRectF& r, const QString& oben, const QString& unten, bool zweiNormen = false) {
+void text(QPainter& p, const QRectF& r, const QString& oben, const QString& unten,
+          bool zweiNormen = false) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setBold(true);
     f.setPixelSize(zweiNormen ? 12 : oben.size() > 6 ? 14 : 15);
@@ -155,8 +168,9 @@ struct Eintrag {
     const char* thema;
 };
 constexpr Eintrag kEintraege[] = {
-    {Kolben, "EN 374", "Chemicals"},   {Blitz, "EN 60903", "Electrical"}, {Hammer, "EN 388", "Mechanical"},
-    {Info, "EN 420", "General"},       {Schnee, "EN 511", "Cold"},        {Flamme, "EN 407", "Heat and fire"},
+    {Kolben, "EN 374", "Chemicals"},  {Blitz, "EN 60903", "Electrical"},
+    {Hammer, "EN 388", "Mechanical"}, {Info, "EN 420", "General"},
+    {Schnee, "EN 511", "Cold"},       {Flamme, "EN 407", "Heat and fire"},
 };
 
 } // namespace

@@ -53,13 +53,16 @@ QImage produktbild(const Handschuhbild& art) {
 std::pair<std::vector<Produktbild>, QString> produktbilder(const QByteArray& json) {
     QJsonParseError fehler{};
     const QJsonDocument doc = QJsonDocument::fromJson(json, &fehler);
-    if (!doc.isObject()) return {{}, QStringLiteral("not a JSON object: %1").arg(fehler.errorString())};
+    if (!doc.isObject())
+        return {{}, QStringLiteral("not a JSON object: %1").arg(fehler.errorString())};
     std::vector<Produktbild> bilder;
     const QJsonObject wurzel = doc.object();
     for (auto it = wurzel.begin(); it != wurzel.end(); ++it) {
         const auto b = it.value().isObject() ? beschreibung(it.value().toObject()) : std::nullopt;
         if (!b || it.key().contains(QLatin1Char('/')) || !it.key().endsWith(QLatin1String(".jpg")))
-            return {{}, QStringLiteral("entry \"%1\" is not a valid picture description").arg(it.key())};
+            return {
+                {},
+                QStringLiteral("entry \"%1\" is not a valid picture description").arg(it.key())};
         bilder.push_back({it.key(), produktbild(*b)});
     }
     return {std::move(bilder), {}};

@@ -71,7 +71,9 @@ QImage splashBild() {
     } gloves[] = {
         {{58, 118, 150, 220}, -14, {Handschuhart::Chemie, QColor(40, 140, 70), {}, 2.4}},
         {{240, 118, 150, 220}, 14, {Handschuhart::Gestrickt, QColor(250, 200, 40), {}, 1.0}},
-        {{148, 108, 150, 230}, 0, {Handschuhart::Beschichtet, QColor(30, 80, 170), QColor(238, 238, 232), 1.0}},
+        {{148, 108, 150, 230},
+         0,
+         {Handschuhart::Beschichtet, QColor(30, 80, 170), QColor(238, 238, 232), 1.0}},
     };
     for (const auto& g : gloves) {
         p.save();
@@ -88,7 +90,8 @@ QImage splashBild() {
     markeZeichnen(p, QRectF(14, 350, 30, 30));
     p.setPen(kBlau);
     p.setFont(schrift(17, true));
-    p.drawText(QRect(52, 348, 250, 34), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvane GmbH"));
+    p.drawText(QRect(52, 348, 250, 34), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Quorvane GmbH"));
     p.setPen(QColor(90, 100, 115));
     p.setFont(schrift(11, false));
     p.drawText(QRect(200, 348, 230, 34), Qt::AlignRight | Qt::AlignVCenter,
@@ -108,7 +111,8 @@ QImage logoBild() {
     p.drawText(QRect(226, 60, 370, 100), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("QVR"));
     p.fillRect(QRect(230, 162, 340, 6), kOrange);
     p.setFont(schrift(40, true));
-    p.drawText(QRect(228, 172, 370, 54), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Quorvane"));
+    p.drawText(QRect(228, 172, 370, 54), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Quorvane"));
     p.setPen(QColor(80, 90, 105));
     p.setFont(schrift(26, false));
     p.drawText(QRect(230, 224, 370, 40), Qt::AlignLeft | Qt::AlignVCenter,

@@ -66,7 +66,8 @@ QImage kopf() {
         {Handschuhart::Elektro, QColor(200, 40, 42), {}, 3.0},
         {Handschuhart::Leder, QColor(217, 195, 160), {}, 1.0},
     };
-    for (int i = 0; i < 5; ++i) handschuhZeichnen(p, QRectF(470 + i * 44, 8, 42, 76), gloves[i]);
+    for (int i = 0; i < 5; ++i)
+        handschuhZeichnen(p, QRectF(470 + i * 44, 8, 42, 76), gloves[i]);
     return bild;
 }
 
@@ -127,12 +128,9 @@ QImage markierung() {
         QPointF wo;
         const char* text;
     } hinweise[] = {
-        {{28, 62}, "Maker, product name and code"},
-        {{28, 100}, "Size and lot (EN ISO 21420)"},
-        {{28, 136}, "CE mark and notified body"},
-        {{162, 168}, "Chemical type and test letters"},
-        {{242, 154}, "Mechanical levels (EN 388)"},
-        {{346, 62}, "Read the instructions for use"},
+        {{28, 62}, "Maker, product name and code"}, {{28, 100}, "Size and lot (EN ISO 21420)"},
+        {{28, 136}, "CE mark and notified body"},   {{162, 168}, "Chemical type and test letters"},
+        {{242, 154}, "Mechanical levels (EN 388)"}, {{346, 62}, "Read the instructions for use"},
     };
     for (int i = 0; i < 6; ++i) {
         const auto nummer = QString::number(i + 1);
@@ -159,13 +157,15 @@ QImage lederNitril() {
     g.setColorAt(0, Qt::white);
     g.setColorAt(1, QColor(226, 230, 236));
     p.fillRect(bild.rect(), g);
-    handschuhZeichnen(p, QRectF(40, 10, 180, 210), {Handschuhart::Leder, QColor(217, 195, 160), {}, 1.0});
+    handschuhZeichnen(p, QRectF(40, 10, 180, 210),
+                      {Handschuhart::Leder, QColor(217, 195, 160), {}, 1.0});
     handschuhZeichnen(p, QRectF(300, 10, 180, 210),
                       {Handschuhart::Beschichtet, QColor(35, 86, 176), QColor(236, 236, 230), 1.0});
     p.setPen(kBlau);
     p.setFont(schrift(16, true));
     p.drawText(QRect(0, 226, 260, 30), Qt::AlignCenter, QStringLiteral("Leather (Rigger 5107)"));
-    p.drawText(QRect(260, 226, 260, 30), Qt::AlignCenter, QStringLiteral("Nitrile coated (Robusta 5106)"));
+    p.drawText(QRect(260, 226, 260, 30), Qt::AlignCenter,
+               QStringLiteral("Nitrile coated (Robusta 5106)"));
     return bild;
 }
 
@@ -174,7 +174,8 @@ QImage konzept() {
     QImage bild = leinwand(660, 120);
     QPainter p(&bild);
     vorbereiten(p);
-    const char* schritte[] = {"Hazard\nanalysis", "Selection", "Trial\nwearing", "Instruction", "Review"};
+    const char* schritte[] = {"Hazard\nanalysis", "Selection", "Trial\nwearing", "Instruction",
+                              "Review"};
     for (int i = 0; i < 5; ++i) {
         const QRectF box(8 + i * 130, 20, 108, 80);
         p.setPen(QPen(kBlau.darker(120), 2));
@@ -190,8 +191,13 @@ QImage konzept() {
             p.setPen(Qt::NoPen);
             p.setBrush(kOrange);
             const double x = box.right() + 1;
-            p.drawPolygon(QPolygonF{{x, 52}, {x + 12, 52}, {x + 12, 46}, {x + 20, 60}, {x + 12, 74},
-                                    {x + 12, 68}, {x, 68}});
+            p.drawPolygon(QPolygonF{{x, 52},
+                                    {x + 12, 52},
+                                    {x + 12, 46},
+                                    {x + 20, 60},
+                                    {x + 12, 74},
+                                    {x + 12, 68},
+                                    {x, 68}});
         }
     }
     return bild;

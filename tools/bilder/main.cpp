@@ -29,7 +29,8 @@ int programmbilder(const QDir& ziel) {
     for (int i = 0; i < 3; ++i)
         gut &= speichern(hotlineBild(breiten[i]), ziel, QStringLiteral("hotline%1.png").arg(i + 1));
     gut &= speichern(handBild(), ziel, QStringLiteral("hand.bmp"));
-    for (const auto& [name, bild] : segmentBilder()) gut &= speichern(bild, ziel, name + ".png");
+    for (const auto& [name, bild] : segmentBilder())
+        gut &= speichern(bild, ziel, name + ".png");
     return gut ? 0 : 2;
 }
 
@@ -45,7 +46,8 @@ int datensatzbilder(const QString& beschreibung, const QDir& ziel) {
         return 2;
     }
     bool gut = true;
-    for (const Produktbild& b : bilder) gut &= speichern(b.bild, ziel, b.datei, 88);
+    for (const Produktbild& b : bilder)
+        gut &= speichern(b.bild, ziel, b.datei, 88);
     for (int i = 0; i < kPiktogramme; ++i)
         gut &= speichern(piktogramm(i), ziel, QStringLiteral("p%1.bmp").arg(i));
     return gut ? 0 : 2;
@@ -57,7 +59,8 @@ int seitenbilderSchreiben(const QDir& ziel) {
         QFile datei(ziel.filePath(b.datei));
         const bool geschrieben = !b.inhalt.isEmpty() && datei.open(QIODevice::WriteOnly) &&
                                  datei.write(b.inhalt) == b.inhalt.size();
-        if (!geschrieben) std::fprintf(stderr, "bilder: cannot write %s\n", qPrintable(datei.fileName()));
+        if (!geschrieben)
+            std::fprintf(stderr, "bilder: cannot write %s\n", qPrintable(datei.fileName()));
         gut &= geschrieben;
     }
     return gut ? 0 : 2;

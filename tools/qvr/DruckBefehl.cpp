@@ -1,6 +1,7 @@
 #include "DruckBefehl.h"
 
 #include "ChemieDruck.h"
+#include "ProduktDruck.h"
 #include "QvrFehler.h"
 
 #include <functional>
@@ -12,6 +13,7 @@ using Druck = std::function<int(const QStringList&)>;
 
 const std::pair<const char*, Druck> kDrucke[] = {
     {"chem-report", chemieDruckBefehl},
+    {"product", produktDruckBefehl},
 };
 
 } // namespace

@@ -15,7 +15,9 @@
 namespace pruefung {
 namespace {
 
-QString gloveName(const THandschuh& h) { return QStringLiteral("glove %1 %2").arg(h.Nummer).arg(h.Name); }
+QString gloveName(const THandschuh& h) {
+    return QStringLiteral("glove %1 %2").arg(h.Nummer).arg(h.Name);
+}
 
 // One value that must lie on its scale; "what" names it for the message.
 struct Skala {
@@ -40,25 +42,38 @@ void skalenPruefen(const THandschuh& h, const char* block, const TWerte& werte,
 void klassenwertePruefen(const THandschuh& h, QStringList& probleme) {
     if (const TElectro* e = alsElectro(h)) {
         skalenPruefen(h, "Elektrowerte", e->Elektrowerte,
-                      {{4, 3, "ozone resistance"}, {5, 3, "cold flexibility"}, {6, 8, "temperature resistance"}},
+                      {{4, 3, "ozone resistance"},
+                       {5, 3, "cold flexibility"},
+                       {6, 8, "temperature resistance"}},
                       probleme);
         return;
     }
     const TStrick& s = *alsStrick(h);
     skalenPruefen(h, "Strickwerte", s.Strickwerte,
-                  {{0, 6, "dexterity"}, {1, 5, "abrasion"}, {2, 6, "cut"}, {3, 5, "tear"}, {4, 5, "puncture"}},
+                  {{0, 6, "dexterity"},
+                   {1, 5, "abrasion"},
+                   {2, 6, "cut"},
+                   {3, 5, "tear"},
+                   {4, 5, "puncture"}},
                   probleme);
     switch (h.Typ) {
     case TypChemie:
         skalenPruefen(h, "Klassenwerte", s.Klassenwerte,
-                      {{0, 3, "cold flexibility"}, {1, 8, "temperature resistance"}, {2, 3, "ozone resistance"},
-                       {3, 3, "UV resistance"}, {4, 2, "touch sensitivity"}, {5, 2, "lining"}},
+                      {{0, 3, "cold flexibility"},
+                       {1, 8, "temperature resistance"},
+                       {2, 3, "ozone resistance"},
+                       {3, 3, "UV resistance"},
+                       {4, 2, "touch sensitivity"},
+                       {5, 2, "lining"}},
                       probleme);
         break;
     case TypIso:
         skalenPruefen(h, "Klassenwerte", s.Klassenwerte,
-                      {{0, 3, "convective cold"}, {1, 3, "contact cold"}, {2, 3, "water tightness"},
-                       {3, 3, "ozone resistance"}, {4, 3, "UV resistance"}},
+                      {{0, 3, "convective cold"},
+                       {1, 3, "contact cold"},
+                       {2, 3, "water tightness"},
+                       {3, 3, "ozone resistance"},
+                       {4, 3, "UV resistance"}},
                       probleme);
         break;
     case TypSchnitt:
@@ -66,8 +81,12 @@ void klassenwertePruefen(const THandschuh& h, QStringList& probleme) {
         break;
     case TypFeuer:
         skalenPruefen(h, "Klassenwerte", s.Klassenwerte,
-                      {{0, 7, "cut class"}, {1, 5, "burning behaviour"}, {2, 5, "contact heat"},
-                       {3, 5, "convective heat"}, {4, 5, "radiant heat"}, {5, 5, "small splashes"},
+                      {{0, 7, "cut class"},
+                       {1, 5, "burning behaviour"},
+                       {2, 5, "contact heat"},
+                       {3, 5, "convective heat"},
+                       {4, 5, "radiant heat"},
+                       {5, 5, "small splashes"},
                        {6, 5, "large splashes"}},
                       probleme);
         break;
@@ -87,22 +106,27 @@ void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& problem
     for (qsizetype i = 0; i < katalog.size(); ++i) {
         const THandschuh& h = katalog.at(i);
         const QString wer = QStringLiteral("produkte.qvr: ") + gloveName(h);
-        if (!nummern.insert(h.Nummer).second) probleme << wer + QStringLiteral(": product code used twice");
+        if (!nummern.insert(h.Nummer).second)
+            probleme << wer + QStringLiteral(": product code used twice");
         if (h.Gruppe > 8) probleme << wer + QStringLiteral(": group %1 is not 0..8").arg(h.Gruppe);
         if (h.istElectro() != (h.Gruppe == 0))
             probleme << wer + QStringLiteral(": group 0 and the electrical class must go together");
         if (h.Kategorie < 1 || h.Kategorie > 3)
             probleme << wer + QStringLiteral(": category %1 is not 1..3").arg(h.Kategorie);
         if (h.Typ == TypChemie && (h.Materialklasse < 1 || h.Materialklasse > 5))
-            probleme << wer + QStringLiteral(": Materialklasse %1 is not 1..5").arg(h.Materialklasse);
-        if (h.Laengenklasse > 3) probleme << wer + QStringLiteral(": Laengenklasse %1 is not 0..3").arg(h.Laengenklasse);
+            probleme << wer +
+                            QStringLiteral(": Materialklasse %1 is not 1..5").arg(h.Materialklasse);
+        if (h.Laengenklasse > 3)
+            probleme << wer + QStringLiteral(": Laengenklasse %1 is not 0..3").arg(h.Laengenklasse);
         klassenwertePruefen(h, probleme);
         if (!h.Bilddatei.isEmpty() && !QFileInfo::exists(pics.filePath(h.Bilddatei)))
             probleme << wer + QStringLiteral(": picture Pics/%1 is missing").arg(h.Bilddatei);
         const int p = piktogramm(h);
         const QString bmp = QStringLiteral("p%1.bmp").arg(p);
-        if (p > 6) probleme << wer + QStringLiteral(": pictogram %1 is not 0..6").arg(p);
-        else if (!QFileInfo::exists(pics.filePath(bmp))) probleme << wer + QStringLiteral(": pictogram Pics/%1 is missing").arg(bmp);
+        if (p > 6)
+            probleme << wer + QStringLiteral(": pictogram %1 is not 0..6").arg(p);
+        else if (!QFileInfo::exists(pics.filePath(bmp)))
+            probleme << wer + QStringLiteral(": pictogram Pics/%1 is missing").arg(bmp);
     }
 }
 
@@ -125,7 +149,8 @@ void adressen(const QDir& dir, QStringList& probleme) {
     }
     // A distributor list is a few kilobytes; anything far larger is not one.
     if (datei.size() > 4 * 1024 * 1024) {
-        probleme << QStringLiteral("Adressen.QVR: %1 bytes is far too large for a distributor list").arg(datei.size());
+        probleme << QStringLiteral("Adressen.QVR: %1 bytes is far too large for a distributor list")
+                        .arg(datei.size());
         return;
     }
     QList<QByteArray> zeilen = datei.readAll().split('\n');
@@ -148,13 +173,17 @@ void adressen(const QDir& dir, QStringList& probleme) {
         QStringList felder = zeile.split(QLatin1Char('\t'));
         if (felder.size() == 11 && felder.last().isEmpty()) felder.removeLast();
         if (felder.size() != 10) {
-            probleme << wo + QStringLiteral(": %1 fields, a distributor line has ten").arg(felder.size());
+            probleme << wo + QStringLiteral(": %1 fields, a distributor line has ten")
+                                 .arg(felder.size());
             continue;
         }
         if (felder[0].size() != 3)
-            probleme << wo + QStringLiteral(": code \"%1\" is not three characters long").arg(felder[0]);
+            probleme
+                << wo + QStringLiteral(": code \"%1\" is not three characters long").arg(felder[0]);
         else if (!codes.insert(felder[0]).second)
-            probleme << wo + QStringLiteral(": code %1 is listed twice; only the first can be found").arg(felder[0]);
+            probleme << wo +
+                            QStringLiteral(": code %1 is listed twice; only the first can be found")
+                                .arg(felder[0]);
     }
     if (!ende) probleme << QStringLiteral("Adressen.QVR: the closing line \"end\" is missing");
     if (codes.count(QStringLiteral("000")) == 0)
@@ -195,7 +224,8 @@ int verifyBefehl(const QStringList& args) {
     pruefung::adressen(dir, probleme);
     pruefung::seiten(dir, gelesen, probleme);
 
-    for (const QString& p : probleme) std::printf("%s\n", qPrintable(p));
+    for (const QString& p : probleme)
+        std::printf("%s\n", qPrintable(p));
     if (probleme.isEmpty()) {
         std::printf("%s: no problems found\n", qPrintable(args[0]));
         return 0;

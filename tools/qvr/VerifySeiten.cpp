@@ -17,13 +17,14 @@
 namespace pruefung {
 namespace {
 
-const char16_t* const kSeiten[] = {u"Einführung.htm", u"QVR-Info.htm",  u"AnleitungEinf.htm",
+const char16_t* const kSeiten[] = {u"Einführung.htm", u"QVR-Info.htm",    u"AnleitungEinf.htm",
                                    u"Vertrieb.htm",   u"LederNitril.htm", u"QVRKonzept.htm",
                                    u"HSKonzept.htm",  u"ABC.htm"};
 
 // Links the main window handles itself; the product ones open the glove of that name.
 const std::map<QString, QString> kFunktionen = {
-    {QStringLiteral("but-hotline"), {}},        {QStringLiteral("but-suche"), {}},
+    {QStringLiteral("but-hotline"), {}},
+    {QStringLiteral("but-suche"), {}},
     {QStringLiteral("but-velto"), QStringLiteral("Velto")},
     {QStringLiteral("but-marnix"), QStringLiteral("Marnix")},
     {QStringLiteral("but-plexon"), QStringLiteral("Plexon")},
@@ -34,13 +35,17 @@ constexpr qint64 kMaxSeite = 8 * 1024 * 1024;
 
 QString entitaetenAufloesen(const QString& s) {
     static const QHash<QString, QChar> namen = {
-        {QStringLiteral("amp"), u'&'},   {QStringLiteral("lt"), u'<'},    {QStringLiteral("gt"), u'>'},
-        {QStringLiteral("quot"), u'"'},  {QStringLiteral("apos"), u'\''}, {QStringLiteral("auml"), u'ä'},
-        {QStringLiteral("ouml"), u'ö'},  {QStringLiteral("uuml"), u'ü'},  {QStringLiteral("Auml"), u'Ä'},
-        {QStringLiteral("Ouml"), u'Ö'},  {QStringLiteral("Uuml"), u'Ü'},  {QStringLiteral("szlig"), u'ß'},
-        {QStringLiteral("eacute"), u'é'}, {QStringLiteral("egrave"), u'è'}, {QStringLiteral("nbsp"), u'\u00a0'},
+        {QStringLiteral("amp"), u'&'},       {QStringLiteral("lt"), u'<'},
+        {QStringLiteral("gt"), u'>'},        {QStringLiteral("quot"), u'"'},
+        {QStringLiteral("apos"), u'\''},     {QStringLiteral("auml"), u'ä'},
+        {QStringLiteral("ouml"), u'ö'},      {QStringLiteral("uuml"), u'ü'},
+        {QStringLiteral("Auml"), u'Ä'},      {QStringLiteral("Ouml"), u'Ö'},
+        {QStringLiteral("Uuml"), u'Ü'},      {QStringLiteral("szlig"), u'ß'},
+        {QStringLiteral("eacute"), u'é'},    {QStringLiteral("egrave"), u'è'},
+        {QStringLiteral("nbsp"), u'\u00a0'},
     };
-    static const QRegularExpression entitaet(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
+    static const QRegularExpression entitaet(
+        QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
     QString aus;
     qsizetype pos = 0;
     for (auto it = entitaet.globalMatch(s); it.hasNext();) {
@@ -49,11 +54,14 @@ QString entitaetenAufloesen(const QString& s) {
         const QString e = m.captured(1);
         bool ok = false;
         const uint code = e.startsWith(QLatin1String("#x")) ? e.mid(2).toUInt(&ok, 16)
-                        : e.startsWith(QLatin1Char('#')) ? e.mid(1).toUInt(&ok, 10)
-                                                         : 0;
-        if (ok && code > 0 && code < 0x110000) aus += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
-        else if (namen.contains(e)) aus += namen.value(e);
-        else aus += m.captured(0);
+                          : e.startsWith(QLatin1Char('#'))  ? e.mid(1).toUInt(&ok, 10)
+                                                            : 0;
+        if (ok && code > 0 && code < 0x110000)
+            aus += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        else if (namen.contains(e))
+            aus += namen.value(e);
+        else
+            aus += m.captured(0);
         pos = m.capturedEnd();
     }
     return aus + s.mid(pos);
@@ -82,7 +90,8 @@ public:
         const auto text = lesen(name);
         if (!text) return;
         const QString wo = QStringLiteral("HTML/") + name;
-        for (const QString& ziel : attribute(*text, QStringLiteral("href"))) link(wo, name, ziel);
+        for (const QString& ziel : attribute(*text, QStringLiteral("href")))
+            link(wo, name, ziel);
         for (const QString& bild : attribute(*text, QStringLiteral("src")))
             if (!QFileInfo::exists(m_html.filePath(QUrl::fromPercentEncoding(bild.toUtf8()))))
                 m_probleme << wo + QStringLiteral(": picture \"%1\" is missing").arg(bild);
@@ -96,7 +105,9 @@ private:
             return std::nullopt;
         }
         if (datei.size() > kMaxSeite) {
-            m_probleme << QStringLiteral("HTML/%1: %2 bytes is too large for a page").arg(name).arg(datei.size());
+            m_probleme << QStringLiteral("HTML/%1: %2 bytes is too large for a page")
+                              .arg(name)
+                              .arg(datei.size());
             return std::nullopt;
         }
         return cp1252::decode(datei.readAll());
@@ -108,7 +119,8 @@ private:
             std::set<QString> a;
             QFile datei(m_html.filePath(name));
             if (datei.open(QIODevice::ReadOnly) && datei.size() <= kMaxSeite)
-                for (const QString& n : attribute(cp1252::decode(datei.readAll()), QStringLiteral("name|id")))
+                for (const QString& n :
+                     attribute(cp1252::decode(datei.readAll()), QStringLiteral("name|id")))
                     a.insert(n);
             it = m_anker.emplace(name, std::move(a)).first;
         }
@@ -120,14 +132,18 @@ private:
         if (ziel.startsWith(QLatin1String("but-"))) {
             const auto f = kFunktionen.find(ziel);
             if (f == kFunktionen.end())
-                m_probleme << wo + QStringLiteral(": \"%1\" is no function of the program").arg(ziel);
+                m_probleme
+                    << wo + QStringLiteral(": \"%1\" is no function of the program").arg(ziel);
             else if (!f->second.isEmpty() && m_katalog && !hatGlove(f->second))
-                m_probleme << wo + QStringLiteral(": \"%1\" needs a glove named %2 in the catalogue").arg(ziel, f->second);
+                m_probleme << wo +
+                                  QStringLiteral(": \"%1\" needs a glove named %2 in the catalogue")
+                                      .arg(ziel, f->second);
             return;
         }
         if (schema.match(ziel).hasMatch()) return; // web and mail addresses go to the system
         const qsizetype raute = ziel.indexOf(QLatin1Char('#'));
-        const QString datei = QUrl::fromPercentEncoding(ziel.left(raute < 0 ? ziel.size() : raute).toUtf8());
+        const QString datei =
+            QUrl::fromPercentEncoding(ziel.left(raute < 0 ? ziel.size() : raute).toUtf8());
         const QString marke = raute < 0 ? QString() : ziel.mid(raute + 1);
         const QString zielseite = datei.isEmpty() ? seite : datei;
         if (!QFileInfo::exists(m_html.filePath(zielseite))) {
@@ -137,7 +153,8 @@ private:
         const bool istSeite = zielseite.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive) ||
                               zielseite.endsWith(QLatin1String(".html"), Qt::CaseInsensitive);
         if (!marke.isEmpty() && istSeite && anker(zielseite).count(marke) == 0)
-            m_probleme << wo + QStringLiteral(": anchor \"%1\" not found in %2").arg(marke, zielseite);
+            m_probleme
+                << wo + QStringLiteral(": anchor \"%1\" not found in %2").arg(marke, zielseite);
     }
 
     bool hatGlove(const QString& name) const {
@@ -157,7 +174,8 @@ private:
 void seiten(const QDir& dir, const TProduktliste* katalog, QStringList& probleme) {
     const QDir html(dir.filePath(QStringLiteral("HTML")));
     Seitenpruefung pruefung(html, katalog, probleme);
-    for (const char16_t* name : kSeiten) pruefung.pruefen(QString::fromUtf16(name));
+    for (const char16_t* name : kSeiten)
+        pruefung.pruefen(QString::fromUtf16(name));
 }
 
 } // namespace pruefung

@@ -16,11 +16,14 @@
 namespace pruefung {
 namespace {
 
-bool permeationszeichen(QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('6')) || c == QLatin1Char('?'); }
+bool permeationszeichen(QChar c) {
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('6')) || c == QLatin1Char('?');
+}
 
 std::set<int> spaltenCodes(const TStoffliste& tabelle) {
     std::set<int> codes;
-    for (int i = 0; i < tabelle.SpaltenAnzahl(); ++i) codes.insert(tabelle.SpaltenNummer(quint16(i)));
+    for (int i = 0; i < tabelle.SpaltenAnzahl(); ++i)
+        codes.insert(tabelle.SpaltenNummer(quint16(i)));
     return codes;
 }
 
@@ -28,10 +31,12 @@ std::set<int> spaltenCodes(const TStoffliste& tabelle) {
 
 void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStringList& probleme) {
     if (tabelle.verworfen() > 0)
-        probleme << QStringLiteral("tab.qvr: %1 record(s) with a wrong checksum are left out").arg(tabelle.verworfen());
+        probleme << QStringLiteral("tab.qvr: %1 record(s) with a wrong checksum are left out")
+                        .arg(tabelle.verworfen());
     const int spalten = tabelle.SpaltenAnzahl();
     if (spalten < 0) {
-        probleme << QStringLiteral("tab.qvr: the column header is %1 characters long, not a multiple of 4")
+        probleme << QStringLiteral(
+                        "tab.qvr: the column header is %1 characters long, not a multiple of 4")
                         .arg(tabelle.Spalten.size());
         return;
     }
@@ -46,25 +51,33 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
             probleme << wo + QStringLiteral(": not a product code");
             continue;
         }
-        if (!gesehen.insert(nummer).second) probleme << wo + QStringLiteral(": product code listed twice");
+        if (!gesehen.insert(nummer).second)
+            probleme << wo + QStringLiteral(": product code listed twice");
         if (!katalog) continue;
         const THandschuh* h = katalog->finde(nummer);
-        if (!h) probleme << wo + QStringLiteral(": no glove of the catalogue has this code");
-        else if (h->Typ != TypChemie) probleme << wo + QStringLiteral(": %1 is not a chemical glove").arg(h->Name);
+        if (!h)
+            probleme << wo + QStringLiteral(": no glove of the catalogue has this code");
+        else if (h->Typ != TypChemie)
+            probleme << wo + QStringLiteral(": %1 is not a chemical glove").arg(h->Name);
     }
     if (katalog)
         for (qsizetype i = 0; i < katalog->size(); ++i) {
             const THandschuh& h = katalog->at(i);
             if (h.Typ == TypChemie && gesehen.count(h.Nummer) == 0)
-                probleme << QStringLiteral("tab.qvr: chemical glove %1 %2 has no column, so no search finds it")
-                                .arg(h.Nummer).arg(h.Name);
+                probleme
+                    << QStringLiteral(
+                           "tab.qvr: chemical glove %1 %2 has no column, so no search finds it")
+                           .arg(h.Nummer)
+                           .arg(h.Name);
         }
     std::set<QString> namen;
     for (qsizetype k = 0; k < tabelle.size(); ++k) {
         const TStoff& s = tabelle.at(k);
         const QString wo = QStringLiteral("tab.qvr: substance %1 \"%2\"").arg(k + 1).arg(s.Name);
         if (s.Permeation.size() != spalten)
-            probleme << wo + QStringLiteral(": %1 permeation codes for %2 columns").arg(s.Permeation.size()).arg(spalten);
+            probleme << wo + QStringLiteral(": %1 permeation codes for %2 columns")
+                                 .arg(s.Permeation.size())
+                                 .arg(spalten);
         for (QChar c : s.Permeation)
             if (!permeationszeichen(c)) {
                 probleme << wo + QStringLiteral(": permeation code '%1' is not 0..6 or ?").arg(c);
@@ -72,11 +85,16 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
             }
         for (std::size_t q = 0; q < s.Quellung.size(); ++q)
             if (s.Quellung[q] > 5)
-                probleme << wo + QStringLiteral(": swelling code %1 for material class %2 is not 0..5").arg(s.Quellung[q]).arg(q + 1);
+                probleme << wo + QStringLiteral(
+                                     ": swelling code %1 for material class %2 is not 0..5")
+                                     .arg(s.Quellung[q])
+                                     .arg(q + 1);
         if (s.Zustand > 3) probleme << wo + QStringLiteral(": state %1 is not 0..3").arg(s.Zustand);
-        if (!casGueltig(s.CAS)) probleme << wo + QStringLiteral(": \"%1\" is not a valid CAS number").arg(s.CAS);
+        if (!casGueltig(s.CAS))
+            probleme << wo + QStringLiteral(": \"%1\" is not a valid CAS number").arg(s.CAS);
         if (!namen.insert(s.Name).second)
-            probleme << wo + QStringLiteral(": the name is used twice; only the first can be chosen");
+            probleme << wo + QStringLiteral(
+                                 ": the name is used twice; only the first can be chosen");
     }
 }
 
@@ -110,24 +128,34 @@ void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoff
             const int code = c.toInt();
             referenzDabei |= code == referenz;
             if (!zugeordnet.emplace(code, label).second)
-                probleme << wo + QStringLiteral(": code %1 already belongs to \"%2\"").arg(code).arg(zugeordnet[code]);
+                probleme << wo + QStringLiteral(": code %1 already belongs to \"%2\"")
+                                     .arg(code)
+                                     .arg(zugeordnet[code]);
             if (tabelle && spalten.count(code) == 0)
                 probleme << wo + QStringLiteral(": code %1 is no column of tab.qvr").arg(code);
             if (!katalog) continue;
             const THandschuh* h = katalog->finde(code);
             if (!h || h->Typ != TypChemie)
-                probleme << wo + QStringLiteral(": code %1 is not a chemical glove of the catalogue").arg(code);
+                probleme << wo +
+                                QStringLiteral(": code %1 is not a chemical glove of the catalogue")
+                                    .arg(code);
             else if (h->Materialklasse != klasse)
                 probleme << wo + QStringLiteral(": glove %1 has Materialklasse %2, the group %3")
-                                     .arg(code).arg(h->Materialklasse).arg(klasse);
+                                     .arg(code)
+                                     .arg(h->Materialklasse)
+                                     .arg(klasse);
         }
-        if (!referenzDabei) probleme << wo + QStringLiteral(": reference glove %1 is not one of its codes").arg(referenz);
+        if (!referenzDabei)
+            probleme << wo + QStringLiteral(": reference glove %1 is not one of its codes")
+                                 .arg(referenz);
     }
     if (!katalog) return;
     for (qsizetype i = 0; i < katalog->size(); ++i) {
         const THandschuh& h = katalog->at(i);
         if (h.Typ == TypChemie && zugeordnet.count(h.Nummer) == 0)
-            probleme << name + QStringLiteral(": chemical glove %1 %2 belongs to no group").arg(h.Nummer).arg(h.Name);
+            probleme << name + QStringLiteral(": chemical glove %1 %2 belongs to no group")
+                                   .arg(h.Nummer)
+                                   .arg(h.Name);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
+#include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
 
 #include "ui_Anfang.h"
@@ -97,9 +98,11 @@ void TForm1::fensterErzeugen() {
     // details, individual production, one line each. Each window reads its own data while it is
     // created and is a window of its own with this one as parent, so it goes when the program
     // ends.
+    m_form2 = new TForm2(m_kontext, this);
     m_form3 = new TForm3(m_kontext, this);
     // Without tab.qvr the chemical search cannot run; the window said so while it was created.
     ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
+    connect(m_form3, &TForm3::produktZeigen, this, &TForm1::produktAusSuche);
     m_form9 = new TForm9(m_kontext, this);
 }
 
@@ -128,11 +131,12 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
+    connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton3, ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
+             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
              ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24,
              ui->SpeedButton5, ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14,
              ui->SpeedButton15, ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25,
@@ -158,11 +162,32 @@ void TForm1::SpeedButton1Click() {
 }
 
 void TForm1::SpeedButton2Click() {
-    if (m_form3) m_form3->oeffnen();
+    if (!m_form3) return;
+    m_form3->oeffnen();
+    // The product window opened from the search was modal over it, and is closed by now.
+    m_form2->setWindowModality(Qt::NonModal);
+}
+
+void TForm1::produktAusSuche(int katalogIndex) {
+    m_form2->produktzeigen(katalogIndex);
+    // Over the modal search the product window must be modal too, or it could not be used; a
+    // window's modality changes only while it is hidden.
+    m_form2->hide();
+    m_form2->setWindowModality(Qt::ApplicationModal);
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
 }
 
 void TForm1::SpeedButton6Click() {
     hotlineZeigen(this, m_kontext);
+}
+
+void TForm1::SpeedButton3Click() {
+    m_form2->vorgabeZeigen();
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
 }
 
 void TForm1::SpeedButton20Click() {

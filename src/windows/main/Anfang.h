@@ -9,6 +9,7 @@
 namespace Ui {
 class TForm1;
 }
+class TForm2;
 class TForm3;
 class TForm9;
 
@@ -41,6 +42,7 @@ public Q_SLOTS:
     void SpeedButton1Click();  // "&Exit"
     void SpeedButton2Click();  // "Search for Chemical Protection"
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
+    void SpeedButton3Click();  // "Product Information"
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
 
@@ -50,6 +52,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void produktAusSuche(int katalogIndex); // "Product Information" of the chemical search
     void bilderSetzen();
     void knoepfeVerbinden();
     void FormShow();
@@ -60,6 +63,7 @@ private:
     bool m_bereit = false;
     bool m_angepasst = false;
     bool m_pruefungAngefordert = false;
+    TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
     TForm9* m_form9 = nullptr;
 };

@@ -1,0 +1,57 @@
+#include "print/Produkttexte.h"
+
+#include "app/texte/Texte.h"
+
+#include <QLocale>
+#include <QStringList>
+
+QString groessentext(quint8 groessen) {
+    QStringList liste;
+    for (int i = 0; i < 5; ++i)
+        if (groessen & (1 << i)) liste << QString::number(i + 7);
+    return liste.join(QStringLiteral(", "));
+}
+
+QString normtext(int piktogramm) {
+    return piktogramm >= 0 && piktogramm <= 6 ? texte::text(10148 + piktogramm) : QString();
+}
+
+QString bewertungstext(int skala, int wert) {
+    struct Skala {
+        int erster;
+        int anzahl;
+    };
+    static constexpr Skala skalen[] = {{10155, 4}, {10159, 4}, {10163, 9}};
+    if (skala < 1 || skala > 3) return {};
+    const Skala& s = skalen[skala - 1];
+    return wert >= 0 && wert < s.anzahl ? texte::text(s.erster + wert) : QString();
+}
+
+QString leveltext(quint8 wert) {
+    return wert == 0 ? QStringLiteral("Level X") : QStringLiteral("Level %1").arg(wert - 1);
+}
+
+QString isoLeveltext(quint8 wert) {
+    return QStringLiteral("Level %1").arg(wert + 1);
+}
+
+QString zahltext(double wert) {
+    QString s = QString::number(wert, 'g', 15);
+    return s.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+}
+
+std::array<QString, 10> elektrotexte(const TWerte& e) {
+    const auto halb = [](quint8 v) { return zahltext(v / 2.0); };
+    return {
+        QString::number(5 * e[0] + 5) + QStringLiteral(" Mpa"),
+        QString::number(50 * e[1] + 50) + QStringLiteral(" %"),
+        QString::number(5 * e[2] + 5) + QStringLiteral(" N/mm"),
+        QString::number(e[3] + 1) + QStringLiteral(" %"),
+        bewertungstext(1, e[4]),
+        bewertungstext(2, e[5]),
+        bewertungstext(3, e[6]),
+        halb(e[7]) + QStringLiteral(" (kV)AC"),
+        halb(e[9]) + QStringLiteral(" (kV)"),
+        halb(e[8]) + QStringLiteral(" (mA)"),
+    };
+}

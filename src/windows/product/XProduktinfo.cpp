@@ -1,0 +1,211 @@
+#include "windows/product/XProduktinfo.h"
+
+#include "ui_XProduktinfo.h"
+
+#include "app/Bildschirm.h"
+#include "app/Druckdienst.h"
+#include "app/Kontext.h"
+#include "app/texte/Texte.h"
+#include "print/Produktspezifikation.h"
+#include "windows/forms/XHotline.h"
+
+#include <QIcon>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace {
+
+// Which gloves a category button lists.
+struct Kategorie {
+    enum Quelle { Gruppen, Plan, Alle };
+    const char* knopf;
+    int erklaerung;
+    Quelle quelle;
+    unsigned gruppen; // bit g set: Gruppe g belongs to the category
+};
+
+const Kategorie kKategorien[] = {
+    {"SpeedButton1", 10185, Kategorie::Gruppen, 1u << 5},
+    {"SpeedButton2", 10183, Kategorie::Gruppen, (1u << 1) | (1u << 2)},
+    {"SpeedButton3", 10187, Kategorie::Gruppen, 1u << 0},
+    {"SpeedButton4", 10182, Kategorie::Gruppen, 1u << 4},
+    {"SpeedButton5", 10184, Kategorie::Gruppen, 1u << 3},
+    {"SpeedButton6", 10186, Kategorie::Gruppen, 1u << 6},
+    {"SpeedButton7", 10196, Kategorie::Gruppen, 1u << 7},
+    {"SpeedButton8", 10197, Kategorie::Gruppen, 1u << 8},
+    {"SpeedButton9", 10193, Kategorie::Plan, 0},
+    {"SpeedButton10", 10188, Kategorie::Alle, 0},
+};
+constexpr int kKomplett = 9;
+
+// The window's size on screens of each width; its contents scale with bildschirm::faktor.
+QSize fenstergroesse(int breite) {
+    if (breite >= 640 && breite < 800) return {562, 451};
+    if (breite >= 800 && breite < 1024) return {703, 563};
+    return {900, 715};
+}
+
+// The form gives each control's design font size in pixels in its property "px"; pixel sizes
+// keep the layout independent of the screen's dots per inch.
+void schriftenSetzen(QWidget* fenster) {
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        const QVariant px = w->property("px");
+        if (!px.isValid()) continue;
+        QFont f = w->font();
+        f.setPixelSize(px.toInt());
+        w->setFont(f);
+    }
+}
+
+} // namespace
+
+TForm2::TForm2(TKontext& kontext, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm2>()), m_kontext(kontext) {
+    ui->setupUi(this);
+    setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
+    schriftenSetzen(this);
+    const int breite = bildschirm::breite();
+    bildschirm::skalieren(this, bildschirm::faktor(breite));
+    resize(fenstergroesse(breite));
+
+    ui->LogoButton->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
+    connect(ui->LogoButton, &QAbstractButton::clicked, this,
+            [this] { hotlineZeigen(this, m_kontext); });
+
+    for (int k = 0; k < int(std::size(kKategorien)); ++k) {
+        auto* knopf = findChild<QAbstractButton*>(QLatin1String(kKategorien[k].knopf));
+        connect(knopf, &QAbstractButton::clicked, this, [this, k] { kategorieZeigen(k); });
+    }
+    // The two lists behave as one: a row chosen in either is chosen in both.
+    connect(ui->ComboBox1, &QListWidget::currentRowChanged, this, [this](int z) {
+        const QSignalBlocker sperre(ui->ComboBox2);
+        ui->ComboBox2->setCurrentRow(z);
+    });
+    connect(ui->ComboBox2, &QListWidget::currentRowChanged, this, [this](int z) {
+        const QSignalBlocker sperre(ui->ComboBox1);
+        ui->ComboBox1->setCurrentRow(z);
+    });
+    // ... and scroll as one, with the code list's scroll bar for both.
+    ui->ComboBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(ui->ComboBox1->verticalScrollBar(), &QScrollBar::valueChanged,
+            ui->ComboBox2->verticalScrollBar(), &QScrollBar::setValue);
+    connect(ui->ComboBox2->verticalScrollBar(), &QScrollBar::valueChanged,
+            ui->ComboBox1->verticalScrollBar(), &QScrollBar::setValue);
+    connect(ui->ComboBox1, &QListWidget::itemDoubleClicked, this, &TForm2::SpeedButton11Click);
+    connect(ui->ComboBox2, &QListWidget::itemDoubleClicked, this, &TForm2::SpeedButton11Click);
+    connect(ui->SpeedButton11, &QAbstractButton::clicked, this, &TForm2::SpeedButton11Click);
+    connect(ui->SpeedButton13, &QAbstractButton::clicked, this, &TForm2::SpeedButton13Click);
+    connect(ui->SpeedButton14, &QAbstractButton::clicked, this, &TForm2::SpeedButton14Click);
+    connect(ui->SpeedButton15, &QAbstractButton::clicked, this, &TForm2::SpeedButton15Click);
+    connect(ui->SpeedButton16, &QAbstractButton::clicked, this, &TForm2::SpeedButton16Click);
+    connect(ui->SpeedButton17, &QAbstractButton::clicked, this, &TForm2::SpeedButton17Click);
+    connect(ui->SpeedButton12, &QAbstractButton::clicked, this, &QWidget::hide);
+    connect(ui->SpeedButton18, &QAbstractButton::clicked, this, &QWidget::hide);
+
+    ui->SpeedButton10->setChecked(true);
+    kategorieZeigen(kKomplett);
+    ui->Notebook1->setCurrentWidget(ui->Vorgabe);
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::vorgabeZeigen() {
+    ui->Notebook1->setCurrentWidget(ui->Vorgabe);
+}
+
+void TForm2::kategorieZeigen(int nummer) {
+    const Kategorie& k = kKategorien[nummer];
+    ui->ComboBox1->clear();
+    ui->ComboBox2->clear();
+    ui->Memo1->setText(texte::text(k.erklaerung));
+    const auto anhaengen = [this](const THandschuh& h) {
+        ui->ComboBox1->addItem(h.Name);
+        ui->ComboBox2->addItem(QString::number(h.Nummer));
+    };
+    if (k.quelle == Kategorie::Plan) {
+        for (const THandschuh* h : m_kontext.plan.Planliste)
+            anhaengen(*h);
+    } else {
+        const TProduktliste& katalog = m_kontext.katalog;
+        for (qsizetype i = 0; i < katalog.size(); ++i) {
+            const THandschuh& h = katalog.at(i);
+            if (k.quelle == Kategorie::Alle || (h.Gruppe < 32 && (k.gruppen >> h.Gruppe) & 1u))
+                anhaengen(h);
+        }
+    }
+    zeileWaehlen(-1);
+}
+
+void TForm2::zeileWaehlen(int zeile) {
+    ui->ComboBox1->setCurrentRow(zeile); // the other list follows
+    if (zeile < 0) {
+        ui->ComboBox1->clearSelection();
+        ui->ComboBox2->clearSelection();
+    }
+}
+
+int TForm2::gewaehlteZeile() const {
+    return ui->ComboBox1->selectedItems().isEmpty() ? -1 : ui->ComboBox1->currentRow();
+}
+
+// Shows the glove of a list row, found by its code from the front of the catalogue.
+void TForm2::zeileZeigen(int zeile) {
+    const qint32 nummer = ui->ComboBox2->item(zeile)->text().toInt();
+    const TProduktliste& katalog = m_kontext.katalog;
+    if (const THandschuh* h = katalog.finde(nummer)) produktzeigen(int(katalog.indexVon(h)));
+}
+
+void TForm2::SpeedButton11Click() {
+    const int zeile = gewaehlteZeile();
+    if (zeile >= 0) zeileZeigen(zeile);
+}
+
+void TForm2::SpeedButton13Click() {
+    const int zeile = gewaehlteZeile();
+    if (zeile <= 0) return;
+    zeileWaehlen(zeile - 1);
+    zeileZeigen(zeile - 1);
+}
+
+void TForm2::SpeedButton14Click() {
+    const int zeile = gewaehlteZeile();
+    if (zeile + 1 >= ui->ComboBox1->count()) return;
+    zeileWaehlen(zeile + 1);
+    zeileZeigen(zeile + 1);
+}
+
+void TForm2::SpeedButton15Click() {
+    // The browser adds without asking, also a glove that is already in the plan.
+    if (const THandschuh* h = m_kontext.katalog.finde(ui->w1->text().toInt()))
+        m_kontext.plan.hinzufuegen(h, texte::text(10194), texte::text(10195));
+}
+
+void TForm2::SpeedButton16Click() {
+    const ProduktDruckDaten daten = druckdaten();
+    druckdienst::drucken(this, ui->SpeedButton16, texte::text(10190),
+                         [&daten](PageCanvas& c) { produktspezifikationDrucken(c, daten); });
+}
+
+void TForm2::SpeedButton17Click() {
+    vorgabeZeigen();
+}
+
+QString TForm2::seitenname(const QStackedWidget* notebook) {
+    const QWidget* seite = notebook->currentWidget();
+    if (!seite) return {};
+    const QVariant name = seite->property("seite");
+    return name.isValid() ? name.toString() : seite->objectName();
+}
+
+void TForm2::seiteWaehlen(QStackedWidget* notebook, const QString& name) {
+    for (int i = 0; i < notebook->count(); ++i) {
+        const QWidget* seite = notebook->widget(i);
+        const QVariant n = seite->property("seite");
+        if ((n.isValid() ? n.toString() : seite->objectName()) == name)
+            notebook->setCurrentIndex(i);
+    }
+}
+
+QLabel* TForm2::feld(const QString& prefix, int nummer) const {
+    return findChild<QLabel*>(prefix + QString::number(nummer));
+}

@@ -1,0 +1,118 @@
+// "qvr print product": the specification of a glove from a data directory, as PDF.
+#include "data/Produktliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Lauf {
+    int status;
+    QByteArray fehler;
+};
+
+Lauf qvr(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError()};
+}
+
+} // namespace
+
+class TstQvrProdukt : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString m_daten;
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_daten = m_dir.filePath(QStringLiteral("EN"));
+        QVERIFY(QDir().mkpath(m_daten + "/Pics"));
+        TFeuer feuer;
+        feuer.Nummer = 5200;
+        feuer.Name = QStringLiteral("Velto Heat");
+        feuer.Beschreibung = QStringLiteral("Heat protective glove for foundries.");
+        feuer.Bilddatei = QStringLiteral("velto.jpg");
+        TElectro electro;
+        electro.Nummer = 120;
+        electro.Name = QStringLiteral("Voltra");
+        electro.Elektrowerte[7] = 5;
+        QFile datei(m_daten + "/produkte.qvr");
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(produktdatei({&feuer, &electro}));
+        datei.close();
+        QImage bild(2000, 3000, QImage::Format_RGB32);
+        bild.fill(Qt::red);
+        QVERIFY(bild.save(m_daten + "/Pics/velto.jpg", "JPEG"));
+    }
+
+    void druckt_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("texte");
+        QTest::newRow("TFeuer with picture")
+            << "5200"
+            << QStringList{"Velto Heat", "Heat protective glove for foundries.",
+                           "Burning Behaviour:", "Product Specification"};
+        QTest::newRow("TElectro without picture")
+            << "120"
+            << QStringList{"Voltra", "Test Voltage:", "Electric tension strength", "(kV)AC"};
+    }
+    void druckt() {
+        QFETCH(QString, code);
+        QFETCH(QStringList, texte);
+        const QString pdf = m_dir.filePath(code + ".pdf");
+        const Lauf l = qvr({"print", "product", code, "--data", m_daten, "--pdf", pdf});
+        QCOMPARE(l.status, 0);
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5) == "%PDF-");
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
+        QProcess p;
+        p.start(pdftotext, {pdf, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        for (const QString& t : texte)
+            QVERIFY2(text.contains(t), qPrintable(t));
+    }
+
+    void fehler_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("unknown code") << QStringList{"product", "999", "--data", "EN", "--pdf", "x"}
+                                      << 2 << "no glove with product code 999";
+        QTest::newRow("no catalogue")
+            << QStringList{"product", "120", "--data", "nowhere", "--pdf", "x"} << 2 << "not found";
+        QTest::newRow("code not a number")
+            << QStringList{"product", "12a", "--data", "EN", "--pdf", "x"} << 1
+            << "not a product code";
+        QTest::newRow("no pdf") << QStringList{"product", "120", "--data", "EN"} << 1
+                                << "needs CODE";
+        QTest::newRow("unknown printout") << QStringList{"poster"} << 1 << "unknown printout";
+        QTest::newRow("no printout") << QStringList{} << 1 << "which printout";
+    }
+    void fehler() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, meldung);
+        for (QString& a : args)
+            if (a == QLatin1String("EN")) a = m_daten;
+        const QString ziel = m_dir.filePath(QStringLiteral("x"));
+        for (QString& a : args)
+            if (a == QLatin1String("x")) a = ziel;
+        const Lauf l = qvr(QStringList{"print"} + args);
+        QCOMPARE(l.status, status);
+        QVERIFY2(QString::fromUtf8(l.fehler).contains(meldung), l.fehler.constData());
+        QVERIFY(!QFile::exists(ziel));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstQvrProdukt)
+#include "tst_qvr_produkt.moc"

@@ -1,0 +1,466 @@
+// The product information window driven offscreen: category lists, paired selection,
+// navigation, the product page of each glove class, pictures, the glove plan and what the
+// window hands to the printout.
+#include "app/Bildschirm.h"
+#include "app/Dialoge.h"
+#include "app/Kontext.h"
+#include "print/Produktseite.h"
+#include "print/Produktspezifikation.h"
+#include "shared/KommaText.h"
+#include "windows/forms/XHotline.h"
+#include "windows/main/Anfang.h"
+#include "windows/product/XProduktinfo.h"
+
+#include "Testprogramm.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+template <class T> std::unique_ptr<T> glove(qint32 nummer, quint8 gruppe, const QString& name) {
+    auto h = std::make_unique<T>();
+    h->Nummer = nummer;
+    h->Gruppe = gruppe;
+    h->Name = name;
+    h->Material = QStringLiteral("Nitrile");
+    h->Ausfuehrung = QStringLiteral("Seamless knit");
+    h->Kategorie = 2;
+    return h;
+}
+
+void bilddatei(const QString& pfad, QSize groesse, const char* format) {
+    QImage bild(groesse, QImage::Format_RGB32);
+    bild.fill(Qt::darkGreen);
+    QVERIFY(bild.save(pfad, format));
+}
+
+} // namespace
+
+class TestProduktinfo : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    TKontext m_kontext;
+    std::unique_ptr<TForm2> m_form;
+
+    template <class T = QWidget> T* kind(const QString& name) {
+        T* w = m_form->findChild<T*>(name);
+        if (!w) qFatal("no control %s", qPrintable(name));
+        return w;
+    }
+    QString text(const QString& label) { return kind<QLabel>(label)->text(); }
+    void klick(const QString& knopf) { kind<QAbstractButton>(knopf)->click(); }
+    QStringList codes() {
+        QStringList c;
+        auto* l = kind<QListWidget>(QStringLiteral("ComboBox2"));
+        for (int i = 0; i < l->count(); ++i)
+            c << l->item(i)->text();
+        return c;
+    }
+    QString seite(const char* notebook) {
+        return TForm2::seitenname(kind<QStackedWidget>(QLatin1String(notebook)));
+    }
+    void zeigen(qint32 nummer) {
+        m_form->produktzeigen(int(m_kontext.katalog.indexVon(m_kontext.katalog.finde(nummer))));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        bildschirm::setzenFuerTests({1024, 768});
+        m_kontext.programmVerzeichnis = m_dir.path();
+        m_kontext.datenVerzeichnis = QStringLiteral("EN");
+        QDir(m_dir.path()).mkpath(QStringLiteral("EN/Pics"));
+        const QString pics = m_dir.filePath(QStringLiteral("EN/Pics/"));
+        bilddatei(pics + "gross.jpg", {1000, 500}, "JPEG");
+        bilddatei(pics + "klein.jpg", {100, 50}, "JPEG");
+        bilddatei(pics + "p1.bmp", {120, 60}, "BMP");
+
+        TProduktliste& k = m_kontext.katalog;
+        auto e = glove<TElectro>(100, 0, QStringLiteral("Voltra"));
+        e->Elektrowerte[0] = 3;
+        e->Elektrowerte[7] = 5;
+        e->Elektrowerte[8] = 1;
+        e->Elektrowerte[9] = 20;
+        e->Elektrowerte[11] = 1;
+        e->Bilddatei = QStringLiteral("gross.jpg");
+        e->Beschreibung = QStringLiteral(
+            "Insulating glove of natural rubber for live work up to 1000 V AC. Anatomically "
+            "shaped, with a rolled cuff. Always worn with a leather over-glove.");
+        k.anhaengen(std::move(e));
+        auto i = glove<TIso>(200, 3, QStringLiteral("Frosta"));
+        i->Klassenwerte = {0, 2, 1, 3, 0};
+        i->Bilddatei = QStringLiteral("klein.jpg");
+        k.anhaengen(std::move(i));
+        auto c = glove<TChemie>(300, 4, QStringLiteral("Plexon"));
+        c->Klassenwerte = {1, 8, 0, 9};
+        c->Strickwerte = {0, 5, 1, 4, 2, 0, 0};
+        c->Beschreibung = QStringLiteral("Chemical glove.\r\nSecond paragraph.");
+        k.anhaengen(std::move(c));
+        auto s = glove<TSchnitt>(400, 1, QStringLiteral("Marnix"));
+        s->Groessen = 21;
+        s->Bilddatei = QStringLiteral("missing.jpg");
+        k.anhaengen(std::move(s));
+        auto f = glove<TFeuer>(500, 2, QStringLiteral("Velto"));
+        f->Klassenwerte = {1, 0, 1, 2, 3, 4, 5};
+        f->Strickwerte[6] = 5;
+        f->Material = QStringLiteral("Para-aramid knit with leather palm");
+        f->Farbe = QStringLiteral("yellow");
+        f->Beschreibung =
+            QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(25);
+        k.anhaengen(std::move(f));
+        k.anhaengen(glove<TSchnitt>(600, 5, QStringLiteral("Grippa")));
+        k.anhaengen(glove<TSchnitt>(50, 5, QStringLiteral("Tacto")));
+        k.anhaengen(glove<TSchnitt>(700, 9, QStringLiteral("Odd group")));
+        k.sortieren();
+        m_form = std::make_unique<TForm2>(m_kontext);
+    }
+
+    void startetMitKomplettliste() {
+        QVERIFY(!m_form->isVisible());
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
+        QVERIFY(kind<QAbstractButton>(QStringLiteral("SpeedButton10"))->isChecked());
+        QCOMPARE(codes(), (QStringList{"50", "100", "200", "300", "400", "500", "600", "700"}));
+        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->item(0)->text(),
+                 QStringLiteral("Tacto"));
+        QCOMPARE(m_form->size(), QSize(900, 715));
+    }
+
+    void kategorien_data() {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QStringList>("erwartet");
+        QTest::newRow("mechanical") << "SpeedButton1" << QStringList{"50", "600"};
+        QTest::newRow("cut/heat") << "SpeedButton2" << QStringList{"400", "500"};
+        QTest::newRow("electro") << "SpeedButton3" << QStringList{"100"};
+        QTest::newRow("chemical") << "SpeedButton4" << QStringList{"300"};
+        QTest::newRow("cold") << "SpeedButton5" << QStringList{"200"};
+        QTest::newRow("household: none") << "SpeedButton6" << QStringList{};
+        QTest::newRow("complete") << "SpeedButton10" << QStringList{"50",  "100", "200", "300",
+                                                                    "400", "500", "600", "700"};
+    }
+    void kategorien() {
+        QFETCH(QString, knopf);
+        QFETCH(QStringList, erwartet);
+        klick(knopf);
+        QCOMPARE(codes(), erwartet);
+        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->count(), erwartet.size());
+        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->currentRow(), -1);
+    }
+
+    void listenBleibenGepaart() {
+        klick(QStringLiteral("SpeedButton10"));
+        auto* namen = kind<QListWidget>(QStringLiteral("ComboBox1"));
+        auto* nummern = kind<QListWidget>(QStringLiteral("ComboBox2"));
+        nummern->setCurrentRow(3);
+        QCOMPARE(namen->currentRow(), 3);
+        namen->setCurrentRow(5);
+        QCOMPARE(nummern->currentRow(), 5);
+        QVERIFY(nummern->item(5)->isSelected());
+        // Scrolled as one: a row far down shows at the same height in both.
+        for (int i = 0; i < 60; ++i)
+            m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(0), {}, {});
+        klick(QStringLiteral("SpeedButton9"));
+        m_form->show();
+        namen->setCurrentRow(55);
+        QVERIFY(nummern->verticalScrollBar()->value() > 0);
+        QCOMPARE(namen->visualItemRect(namen->item(55)).top(),
+                 nummern->visualItemRect(nummern->item(55)).top());
+        nummern->verticalScrollBar()->setValue(3);
+        QCOMPARE(namen->verticalScrollBar()->value(), 3);
+        m_form->hide();
+        m_kontext.plan.Planliste.clear();
+        m_kontext.plan.Einsatzbereiche.clear();
+        m_kontext.plan.Arbeitsbereiche.clear();
+    }
+
+    void leereListeTutNichts() {
+        klick(QStringLiteral("SpeedButton6"));
+        for (const char* k : {"SpeedButton11", "SpeedButton14", "SpeedButton13"}) {
+            klick(QLatin1String(k));
+            QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
+        }
+    }
+
+    void navigation() {
+        klick(QStringLiteral("SpeedButton10"));
+        klick(QStringLiteral("SpeedButton11")); // no selection: nothing
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
+        klick(QStringLiteral("SpeedButton13")); // "<-" with no selection: nothing
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
+        klick(QStringLiteral("SpeedButton14")); // "->" with none: the first glove
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Produkt"));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("50"));
+        klick(QStringLiteral("SpeedButton13")); // at row 0: nothing
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("50"));
+        klick(QStringLiteral("SpeedButton14"));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("100"));
+        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->currentRow(), 1);
+        kind<QListWidget>(QStringLiteral("ComboBox2"))->setCurrentRow(7);
+        klick(QStringLiteral("SpeedButton14")); // last row: nothing
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("100"));
+        klick(QStringLiteral("SpeedButton13"));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("600"));
+        klick(QStringLiteral("SpeedButton17")); // "Previous Menu" keeps the list
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
+        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->currentRow(), 6);
+        klick(QStringLiteral("SpeedButton11"));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("600"));
+
+        auto* nummern = kind<QListWidget>(QStringLiteral("ComboBox2"));
+        nummern->setCurrentRow(4);
+        Q_EMIT nummern->itemDoubleClicked(nummern->item(4));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("400"));
+    }
+
+    void indexAusserhalb() {
+        zeigen(300);
+        m_form->produktzeigen(-1);
+        m_form->produktzeigen(int(m_kontext.katalog.size()));
+        QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("300"));
+    }
+
+    void electroSeite() {
+        zeigen(100);
+        const QString sep = QLocale::system().decimalPoint();
+        QCOMPARE(seite("Notebook4"), QStringLiteral("Electro"));
+        QCOMPARE(seite("Notebook5"), QStringLiteral("Electro"));
+        QCOMPARE(text(QStringLiteral("m1")), QStringLiteral("20 Mpa"));
+        QCOMPARE(text(QStringLiteral("m8")), "2" + sep + "5 (kV)AC");
+        QCOMPARE(text(QStringLiteral("m9")), QStringLiteral("10 (kV)"));
+        QCOMPARE(text(QStringLiteral("m10")), "0" + sep + "5 (mA)");
+        QCOMPARE(text(QStringLiteral("Titel")), QStringLiteral("Voltra"));
+        QCOMPARE(text(QStringLiteral("Kategorie")), QStringLiteral("Category 2"));
+        QVERIFY(!kind<QLabel>(QStringLiteral("Image2"))->pixmap().isNull());
+    }
+
+    void strickSeiten_data() {
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("seite5");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("werte");
+        QTest::newRow("TIso") << 200 << "Iso"
+                              << "l"
+                              << QStringList{"Level 1", "Level 3", "Level 2", "Low", "Very good"};
+        QTest::newRow("TChemie") << 300 << "Chemie"
+                                 << "k"
+                                 << QStringList{"Good (Max -30°C)", "Low (max 70°C)", "Very good",
+                                                ""};
+        QTest::newRow("TFeuer") << 500 << "Feuer"
+                                << "f" << QStringList{"Level X", "Level 0", "Level 1",
+                                                      "Level 2", "Level 3", "Level 4"};
+        QTest::newRow("TSchnitt") << 400 << "Schnitt"
+                                  << "" << QStringList{};
+    }
+    void strickSeiten() {
+        QFETCH(int, nummer);
+        QFETCH(QString, seite5);
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, werte);
+        zeigen(nummer);
+        QCOMPARE(seite("Notebook4"), QStringLiteral("Strick"));
+        QCOMPARE(seite("Notebook5"), seite5);
+        for (int k = 1; k <= werte.size(); ++k)
+            QCOMPARE(text(prefix + QString::number(k)), werte[k - 1]);
+    }
+
+    void stufenUndGroessen() {
+        zeigen(300);
+        QCOMPARE(text(QStringLiteral("p1")), QStringLiteral("Level X"));
+        QCOMPARE(text(QStringLiteral("p2")), QStringLiteral("Level 4"));
+        QCOMPARE(text(QStringLiteral("p4")), QStringLiteral("Level 3"));
+        QCOMPARE(text(QStringLiteral("w3")), QString());
+        // No pictogram p0.bmp: the box stays empty and the page is complete.
+        QVERIFY(kind<QLabel>(QStringLiteral("Image2"))->pixmap().isNull());
+        QCOMPARE(text(QStringLiteral("w8")), QStringLiteral("0 "));
+        zeigen(400);
+        QCOMPARE(text(QStringLiteral("w3")), QStringLiteral("7, 9, 11"));
+    }
+
+    void bilder_data() {
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QRect>("lage");
+        QTest::newRow("larger: reduced, centred") << 100 << QRect(0, 59, 242, 121);
+        QTest::newRow("smaller: natural, centred") << 200 << QRect(71, 95, 100, 50);
+        QTest::newRow("missing file") << 400 << QRect();
+        QTest::newRow("no file name") << 500 << QRect();
+    }
+    void bilder() {
+        QFETCH(int, nummer);
+        QFETCH(QRect, lage);
+        const QString vorher = QDir::currentPath();
+        zeigen(nummer);
+        auto* bild = kind<QLabel>(QStringLiteral("Image1"));
+        QCOMPARE(bild->isVisibleTo(kind(QStringLiteral("Bildfeld"))), !lage.isNull());
+        if (!lage.isNull()) QCOMPARE(bild->geometry(), lage);
+        QCOMPARE(text(QStringLiteral("Bildfeld")), QStringLiteral("No picture available"));
+        QCOMPARE(QDir::currentPath(), vorher);
+    }
+
+    void materialSchriftHatUntergrenze() {
+        auto lang = glove<TSchnitt>(800, 9, QStringLiteral("Long"));
+        lang->Material = QString(300, QLatin1Char('W'));
+        lang->Ausfuehrung = QStringLiteral("Short");
+        TKontext kontext;
+        kontext.katalog.anhaengen(std::move(lang));
+        TForm2 form(kontext);
+        form.produktzeigen(0);
+        auto* w4 = form.findChild<QLabel*>(QStringLiteral("w4"));
+        auto* w5 = form.findChild<QLabel*>(QStringLiteral("w5"));
+        QCOMPARE(w4->font().pointSize(), 8);
+        QCOMPARE(w5->font().pointSize(), 12);
+    }
+
+    void zumPlanHinzufuegen() {
+        zeigen(300);
+        klick(QStringLiteral("SpeedButton15"));
+        klick(QStringLiteral("SpeedButton15"));
+        const TPlanlisten& plan = m_kontext.plan;
+        QCOMPARE(plan.size(), 2);
+        QCOMPARE(plan.Planliste[1]->Nummer, 300);
+        QCOMPARE(plan.Einsatzbereiche[0], kommatext::schreiben({QStringLiteral("Areas of use:")}));
+        QCOMPARE(plan.Arbeitsbereiche[0], kommatext::schreiben({QStringLiteral("Work areas:")}));
+        zeigen(100);
+        klick(QStringLiteral("SpeedButton15"));
+        klick(QStringLiteral("SpeedButton9"));
+        QCOMPARE(codes(), (QStringList{"300", "300", "100"}));
+    }
+
+    // What the window prints is what the tool prints for the same glove.
+    void druckdatenWieOhneFenster_data() {
+        QTest::addColumn<int>("nummer");
+        for (int n : {100, 200, 300, 400, 500})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void druckdatenWieOhneFenster() {
+        QFETCH(int, nummer);
+        zeigen(nummer);
+        const ProduktDruckDaten fenster = m_form->druckdaten();
+        ProduktDruckDaten ohne;
+        zeilenAusSeite(ohne, produktseite(*m_kontext.katalog.finde(nummer)));
+        QCOMPARE(fenster.name, ohne.name);
+        QCOMPARE(fenster.kategorie, ohne.kategorie);
+        QCOMPARE(fenster.piktogramm, ohne.piktogramm);
+        QCOMPARE(fenster.notebook4, ohne.notebook4);
+        QCOMPARE(fenster.notebook5, ohne.notebook5);
+        const auto gleich = [](const QList<ProduktDruckZeile>& a,
+                               const QList<ProduktDruckZeile>& b) {
+            QCOMPARE(a.size(), b.size());
+            for (qsizetype i = 0; i < a.size(); ++i) {
+                QCOMPARE(a[i].label, b[i].label);
+                QCOMPARE(a[i].wert, b[i].wert);
+            }
+        };
+        gleich(fenster.daten, ohne.daten);
+        gleich(fenster.physik, ohne.physik);
+        gleich(fenster.klasse, ohne.klasse);
+        QCOMPARE(fenster.bildfeld.size(), QSize(242, 240));
+    }
+
+    // With no printer installed, "Print" writes the page to the PDF file the user names.
+    void druckenOhneDrucker() {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
+        zeigen(500);
+        const QString pdf = m_dir.filePath(QStringLiteral("spec.pdf"));
+        dialoge::naechsteAntwort(std::optional<QString>(pdf));
+        klick(QStringLiteral("SpeedButton16"));
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.read(5) == "%PDF-");
+        QVERIFY(kind(QStringLiteral("SpeedButton16"))->isEnabled());
+        QVERIFY(dialoge::gezeigt().isEmpty());
+    }
+
+    void beschreibungZeilen() {
+        zeigen(300);
+        const QStringList zeilen = m_form->druckdaten().beschreibung;
+        QCOMPARE(zeilen, (QStringList{"Chemical glove.", "Second paragraph."}));
+        QCOMPARE(kind<QPlainTextEdit>(QStringLiteral("RichEdit1"))->toPlainText(),
+                 zeilen.join(QLatin1Char('\n')));
+        zeigen(200);
+        QVERIFY(m_form->druckdaten().beschreibung.isEmpty());
+        QVERIFY(kind<QPlainTextEdit>(QStringLiteral("RichEdit1"))->toPlainText().isEmpty());
+    }
+
+    void skaliert_data() {
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<QSize>("fenster");
+        QTest::addColumn<QRect>("anzeigen");
+        QTest::newRow("800") << 800 << QSize(703, 563) << QRect(413, 441, 282, 41);
+        QTest::newRow("640") << 640 << QSize(562, 451) << QRect(330, 353, 226, 33);
+        QTest::newRow("1024") << 1024 << QSize(900, 715) << QRect(528, 565, 361, 53);
+        QTest::newRow("1280") << 1280 << QSize(900, 715) << QRect(528, 565, 361, 53);
+    }
+    void skaliert() {
+        QFETCH(int, breite);
+        QFETCH(QSize, fenster);
+        QFETCH(QRect, anzeigen);
+        bildschirm::setzenFuerTests({breite, 600});
+        TForm2 form(m_kontext);
+        QCOMPARE(form.size(), fenster);
+        QCOMPARE(form.findChild<QWidget*>(QStringLiteral("SpeedButton11"))->geometry(), anzeigen);
+        form.show();
+        const QString name = QStringLiteral("produktinfo-%1-") + QString::number(breite);
+        bildSpeichern(form, name.arg(QStringLiteral("vorgabe")));
+        for (int nummer : {100, 500}) {
+            form.produktzeigen(int(m_kontext.katalog.indexVon(m_kontext.katalog.finde(nummer))));
+            bildSpeichern(form, name.arg(nummer));
+        }
+        bildschirm::setzenFuerTests({1024, 768});
+    }
+
+    // The main menu's "Product Information" opens the window made at start on its selection page.
+    void ausDemHauptmenue() {
+        Testprogramm p;
+        p.katalog(3);
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        QVERIFY(form1.bereit());
+        form1.fensterErzeugen();
+        QList<QWidget*> fenster;
+        for (QWidget* w : form1.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isWindow()) fenster << w;
+        auto* form2 = qobject_cast<TForm2*>(fenster.value(0));
+        QVERIFY2(form2, "the product window is the first window made after the main window");
+        QVERIFY(!form2->isVisible());
+        form2->produktzeigen(1);
+        auto* knopf = form1.findChild<QAbstractButton*>(QStringLiteral("SpeedButton3"));
+        QVERIFY(knopf->isEnabled());
+        knopf->click();
+        QVERIFY(form2->isVisible());
+        QCOMPARE(TForm2::seitenname(form2->findChild<QStackedWidget*>(QStringLiteral("Notebook1"))),
+                 QStringLiteral("Vorgabe"));
+        QCOMPARE(form2->findChild<QListWidget*>(QStringLiteral("ComboBox2"))->count(), 3);
+
+        // The logo button opens the hotline window modally.
+        bool hotline = false;
+        QTimer::singleShot(0, this, [&hotline] {
+            if (auto* d = qobject_cast<TForm5*>(QApplication::activeModalWidget())) {
+                hotline = true;
+                d->close();
+            }
+        });
+        form2->findChild<QAbstractButton*>(QStringLiteral("LogoButton"))->click();
+        QVERIFY(hotline);
+    }
+
+    void schliessenVersteckt() {
+        m_form->show();
+        klick(QStringLiteral("SpeedButton18"));
+        QVERIFY(!m_form->isVisible());
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Produkt"));
+        m_form->vorgabeZeigen();
+        QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
+    }
+};
+
+QTEST_MAIN(TestProduktinfo)
+#include "tst_produktinfo.moc"

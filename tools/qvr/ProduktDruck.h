@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// "qvr print product CODE --data DIR --pdf OUT": the product specification of one glove.
+int produktDruckBefehl(const QStringList& args);
