@@ -38,14 +38,22 @@ bool erfuellt(const TStrick& h, const TAnforderungen& a) {
 
 } // namespace
 
+// The items belong to the search window's layout, so its language module translates them.
+#define LISTE(s) QT_TRANSLATE_NOOP("TForm3", s)
+
 QStringList anforderungsEintraege(int liste) {
-    static const char* const c1[] = {">=300", ">=350", ">=400", ">=600", "Unimportant"};
-    static const char* const c2[] = {">=230", ">=140", ">=130", ">=120",      ">=110", ">=100",
-                                     ">=90",  ">=80",  ">=70",  ">=60",       ">=50",  ">=40",
-                                     ">=30",  ">=20",  ">=10",  "Unimportant"};
-    static const char* const c3[] = {"Yes", "Medium", "Low", "Unimportant"};
-    static const char* const c4[] = {"No", "Yes", "Jersey", "Unimportant"};
-    static const char* const c5[] = {"Unimportant", "Yes"};
+    static const char* const c1[] = {LISTE(">=300"), LISTE(">=350"), LISTE(">=400"), LISTE(">=600"),
+                                     LISTE("Unimportant")};
+    static const char* const c2[] = {
+        LISTE(">=230"), LISTE(">=140"), LISTE(">=130"), LISTE(">=120"),
+        LISTE(">=110"), LISTE(">=100"), LISTE(">=90"),  LISTE(">=80"),
+        LISTE(">=70"),  LISTE(">=60"),  LISTE(">=50"),  LISTE(">=40"),
+        LISTE(">=30"),  LISTE(">=20"),  LISTE(">=10"),  LISTE("Unimportant")};
+    static const char* const c3[] = {LISTE("Yes"), LISTE("Medium"), LISTE("Low"),
+                                     LISTE("Unimportant")};
+    static const char* const c4[] = {LISTE("No"), LISTE("Yes"), LISTE("Jersey"),
+                                     LISTE("Unimportant")};
+    static const char* const c5[] = {LISTE("Unimportant"), LISTE("Yes")};
     const auto liste_ = [](const auto& texte) {
         QStringList l;
         for (const char* t : texte)

@@ -14,6 +14,9 @@ constexpr int kZeile = 30;
 constexpr int kKopfEnde = 835;
 constexpr int kRegeln[] = {190, 710, 850, 960, 1070, 1180, 1290, 1400, 1510, 1620, 1730, 1850};
 
+// The report's texts, marked with TEXT for the language module's context "Chemiebericht" and
+// looked up when printed.
+#define TEXT(s) QT_TRANSLATE_NOOP("Chemiebericht", s)
 QString tr(const char* s) {
     return QCoreApplication::translate("Chemiebericht", s);
 }
@@ -22,19 +25,19 @@ QString tr(const char* s) {
 
 const std::array<Materialgruppe, 9>& materialgruppen() {
     static const std::array<Materialgruppe, 9> g = {{
-        {860, tr("Natural"), tr("Latex I"), {4101, 6101, 7101}, 4101},
-        {970, tr("Natural"), tr("Latex II"), {4111, 4112}, 4111},
-        {1080, tr("Chloro-"), tr("pren"), {4201, 4202, 4203, 4204, 6201}, 4201},
+        {860, tr(TEXT("Natural")), tr(TEXT("Latex I")), {4101, 6101, 7101}, 4101},
+        {970, tr(TEXT("Natural")), tr(TEXT("Latex II")), {4111, 4112}, 4111},
+        {1080, tr(TEXT("Chloro-")), tr(TEXT("pren")), {4201, 4202, 4203, 4204, 6201}, 4201},
         {1190,
-         tr("Nitrile I"),
+         tr(TEXT("Nitrile I")),
          {},
          {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302},
          4301},
-        {1300, tr("Nitrile II"), {}, {4311, 4312}, 4311},
-        {1410, tr("Nitrile III"), {}, {4321}, 4321},
-        {1520, tr("Viton"), {}, {4501}, 4501},
-        {1630, tr("Butyl I"), {}, {4401}, 4401},
-        {1740, tr("Butyl II"), {}, {4402}, 4402},
+        {1300, tr(TEXT("Nitrile II")), {}, {4311, 4312}, 4311},
+        {1410, tr(TEXT("Nitrile III")), {}, {4321}, 4321},
+        {1520, tr(TEXT("Viton")), {}, {4501}, 4501},
+        {1630, tr(TEXT("Butyl I")), {}, {4401}, 4401},
+        {1740, tr(TEXT("Butyl II")), {}, {4402}, 4402},
     }};
     return g;
 }
@@ -94,11 +97,11 @@ int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
 
 int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     c.setFont(kArial, 60, true);
-    c.text(200, 100, tr("Ardentix Search Results"));
+    c.text(200, 100, tr(TEXT("Ardentix Search Results")));
     c.setFont(kArial, 30, true);
-    const QString titel[] = {tr("Overall length:"), tr("Temperature resistance:"),
-                             tr("Touch Sensitivity:"), tr("Cotton lining:"),
-                             tr("Mechanical resistance:")};
+    const QString titel[] = {tr(TEXT("Overall length:")), tr(TEXT("Temperature resistance:")),
+                             tr(TEXT("Touch Sensitivity:")), tr(TEXT("Cotton lining:")),
+                             tr(TEXT("Mechanical resistance:"))};
     for (int i = 0; i < 5; ++i)
         c.text(200, 190 + 30 * i, titel[i]);
     c.setFont(kArial, 30, false);
@@ -112,8 +115,8 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
             c.text(g.x + 20, 800 - 30 * (n - 1 - k),
                    QString::number(g.codes[static_cast<std::size_t>(k)]));
     }
-    c.text(200, 800, tr("chemical"));
-    c.text(720, 800, tr("phys. state"));
+    c.text(200, 800, tr(TEXT("chemical")));
+    c.text(720, 800, tr(TEXT("phys. state")));
     c.line(kLinks, 440, kRechts, 440, 2);
     c.line(kLinks, kKopfEnde, kRechts, kKopfEnde, 2);
     for (int x : kRegeln)
@@ -143,26 +146,26 @@ void chemFooter(PageCanvas& c, int y0) {
         bool fett;
     };
     static const Text texte[] = {
-        {0, 200, "Explanation", true},
-        {50, 200, "Permeation", false},
-        {90, 200, "Level a:", true},
-        {90, 320, "0 min. <= x < 5 min.", false},
-        {90, 600, "Level 1:", true},
-        {90, 720, "10 min. <= x < 30 min.", false},
-        {90, 1000, "Level 3:", true},
-        {90, 1120, "60 min. <= x < 120 min.", false},
-        {90, 1430, "Level 5:", true},
-        {90, 1550, "240 min. <= x < 480 min.", false},
-        {120, 200, "Level b:", true},
-        {120, 320, "5 min. <= x < 10 min.", false},
-        {120, 600, "Level 2:", true},
-        {120, 720, "30 min. <= x < 60 min.", false},
-        {120, 1000, "Level 4:", true},
-        {120, 1120, "120 min. <= x < 240 min.", false},
-        {120, 1430, "Level 6:", true},
-        {120, 1550, ">= 480 min.", false},
-        {160, 200, "Degradation", false},
-        {160, 490, "The degradation is not dependent on penetration and permeation.", false},
+        {0, 200, TEXT("Explanation"), true},
+        {50, 200, TEXT("Permeation"), false},
+        {90, 200, TEXT("Level a:"), true},
+        {90, 320, TEXT("0 min. <= x < 5 min."), false},
+        {90, 600, TEXT("Level 1:"), true},
+        {90, 720, TEXT("10 min. <= x < 30 min."), false},
+        {90, 1000, TEXT("Level 3:"), true},
+        {90, 1120, TEXT("60 min. <= x < 120 min."), false},
+        {90, 1430, TEXT("Level 5:"), true},
+        {90, 1550, TEXT("240 min. <= x < 480 min."), false},
+        {120, 200, TEXT("Level b:"), true},
+        {120, 320, TEXT("5 min. <= x < 10 min."), false},
+        {120, 600, TEXT("Level 2:"), true},
+        {120, 720, TEXT("30 min. <= x < 60 min."), false},
+        {120, 1000, TEXT("Level 4:"), true},
+        {120, 1120, TEXT("120 min. <= x < 240 min."), false},
+        {120, 1430, TEXT("Level 6:"), true},
+        {120, 1550, TEXT(">= 480 min."), false},
+        {160, 200, TEXT("Degradation"), false},
+        {160, 490, TEXT("The degradation is not dependent on penetration and permeation."), false},
         {190, 490,
          "However, as a degraded glove is simply useless, QVR does only recommend gloves which "
          "swell less",
@@ -170,21 +173,21 @@ void chemFooter(PageCanvas& c, int y0) {
         {220, 490,
          "than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,",
          false},
-        {250, 490, "as this test is not even intended.", false},
-        {290, 200, "degrad. resistance", false},
-        {290, 490, "(+) = resistant", false},
-        {290, 850, "(-) = non resistant", false},
-        {290, 1210, "(0) = partially resistant", false},
-        {290, 1570, "(Z) = destroyed", false},
-        {330, 200, "Penetration", false},
-        {330, 490, "Level 3 = AQL value 0,65 = 100% leakproof", false},
-        {360, 490, "Level 2 = AQL value 1,5", false},
-        {390, 490, "Level 1 = AQL value 4", false},
+        {250, 490, TEXT("as this test is not even intended."), false},
+        {290, 200, TEXT("degrad. resistance"), false},
+        {290, 490, TEXT("(+) = resistant"), false},
+        {290, 850, TEXT("(-) = non resistant"), false},
+        {290, 1210, TEXT("(0) = partially resistant"), false},
+        {290, 1570, TEXT("(Z) = destroyed"), false},
+        {330, 200, TEXT("Penetration"), false},
+        {330, 490, TEXT("Level 3 = AQL value 0,65 = 100% leakproof"), false},
+        {360, 490, TEXT("Level 2 = AQL value 1,5"), false},
+        {390, 490, TEXT("Level 1 = AQL value 4"), false},
         {420, 490,
          "All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not "
          "explicitely listed in",
          false},
-        {450, 490, "above table.", false},
+        {450, 490, TEXT("above table."), false},
     };
     for (const Text& t : texte) {
         c.setFont(kArial, 30, t.fett);
