@@ -54,6 +54,23 @@ private Q_SLOTS:
         QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
     }
 
+    void menueStilBleibtImMenue() {
+        // The product window's Label1 shares its name with the menu's heading; the menu's
+        // colours must not reach it.
+        Testprogramm p;
+        chemietestdaten::schreiben(p.datei("EN"));
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.fensterErzeugen();
+        QWidget* menue = form1.findChild<QStackedWidget*>("Notebook1")->findChild<QWidget*>("Label1");
+        QWidget* produkt = form1.findChild<TForm2*>()->findChild<QWidget*>("Label1");
+        QVERIFY(produkt);
+        produkt->ensurePolished();
+        const QColor blau(0x1b, 0x3a, 0x73);
+        menue->ensurePolished();
+        QCOMPARE(menue->palette().color(QPalette::WindowText), blau);
+        QVERIFY(produkt->palette().color(QPalette::WindowText) != blau);
+    }
+
     void ohneTabelleAus() {
         Testprogramm p;
         chemietestdaten::schreiben(p.datei("EN"), false);

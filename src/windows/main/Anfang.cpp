@@ -60,7 +60,9 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     // On screens narrower than 640 pixels the unscaled menu is cut rather than
     // the window growing beyond the screen.
     ui->Hauptlayout->setSizeConstraint(QLayout::SetNoConstraint);
-    setStyleSheet(QString::fromLatin1(kStil));
+    // On the page stack, not the window: the long-lived windows are children of this one and
+    // would inherit selectors such as #Label1 meant for the menu only.
+    ui->Notebook1->setStyleSheet(QString::fromLatin1(kStil));
     bilderSetzen();
     knoepfeVerbinden();
 
