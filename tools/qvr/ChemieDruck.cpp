@@ -1,6 +1,7 @@
 #include "ChemieDruck.h"
 
 #include "ChemieBefehl.h"
+#include "DruckBefehl.h"
 #include "QvrFehler.h"
 #include "print/Chemiebericht.h"
 #include "shared/gui/PdfAusgabe.h"
@@ -11,8 +12,7 @@ int chemieDruckBefehl(const QStringList& args) {
     d.auswahl = a.auswahl;
     d.ergebnis = chemieSuchen(a).Ergebnisliste;
     d.anforderungen = anforderungsTexte(a.anforderungen);
-    // The tool has no distributor of its own: the footer's address block stays empty.
-    d.fuss = fusszeilenDaten({}, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = werkzeugFusszeile();
     if (const auto fehler =
             pdfSchreiben(a.pdf, [&d](PageCanvas& c) { chemieberichtDrucken(c, d); }))
         ungueltig(*fehler);

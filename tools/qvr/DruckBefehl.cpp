@@ -1,5 +1,7 @@
 #include "DruckBefehl.h"
 
+#include "shared/Adressblock.h"
+
 #include "ChemieDruck.h"
 #include "ProduktDruck.h"
 #include "QvrFehler.h"
@@ -23,4 +25,8 @@ int druckBefehl(const QStringList& args) {
     for (const auto& [name, drucken] : kDrucke)
         if (args[0] == QLatin1String(name)) return drucken(args.mid(1));
     falscheBenutzung(QStringLiteral("print: unknown printout \"%1\"").arg(args[0]));
+}
+
+FusszeilenDaten werkzeugFusszeile() {
+    return fusszeilenDaten(standardAdressblock().An, QImage(QStringLiteral(":/images/logo.png")));
 }

@@ -1,5 +1,6 @@
 #include "ProduktDruck.h"
 
+#include "DruckBefehl.h"
 #include "QvrFehler.h"
 #include "data/Produktliste.h"
 #include "print/Produktbild.h"
@@ -51,8 +52,7 @@ int produktDruckBefehl(const QStringList& args) {
     const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h->Bilddatei, kBildfeld);
     d.bildfeld =
         bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
-    // The tool has no distributor of its own: the footer's address block stays empty.
-    d.fuss = fusszeilenDaten({}, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = werkzeugFusszeile();
     const auto fehler = pdfSchreiben(p.value(pdf), [&d, h](PageCanvas& c) {
         d.beschreibung = beschreibungUmbrechen(c, h->Beschreibung);
         produktspezifikationDrucken(c, d);
