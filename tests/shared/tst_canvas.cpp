@@ -76,10 +76,11 @@ void TstCanvas::textEckeObenLinks() {
     QVERIFY(c.finish());
     const QRect t = tinte(img);
     // The capital sits below the top of the text box by the internal leading and right of x by
-    // its side bearing; both are small against the em height of 100.
+    // its side bearing; both are small against the cell height of 100.
     QVERIFY2(t.left() >= 100 && t.left() < 115, qPrintable(QString::number(t.left())));
     QVERIFY2(t.top() >= 50 && t.top() < 50 + 30, qPrintable(QString::number(t.top())));
-    QVERIFY2(qAbs(t.height() - 72) <= 3, qPrintable(QString::number(t.height()))); // cap height
+    // Cap height of Arial is 0.716 em, the cell 1.117 em.
+    QVERIFY2(qAbs(t.height() - 64) <= 3, qPrintable(QString::number(t.height())));
 }
 
 void TstCanvas::gedrehterTextLiestNachOben() {
@@ -144,8 +145,8 @@ void TstCanvas::messenWieAufPapier() {
         c->setFont(QStringLiteral("Arial"), hoehe, fett);
     QCOMPARE(aufgezeichnet.textWidth(text), gedruckt.textWidth(text));
     QCOMPARE(aufgezeichnet.textHeight(), gedruckt.textHeight());
-    // An em of `hoehe` units: a line is a little more than that.
-    QVERIFY(aufgezeichnet.textHeight() > hoehe && aufgezeichnet.textHeight() < hoehe * 1.3);
+    // The height is the whole cell, so lines of a height pitch do not overlap.
+    QVERIFY(qAbs(aufgezeichnet.textHeight() - hoehe) < 0.01);
 }
 
 void TstCanvas::gedruckteBreiteIstGemessene_data() {

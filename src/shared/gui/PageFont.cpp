@@ -18,13 +18,16 @@ void metrischerZwilling() {
 
 } // namespace
 
-PageFont::PageFont(const QString& face, int height, bool bold)
-    : m_scale(double(height) / referenzPixel) {
+PageFont::PageFont(const QString& face, int height, bool bold) {
     metrischerZwilling();
     m_font = QFont(face);
     m_font.setPixelSize(referenzPixel);
     m_font.setBold(bold);
     m_font.setHintingPreference(QFont::PreferNoHinting);
+    // The height is the character cell, ascent plus descent, as the printer's font height was
+    // meant: a text of height 30 fills a 30-unit line pitch, and its glyphs are a little
+    // smaller than an em of 30.
+    m_scale = double(height) / QFontMetricsF(m_font).height();
 }
 
 double PageFont::width(const QString& s) const {

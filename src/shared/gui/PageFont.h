@@ -11,8 +11,8 @@ public:
     // Page units per inch.
     static constexpr double unitsPerInch = 254.0;
 
-    // Face ("Arial"; where it is not installed its metric twin Liberation Sans), em height in
-    // page units, weight.
+    // Face ("Arial"; where it is not installed its metric twin Liberation Sans), cell height
+    // (ascent plus descent) in page units, weight.
     PageFont(const QString& face = QStringLiteral("Arial"), int height = 30, bool bold = false);
 
     double width(const QString& s) const;
