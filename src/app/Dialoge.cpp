@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace dialoge {
 namespace {
@@ -28,6 +29,12 @@ bool vorbereitet(Antwort& a) {
     a = std::move(q.front());
     q.pop_front();
     return true;
+}
+
+// The program runs with its own directory current; a file dialog starts in the user's
+// documents instead, where saved forms and printouts belong.
+QString startordner() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 } // namespace
@@ -57,14 +64,14 @@ std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QS
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const QString s = QFileDialog::getOpenFileName(parent, caption, {}, filter);
+    const QString s = QFileDialog::getOpenFileName(parent, caption, startordner(), filter);
     if (s.isEmpty()) return std::nullopt;
     return s;
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const QString s = QFileDialog::getSaveFileName(parent, caption, {}, filter);
+    const QString s = QFileDialog::getSaveFileName(parent, caption, startordner(), filter);
     if (s.isEmpty()) return std::nullopt;
     return s;
 }
