@@ -1,5 +1,6 @@
 // bilder: draws the pictures of the program and of the English data set at build time, so the
 // repository holds drawing code instead of binary pictures.
+#include "Anforderungsbild.h"
 #include "Hand.h"
 #include "Piktogramme.h"
 #include "Produktbilder.h"
@@ -28,6 +29,7 @@ int programmbilder(const QDir& ziel) {
     const int breiten[] = {178, 146, 154};
     for (int i = 0; i < 3; ++i)
         gut &= speichern(hotlineBild(breiten[i]), ziel, QStringLiteral("hotline%1.png").arg(i + 1));
+    gut &= speichern(anforderungsBild(), ziel, QStringLiteral("anforderungen.png"));
     gut &= speichern(handBild(), ziel, QStringLiteral("hand.bmp"));
     for (const auto& [name, bild] : segmentBilder())
         gut &= speichern(bild, ziel, name + ".png");

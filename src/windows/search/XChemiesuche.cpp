@@ -37,6 +37,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     m_ui->ScrollBox1->setWidget(m_raster);
     m_ui->ScrollBox1->setBackgroundRole(QPalette::Base);
     m_ui->Memo1->installEventFilter(this);
+    m_ui->Image3->installEventFilter(this);
 
     connect(m_ui->Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
     connect(m_ui->Button5, &QPushButton::clicked, this, &TForm3::Button5Click);
@@ -135,6 +136,12 @@ bool TForm3::eventFilter(QObject* o, QEvent* e) {
     if (o == m_ui->Memo1 && e->type() == QEvent::FocusIn) {
         m_ui->SpeedButton7->setFocus(Qt::OtherFocusReason);
         return true;
+    }
+    // The illustration on Krit2 fits the room the requirement lists leave, never enlarged.
+    if (o == m_ui->Image3 && e->type() == QEvent::Resize) {
+        const QSize platz = m_ui->Image3->size().boundedTo(m_anforderungsbild.size());
+        m_ui->Image3->setPixmap(
+            m_anforderungsbild.scaled(platz, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     return QDialog::eventFilter(o, e);
 }

@@ -4,6 +4,7 @@
 #include "data/Chemiesuche.h"
 
 #include <QDialog>
+#include <QPixmap>
 
 #include <memory>
 
@@ -61,4 +62,5 @@ private:
     TChemiesuchErgebnis m_ergebnis;
     TAnforderungen m_gesucht; // the requirements of the last search
     bool m_tabelleGeladen = false;
+    const QPixmap m_anforderungsbild{QStringLiteral(":/images/anforderungen.png")};
 };
