@@ -21,7 +21,8 @@ struct Daten {
     Daten() {
         QRandomGenerator rng(42);
         QString spalten;
-        for (int i = 0; i < kSpalten; ++i) spalten += QStringLiteral("%1").arg(1000 + i, 4);
+        for (int i = 0; i < kSpalten; ++i)
+            spalten += QStringLiteral("%1").arg(1000 + i, 4);
         std::vector<TStoff> stoffe(kStoffe);
         std::vector<const TStoff*> z;
         const QString codes = QStringLiteral("0123456?");
@@ -30,7 +31,8 @@ struct Daten {
             s.Name = QStringLiteral("Substance number %1").arg(i);
             s.CAS = QStringLiteral("%1-%2-%3").arg(100 + i).arg(i % 97).arg(i % 10);
             s.Permeation.resize(kSpalten);
-            for (QChar& c : s.Permeation) c = codes[rng.bounded(8)];
+            for (QChar& c : s.Permeation)
+                c = codes[rng.bounded(8)];
             s.Zustand = quint8(1 + i % 3);
             s.Quellung = {1, 2, 3, 1, 5};
             s.Pruefsumme = pruefsumme(s);
@@ -44,7 +46,8 @@ struct Daten {
             auto h = neuerHandschuh(quint8(i % 5));
             h->Nummer = kHandschuhe - i;
             h->Name = QStringLiteral("Glove %1").arg(i);
-            h->Beschreibung = QStringLiteral("A sturdy glove for demanding work, number %1.").arg(i);
+            h->Beschreibung =
+                QStringLiteral("A sturdy glove for demanding work, number %1.").arg(i);
             h->Material = QStringLiteral("Nitrile");
             h->Dicke = 0.1 * (i % 20);
             gloves.push_back(std::move(h));
@@ -68,7 +71,9 @@ void rohLesen(benchmark::State& state, const QString& pfad) {
     state.SetBytesProcessed(state.iterations() * QFile(pfad).size());
 }
 
-void BM_TabRohLesen(benchmark::State& state) { rohLesen(state, daten().tab); }
+void BM_TabRohLesen(benchmark::State& state) {
+    rohLesen(state, daten().tab);
+}
 void BM_TabLaden(benchmark::State& state) {
     for (auto _ : state) {
         TStoffliste l;
@@ -77,7 +82,9 @@ void BM_TabLaden(benchmark::State& state) {
     }
     state.SetBytesProcessed(state.iterations() * QFile(daten().tab).size());
 }
-void BM_KatalogRohLesen(benchmark::State& state) { rohLesen(state, daten().produkte); }
+void BM_KatalogRohLesen(benchmark::State& state) {
+    rohLesen(state, daten().produkte);
+}
 void BM_KatalogLaden(benchmark::State& state) {
     for (auto _ : state) {
         TProduktliste l;

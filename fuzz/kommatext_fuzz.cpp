@@ -7,7 +7,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Whatever was read, writing it and reading again gives the same lines.
     const QStringList zeilen = kommatext::lesen(text);
     const QStringList wieder = kommatext::lesen(kommatext::schreiben(zeilen));
-    if (!zeilen.isEmpty() && zeilen.last().isEmpty() && zeilen.size() > 1) return 0; // trailing empty line is lost
+    if (!zeilen.isEmpty() && zeilen.last().isEmpty() && zeilen.size() > 1)
+        return 0; // trailing empty line is lost
     if (wieder != zeilen) std::abort();
     return 0;
 }

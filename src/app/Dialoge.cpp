@@ -57,7 +57,8 @@ std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QS
                                const QString& vorgabe) {
     if (Antwort a; vorbereitet(a)) return a.text;
     bool ok = false;
-    const QString s = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
+    const QString s =
+        QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
     if (!ok) return std::nullopt;
     return s;
 }
@@ -76,7 +77,9 @@ std::optional<QString> speichern(QWidget* parent, const QString& caption, const 
     return s;
 }
 
-void naechsteAntwort(bool ja) { zustand().antworten.push_back({ja, std::nullopt}); }
+void naechsteAntwort(bool ja) {
+    zustand().antworten.push_back({ja, std::nullopt});
+}
 void naechsteAntwort(std::optional<QString> text) {
     zustand().antworten.push_back({false, std::move(text)});
 }
@@ -87,6 +90,8 @@ QStringList gezeigt() {
     return g;
 }
 
-void zuruecksetzen() { zustand() = Zustand{}; }
+void zuruecksetzen() {
+    zustand() = Zustand{};
+}
 
 } // namespace dialoge

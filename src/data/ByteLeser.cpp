@@ -25,5 +25,6 @@ quint32 ByteLeser::u32() {
 }
 
 void ByteSchreiber::u32(quint32 v) {
-    for (int i = 0; i < 4; ++i) m_daten.append(static_cast<char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+        m_daten.append(static_cast<char>((v >> (8 * i)) & 0xFF));
 }

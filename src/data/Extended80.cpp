@@ -7,7 +7,8 @@ namespace extended80 {
 
 std::optional<double> decode(const Bytes& b) {
     std::uint64_t mant = 0;
-    for (int i = 7; i >= 0; --i) mant = (mant << 8) | b[i];
+    for (int i = 7; i >= 0; --i)
+        mant = (mant << 8) | b[i];
     const int se = b[8] | (b[9] << 8);
     const bool negativ = se & 0x8000;
     const int exponent = se & 0x7FFF;
@@ -37,7 +38,8 @@ Bytes encode(double v) {
         mant = static_cast<std::uint64_t>(std::ldexp(f, 64));
         exponent = e2 - 1 + 16383;
     }
-    for (int i = 0; i < 8; ++i) b[i] = static_cast<unsigned char>(mant >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        b[i] = static_cast<unsigned char>(mant >> (8 * i));
     const int se = exponent | (negativ ? 0x8000 : 0);
     b[8] = static_cast<unsigned char>(se & 0xFF);
     b[9] = static_cast<unsigned char>(se >> 8);

@@ -17,8 +17,7 @@ struct Ladefehler {
 
 // Loads a data file into a list through its ausBytes(). A file that does not exist leaves the
 // list empty with no error: reporting it is the caller's task.
-template <class Liste>
-std::optional<Ladefehler> ladenAusDatei(Liste& liste, const QString& pfad) {
+template <class Liste> std::optional<Ladefehler> ladenAusDatei(Liste& liste, const QString& pfad) {
     liste.Leeren();
     QFile datei(pfad);
     if (!datei.exists()) return std::nullopt;

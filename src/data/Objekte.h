@@ -9,7 +9,13 @@
 
 using TWerte = std::array<quint8, 20>;
 
-enum THandschuhTyp : quint8 { TypChemie = 0, TypIso = 1, TypElectro = 2, TypSchnitt = 3, TypFeuer = 4 };
+enum THandschuhTyp : quint8 {
+    TypChemie = 0,
+    TypIso = 1,
+    TypElectro = 2,
+    TypSchnitt = 3,
+    TypFeuer = 4
+};
 
 struct THandschuh {
     virtual ~THandschuh() = default;

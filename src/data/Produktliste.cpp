@@ -4,7 +4,6 @@
 #include "data/Extended80.h"
 #include "shared/Codepage1252.h"
 
-
 #include <algorithm>
 #include <cstring>
 
@@ -26,7 +25,8 @@ void werte(ByteLeser& l, TWerte& w) {
 } // namespace
 
 void TProduktliste::Leeren() {
-    while (!m_eintraege.empty()) m_eintraege.pop_back();
+    while (!m_eintraege.empty())
+        m_eintraege.pop_back();
 }
 
 void TProduktliste::sortieren() {
@@ -48,16 +48,24 @@ qsizetype TProduktliste::indexVon(const THandschuh* h) const {
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ) {
     switch (typ) {
-    case TypChemie: return std::make_unique<TChemie>();
-    case TypIso: return std::make_unique<TIso>();
-    case TypElectro: return std::make_unique<TElectro>();
-    case TypSchnitt: return std::make_unique<TSchnitt>();
-    case TypFeuer: return std::make_unique<TFeuer>();
-    default: return nullptr;
+    case TypChemie:
+        return std::make_unique<TChemie>();
+    case TypIso:
+        return std::make_unique<TIso>();
+    case TypElectro:
+        return std::make_unique<TElectro>();
+    case TypSchnitt:
+        return std::make_unique<TSchnitt>();
+    case TypFeuer:
+        return std::make_unique<TFeuer>();
+    default:
+        return nullptr;
     }
 }
 
-std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) { return ladenAusDatei(*this, pfad); }
+std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) {
+    return ladenAusDatei(*this, pfad);
+}
 
 std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
     Leeren();
@@ -67,7 +75,8 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         return Ladefehler{pfad, offset, grund};
     };
     const quint32 anzahl = l.u32();
-    if (!l.ok()) return fehler(0, QStringLiteral("the file is shorter than its 4-byte glove count"));
+    if (!l.ok())
+        return fehler(0, QStringLiteral("the file is shorter than its 4-byte glove count"));
     // Reserve no more than the bytes present can hold, whatever the count claims.
     m_eintraege.reserve(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
 
@@ -75,12 +84,16 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         const qint64 beginn = l.position();
         if (l.rest() == 0)
             return fehler(beginn, QStringLiteral("the count promises %1 gloves, but only %2 are "
-                                                 "present").arg(anzahl).arg(i));
+                                                 "present")
+                                      .arg(anzahl)
+                                      .arg(i));
         const quint8 typ = l.u8();
         auto h = neuerHandschuh(typ);
         if (!h)
             return fehler(beginn, QStringLiteral("glove %1 has the unknown type %2 (0 to 4 are "
-                                                 "known)").arg(i + 1).arg(typ));
+                                                 "known)")
+                                      .arg(i + 1)
+                                      .arg(typ));
         h->Gruppe = l.u8();
         for (QString* t : {&h->Beschreibung, &h->Zusatztext, &h->Bilddatei, &h->Name, &h->Farbe,
                            &h->Material, &h->Ausfuehrung, &h->Einheit})
@@ -91,9 +104,9 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         extended80::Bytes dicke{};
         if (const char* p = l.bytes(10)) std::memcpy(dicke.data(), p, 10);
         h->Packung = l.i32();
-        for (quint8* b : {&h->Groessen, &h->Kategorie, &h->Umgebung, &h->Gefahr, &h->Griff,
-                          &h->Fingerfertigkeit, &h->Eigenschaften, &h->Materialklasse,
-                          &h->Laengenklasse})
+        for (quint8* b :
+             {&h->Groessen, &h->Kategorie, &h->Umgebung, &h->Gefahr, &h->Griff,
+              &h->Fingerfertigkeit, &h->Eigenschaften, &h->Materialklasse, &h->Laengenklasse})
             *b = l.u8();
         h->Reserve = l.i32();
         if (auto* e = static_cast<TElectro*>(h->istElectro() ? h.get() : nullptr)) {
@@ -111,7 +124,8 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         const auto d = extended80::decode(dicke);
         if (!d)
             return fehler(dickeOffset, QStringLiteral("glove %1 has a thickness that is not a "
-                                                      "valid number").arg(i + 1));
+                                                      "valid number")
+                                           .arg(i + 1));
         h->Dicke = *d;
         m_eintraege.push_back(std::move(h));
     }
@@ -137,9 +151,9 @@ QByteArray produktdatei(const std::vector<const THandschuh*>& gloves) {
         const auto d = extended80::encode(h->Dicke);
         w.bytes(QByteArray(reinterpret_cast<const char*>(d.data()), 10));
         w.i32(h->Packung);
-        for (quint8 b : {h->Groessen, h->Kategorie, h->Umgebung, h->Gefahr, h->Griff,
-                         h->Fingerfertigkeit, h->Eigenschaften, h->Materialklasse,
-                         h->Laengenklasse})
+        for (quint8 b :
+             {h->Groessen, h->Kategorie, h->Umgebung, h->Gefahr, h->Griff, h->Fingerfertigkeit,
+              h->Eigenschaften, h->Materialklasse, h->Laengenklasse})
             w.u8(b);
         w.i32(h->Reserve);
         auto block = [&](const TWerte& v) {

@@ -8,20 +8,29 @@ int permeationsWert(QChar c) {
     // so nothing unmeasured or destroyed ever ranks above a measured result.
     if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
     switch (c.unicode()) {
-    case u'O': case u'o': case u'A': case u'a': case u'B': case u'b': return 0;
-    default: return -1000;
+    case u'O':
+    case u'o':
+    case u'A':
+    case u'a':
+    case u'B':
+    case u'b':
+        return 0;
+    default:
+        return -1000;
     }
 }
 
 int permeationsPunkte(const QString& permeation) {
     int summe = 0;
-    for (QChar c : permeation) summe += permeationsWert(c);
+    for (QChar c : permeation)
+        summe += permeationsWert(c);
     return summe;
 }
 
 int quellungsPunkte(const QString& quellung) {
     int summe = 0;
-    for (QChar c : quellung) summe += c == u'1' ? 10 : c == u'3' ? 0 : -15;
+    for (QChar c : quellung)
+        summe += c == u'1' ? 10 : c == u'3' ? 0 : -15;
     return summe;
 }
 
@@ -35,8 +44,7 @@ int vergleiche(const TChemieschutz& a, const TChemieschutz& b) {
 }
 
 void rangfolge(std::vector<TChemieschutz>& ergebnis) {
-    std::stable_sort(ergebnis.begin(), ergebnis.end(),
-                     [](const TChemieschutz& a, const TChemieschutz& b) {
-                         return vergleiche(a, b) < 0;
-                     });
+    std::stable_sort(
+        ergebnis.begin(), ergebnis.end(),
+        [](const TChemieschutz& a, const TChemieschutz& b) { return vergleiche(a, b) < 0; });
 }

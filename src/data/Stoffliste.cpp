@@ -3,7 +3,6 @@
 #include "data/ByteLeser.h"
 #include "shared/Codepage1252.h"
 
-
 #include <algorithm>
 
 namespace {
@@ -32,7 +31,8 @@ QString verschluesselterText(ByteLeser& l, quint32& summe) {
     summe += s;
     if (abweichend) {
         QByteArray klar(p, n);
-        for (char& c : klar) c ^= kSchluessel;
+        for (char& c : klar)
+            c ^= kSchluessel;
         return cp1252::decode(klar);
     }
     return text;
@@ -41,7 +41,8 @@ QString verschluesselterText(ByteLeser& l, quint32& summe) {
 // A column group is a decimal number, optionally after blanks and a minus sign.
 std::optional<int> gruppenWert(QStringView g) {
     qsizetype i = 0;
-    while (i < g.size() && g[i] == u' ') ++i;
+    while (i < g.size() && g[i] == u' ')
+        ++i;
     const bool negativ = i < g.size() && g[i] == u'-';
     if (negativ) ++i;
     if (i == g.size()) return std::nullopt;
@@ -56,7 +57,8 @@ std::optional<int> gruppenWert(QStringView g) {
 } // namespace
 
 void TStoffliste::Leeren() {
-    while (!m_stoffe.empty()) m_stoffe.pop_back();
+    while (!m_stoffe.empty())
+        m_stoffe.pop_back();
     m_verworfen = 0;
 }
 
@@ -84,14 +86,18 @@ const TStoff* TStoffliste::findeCas(const QString& eingabe) const {
 qint32 pruefsumme(const TStoff& s) {
     quint32 summe = 0;
     for (const QString* t : {&s.Name, &s.CAS, &s.Permeation})
-        for (char c : cp1252::encode(*t)) summe += static_cast<unsigned char>(c);
-    for (quint8 q : s.Quellung) summe += q;
+        for (char c : cp1252::encode(*t))
+            summe += static_cast<unsigned char>(c);
+    for (quint8 q : s.Quellung)
+        summe += q;
     summe += s.Zustand;
     summe += static_cast<quint32>(s.Kennzahl);
     return static_cast<qint32>(summe);
 }
 
-std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) { return ladenAusDatei(*this, pfad); }
+std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
+    return ladenAusDatei(*this, pfad);
+}
 
 std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
     Leeren();
@@ -106,7 +112,9 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
         if (!gruppenWert(QStringView(Spalten).mid(4 * i, 4)))
             return Ladefehler{pfad, 4 + 4 * i,
                               QStringLiteral("column %1 of the header, \"%2\", is not a product "
-                                             "code").arg(i + 1).arg(Spalten.mid(4 * i, 4))};
+                                             "code")
+                                  .arg(i + 1)
+                                  .arg(Spalten.mid(4 * i, 4))};
     }
     const quint32 anzahl = l.u32();
     if (!l.ok())
@@ -119,7 +127,9 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
         if (l.rest() == 0)
             return Ladefehler{pfad, beginn,
                               QStringLiteral("the count promises %1 substances, but only %2 are "
-                                             "present").arg(anzahl).arg(i)};
+                                             "present")
+                                  .arg(anzahl)
+                                  .arg(i)};
         quint32 summe = 0;
         auto s = std::make_unique<TStoff>();
         s->Name = verschluesselterText(l, summe);
@@ -127,15 +137,19 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
         s->Permeation = verschluesselterText(l, summe);
         s->Zustand = l.u8() ^ kStoffSchluessel;
         s->Kennzahl = l.i32() ^ kStoffSchluessel;
-        for (quint8& q : s->Quellung) q = l.u8() ^ kStoffSchluessel;
+        for (quint8& q : s->Quellung)
+            q = l.u8() ^ kStoffSchluessel;
         s->Pruefsumme = l.i32() ^ kStoffSchluessel;
         if (!l.ok())
             return Ladefehler{pfad, l.fehlerOffset(),
                               QStringLiteral("substance %1 (starting at byte %2) runs past the "
-                                             "end of the file").arg(i + 1).arg(beginn)};
+                                             "end of the file")
+                                  .arg(i + 1)
+                                  .arg(beginn)};
         summe += s->Zustand;
         summe += static_cast<quint32>(s->Kennzahl);
-        for (quint8 q : s->Quellung) summe += q;
+        for (quint8 q : s->Quellung)
+            summe += q;
         if (static_cast<qint32>(summe) == s->Pruefsumme)
             m_stoffe.push_back(std::move(s));
         else
@@ -153,13 +167,15 @@ QByteArray stoffdatei(const QString& spalten, const std::vector<const TStoff*>& 
     for (const TStoff* s : stoffe) {
         for (const QString* t : {&s->Name, &s->CAS, &s->Permeation}) {
             QByteArray b = cp1252::encode(*t);
-            for (char& c : b) c ^= kSchluessel;
+            for (char& c : b)
+                c ^= kSchluessel;
             w.u32(static_cast<quint32>(b.size()));
             w.bytes(b);
         }
         w.u8(s->Zustand ^ kStoffSchluessel);
         w.i32(s->Kennzahl ^ kStoffSchluessel);
-        for (quint8 q : s->Quellung) w.u8(q ^ kStoffSchluessel);
+        for (quint8 q : s->Quellung)
+            w.u8(q ^ kStoffSchluessel);
         w.i32(s->Pruefsumme ^ kStoffSchluessel);
     }
     return w.daten();

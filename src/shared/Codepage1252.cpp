@@ -46,7 +46,8 @@ qsizetype firstUnencodable(const QString& text) {
 QByteArray encode(const QString& text) {
     QByteArray out;
     out.reserve(text.size());
-    for (QChar c : text) out.append(encodeChar(c).value_or('?'));
+    for (QChar c : text)
+        out.append(encodeChar(c).value_or('?'));
     return out;
 }
 

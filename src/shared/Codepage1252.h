@@ -11,7 +11,9 @@
 namespace cp1252 {
 
 QString decode(const char* data, qsizetype size);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray& bytes) {
+    return decode(bytes.constData(), bytes.size());
+}
 
 // The byte for a character, or nothing when the code page cannot hold it.
 std::optional<char> encodeChar(QChar c);

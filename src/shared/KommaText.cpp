@@ -3,7 +3,9 @@
 namespace kommatext {
 namespace {
 
-bool istLeerOderSteuer(QChar c) { return c.unicode() >= 1 && c.unicode() <= 32; }
+bool istLeerOderSteuer(QChar c) {
+    return c.unicode() >= 1 && c.unicode() <= 32;
+}
 
 bool brauchtAnfuehrung(const QString& zeile) {
     for (QChar c : zeile)
@@ -36,7 +38,8 @@ QStringList lesen(const QString& text) {
     const qsizetype n = text.size();
     qsizetype i = 0;
     auto ueberspringen = [&] {
-        while (i < n && istLeerOderSteuer(text[i])) ++i;
+        while (i < n && istLeerOderSteuer(text[i]))
+            ++i;
     };
     ueberspringen();
     while (i < n) {
@@ -57,7 +60,8 @@ QStringList lesen(const QString& text) {
             }
         } else {
             const qsizetype start = i;
-            while (i < n && !istLeerOderSteuer(text[i]) && text[i] != u',') ++i;
+            while (i < n && !istLeerOderSteuer(text[i]) && text[i] != u',')
+                ++i;
             item = text.mid(start, i - start);
         }
         zeilen.append(item);

@@ -48,7 +48,8 @@ std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArr
     // Unbuffered, so a short write (disk full, size limit) shows in write()'s count; a buffered
     // flush at commit() can lose the shortfall silently.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Schreibfehler{QStringLiteral("Cannot create %1: %2").arg(anzeige, datei.errorString())};
+        return Schreibfehler{
+            QStringLiteral("Cannot create %1: %2").arg(anzeige, datei.errorString())};
     if (datei.write(bytes) != bytes.size()) {
         const QString grund = datei.error() == QFileDevice::NoError
                                   ? QStringLiteral("the disk is full or the file too large")
@@ -57,7 +58,8 @@ std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArr
         return Schreibfehler{QStringLiteral("Cannot write %1: %2").arg(anzeige, grund)};
     }
     if (!datei.commit())
-        return Schreibfehler{QStringLiteral("Cannot save %1: %2").arg(anzeige, datei.errorString())};
+        return Schreibfehler{
+            QStringLiteral("Cannot save %1: %2").arg(anzeige, datei.errorString())};
     return std::nullopt;
 }
 

@@ -53,11 +53,13 @@ private Q_SLOTS:
         c.Materialklasse = 3;
         c.Laengenklasse = 1;
         c.Reserve = -7;
-        for (int i = 0; i < 20; ++i) c.Strickwerte[i] = quint8(i + 1), c.Klassenwerte[i] = quint8(200 + i);
+        for (int i = 0; i < 20; ++i)
+            c.Strickwerte[i] = quint8(i + 1), c.Klassenwerte[i] = quint8(200 + i);
         TElectro e;
         e.Nummer = 77;
         e.Dicke = 1.5;
-        for (int i = 0; i < 20; ++i) e.Elektrowerte[i] = quint8(i * 3);
+        for (int i = 0; i < 20; ++i)
+            e.Elektrowerte[i] = quint8(i * 3);
 
         TProduktliste liste;
         QVERIFY(!liste.ausBytes(datei({&c, &e}), "p.qvr"));
@@ -104,11 +106,13 @@ private Q_SLOTS:
         QFETCH(QList<int>, liste);
         std::vector<std::unique_ptr<THandschuh>> g;
         std::vector<const THandschuh*> z;
-        for (int n : datei) g.push_back(glove(TypSchnitt, n)), z.push_back(g.back().get());
+        for (int n : datei)
+            g.push_back(glove(TypSchnitt, n)), z.push_back(g.back().get());
         TProduktliste p;
         QVERIFY(!p.ausBytes(produktdatei(z), "p"));
         QList<int> ist;
-        for (qsizetype i = 0; i < p.size(); ++i) ist.append(p.at(i).Nummer);
+        for (qsizetype i = 0; i < p.size(); ++i)
+            ist.append(p.at(i).Nummer);
         QCOMPARE(ist, liste);
     }
 
@@ -140,11 +144,12 @@ private Q_SLOTS:
         QByteArray mehr = gut;
         mehr[0] = 3;
         QTest::newRow("count beyond the records") << mehr << qint64(gut.size()) << "promises 3";
-        QTest::newRow("cut inside a record") << gut.left(gut.size() - 5)
-                                             << qint64(4 + 2 * einLaenge - 20) << "past the end";
+        QTest::newRow("cut inside a record")
+            << gut.left(gut.size() - 5) << qint64(4 + 2 * einLaenge - 20) << "past the end";
         QByteArray langerText = gut;
         langerText[4 + 2 + 3 * 4 + 3] = char(0x7F); // Name length 0x7F000004
-        QTest::newRow("text length beyond the end") << langerText << qint64(4 + 2 + 4 * 4) << "past the end";
+        QTest::newRow("text length beyond the end")
+            << langerText << qint64(4 + 2 + 4 * 4) << "past the end";
         QByteArray typ = gut;
         typ[4 + einLaenge] = 5;
         QTest::newRow("unknown type") << typ << qint64(4 + einLaenge) << "unknown type 5";
@@ -188,7 +193,8 @@ private Q_SLOTS:
         QFETCH(double, wert);
         QFETCH(QByteArray, bytes);
         const auto enc = extended80::encode(wert);
-        if (!bytes.isEmpty()) QCOMPARE(QByteArray(reinterpret_cast<const char*>(enc.data()), 10), bytes);
+        if (!bytes.isEmpty())
+            QCOMPARE(QByteArray(reinterpret_cast<const char*>(enc.data()), 10), bytes);
         QCOMPARE(extended80::decode(enc).value(), wert);
     }
 

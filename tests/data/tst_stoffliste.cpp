@@ -22,7 +22,8 @@ QByteArray datei(const QString& spalten, std::initializer_list<const TStoff*> st
 
 QStringList namen(const TStoffliste& l) {
     QStringList n;
-    for (qsizetype i = 0; i < l.size(); ++i) n << l.at(i).Name;
+    for (qsizetype i = 0; i < l.size(); ++i)
+        n << l.at(i).Name;
     return n;
 }
 
@@ -85,7 +86,8 @@ private Q_SLOTS:
         TStoffliste l;
         QVERIFY(!l.ausBytes(datei(spalten, {}), "t"));
         QCOMPARE(l.SpaltenAnzahl(), anzahl);
-        for (int i = 0; i < nummern.size(); ++i) QCOMPARE(l.SpaltenNummer(quint16(i)), nummern[i]);
+        for (int i = 0; i < nummern.size(); ++i)
+            QCOMPARE(l.SpaltenNummer(quint16(i)), nummern[i]);
     }
 
     void suche() {
@@ -107,20 +109,22 @@ private Q_SLOTS:
         const TStoff a = stoff("A", "1", "1"), b = stoff("B", "2", "2");
         const QByteArray gut = datei("0001", {&a, &b});
         const qint64 zweiter = 4 + 4 + 4 + (3 * 4 + 3 + 1 + 4 + 5 + 4);
-        QTest::newRow("header past the end") << gut.left(6) << qint64(4) << QStringList{} << "header";
+        QTest::newRow("header past the end")
+            << gut.left(6) << qint64(4) << QStringList{} << "header";
         QTest::newRow("no count") << gut.left(9) << qint64(8) << QStringList{} << "count";
         QTest::newRow("cut in the second record")
-            << gut.left(gut.size() - 2) << qint64(gut.size() - 4) << QStringList{"A"} << "substance 2";
+            << gut.left(gut.size() - 2) << qint64(gut.size() - 4) << QStringList{"A"}
+            << "substance 2";
         QByteArray mehr = gut;
         mehr[8] = 9;
-        QTest::newRow("count beyond the records") << mehr << qint64(gut.size()) << QStringList{"A", "B"}
-                                                  << "promises 9";
+        QTest::newRow("count beyond the records")
+            << mehr << qint64(gut.size()) << QStringList{"A", "B"} << "promises 9";
         QByteArray lang = gut;
         lang[zweiter + 3] = char(0x40);
         QTest::newRow("text length beyond the end")
             << lang << qint64(zweiter + 4) << QStringList{"A"} << "substance 2";
-        QTest::newRow("header not a number") << datei("0001x002", {&a}) << qint64(8) << QStringList{}
-                                             << "\"x002\"";
+        QTest::newRow("header not a number")
+            << datei("0001x002", {&a}) << qint64(8) << QStringList{} << "\"x002\"";
     }
     void beschaedigteDateien() {
         QFETCH(QByteArray, bytes);

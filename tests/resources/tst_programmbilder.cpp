@@ -13,7 +13,8 @@ private Q_SLOTS:
         QTest::newRow("hotline 640") << ":/images/hotline2.png" << QSize(146, 103);
         QTest::newRow("hotline 800") << ":/images/hotline3.png" << QSize(154, 103);
         QTest::newRow("hand") << ":/images/hand.bmp" << QSize(206, 261);
-        QTest::newRow("requirements illustration") << ":/images/anforderungen.png" << QSize(420, 300);
+        QTest::newRow("requirements illustration")
+            << ":/images/anforderungen.png" << QSize(420, 300);
         for (const char* s :
              {"a0", "a1", "b0", "b1", "b2", "c0", "c1", "c2", "d0", "d1", "d2", "e0", "e1", "e2"})
             QTest::newRow(s) << QStringLiteral(":/images/%1.png").arg(QLatin1String(s))

@@ -11,13 +11,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("gelesen");
         const QStringList drei = {"a", "two words", "say \"hi"};
         QTest::newRow("quotes where needed") << drei << R"(a,"two words","say ""hi")" << drei;
-        QTest::newRow("one heading") << QStringList{"Areas of practice:"}
-                                     << "\"Areas of practice:\"" << QStringList{"Areas of practice:"};
+        QTest::newRow("one heading")
+            << QStringList{"Areas of practice:"} << "\"Areas of practice:\""
+            << QStringList{"Areas of practice:"};
         QTest::newRow("one empty line") << QStringList{""} << "\"\"" << QStringList{""};
         QTest::newRow("no lines") << QStringList{} << "" << QStringList{};
-        QTest::newRow("trailing empty line is lost") << QStringList{"a", ""} << "a," << QStringList{"a"};
-        QTest::newRow("empty line among others") << QStringList{"a", "", "b"} << "a,,b"
-                                                 << QStringList{"a", "", "b"};
+        QTest::newRow("trailing empty line is lost")
+            << QStringList{"a", ""} << "a," << QStringList{"a"};
+        QTest::newRow("empty line among others")
+            << QStringList{"a", "", "b"} << "a,,b" << QStringList{"a", "", "b"};
         QTest::newRow("comma and control characters")
             << QStringList{"x,y", "tab\there", "ü€"} << "\"x,y\",\"tab\there\",ü€"
             << QStringList{"x,y", "tab\there", "ü€"};
@@ -33,7 +35,8 @@ private Q_SLOTS:
     void lesenFremderTexte_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("zeilen");
-        QTest::newRow("unquoted blanks split words") << "Work areas:" << QStringList{"Work", "areas:"};
+        QTest::newRow("unquoted blanks split words")
+            << "Work areas:" << QStringList{"Work", "areas:"};
         QTest::newRow("blanks around commas") << "  a ,  b  " << QStringList{"a", "b"};
         QTest::newRow("unclosed quote runs to the end") << "\"abc" << QStringList{"abc"};
         QTest::newRow("quote after text") << "ab\"c\"" << QStringList{"ab\"c\""};

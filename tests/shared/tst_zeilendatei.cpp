@@ -28,11 +28,16 @@ private Q_SLOTS:
     void dateiname_data() {
         QTest::addColumn<QString>("gewaehlt");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("no extension") << "/home/u/plan" << "/home/u/plan.PLN";
-        QTest::newRow("cut at the first dot") << "/home/u/plan.v2.txt" << "/home/u/plan.PLN";
-        QTest::newRow("dotted folder kept") << "/home/u.name/plan" << "/home/u.name/plan.PLN";
-        QTest::newRow("windows separators") << "C:\\a.b\\plan.x" << "C:\\a.b\\plan.PLN";
-        QTest::newRow("leading dot") << "/tmp/.plan" << "/tmp/.PLN";
+        QTest::newRow("no extension") << "/home/u/plan"
+                                      << "/home/u/plan.PLN";
+        QTest::newRow("cut at the first dot") << "/home/u/plan.v2.txt"
+                                              << "/home/u/plan.PLN";
+        QTest::newRow("dotted folder kept") << "/home/u.name/plan"
+                                            << "/home/u.name/plan.PLN";
+        QTest::newRow("windows separators") << "C:\\a.b\\plan.x"
+                                            << "C:\\a.b\\plan.PLN";
+        QTest::newRow("leading dot") << "/tmp/.plan"
+                                     << "/tmp/.PLN";
     }
     void dateiname() {
         QFETCH(QString, gewaehlt);
@@ -42,7 +47,8 @@ private Q_SLOTS:
 
     void codepageJedesByteZurueck() {
         QByteArray alle;
-        for (int b = 0; b < 256; ++b) alle.append(char(b));
+        for (int b = 0; b < 256; ++b)
+            alle.append(char(b));
         const QString text = cp1252::decode(alle);
         QCOMPARE(text.size(), 256);
         QCOMPARE(cp1252::firstUnencodable(text), qsizetype(-1));
@@ -57,7 +63,8 @@ private Q_SLOTS:
         QTest::newRow("CR LF") << QByteArray("J\r\nN\r\n") << QStringList{"J", "N"};
         QTest::newRow("LF only") << QByteArray("J\nN\n") << QStringList{"J", "N"};
         QTest::newRow("no last ending") << QByteArray("J\r\nN") << QStringList{"J", "N"};
-        QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+        QTest::newRow("empty lines kept")
+            << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
         QTest::newRow("code page") << QByteArray("M\xfcller \x80\r\n") << QStringList{"Müller €"};
     }

@@ -34,26 +34,50 @@ void schreiben(const QString& pfad, const QByteArray& b) {
 
 QJsonArray zwanzig(int start) {
     QJsonArray a;
-    for (int i = 0; i < 20; ++i) a.append(start + i);
+    for (int i = 0; i < 20; ++i)
+        a.append(start + i);
     return a;
 }
 
-const QByteArray kKatalog = QJsonDocument(QJsonObject{{"gloves", QJsonArray{
-    QJsonObject{{"Typ", 2}, {"Gruppe", 0}, {"Name", "Voltex"}, {"Nummer", 120}, {"Dicke", 1.25},
-                {"Elektrowerte", zwanzig(0)}},
-    QJsonObject{{"Typ", 0}, {"Gruppe", 4}, {"Name", "Velto grün"}, {"Nummer", 4100},
-                {"Dicke", 0.38}, {"Laenge", 330}, {"Materialklasse", 3}, {"Reserve", -1},
-                {"Strickwerte", zwanzig(1)}, {"Klassenwerte", zwanzig(2)}},
-}}}).toJson();
+const QByteArray kKatalog =
+    QJsonDocument(QJsonObject{{"gloves",
+                               QJsonArray{
+                                   QJsonObject{{"Typ", 2},
+                                               {"Gruppe", 0},
+                                               {"Name", "Voltex"},
+                                               {"Nummer", 120},
+                                               {"Dicke", 1.25},
+                                               {"Elektrowerte", zwanzig(0)}},
+                                   QJsonObject{{"Typ", 0},
+                                               {"Gruppe", 4},
+                                               {"Name", "Velto grün"},
+                                               {"Nummer", 4100},
+                                               {"Dicke", 0.38},
+                                               {"Laenge", 330},
+                                               {"Materialklasse", 3},
+                                               {"Reserve", -1},
+                                               {"Strickwerte", zwanzig(1)},
+                                               {"Klassenwerte", zwanzig(2)}},
+                               }}})
+        .toJson();
 
-const QByteArray kStoffe = QJsonDocument(QJsonObject{
-    {"Spalten", "0120 4100"},
-    {"substances", QJsonArray{
-        QJsonObject{{"Name", "Ethanol"}, {"CAS", "64-17-5"}, {"Permeation", "36"}, {"Zustand", 2},
-                    {"Kennzahl", 7}, {"Quellung", QJsonArray{1, 1, 3, 1, 2}}},
-        QJsonObject{{"Name", "Broken"}, {"CAS", "1-1-1"}, {"Permeation", "??"}, {"Zustand", 1},
-                    {"Pruefsumme", 0}},
-    }}}).toJson();
+const QByteArray kStoffe =
+    QJsonDocument(QJsonObject{{"Spalten", "0120 4100"},
+                              {"substances",
+                               QJsonArray{
+                                   QJsonObject{{"Name", "Ethanol"},
+                                               {"CAS", "64-17-5"},
+                                               {"Permeation", "36"},
+                                               {"Zustand", 2},
+                                               {"Kennzahl", 7},
+                                               {"Quellung", QJsonArray{1, 1, 3, 1, 2}}},
+                                   QJsonObject{{"Name", "Broken"},
+                                               {"CAS", "1-1-1"},
+                                               {"Permeation", "??"},
+                                               {"Zustand", 1},
+                                               {"Pruefsumme", 0}},
+                               }}})
+        .toJson();
 
 } // namespace
 
@@ -102,24 +126,30 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("no command") << QStringList{} << QByteArray() << 1 << "usage";
-        QTest::newRow("unknown command") << QStringList{"frobnicate"} << QByteArray() << 1 << "usage";
-        QTest::newRow("missing argument") << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "usage";
-        QTest::newRow("short catalogue") << QStringList{"catalogue", "dump", "@"} << QByteArray("\x02\0\0", 3)
-                                         << 2 << "at byte 0";
+        QTest::newRow("unknown command")
+            << QStringList{"frobnicate"} << QByteArray() << 1 << "usage";
+        QTest::newRow("missing argument")
+            << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "usage";
+        QTest::newRow("short catalogue") << QStringList{"catalogue", "dump", "@"}
+                                         << QByteArray("\x02\0\0", 3) << 2 << "at byte 0";
         QTest::newRow("short table") << QStringList{"substances", "dump", "@"}
-                                     << QByteArray("\x04\0\0\0" "0001" "\x01\0\0\0", 12) << 2
-                                     << "promises 1";
+                                     << QByteArray("\x04\0\0\0"
+                                                   "0001"
+                                                   "\x01\0\0\0",
+                                                   12)
+                                     << 2 << "promises 1";
         QTest::newRow("not JSON") << QStringList{"catalogue", "pack", "@", "out"} << QByteArray("{")
                                   << 2 << "invalid JSON";
         QTest::newRow("unencodable text")
             << QStringList{"catalogue", "pack", "@", "out"}
             << QByteArray(R"({"gloves":[{"Typ":0,"Nummer":1},{"Typ":3,"Name":"x\u03a9"}]})") << 2
             << "glove 2, field Name";
-        QTest::newRow("unknown type") << QStringList{"catalogue", "pack", "@", "out"}
-                                      << QByteArray(R"({"gloves":[{"Typ":7}]})") << 2 << "field Typ";
-        QTest::newRow("misspelt field") << QStringList{"substances", "pack", "@", "out"}
-                                        << QByteArray(R"({"substances":[{"Nmae":"x"}]})") << 2
-                                        << "unknown field \"Nmae\"";
+        QTest::newRow("unknown type")
+            << QStringList{"catalogue", "pack", "@", "out"}
+            << QByteArray(R"({"gloves":[{"Typ":7}]})") << 2 << "field Typ";
+        QTest::newRow("misspelt field")
+            << QStringList{"substances", "pack", "@", "out"}
+            << QByteArray(R"({"substances":[{"Nmae":"x"}]})") << 2 << "unknown field \"Nmae\"";
         QTest::newRow("byte out of range")
             << QStringList{"substances", "pack", "@", "out"}
             << QByteArray(R"({"substances":[{"Quellung":[1,2,3,4,256]}]})") << 2 << "Quellung";

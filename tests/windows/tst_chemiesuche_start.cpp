@@ -61,7 +61,8 @@ private Q_SLOTS:
         chemietestdaten::schreiben(p.datei("EN"));
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
         form1.fensterErzeugen();
-        QWidget* menue = form1.findChild<QStackedWidget*>("Notebook1")->findChild<QWidget*>("Label1");
+        QWidget* menue =
+            form1.findChild<QStackedWidget*>("Notebook1")->findChild<QWidget*>("Label1");
         QWidget* produkt = form1.findChild<TForm2*>()->findChild<QWidget*>("Label1");
         QVERIFY(produkt);
         produkt->ensurePolished();

@@ -12,8 +12,7 @@ const QColor kBlau(18, 58, 120);
 const QColor kOrange(240, 128, 24);
 
 // A round badge with a symbol drawn by zeichnen inside a 40 x 40 box centred on mitte.
-template <class Zeichnen>
-void abzeichen(QPainter& p, QPointF mitte, Zeichnen zeichnen) {
+template <class Zeichnen> void abzeichen(QPainter& p, QPointF mitte, Zeichnen zeichnen) {
     p.setPen(QPen(kBlau, 2));
     p.setBrush(Qt::white);
     p.drawEllipse(mitte, 26, 26);
@@ -82,7 +81,8 @@ QImage anforderungsBild() {
         q.setBrush(QColor(250, 220, 190));
         q.drawRoundedRect(QRectF(13, 12, 14, 26), 7, 7);
         q.setBrush(Qt::NoBrush);
-        for (int r : {9, 14}) q.drawArc(QRectF(20 - r, 14 - r, 2 * r, 2 * r), 30 * 16, 120 * 16);
+        for (int r : {9, 14})
+            q.drawArc(QRectF(20 - r, 14 - r, 2 * r, 2 * r), 30 * 16, 120 * 16);
     });
     verbinden(p, {86, 60}, {194, 45});
 

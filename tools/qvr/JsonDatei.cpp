@@ -23,7 +23,10 @@ QJsonObject lesen(const QString& pfad) {
     QJsonParseError e{};
     const QJsonDocument d = QJsonDocument::fromJson(lesenRoh(pfad), &e);
     if (e.error != QJsonParseError::NoError)
-        ungueltig(QStringLiteral("%1: invalid JSON at byte %2: %3").arg(pfad).arg(e.offset).arg(e.errorString()));
+        ungueltig(QStringLiteral("%1: invalid JSON at byte %2: %3")
+                      .arg(pfad)
+                      .arg(e.offset)
+                      .arg(e.errorString()));
     if (!d.isObject()) ungueltig(pfad + QStringLiteral(": the top level is not a JSON object"));
     return d.object();
 }
@@ -49,7 +52,9 @@ QString Feld::text(const char* name) const {
     const qsizetype i = cp1252::firstUnencodable(s);
     if (i >= 0)
         fehler(name, QStringLiteral("the character \"%1\" at position %2 cannot be stored in "
-                                    "Windows-1252").arg(s[i]).arg(i + 1));
+                                    "Windows-1252")
+                         .arg(s[i])
+                         .arg(i + 1));
     return s;
 }
 
@@ -73,7 +78,8 @@ std::vector<quint8> Feld::bytes(const char* name, qsizetype laenge) const {
     std::vector<quint8> out(static_cast<size_t>(laenge), 0);
     const QJsonValue v = m_o.value(QLatin1String(name));
     if (v.isUndefined()) return out;
-    const QString soll = QStringLiteral("must be an array of %1 whole numbers from 0 to 255").arg(laenge);
+    const QString soll =
+        QStringLiteral("must be an array of %1 whole numbers from 0 to 255").arg(laenge);
     if (!v.isArray() || v.toArray().size() != laenge) fehler(name, soll);
     const QJsonArray a = v.toArray();
     for (qsizetype i = 0; i < laenge; ++i) {
@@ -87,9 +93,9 @@ std::vector<quint8> Feld::bytes(const char* name, qsizetype laenge) const {
 void Feld::nurBekannte(const std::vector<const char*>& namen) const {
     for (auto it = m_o.begin(); it != m_o.end(); ++it) {
         bool bekannt = false;
-        for (const char* n : namen) bekannt = bekannt || it.key() == QLatin1String(n);
-        if (!bekannt)
-            ungueltig(QStringLiteral("%1: unknown field \"%2\"").arg(m_wo, it.key()));
+        for (const char* n : namen)
+            bekannt = bekannt || it.key() == QLatin1String(n);
+        if (!bekannt) ungueltig(QStringLiteral("%1: unknown field \"%2\"").arg(m_wo, it.key()));
     }
 }
 

@@ -19,7 +19,7 @@ void ausgeben(const QJsonObject& o); // to standard output, UTF-8, indented
 class Feld {
 public:
     Feld(const QJsonObject& o, QString wo) : m_o(o), m_wo(std::move(wo)) {}
-    QString text(const char* name) const;        // Windows-1252 only
+    QString text(const char* name) const; // Windows-1252 only
     qint64 ganz(const char* name, qint64 min, qint64 max) const;
     double zahl(const char* name) const;
     // An array of laenge bytes (0..255); zeros when the field is absent.

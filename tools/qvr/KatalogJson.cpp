@@ -16,7 +16,8 @@ constexpr qint64 kI32Max = std::numeric_limits<qint32>::max();
 
 QJsonArray werteNachJson(const TWerte& w) {
     QJsonArray a;
-    for (quint8 b : w) a.append(b);
+    for (quint8 b : w)
+        a.append(b);
     return a;
 }
 
@@ -29,18 +30,30 @@ void werteAusJson(const jsondatei::Feld& f, const char* name, TWerte& w) {
 
 QJsonObject handschuhNachJson(const THandschuh& h) {
     QJsonObject o{
-        {"Typ", h.Typ},           {"Gruppe", h.Gruppe},
-        {"Beschreibung", h.Beschreibung}, {"Zusatztext", h.Zusatztext},
-        {"Bilddatei", h.Bilddatei}, {"Name", h.Name},
-        {"Farbe", h.Farbe},       {"Material", h.Material},
-        {"Ausfuehrung", h.Ausfuehrung}, {"Einheit", h.Einheit},
-        {"Nummer", h.Nummer},     {"Laenge", h.Laenge},
-        {"Dicke", h.Dicke},       {"Packung", h.Packung},
-        {"Groessen", h.Groessen}, {"Kategorie", h.Kategorie},
-        {"Umgebung", h.Umgebung}, {"Gefahr", h.Gefahr},
-        {"Griff", h.Griff},       {"Fingerfertigkeit", h.Fingerfertigkeit},
-        {"Eigenschaften", h.Eigenschaften}, {"Materialklasse", h.Materialklasse},
-        {"Laengenklasse", h.Laengenklasse}, {"Reserve", h.Reserve},
+        {"Typ", h.Typ},
+        {"Gruppe", h.Gruppe},
+        {"Beschreibung", h.Beschreibung},
+        {"Zusatztext", h.Zusatztext},
+        {"Bilddatei", h.Bilddatei},
+        {"Name", h.Name},
+        {"Farbe", h.Farbe},
+        {"Material", h.Material},
+        {"Ausfuehrung", h.Ausfuehrung},
+        {"Einheit", h.Einheit},
+        {"Nummer", h.Nummer},
+        {"Laenge", h.Laenge},
+        {"Dicke", h.Dicke},
+        {"Packung", h.Packung},
+        {"Groessen", h.Groessen},
+        {"Kategorie", h.Kategorie},
+        {"Umgebung", h.Umgebung},
+        {"Gefahr", h.Gefahr},
+        {"Griff", h.Griff},
+        {"Fingerfertigkeit", h.Fingerfertigkeit},
+        {"Eigenschaften", h.Eigenschaften},
+        {"Materialklasse", h.Materialklasse},
+        {"Laengenklasse", h.Laengenklasse},
+        {"Reserve", h.Reserve},
     };
     if (const TElectro* e = alsElectro(h)) {
         o.insert("Elektrowerte", werteNachJson(e->Elektrowerte));
@@ -58,11 +71,10 @@ std::unique_ptr<THandschuh> handschuhAusJson(const QJsonObject& o, qsizetype nr)
     auto h = neuerHandschuh(static_cast<quint8>(f.ganz("Typ", 0, 4)));
     const bool electro = h->istElectro();
     std::vector<const char*> bekannt = {
-        "Typ",     "Gruppe",   "Beschreibung", "Zusatztext", "Bilddatei", "Name",
-        "Farbe",   "Material", "Ausfuehrung",  "Einheit",    "Nummer",    "Laenge",
-        "Dicke",   "Packung",  "Groessen",     "Kategorie",  "Umgebung",  "Gefahr",
-        "Griff",   "Fingerfertigkeit", "Eigenschaften", "Materialklasse", "Laengenklasse",
-        "Reserve"};
+        "Typ",   "Gruppe",           "Beschreibung",  "Zusatztext",     "Bilddatei",     "Name",
+        "Farbe", "Material",         "Ausfuehrung",   "Einheit",        "Nummer",        "Laenge",
+        "Dicke", "Packung",          "Groessen",      "Kategorie",      "Umgebung",      "Gefahr",
+        "Griff", "Fingerfertigkeit", "Eigenschaften", "Materialklasse", "Laengenklasse", "Reserve"};
     if (electro) {
         bekannt.push_back("Elektrowerte");
     } else {
@@ -83,13 +95,17 @@ std::unique_ptr<THandschuh> handschuhAusJson(const QJsonObject& o, qsizetype nr)
     h->Laenge = static_cast<qint32>(f.ganz("Laenge", kI32Min, kI32Max));
     h->Dicke = f.zahl("Dicke");
     h->Packung = static_cast<qint32>(f.ganz("Packung", kI32Min, kI32Max));
-    const std::pair<quint8*, const char*> bytes[] = {
-        {&h->Groessen, "Groessen"},         {&h->Kategorie, "Kategorie"},
-        {&h->Umgebung, "Umgebung"},         {&h->Gefahr, "Gefahr"},
-        {&h->Griff, "Griff"},               {&h->Fingerfertigkeit, "Fingerfertigkeit"},
-        {&h->Eigenschaften, "Eigenschaften"}, {&h->Materialklasse, "Materialklasse"},
-        {&h->Laengenklasse, "Laengenklasse"}};
-    for (const auto& [ziel, name] : bytes) *ziel = static_cast<quint8>(f.ganz(name, 0, 255));
+    const std::pair<quint8*, const char*> bytes[] = {{&h->Groessen, "Groessen"},
+                                                     {&h->Kategorie, "Kategorie"},
+                                                     {&h->Umgebung, "Umgebung"},
+                                                     {&h->Gefahr, "Gefahr"},
+                                                     {&h->Griff, "Griff"},
+                                                     {&h->Fingerfertigkeit, "Fingerfertigkeit"},
+                                                     {&h->Eigenschaften, "Eigenschaften"},
+                                                     {&h->Materialklasse, "Materialklasse"},
+                                                     {&h->Laengenklasse, "Laengenklasse"}};
+    for (const auto& [ziel, name] : bytes)
+        *ziel = static_cast<quint8>(f.ganz(name, 0, 255));
     h->Reserve = static_cast<qint32>(f.ganz("Reserve", kI32Min, kI32Max));
     if (electro) {
         werteAusJson(f, "Elektrowerte", static_cast<TElectro&>(*h).Elektrowerte);
@@ -107,23 +123,27 @@ int katalogBefehl(const QStringList& args) {
         const QByteArray bytes = jsondatei::lesenRoh(args[1]);
         if (const auto f = liste.ausBytes(bytes, args[1])) ungueltig(f->meldung());
         QJsonArray gloves;
-        for (qsizetype i = 0; i < liste.size(); ++i) gloves.append(handschuhNachJson(liste.at(i)));
+        for (qsizetype i = 0; i < liste.size(); ++i)
+            gloves.append(handschuhNachJson(liste.at(i)));
         jsondatei::ausgeben(QJsonObject{{"gloves", gloves}});
         return 0;
     }
     if (args.size() == 3 && args[0] == QLatin1String("pack")) {
         const QJsonObject wurzel = jsondatei::lesen(args[1]);
-        if (!wurzel.value("gloves").isArray()) ungueltig(args[1] + QStringLiteral(": \"gloves\" must be an array"));
+        if (!wurzel.value("gloves").isArray())
+            ungueltig(args[1] + QStringLiteral(": \"gloves\" must be an array"));
         const QJsonArray a = wurzel.value("gloves").toArray();
         std::vector<std::unique_ptr<THandschuh>> gloves;
         std::vector<const THandschuh*> zeiger;
         for (qsizetype i = 0; i < a.size(); ++i) {
-            if (!a[i].isObject()) ungueltig(QStringLiteral("glove %1 is not a JSON object").arg(i + 1));
+            if (!a[i].isObject())
+                ungueltig(QStringLiteral("glove %1 is not a JSON object").arg(i + 1));
             gloves.push_back(handschuhAusJson(a[i].toObject(), i + 1));
             zeiger.push_back(gloves.back().get());
         }
         jsondatei::schreibenAtomar(args[2], produktdatei(zeiger));
         return 0;
     }
-    falscheBenutzung(QStringLiteral("usage: qvr catalogue dump FILE | qvr catalogue pack JSON OUT"));
+    falscheBenutzung(
+        QStringLiteral("usage: qvr catalogue dump FILE | qvr catalogue pack JSON OUT"));
 }

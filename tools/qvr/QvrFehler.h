@@ -8,5 +8,9 @@ struct QvrFehler {
     QString meldung;
 };
 
-[[noreturn]] inline void ungueltig(const QString& meldung) { throw QvrFehler{2, meldung}; }
-[[noreturn]] inline void falscheBenutzung(const QString& meldung) { throw QvrFehler{1, meldung}; }
+[[noreturn]] inline void ungueltig(const QString& meldung) {
+    throw QvrFehler{2, meldung};
+}
+[[noreturn]] inline void falscheBenutzung(const QString& meldung) {
+    throw QvrFehler{1, meldung};
+}

@@ -36,11 +36,8 @@ const char* const kUsage =
 using Befehl = std::function<int(const QStringList&)>;
 
 const std::pair<const char*, Befehl> kBefehle[] = {
-    {"catalogue", katalogBefehl},
-    {"substances", stoffBefehl},
-    {"chem-search", chemieSucheBefehl},
-    {"print", druckBefehl},
-    {"verify", verifyBefehl},
+    {"catalogue", katalogBefehl}, {"substances", stoffBefehl}, {"chem-search", chemieSucheBefehl},
+    {"print", druckBefehl},       {"verify", verifyBefehl},
 };
 
 } // namespace

@@ -185,7 +185,8 @@ constexpr Eintrag englischeTexte[] = {
     {10182, u"All gloves providing protection against chemical risks."},
     {10183, u"Cut and heat protective gloves."},
     {10184, u"Contains the QVR-cold protective gloves"},
-    {10185, u"Mechanical protective gloves: all gloves bearing the EN388-hammer-pictogram or the CE-label and which are signed as protective gloves against mechanical hazards."},
+    {10185, u"Mechanical protective gloves: all gloves bearing the EN388-hammer-pictogram or the "
+            u"CE-label and which are signed as protective gloves against mechanical hazards."},
     {10186, u"Household gloves"},
     {10187, u"Gloves, protecting against electric hazards."},
     {10188, u"All listed glove styles."},
@@ -246,7 +247,8 @@ constexpr Eintrag englischeTexte[] = {
 const QHash<int, QString>& englisch() {
     static const QHash<int, QString> t = [] {
         QHash<int, QString> h;
-        for (const Eintrag& e : englischeTexte) h.insert(e.nummer, QString::fromUtf16(e.text));
+        for (const Eintrag& e : englischeTexte)
+            h.insert(e.nummer, QString::fromUtf16(e.text));
         return h;
     }();
     return t;

@@ -138,11 +138,11 @@ void TForm1::knoepfeVerbinden() {
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
-             ui->SpeedButton13, ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24,
-             ui->SpeedButton5, ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14,
-             ui->SpeedButton15, ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25,
-             ui->SpeedButton12, ui->SpeedButton11, ui->SpeedButton23})
+             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13,
+             ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24, ui->SpeedButton5,
+             ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14, ui->SpeedButton15,
+             ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25, ui->SpeedButton12,
+             ui->SpeedButton11, ui->SpeedButton23})
         k->setEnabled(false);
 }
 
