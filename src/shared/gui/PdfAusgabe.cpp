@@ -1,32 +1,31 @@
 #include "shared/gui/PdfAusgabe.h"
 
+#include "shared/Zeilendatei.h"
 #include "shared/gui/QPainterCanvas.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 std::optional<QString> pdfSchreiben(const QString& pfad,
                                     const std::function<void(PageCanvas&)>& ausgabe,
                                     const QPageSize& format, QPageLayout::Orientation lage) {
-    const QString name = QDir::toNativeSeparators(pfad);
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return QStringLiteral("Cannot write %1: %2").arg(name, datei.errorString());
+    // Rendered in memory first, then saved like every other file, so a full disk is reported
+    // and an earlier file of that name survives.
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&datei);
+        QPdfWriter pdf(&puffer);
         pdf.setPageLayout(
             QPageLayout(format, lage, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
         pdf.setResolution(600);
         pdf.setCreator(QStringLiteral("Ardentix"));
         QPainterCanvas canvas(pdf);
         ausgabe(canvas);
-        if (!canvas.finish()) {
-            datei.cancelWriting();
-            return QStringLiteral("Cannot write %1: the PDF could not be produced").arg(name);
-        }
+        if (!canvas.finish())
+            return QStringLiteral("Cannot write %1: the PDF could not be produced")
+                .arg(QDir::toNativeSeparators(pfad));
     }
-    if (!datei.commit())
-        return QStringLiteral("Cannot write %1: %2").arg(name, datei.errorString());
+    if (const auto f = zeilendatei::atomarSpeichern(pfad, puffer.data())) return f->meldung;
     return std::nullopt;
 }
