@@ -74,8 +74,11 @@ double faktor(int breite) {
 
 void skalieren(QWidget* fenster, double f) {
     if (f == 1.0) return;
-    QList<QWidget*> alle = fenster->findChildren<QWidget*>();
-    alle.prepend(fenster);
+    // Only this window's own controls: windows parented to it (the main window owns the
+    // long-lived ones) follow their own rule and must not be scaled a second time.
+    QList<QWidget*> alle{fenster};
+    for (QWidget* w : fenster->findChildren<QWidget*>())
+        if (w->window() == fenster) alle.append(w);
     // Fonts are read before any is changed: an inherited size must not be scaled twice.
     QList<QFont> schriften;
     for (QWidget* w : alle)

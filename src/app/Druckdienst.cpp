@@ -1,7 +1,7 @@
 #include "app/Druckdienst.h"
 
 #include "app/Dialoge.h"
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "shared/gui/PdfAusgabe.h"
 #include "shared/gui/QPainterCanvas.h"
 

@@ -1,6 +1,6 @@
 #include "print/Chemiebericht.h"
 
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "data/Chemiesuche.h"
 #include "shared/gui/PageCanvas.h"
 

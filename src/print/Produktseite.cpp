@@ -1,6 +1,6 @@
 #include "print/Produktseite.h"
 
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "print/Produkttexte.h"
 
 #include <QCoreApplication>

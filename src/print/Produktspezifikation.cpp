@@ -1,6 +1,6 @@
 #include "print/Produktspezifikation.h"
 
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
 #include "print/Zeilenumbruch.h"

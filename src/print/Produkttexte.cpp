@@ -1,6 +1,6 @@
 #include "print/Produkttexte.h"
 
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "print/Seitenrahmen.h"
 
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "shared/gui/PageCanvas.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "shared/Adressblock.h"
 
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "shared/Codepage1252.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "app/Einstellungsspeicher.h"
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "shared/Adressblock.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 
 #include <QTest>
 

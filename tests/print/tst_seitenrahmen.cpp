@@ -1,4 +1,4 @@
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "print/Seitenrahmen.h"
 #include "shared/gui/PdfAusgabe.h"
 #include "shared/gui/RecordingCanvas.h"

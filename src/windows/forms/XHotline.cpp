@@ -2,7 +2,7 @@
 
 #include "app/Dialoge.h"
 #include "app/Verweis.h"
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 
 #include "ui_XHotline.h"
 

@@ -3,7 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
 #include "windows/product/XProduktinfo.h"

@@ -5,7 +5,7 @@
 #include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
 #include "app/Kontext.h"
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "print/Produktspezifikation.h"
 #include "windows/forms/XHotline.h"
 

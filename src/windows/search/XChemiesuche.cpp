@@ -5,7 +5,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
-#include "app/texte/Texte.h"
+#include "texte/Texte.h"
 #include "print/Chemiebericht.h"
 #include "windows/forms/XHotline.h"
 #include "windows/search/Ergebnisraster.h"
