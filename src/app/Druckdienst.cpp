@@ -1,9 +1,9 @@
 #include "app/Druckdienst.h"
 
 #include "app/Dialoge.h"
-#include "texte/Texte.h"
 #include "shared/gui/PdfAusgabe.h"
 #include "shared/gui/QPainterCanvas.h"
+#include "texte/Texte.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -61,8 +61,9 @@ void fehler(QWidget* parent, const QString& text) {
 // Empty when the user cancels.
 QString pdfDatei(QWidget* parent, const QPrinter& p) {
     if (!p.outputFileName().isEmpty()) return p.outputFileName();
-    const auto name = dialoge::speichern(parent, QStringLiteral("Save printout as PDF"),
-                                         QStringLiteral("PDF files (*.pdf)"));
+    const auto name = dialoge::speichern(
+        parent, QCoreApplication::translate("Druckdienst", "Save printout as PDF"),
+        QCoreApplication::translate("Druckdienst", "PDF files (*.pdf)"));
     if (!name || name->isEmpty()) return {};
     return QFileInfo(*name).suffix().isEmpty() ? *name + QStringLiteral(".pdf") : *name;
 }
@@ -79,7 +80,8 @@ void einrichten(QWidget* parent) {
     dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     // The dialog only chooses; the printouts' own Print buttons start jobs.
     if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>())
-        if (auto* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+        if (auto* ok = knoepfe->button(QDialogButtonBox::Ok))
+            ok->setText(QCoreApplication::translate("Druckdienst", "OK"));
     dlg.exec();
 }
 
@@ -94,8 +96,8 @@ bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobNam
         QPainterCanvas canvas(p);
         ausgabe(canvas);
         if (canvas.finish()) return true;
-        fehler(parent,
-               QStringLiteral("Printing \"%1\" on %2 failed.").arg(jobName, p.printerName()));
+        fehler(parent, QCoreApplication::translate("Druckdienst", "Printing \"%1\" on %2 failed.")
+                           .arg(jobName, p.printerName()));
         return false;
     }
 

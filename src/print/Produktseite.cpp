@@ -1,15 +1,11 @@
 #include "print/Produktseite.h"
 
-#include "texte/Texte.h"
 #include "print/Produkttexte.h"
+#include "texte/Texte.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-QString tr(const char* s) {
-    return QCoreApplication::translate("TForm2", s);
-}
 
 QStringList klassenwerte(const TStrick& s) {
     const TWerte& k = s.Klassenwerte;
@@ -73,44 +69,55 @@ Produktseite produktseite(const THandschuh& h) {
 }
 
 std::array<QString, 8> datenLabels() {
-    return {tr("Product code:"),    tr("Colour: "),
-            tr("Sizes:"),           tr("Material:"),
-            tr("Design:"),          tr("Overall Length:"),
-            tr("Total Thickness:"), tr("Packing Unit / Pairs per Size:")};
+    return {QCoreApplication::translate("TForm2", "Product code:"),
+            QCoreApplication::translate("TForm2", "Colour: "),
+            QCoreApplication::translate("TForm2", "Sizes:"),
+            QCoreApplication::translate("TForm2", "Material:"),
+            QCoreApplication::translate("TForm2", "Design:"),
+            QCoreApplication::translate("TForm2", "Overall Length:"),
+            QCoreApplication::translate("TForm2", "Total Thickness:"),
+            QCoreApplication::translate("TForm2", "Packing Unit / Pairs per Size:")};
 }
 
 std::array<QString, 5> strickLabels() {
-    return {tr("Dexterity (EN420):"), tr("Abrasion Resistance (EN388):"),
-            tr("Cut Resistance (EN388):"), tr("Tear Resistance (EN388):"),
-            tr("Puncture Resistance (EN388):")};
+    return {QCoreApplication::translate("TForm2", "Dexterity (EN420):"),
+            QCoreApplication::translate("TForm2", "Abrasion Resistance (EN388):"),
+            QCoreApplication::translate("TForm2", "Cut Resistance (EN388):"),
+            QCoreApplication::translate("TForm2", "Tear Resistance (EN388):"),
+            QCoreApplication::translate("TForm2", "Puncture Resistance (EN388):")};
 }
 
 std::array<QString, 10> elektroLabels() {
-    return {tr("Tear Resistance:"),
-            tr("Elongation at Tear"),
-            tr("Mechanical Perforation Resistance:"),
-            tr("Remaining Stretching:"),
-            tr("Ozone Resistance:"),
-            tr("Cold flexibility:"),
-            tr("Temperature resistance:"),
-            tr("Test Voltage:"),
-            tr("Working Voltage:"),
-            tr("Leakage current:")};
+    return {QCoreApplication::translate("TForm2", "Tear Resistance:"),
+            QCoreApplication::translate("TForm2", "Elongation at Tear"),
+            QCoreApplication::translate("TForm2", "Mechanical Perforation Resistance:"),
+            QCoreApplication::translate("TForm2", "Remaining Stretching:"),
+            QCoreApplication::translate("TForm2", "Ozone Resistance:"),
+            QCoreApplication::translate("TForm2", "Cold flexibility:"),
+            QCoreApplication::translate("TForm2", "Temperature resistance:"),
+            QCoreApplication::translate("TForm2", "Test Voltage:"),
+            QCoreApplication::translate("TForm2", "Working Voltage:"),
+            QCoreApplication::translate("TForm2", "Leakage current:")};
 }
 
 QStringList klassenLabels(const QString& notebook5) {
     if (notebook5 == QLatin1String("Chemie"))
-        return {tr("Cold Flexibility:"), tr("Temperature Resistance:"), tr("Ozone Resistance:"),
-                tr("Resistance to Sun Light (UV):")};
+        return {QCoreApplication::translate("TForm2", "Cold Flexibility:"),
+                QCoreApplication::translate("TForm2", "Temperature Resistance:"),
+                QCoreApplication::translate("TForm2", "Ozone Resistance:"),
+                QCoreApplication::translate("TForm2", "Resistance to Sun Light (UV):")};
     if (notebook5 == QLatin1String("Iso"))
-        return {tr("Convective Cold:"), tr("Contact Cold:"), tr("Water Thightness:"),
-                tr("Ozone Resistance:"), tr("Resistance to Sun Light (UV):")};
+        return {QCoreApplication::translate("TForm2", "Convective Cold:"),
+                QCoreApplication::translate("TForm2", "Contact Cold:"),
+                QCoreApplication::translate("TForm2", "Water Thightness:"),
+                QCoreApplication::translate("TForm2", "Ozone Resistance:"),
+                QCoreApplication::translate("TForm2", "Resistance to Sun Light (UV):")};
     if (notebook5 == QLatin1String("Feuer"))
-        return {tr("Burning Behaviour:"),
-                tr("Contact Heat:"),
-                tr("Convective Heat:"),
-                tr("Radiation Heat:"),
-                tr("Small splashes of liquid metal:"),
-                tr("High  quantity of liquid metal:")};
+        return {QCoreApplication::translate("TForm2", "Burning Behaviour:"),
+                QCoreApplication::translate("TForm2", "Contact Heat:"),
+                QCoreApplication::translate("TForm2", "Convective Heat:"),
+                QCoreApplication::translate("TForm2", "Radiation Heat:"),
+                QCoreApplication::translate("TForm2", "Small splashes of liquid metal:"),
+                QCoreApplication::translate("TForm2", "High  quantity of liquid metal:")};
     return {};
 }

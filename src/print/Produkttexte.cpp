@@ -2,8 +2,18 @@
 
 #include "texte/Texte.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
+
+namespace {
+
+// Level and unit texts belong to the product page's context in a language module.
+QString uebersetzt(const char* s) {
+    return QCoreApplication::translate("TForm2", s);
+}
+
+} // namespace
 
 QString groessentext(quint8 groessen) {
     QStringList liste;
@@ -28,11 +38,12 @@ QString bewertungstext(int skala, int wert) {
 }
 
 QString leveltext(quint8 wert) {
-    return wert == 0 ? QStringLiteral("Level X") : QStringLiteral("Level %1").arg(wert - 1);
+    return wert == 0 ? uebersetzt(QT_TRANSLATE_NOOP("TForm2", "Level X"))
+                     : uebersetzt(QT_TRANSLATE_NOOP("TForm2", "Level %1")).arg(wert - 1);
 }
 
 QString isoLeveltext(quint8 wert) {
-    return QStringLiteral("Level %1").arg(wert + 1);
+    return uebersetzt(QT_TRANSLATE_NOOP("TForm2", "Level %1")).arg(wert + 1);
 }
 
 QString zahltext(double wert) {
@@ -43,15 +54,15 @@ QString zahltext(double wert) {
 std::array<QString, 10> elektrotexte(const TWerte& e) {
     const auto halb = [](quint8 v) { return zahltext(v / 2.0); };
     return {
-        QString::number(5 * e[0] + 5) + QStringLiteral(" Mpa"),
-        QString::number(50 * e[1] + 50) + QStringLiteral(" %"),
-        QString::number(5 * e[2] + 5) + QStringLiteral(" N/mm"),
-        QString::number(e[3] + 1) + QStringLiteral(" %"),
+        QString::number(5 * e[0] + 5) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " Mpa")),
+        QString::number(50 * e[1] + 50) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " %")),
+        QString::number(5 * e[2] + 5) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " N/mm")),
+        QString::number(e[3] + 1) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " %")),
         bewertungstext(1, e[4]),
         bewertungstext(2, e[5]),
         bewertungstext(3, e[6]),
-        halb(e[7]) + QStringLiteral(" (kV)AC"),
-        halb(e[9]) + QStringLiteral(" (kV)"),
-        halb(e[8]) + QStringLiteral(" (mA)"),
+        halb(e[7]) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " (kV)AC")),
+        halb(e[9]) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " (kV)")),
+        halb(e[8]) + uebersetzt(QT_TRANSLATE_NOOP("TForm2", " (mA)")),
     };
 }

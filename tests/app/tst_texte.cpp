@@ -1,6 +1,9 @@
 #include "texte/Texte.h"
 
+#include <QFile>
+#include <QSet>
 #include <QTest>
+#include <QXmlStreamReader>
 
 // Texts whose blanks and exact wording matter where they are joined with other text.
 class TstTexte : public QObject {
@@ -30,6 +33,27 @@ private Q_SLOTS:
         QFETCH(int, nummer);
         QFETCH(QString, text);
         QCOMPARE(texte::text(nummer), text);
+    }
+
+    // The translators' template must list every numbered text the program has, or a language
+    // module could not translate it. Rebuild it with the ardentix_lupdate target.
+    void vorlageHaeltJedenText() {
+        QFile ts(QStringLiteral(ARDENTIX_VORLAGE));
+        QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(ts.fileName()));
+        QSet<int> vorlage;
+        QXmlStreamReader xml(&ts);
+        QString kontext;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            if (xml.name() == QLatin1String("name"))
+                kontext = xml.readElementText();
+            else if (xml.name() == QLatin1String("source") && kontext == QLatin1String("Texte"))
+                vorlage.insert(xml.readElementText().toInt());
+        }
+        QVERIFY(!xml.hasError());
+        for (int n = 10000; n <= 10336; ++n)
+            if (!texte::text(n).isEmpty())
+                QVERIFY2(vorlage.contains(n), qPrintable(QString::number(n)));
     }
 };
 

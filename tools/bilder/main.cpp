@@ -5,6 +5,7 @@
 #include "Piktogramme.h"
 #include "Produktbilder.h"
 #include "Programmbilder.h"
+#include "Programmsymbol.h"
 #include "Seitenbilder.h"
 
 #include <QDir>
@@ -68,6 +69,14 @@ int seitenbilderSchreiben(const QDir& ziel) {
     return gut ? 0 : 2;
 }
 
+// The desktop menu's icon in the sizes the package installs.
+int symbole(const QDir& ziel) {
+    bool gut = true;
+    for (const int seite : {48, 128, 256})
+        gut &= speichern(programmSymbol(seite), ziel, QStringLiteral("ardentix-%1.png").arg(seite));
+    return gut ? 0 : 2;
+}
+
 bool verzeichnis(QDir& ziel, const QString& pfad) {
     ziel = QDir(pfad);
     if (ziel.mkpath(QStringLiteral("."))) return true;
@@ -77,7 +86,8 @@ bool verzeichnis(QDir& ziel, const QString& pfad) {
 
 const char* const kUsage = "usage: bilder program OUTDIR\n"
                            "       bilder pics PRODUKTBILDER.json OUTDIR\n"
-                           "       bilder pages OUTDIR\n";
+                           "       bilder pages OUTDIR\n"
+                           "       bilder icons OUTDIR\n";
 
 } // namespace
 
@@ -91,6 +101,8 @@ int main(int argc, char** argv) {
         return verzeichnis(ziel, args[2]) ? datensatzbilder(args[1], ziel) : 2;
     if (args.size() == 2 && args[0] == QLatin1String("pages"))
         return verzeichnis(ziel, args[1]) ? seitenbilderSchreiben(ziel) : 2;
+    if (args.size() == 2 && args[0] == QLatin1String("icons"))
+        return verzeichnis(ziel, args[1]) ? symbole(ziel) : 2;
     std::fputs(kUsage, stderr);
     return 1;
 }

@@ -1,0 +1,56 @@
+# Installs the build into a temporary DESTDIR and checks the tree the package will hold:
+# the program folder with its data, the two links, and the desktop files; nothing elsewhere.
+file(REMOVE_RECURSE ${ZIEL})
+execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${ZIEL} ${CMAKE_COMMAND} --install ${BUILD} --prefix /
+    RESULT_VARIABLE ergebnis OUTPUT_QUIET)
+if(NOT ergebnis EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${ergebnis}")
+endif()
+
+set(erwartet
+    opt/ardentix/Ardentix
+    opt/ardentix/qvr
+    opt/ardentix/${DATEN}/produkte.qvr
+    opt/ardentix/${DATEN}/tab.qvr
+    opt/ardentix/${DATEN}/Adressen.QVR
+    opt/ardentix/${DATEN}/HTML/ABC.htm
+    "opt/ardentix/${DATEN}/HTML/Einführung.htm"
+    usr/share/applications/ardentix.desktop
+    usr/share/metainfo/de.quorvane.Ardentix.metainfo.xml
+    usr/share/icons/hicolor/48x48/apps/ardentix.png
+    usr/share/icons/hicolor/128x128/apps/ardentix.png
+    usr/share/icons/hicolor/256x256/apps/ardentix.png
+    usr/share/doc/ardentix/copyright
+    usr/share/doc/ardentix/changelog.gz
+    usr/share/lintian/overrides/ardentix)
+foreach(datei ${erwartet})
+    if(NOT EXISTS "${ZIEL}/${datei}")
+        message(FATAL_ERROR "missing from the install tree: ${datei}")
+    endif()
+endforeach()
+file(GLOB bilder ${ZIEL}/opt/ardentix/${DATEN}/Pics/*)
+if(NOT bilder)
+    message(FATAL_ERROR "no product pictures in opt/ardentix/${DATEN}/Pics")
+endif()
+
+# The links point to the installed program (absolute, as Debian wants across top-level folders).
+foreach(verweis ardentix qvr)
+    if(NOT IS_SYMLINK ${ZIEL}/usr/bin/${verweis})
+        message(FATAL_ERROR "usr/bin/${verweis} is not a link")
+    endif()
+endforeach()
+file(READ_SYMLINK ${ZIEL}/usr/bin/ardentix ziel_ardentix)
+file(READ_SYMLINK ${ZIEL}/usr/bin/qvr ziel_qvr)
+if(NOT ziel_ardentix STREQUAL "/opt/ardentix/Ardentix" OR NOT ziel_qvr STREQUAL "/opt/ardentix/qvr")
+    message(FATAL_ERROR "the links lead to ${ziel_ardentix} and ${ziel_qvr}")
+endif()
+
+# Nothing outside the program folder and the places the desktop reads.
+file(GLOB_RECURSE alle LIST_DIRECTORIES false RELATIVE ${ZIEL} ${ZIEL}/*)
+foreach(datei ${alle})
+    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|metainfo|icons/hicolor|doc/ardentix|lintian/overrides)/)")
+        message(FATAL_ERROR "unexpected file in the install tree: ${datei}")
+    endif()
+endforeach()
+file(REMOVE_RECURSE ${ZIEL})
