@@ -188,6 +188,9 @@ private Q_SLOTS:
         QTest::newRow("marking: EN 388 levels")
             << Aenderung([](Datensatz& d) { d.velto().Strickwerte[1] = 5; })
             << "EN 388 3101, the levels of glove 4301 give 4101";
+        QTest::newRow("chemical glove of category II")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Kategorie = 2; })
+            << "Velto has permeation results but category 2";
         QTest::newRow("marking: notified body of a category II glove")
             << Aenderung([](Datensatz& d) { d.gloves[0]->Kategorie = 2; })
             << "glove 4301 has category 2";

@@ -59,6 +59,13 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
             probleme << wo + QStringLiteral(": no glove of the catalogue has this code");
         else if (h->Typ != TypChemie)
             probleme << wo + QStringLiteral(": %1 is not a chemical glove").arg(h->Name);
+        // Results against hazardous chemicals make PPE of category III, whatever the group.
+        else if (h->Kategorie != 3)
+            probleme << wo +
+                            QStringLiteral(": %1 has permeation results but category %2; "
+                                           "protection against hazardous chemicals is category III")
+                                .arg(h->Name)
+                                .arg(h->Kategorie);
     }
     if (katalog)
         for (qsizetype i = 0; i < katalog->size(); ++i) {
