@@ -7,7 +7,8 @@
 
 #include <QRegularExpression>
 
-#include <set>
+#include <algorithm>
+#include <iterator>
 
 namespace pruefung {
 namespace {
@@ -82,27 +83,12 @@ void chemiePruefen(const QString& wo, const QString& text, const THandschuh& h,
     const auto m = muster.match(text);
     if (!m.hasMatch()) return;
     const int sp = spalte(tabelle, h.Nummer);
-    const QString gezeigt = m.captured(2);
-    std::set<char> erreicht; // letters at level 2 or better
+    QString erreicht; // the letters reached at level 2 or better
     bool stufeEins = false;
     for (const Pruefchemikalie& c : kPruefchemikalien) {
         const int st = stufe(tabelle, sp, c);
         stufeEins |= st >= 1;
-        if (st >= 2) erreicht.insert(c.buchstabe);
-        const bool da = gezeigt.contains(QLatin1Char(c.buchstabe));
-        if (da && st < 2)
-            probleme << wo + QStringLiteral(
-                                 "letter %1 (%2): glove %3 has %4, a letter needs level 2")
-                                 .arg(QLatin1Char(c.buchstabe))
-                                 .arg(QLatin1String(c.name))
-                                 .arg(h.Nummer)
-                                 .arg(stufentext(st));
-    }
-    for (QChar b : gezeigt) {
-        bool bekannt = false;
-        for (const Pruefchemikalie& c : kPruefchemikalien)
-            bekannt |= b == QLatin1Char(c.buchstabe);
-        if (!bekannt) probleme << wo + QStringLiteral("letter %1 names no test chemical").arg(b);
+        if (st >= 2) erreicht += QLatin1Char(c.buchstabe);
     }
     const QString typ = erreicht.size() >= 6   ? QStringLiteral("A")
                         : erreicht.size() >= 3 ? QStringLiteral("B")
@@ -118,15 +104,29 @@ void chemiePruefen(const QString& wo, const QString& text, const THandschuh& h,
                                               .arg(m.captured(1))
                                               .arg(h.Nummer)
                                               .arg(typ));
-    // Types A and B show every letter reached; type C shows none.
-    if (typ != QLatin1String("A") && typ != QLatin1String("B")) return;
-    for (const Pruefchemikalie& c : kPruefchemikalien)
-        if (erreicht.count(c.buchstabe) && !gezeigt.contains(QLatin1Char(c.buchstabe)))
-            probleme << wo + QStringLiteral("letter %1 (%2) is missing: glove %3 has level %4")
-                                 .arg(QLatin1Char(c.buchstabe))
-                                 .arg(QLatin1String(c.name))
-                                 .arg(h.Nummer)
-                                 .arg(stufe(tabelle, sp, c));
+    // Types A and B show every letter reached, type C none.
+    const QString erwartet = typ == QLatin1String("C") ? QString() : erreicht;
+    const QString gezeigt = m.captured(2);
+    for (const Pruefchemikalie& c : kPruefchemikalien) {
+        const QLatin1Char b(c.buchstabe);
+        const int st = stufe(tabelle, sp, c);
+        const QString wer = QStringLiteral("letter %1 (%2)").arg(b).arg(QLatin1String(c.name));
+        if (gezeigt.contains(b) && st < 2)
+            probleme << wo + wer +
+                            QStringLiteral(": glove %1 has %2, a letter needs level 2")
+                                .arg(h.Nummer)
+                                .arg(stufentext(st));
+        else if (gezeigt.contains(b) && !erwartet.contains(b))
+            probleme << wo + wer + QStringLiteral(": type %1 shows no letters").arg(typ);
+        else if (!gezeigt.contains(b) && erwartet.contains(b))
+            probleme
+                << wo + wer +
+                       QStringLiteral(" is missing: glove %1 has level %2").arg(h.Nummer).arg(st);
+    }
+    for (QChar b : gezeigt)
+        if (std::none_of(std::begin(kPruefchemikalien), std::end(kPruefchemikalien),
+                         [b](const Pruefchemikalie& c) { return b == QLatin1Char(c.buchstabe); }))
+            probleme << wo + QStringLiteral("letter %1 names no test chemical").arg(b);
 }
 
 // EN 388: abrasion, blade cut, tear and puncture, each a digit or X for not tested.
