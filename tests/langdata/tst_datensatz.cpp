@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <map>
@@ -110,8 +111,13 @@ private Q_SLOTS:
                                           << "Sodium hydroxide" << 1;
         QTest::newRow("ammonia") << "7664-41-7"
                                  << "Ammonia" << 3;
-        QTest::newRow("only by CAS") << "8006-64-2"
-                                     << "Turpentine oil" << 0;
+        // States as at 20 degrees Celsius: every substance can be picked from a tab.
+        QTest::newRow("turpentine oil") << "8006-64-2"
+                                        << "Turpentine oil" << 2;
+        QTest::newRow("hydrogen cyanide, boiling at 25.6") << "74-90-8"
+                                                           << "Hydrogen cyanide" << 2;
+        QTest::newRow("tert-butanol, melting at 25") << "75-65-0"
+                                                     << "tert-Butanol" << 1;
     }
     void stoffe() {
         QFETCH(QString, cas);
@@ -133,12 +139,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("klasseStark");
         QTest::newRow("hexane: nitrile, not latex") << "n-Hexane" << 4301 << 4101 << 3;
         QTest::newRow("acetone: butyl, not nitrile") << "Acetone" << 4401 << 4301 << 4;
-        QTest::newRow("ethyl acetate: butyl, not Viton") << "Ethyl acetate" << 4402 << 4501 << 4;
+        QTest::newRow("ethyl acetate: butyl, not nitrile") << "Ethyl acetate" << 4402 << 4301 << 4;
+        QTest::newRow("glutaraldehyde: nitrile, not chloroprene")
+            << "Glutaraldehyde 50 %" << 4301 << 4201 << 3;
         QTest::newRow("toluene: Viton, not chloroprene") << "Toluene" << 4501 << 4201 << 5;
         QTest::newRow("trichloroethylene: Viton, not nitrile")
             << "Trichloroethylene" << 4501 << 4311 << 5;
         QTest::newRow("hydrochloric acid: chloroprene")
-            << "Hydrochloric acid 37%" << 4201 << 4101 << 2;
+            << "Hydrochloric acid 37 %" << 4201 << 4101 << 2;
         QTest::newRow("mineral oil: nitrile, not latex") << "Mineral oil" << 4311 << 4101 << 3;
     }
     void polymere() {
@@ -153,6 +161,22 @@ private Q_SLOTS:
         QVERIFY2(b == u'0' || b == u'1' || (stoff.contains("acid") && b <= u'3'),
                  qPrintable(s->Permeation));
         QCOMPARE(int(s->quellungFuer(klasseStark)), 1);
+    }
+
+    // The CAS search takes the first of several entries with one number; the name of each
+    // solution says which concentration that is.
+    void gleicheCasNummern() {
+        std::map<QString, QStringList> namen;
+        for (qsizetype i = 0; i < m_tabelle.size(); ++i)
+            if (m_tabelle.at(i).Zustand == 2) namen[m_tabelle.at(i).CAS] << m_tabelle.at(i).Name;
+        int geteilt = 0;
+        for (const auto& [cas, liste] : namen) {
+            if (liste.size() < 2) continue;
+            ++geteilt;
+            for (const QString& n : liste)
+                QVERIFY2(n.contains(QRegularExpression("\\d %$")), qPrintable(n));
+        }
+        QCOMPARE(geteilt, 3);
     }
 
     void untesteteZellen() {

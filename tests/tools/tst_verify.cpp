@@ -49,6 +49,13 @@ struct Datensatz {
         ethanol.Permeation = QStringLiteral("4");
         ethanol.Quellung = {3, 1, 1, 1, 1};
         stoffe.push_back(ethanol);
+        TStoff methanol; // test chemical A of EN ISO 374-1, for the marking example
+        methanol.Name = QStringLiteral("Methanol");
+        methanol.CAS = QStringLiteral("67-56-1");
+        methanol.Zustand = 2;
+        methanol.Permeation = QStringLiteral("2");
+        methanol.Quellung = {2, 3, 3, 1, 1};
+        stoffe.push_back(methanol);
         for (const char* name :
              {"Einführung.htm", "QVR-Info.htm", "AnleitungEinf.htm", "Vertrieb.htm",
               "LederNitril.htm", "QVRKonzept.htm", "HSKonzept.htm"})
@@ -57,7 +64,9 @@ struct Datensatz {
                 "href=\"but-velto\">"
                 "Velto</a> <a href=\"http://www.quorvane.de\">web</a> <img src=\"ce.gif\">";
         seiten[QStringLiteral("ABC.htm")] =
-            "<a name=\"V\"></a><a href=\"#V\">top</a> <a href=but-hotline>?</a>";
+            "<a name=\"V\"></a><a href=\"#V\">top</a> <a href=but-hotline>?</a>"
+            "<p class=\"marking\">QVR <b>Velto</b> 4301 &middot; CE 0000 &middot; EN ISO 374-1 "
+            "Type C &middot; EN 388 3101X</p>";
     }
 
     void schreiben(const QDir& dir) const {
@@ -167,6 +176,27 @@ private Q_SLOTS:
         QTest::newRow("name twice")
             << Aenderung([](Datensatz& d) { d.stoffe.push_back(d.stoffe[0]); })
             << "the name is used twice";
+        QTest::newRow("substance in no selection box")
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Zustand = 0; })
+            << "\"Ethanol\": state 0 puts it in no selection box";
+        QTest::newRow("marking: letter the glove does not reach")
+            << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"].replace("Type C", "Type C J"); })
+            << "letter J (n-heptane): glove 4301 has no result";
+        QTest::newRow("marking: type the results do not give")
+            << Aenderung([](Datensatz& d) { d.stoffe[1].Permeation = "0"; })
+            << "type C, but glove 4301 reaches level 1 on no test chemical";
+        QTest::newRow("marking: EN 388 levels")
+            << Aenderung([](Datensatz& d) { d.velto().Strickwerte[1] = 5; })
+            << "EN 388 3101, the levels of glove 4301 give 4101";
+        QTest::newRow("chemical glove of category II")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Kategorie = 2; })
+            << "Velto has permeation results but category 2";
+        QTest::newRow("marking: notified body of a category II glove")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Kategorie = 2; })
+            << "glove 4301 has category 2";
+        QTest::newRow("marking: name and code of two gloves") << Aenderung([](Datensatz& d) {
+            d.seiten["ABC.htm"].replace("<b>Velto</b>", "Velto Food");
+        }) << "glove 4301 is Velto, not Velto Food";
         QTest::newRow("distributor line of nine fields") << Aenderung([](Datensatz& d) {
             d.adressen.prepend("123\ta\tb\tc\td\te\tf\tg\th\r\n");
         }) << "Adressen.QVR line 1: 9 fields";

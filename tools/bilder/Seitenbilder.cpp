@@ -91,7 +91,9 @@ QImage ceZeichen() {
     return bild;
 }
 
-// An example marking on a glove cuff, with the parts the introduction explains.
+// An example marking on a glove cuff, with the parts the introduction explains. It shows the
+// marking caption of Einführung.htm, which qvr verify checks against the glove's data: change
+// both together.
 QImage markierung() {
     QImage bild = leinwand(640, 230);
     QPainter p(&bild);
@@ -117,7 +119,7 @@ QImage markierung() {
     p.setFont(schrift(11, true));
     p.drawText(QRectF(150, 112, 84, 16), Qt::AlignCenter, QStringLiteral("EN ISO 374-1"));
     p.drawText(QRectF(150, 128, 84, 16), Qt::AlignCenter, QStringLiteral("Type A"));
-    p.drawText(QRectF(150, 144, 84, 16), Qt::AlignCenter, QStringLiteral("AJKLOT"));
+    p.drawText(QRectF(136, 144, 112, 16), Qt::AlignCenter, QStringLiteral("AGJKLNOPST"));
     p.drawText(QRectF(214, 112, 80, 16), Qt::AlignCenter, QStringLiteral("EN 388"));
     p.drawText(QRectF(214, 128, 80, 16), Qt::AlignCenter, QStringLiteral("3101X"));
     p.drawText(QRectF(276, 112, 80, 16), Qt::AlignCenter, QStringLiteral("EN ISO"));
@@ -130,7 +132,7 @@ QImage markierung() {
     } hinweise[] = {
         {{28, 62}, "Maker, product name and code"}, {{28, 100}, "Size and lot (EN ISO 21420)"},
         {{28, 136}, "CE mark and notified body"},   {{162, 168}, "Chemical type and test letters"},
-        {{242, 154}, "Mechanical levels (EN 388)"}, {{346, 62}, "Read the instructions for use"},
+        {{262, 154}, "Mechanical levels (EN 388)"}, {{346, 62}, "Read the instructions for use"},
     };
     for (int i = 0; i < 6; ++i) {
         const auto nummer = QString::number(i + 1);

@@ -222,7 +222,7 @@ int verifyBefehl(const QStringList& args) {
     }
     pruefung::materialgruppen(dir, gelesen, tabelleGelesen, probleme);
     pruefung::adressen(dir, probleme);
-    pruefung::seiten(dir, gelesen, probleme);
+    pruefung::seiten(dir, gelesen, tabelleGelesen, probleme);
 
     for (const QString& p : probleme)
         std::printf("%s\n", qPrintable(p));

@@ -19,7 +19,13 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
 void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
                      QStringList& probleme);
 void adressen(const QDir& dir, QStringList& probleme);
-void seiten(const QDir& dir, const TProduktliste* katalog, QStringList& probleme);
+void seiten(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
+            QStringList& probleme);
+
+// A page's marking example (an element of class "marking", its text with tags and entities
+// resolved) against the glove it names; wo names the page.
+void kennzeichnung(const QString& wo, const QString& text, const TProduktliste& katalog,
+                   const TStoffliste* tabelle, QStringList& probleme);
 
 // True for a CAS registry number with a correct check digit (e.g. 64-17-5).
 bool casGueltig(const QString& cas);

@@ -1,5 +1,6 @@
 // The information pages: the eight pages exist, their local links, anchors and pictures
-// resolve, and their links to program functions are ones the program knows.
+// resolve, their links to program functions are ones the program knows, and their marking
+// examples agree with the gloves they name.
 #include "Verify.h"
 
 #include "data/Produktliste.h"
@@ -42,7 +43,7 @@ QString entitaetenAufloesen(const QString& s) {
         {QStringLiteral("Auml"), u'Ä'},      {QStringLiteral("Ouml"), u'Ö'},
         {QStringLiteral("Uuml"), u'Ü'},      {QStringLiteral("szlig"), u'ß'},
         {QStringLiteral("eacute"), u'é'},    {QStringLiteral("egrave"), u'è'},
-        {QStringLiteral("nbsp"), u'\u00a0'},
+        {QStringLiteral("nbsp"), u'\u00a0'}, {QStringLiteral("middot"), u'\u00b7'},
     };
     static const QRegularExpression entitaet(
         QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|[a-zA-Z]+);"));
@@ -81,10 +82,23 @@ QStringList attribute(const QString& seite, const QString& namen) {
     return werte;
 }
 
+// The text of each element of class "marking", tags removed and entities resolved.
+QStringList kennzeichnungen(const QString& seite) {
+    static const QRegularExpression element(
+        QStringLiteral("<(\\w+)[^>]*\\bclass\\s*=\\s*[\"']?marking\\b[^>]*>(.*?)</\\1\\s*>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    QStringList texte;
+    for (auto it = element.globalMatch(seite); it.hasNext();)
+        texte << entitaetenAufloesen(QString(it.next().captured(2)).remove(tag)).simplified();
+    return texte;
+}
+
 class Seitenpruefung {
 public:
-    Seitenpruefung(const QDir& html, const TProduktliste* katalog, QStringList& probleme)
-        : m_html(html), m_katalog(katalog), m_probleme(probleme) {}
+    Seitenpruefung(const QDir& html, const TProduktliste* katalog, const TStoffliste* tabelle,
+                   QStringList& probleme)
+        : m_html(html), m_katalog(katalog), m_tabelle(tabelle), m_probleme(probleme) {}
 
     void pruefen(const QString& name) {
         const auto text = lesen(name);
@@ -95,6 +109,9 @@ public:
         for (const QString& bild : attribute(*text, QStringLiteral("src")))
             if (!QFileInfo::exists(m_html.filePath(QUrl::fromPercentEncoding(bild.toUtf8()))))
                 m_probleme << wo + QStringLiteral(": picture \"%1\" is missing").arg(bild);
+        if (m_katalog)
+            for (const QString& k : kennzeichnungen(*text))
+                kennzeichnung(wo, k, *m_katalog, m_tabelle, m_probleme);
     }
 
 private:
@@ -165,15 +182,17 @@ private:
 
     QDir m_html;
     const TProduktliste* m_katalog;
+    const TStoffliste* m_tabelle;
     QStringList& m_probleme;
     std::map<QString, std::set<QString>> m_anker;
 };
 
 } // namespace
 
-void seiten(const QDir& dir, const TProduktliste* katalog, QStringList& probleme) {
+void seiten(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
+            QStringList& probleme) {
     const QDir html(dir.filePath(QStringLiteral("HTML")));
-    Seitenpruefung pruefung(html, katalog, probleme);
+    Seitenpruefung pruefung(html, katalog, tabelle, probleme);
     for (const char16_t* name : kSeiten)
         pruefung.pruefen(QString::fromUtf16(name));
 }

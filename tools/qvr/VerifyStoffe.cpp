@@ -59,6 +59,13 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
             probleme << wo + QStringLiteral(": no glove of the catalogue has this code");
         else if (h->Typ != TypChemie)
             probleme << wo + QStringLiteral(": %1 is not a chemical glove").arg(h->Name);
+        // Results against hazardous chemicals make PPE of category III, whatever the group.
+        else if (h->Kategorie != 3)
+            probleme << wo +
+                            QStringLiteral(": %1 has permeation results but category %2; "
+                                           "protection against hazardous chemicals is category III")
+                                .arg(h->Name)
+                                .arg(h->Kategorie);
     }
     if (katalog)
         for (qsizetype i = 0; i < katalog->size(); ++i) {
@@ -89,7 +96,12 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
                                      ": swelling code %1 for material class %2 is not 0..5")
                                      .arg(s.Quellung[q])
                                      .arg(q + 1);
-        if (s.Zustand > 3) probleme << wo + QStringLiteral(": state %1 is not 0..3").arg(s.Zustand);
+        // Every substance of a data set is meant to be picked; outside 1..3 no tab lists it and
+        // only its CAS number finds it.
+        if (s.Zustand < 1 || s.Zustand > 3)
+            probleme << wo + QStringLiteral(": state %1 puts it in no selection box; use 1 solid, "
+                                            "2 liquid or 3 gaseous (the state at 20 \u00b0C)")
+                                 .arg(s.Zustand);
         if (!casGueltig(s.CAS))
             probleme << wo + QStringLiteral(": \"%1\" is not a valid CAS number").arg(s.CAS);
         if (!namen.insert(s.Name).second)
