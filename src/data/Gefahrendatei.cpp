@@ -24,6 +24,13 @@ template <std::size_t N> void flagsLesen(const QString& s, std::array<bool, N>& 
         f[i] = qsizetype(i) < s.size() && s[qsizetype(i)] == u'J';
 }
 
+// The control a text line of the file comes from, 1-based (the flag lines hold only J and N).
+QString feld(int zeile) {
+    if (zeile <= 2) return QStringLiteral("a%1").arg(zeile);
+    if (zeile == kZeilen) return QStringLiteral("Memo1");
+    return QStringLiteral("e%1").arg(zeile - 3);
+}
+
 } // namespace
 
 QStringList zeilen(const TGefahrenanalyse& g) {
@@ -46,13 +53,6 @@ TGefahrenanalyse ausZeilen(const QStringList& z) {
     flagsLesen(zeile(40), g.d);
     g.memo = kommatext::lesen(zeile(41));
     return g;
-}
-
-QString feld(int zeile) {
-    if (zeile == 1 || zeile == 2) return QStringLiteral("a%1").arg(zeile);
-    if (zeile >= 4 && zeile <= 39) return QStringLiteral("e%1").arg(zeile - 3);
-    if (zeile == 41) return QStringLiteral("Memo1");
-    return zeile == 3 ? QStringLiteral("c") : QStringLiteral("d");
 }
 
 QString unkodierbar(QChar zeichen, const QString& feld) {

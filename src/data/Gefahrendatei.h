@@ -31,11 +31,8 @@ QStringList zeilen(const TGefahrenanalyse& g);
 // Missing lines read as empty; a flag is set only by exactly "J".
 TGefahrenanalyse ausZeilen(const QStringList& zeilen);
 
-// The control a line of the file comes from ("a1", "c", "e12", "d", "Memo1"), 1-based line.
-QString feld(int zeile);
-
 // Why a save or load did not happen, for the "Error!" box. feld names the control whose text
-// the code page cannot hold, empty for other failures.
+// the code page cannot hold ("a1", "e12", "Memo1"), empty for other failures.
 struct Fehler {
     QString meldung;
     QString feld;

@@ -18,7 +18,7 @@
 namespace {
 
 const char* const kStil = R"(
-#TForm8, #Inhalt { background: white; }
+#TForm8, #Inhalt, #ScrollBox1 { background: white; }
 #Panel1 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
 #Panel1 QLabel { color: white; }
 #Knoepfe { background: #f5f7fa; border-bottom: 1px solid #d5dde7; }
@@ -33,7 +33,6 @@ const char* const kStil = R"(
 #x1 QLabel, #p1 QLabel, #p2 QLabel, #p3 QLabel, #p4 QLabel, #p5 QLabel, #p6 QLabel, #p7 QLabel {
     color: #1d2a3a; background: transparent;
 }
-#c1, #c2, #c3, #c4, #c5, #c6, #c7 { color: #1b3a73; }
 )";
 
 const QString kFilter = QStringLiteral("Gefahren-Analyse (*.GAN)");
