@@ -74,7 +74,7 @@ private Q_SLOTS:
             {"SpeedButton9", "Search for Mechanical Protection", false},
             {"SpeedButton10", "Glove Plan", false},
             {"SpeedButton13", "Hazard Analysis", false},
-            {"SpeedButton18", "Risk Assessment", false},
+            {"SpeedButton18", "Risk Assessment", true},
             {"SpeedButton22", "Individual Production", false},
             {"SpeedButton24", "Sample Request", false},
             {"SpeedButton6", "QVR-Hotline", true},

@@ -4,6 +4,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "texte/Texte.h"
+#include "windows/forms/XGefahren.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
 #include "windows/product/XProduktinfo.h"
@@ -134,12 +135,13 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->SpeedButton18, &QPushButton::clicked, this, &TForm1::SpeedButton18Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
              ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13,
-             ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24, ui->SpeedButton5,
+             ui->SpeedButton22, ui->SpeedButton24, ui->SpeedButton5,
              ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14, ui->SpeedButton15,
              ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25, ui->SpeedButton12,
              ui->SpeedButton11, ui->SpeedButton23})
@@ -190,6 +192,10 @@ void TForm1::SpeedButton3Click() {
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
+}
+
+void TForm1::SpeedButton18Click() {
+    gefahrenanalyseOeffnen(m_kontext, this);
 }
 
 void TForm1::SpeedButton20Click() {

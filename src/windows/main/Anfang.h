@@ -43,6 +43,7 @@ public Q_SLOTS:
     void SpeedButton2Click();  // "Search for Chemical Protection"
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
     void SpeedButton3Click();  // "Product Information"
+    void SpeedButton18Click(); // "Risk Assessment": a new hazard analysis questionnaire
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
 

@@ -1,0 +1,91 @@
+#include "data/Gefahrendatei.h"
+
+#include "shared/KommaText.h"
+#include "shared/Zeilendatei.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace gefahrendatei {
+namespace {
+
+// A questionnaire is a few kilobytes; anything far larger is not one, and is not read whole.
+constexpr qint64 kHoechstensBytes = 16 * 1024 * 1024;
+
+template <std::size_t N> QString flags(const std::array<bool, N>& f) {
+    QString s;
+    for (bool b : f)
+        s += b ? u'J' : u'N';
+    return s;
+}
+
+template <std::size_t N> void flagsLesen(const QString& s, std::array<bool, N>& f) {
+    for (std::size_t i = 0; i < N; ++i)
+        f[i] = qsizetype(i) < s.size() && s[qsizetype(i)] == u'J';
+}
+
+// The control a text line of the file comes from, 1-based (the flag lines hold only J and N).
+QString feld(int zeile) {
+    if (zeile <= 2) return QStringLiteral("a%1").arg(zeile);
+    if (zeile == kZeilen) return QStringLiteral("Memo1");
+    return QStringLiteral("e%1").arg(zeile - 3);
+}
+
+} // namespace
+
+QStringList zeilen(const TGefahrenanalyse& g) {
+    QStringList z{g.a1, g.a2, flags(g.c)};
+    for (const QString& e : g.e)
+        z.append(e);
+    z.append(flags(g.d));
+    z.append(kommatext::schreiben(g.memo));
+    return z;
+}
+
+TGefahrenanalyse ausZeilen(const QStringList& z) {
+    const auto zeile = [&z](int n) { return z.value(n - 1); };
+    TGefahrenanalyse g;
+    g.a1 = zeile(1);
+    g.a2 = zeile(2);
+    flagsLesen(zeile(3), g.c);
+    for (int n = 1; n <= 36; ++n)
+        g.e[n - 1] = zeile(n + 3);
+    flagsLesen(zeile(40), g.d);
+    g.memo = kommatext::lesen(zeile(41));
+    return g;
+}
+
+QString unkodierbar(QChar zeichen, const QString& feld) {
+    return QStringLiteral("The character \"%1\" (U+%2) in \"%3\" cannot be stored in a hazard "
+                          "analysis file (Windows-1252). Nothing was saved.")
+        .arg(zeichen)
+        .arg(zeichen.unicode(), 4, 16, QLatin1Char('0'))
+        .arg(feld);
+}
+
+std::variant<QString, Fehler> speichern(const QString& gewaehlt, const TGefahrenanalyse& g) {
+    const QString pfad = zeilendatei::dateiname(gewaehlt, kEndung);
+    const QStringList z = zeilen(g);
+    if (const auto u = zeilendatei::pruefen(z)) {
+        const QString f = feld(int(u->zeile) + 1);
+        return Fehler{unkodierbar(u->zeichen, f), f, u->zeichen};
+    }
+    if (const auto f = zeilendatei::schreiben(pfad, z)) return Fehler{f->meldung, {}, {}};
+    return pfad;
+}
+
+std::optional<TGefahrenanalyse> laden(const QString& pfad, Fehler* fehler) {
+    const QFileInfo info(pfad);
+    const QString anzeige = QDir::toNativeSeparators(pfad);
+    QString grund;
+    if (!info.isFile())
+        grund = QStringLiteral("it is not a file");
+    else if (info.size() > kHoechstensBytes)
+        grund = QStringLiteral("it is too large for a hazard analysis file");
+    else if (const auto z = zeilendatei::lesen(pfad, &grund))
+        return ausZeilen(*z);
+    if (fehler) *fehler = Fehler{QStringLiteral("Cannot read %1: %2").arg(anzeige, grund), {}, {}};
+    return std::nullopt;
+}
+
+} // namespace gefahrendatei

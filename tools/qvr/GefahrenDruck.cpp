@@ -1,0 +1,38 @@
+#include "GefahrenDruck.h"
+
+#include "DruckBefehl.h"
+#include "QvrFehler.h"
+#include "data/Gefahrendatei.h"
+#include "print/Gefahrenbericht.h"
+#include "shared/gui/PdfAusgabe.h"
+#include "texte/Texte.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+int gefahrenDruckBefehl(const QStringList& args) {
+    QCommandLineParser p;
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
+    p.addOption(pdf);
+    if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
+        falscheBenutzung(QStringLiteral("print hazard-analysis: ") + p.errorText());
+    if (p.positionalArguments().size() != 1 || !p.isSet(pdf))
+        falscheBenutzung(QStringLiteral("print hazard-analysis needs FILE.GAN and --pdf OUT"));
+
+    const QString datei = p.positionalArguments()[0];
+    if (!QFileInfo::exists(datei))
+        ungueltig(QDir::toNativeSeparators(datei) + QStringLiteral(": ") + texte::text(10036));
+    gefahrendatei::Fehler fehler;
+    const auto analyse = gefahrendatei::laden(datei, &fehler);
+    if (!analyse) ungueltig(fehler.meldung);
+
+    // The window's title label, in the language of its layout.
+    const GefahrenDruckDaten d{QCoreApplication::translate("TForm8", "Risk Assessment"), *analyse,
+                               werkzeugFusszeile()};
+    if (const auto f =
+            pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { gefahrenanalyseDrucken(c, d); }))
+        ungueltig(*f);
+    return 0;
+}
