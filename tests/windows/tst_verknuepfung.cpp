@@ -29,6 +29,8 @@ private Q_SLOTS:
               A::Seite, "Einführung.htm", "en388");
         zeile("page, .HTML upper case", "Neu.HTML", A::Seite, "Neu.HTML");
         zeile("absolute path", "/etc/seite.htm", A::Verweigert);
+        zeile("out of the directory", "..\\Pics\\seite.htm", A::Verweigert);
+        zeile("sub-directory", "teil/seite.htm", A::Seite, "teil/seite.htm");
         zeile("gif", "ce.gif", A::Bild, "ce.gif");
         zeile("jpeg upper case", "Foto.JPEG", A::Bild, "Foto.JPEG");
         zeile("http", "http://www.quorvane.de", A::Extern, "http://www.quorvane.de");

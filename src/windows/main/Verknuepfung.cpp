@@ -37,8 +37,9 @@ Verknuepfung verknuepfung(const QString& ziel) {
     const qsizetype raute = ziel.indexOf(QLatin1Char('#'));
     const QString datei = raute < 0 ? ziel : ziel.left(raute);
     const QString anker = raute < 0 ? QString() : ziel.mid(raute + 1);
-    // Names are relative to the page's directory; an absolute path is a way out of it.
-    if (datei.startsWith(QLatin1Char('/')) || datei.startsWith(QLatin1Char('\\'))) return {};
+    // Names are relative to the page's directory; an absolute path or ".." is a way out of it.
+    static const QRegularExpression hinaus(QStringLiteral("^[/\\\\]|(^|[/\\\\])\\.\\.([/\\\\]|$)"));
+    if (hinaus.match(datei).hasMatch()) return {};
     if (endetAuf(datei, {".htm", ".html"})) return {A::Seite, datei, anker};
     if (raute < 0 && endetAuf(datei, {".bmp", ".gif", ".jpg", ".jpeg", ".png"}))
         return {A::Bild, datei, {}};
