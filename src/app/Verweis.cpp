@@ -1,6 +1,7 @@
 #include "app/Verweis.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace verweis {
@@ -19,6 +20,12 @@ std::optional<QUrl> webAdresse(const QString& text) {
     return url;
 }
 
+void weitergeben(const QUrl& url) {
+    protokoll().append(url);
+    // The system's answer is not checked: a browser that fails to start says so itself.
+    if (!qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) QDesktopServices::openUrl(url);
+}
+
 } // namespace
 
 std::optional<QUrl> sichereAdresse(const QString& wert) {
@@ -28,17 +35,23 @@ std::optional<QUrl> sichereAdresse(const QString& wert) {
         return webAdresse(QStringLiteral("http://") + w);
     if (w.contains(QLatin1String("://"))) return webAdresse(w);
     static const QRegularExpression mail(
-        QStringLiteral("^[A-Za-z0-9._%+\\-]+@[A-Za-z0-9\\-]+(\\.[A-Za-z0-9\\-]+)+$"));
-    if (mail.match(w).hasMatch()) return QUrl(QStringLiteral("mailto:") + w);
+        QStringLiteral("^(mailto:)?([A-Za-z0-9._%+\\-]+@[A-Za-z0-9\\-]+(\\.[A-Za-z0-9\\-]+)+)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = mail.match(w); m.hasMatch())
+        return QUrl(QStringLiteral("mailto:") + m.captured(2));
     return std::nullopt;
 }
 
 bool oeffnen(const QString& wert) {
     const std::optional<QUrl> url = sichereAdresse(wert);
     if (!url) return false;
-    protokoll().append(*url);
-    // The system's answer is not checked: a browser that fails to start says so itself.
-    if (!qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) QDesktopServices::openUrl(*url);
+    weitergeben(*url);
+    return true;
+}
+
+bool dateiOeffnen(const QString& pfad) {
+    if (!QFileInfo(pfad).isFile()) return false;
+    weitergeben(QUrl::fromLocalFile(QFileInfo(pfad).absoluteFilePath()));
     return true;
 }
 

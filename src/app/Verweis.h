@@ -12,11 +12,15 @@
 namespace verweis {
 
 // The address to open for a shown value: http/https addresses as they are, "www." names as
-// http, e-mail addresses as mailto; nothing for anything else.
+// http, e-mail addresses (with or without "mailto:") as mailto; nothing for anything else.
 std::optional<QUrl> sichereAdresse(const QString& wert);
 
 // Opens the value if it is such an address; false when it was not handed on.
 bool oeffnen(const QString& wert);
+
+// Hands an existing local file to the program the user opens its kind with (an information
+// page to the browser); false when there is no such file.
+bool dateiOeffnen(const QString& pfad);
 
 // --- for tests: with ARDENTIX_NO_DIALOGS set nothing is opened, only recorded ---
 QList<QUrl> geoeffnet();

@@ -40,6 +40,12 @@ const THandschuh* TProduktliste::finde(qint32 nummer) const {
     return nullptr;
 }
 
+const THandschuh* TProduktliste::findeName(const QString& name) const {
+    for (const auto& h : m_eintraege)
+        if (h->Name == name) return h.get();
+    return nullptr;
+}
+
 qsizetype TProduktliste::indexVon(const THandschuh* h) const {
     for (std::size_t i = 0; i < m_eintraege.size(); ++i)
         if (m_eintraege[i].get() == h) return static_cast<qsizetype>(i);

@@ -26,6 +26,8 @@ public:
     const THandschuh& at(qsizetype i) const { return *m_eintraege[static_cast<std::size_t>(i)]; }
     // First glove with that product code, scanning from the front; null when there is none.
     const THandschuh* finde(qint32 nummer) const;
+    // First glove whose Name is exactly name; null when there is none.
+    const THandschuh* findeName(const QString& name) const;
     qsizetype indexVon(const THandschuh* h) const;
 
     // Appends a glove (tools and tests build catalogues this way) without sorting.

@@ -16,6 +16,10 @@ private Q_SLOTS:
                                              << "http://nordhand.example";
         QTest::newRow("e-mail") << "info@quorvane.de"
                                 << "mailto:info@quorvane.de";
+        QTest::newRow("mailto address") << "MAILTO:info@quorvane.de"
+                                        << "mailto:info@quorvane.de";
+        QTest::newRow("mailto with a header") << "mailto:info@quorvane.de?subject=x"
+                                              << "";
         QTest::newRow("empty") << ""
                                << "";
         QTest::newRow("program path") << "C:\\Windows\\system32\\cmd.exe"

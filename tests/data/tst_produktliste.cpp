@@ -124,6 +124,8 @@ private Q_SLOTS:
         QCOMPARE(p.at(2).Name, QString("second"));
         QCOMPARE(p.finde(9)->Name, QString("first"));
         QCOMPARE(p.finde(4), nullptr);
+        QCOMPARE(p.indexVon(p.findeName("second")), 2);
+        QCOMPARE(p.findeName("Second"), nullptr);
     }
 
     void fehlendeDateiIstKeinFehler() {

@@ -66,6 +66,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     ui->Notebook1->setStyleSheet(QString::fromLatin1(kStil));
     bilderSetzen();
     knoepfeVerbinden();
+    infoseiteEinrichten();
 
     m_kontext.programmVerzeichnis = QDir(programmVerzeichnis).absolutePath();
     m_kontext.datenVerzeichnis = texte::text(10180);
@@ -141,10 +142,7 @@ void TForm1::knoepfeVerbinden() {
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
              ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13,
-             ui->SpeedButton22, ui->SpeedButton24, ui->SpeedButton5,
-             ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14, ui->SpeedButton15,
-             ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25, ui->SpeedButton12,
-             ui->SpeedButton11, ui->SpeedButton23})
+             ui->SpeedButton22, ui->SpeedButton24})
         k->setEnabled(false);
 }
 
@@ -181,6 +179,10 @@ void TForm1::produktAusSuche(int katalogIndex) {
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
+}
+
+void TForm1::SpeedButton9Click() {
+    // Empty until the mechanical search window is part of the program.
 }
 
 void TForm1::SpeedButton6Click() {

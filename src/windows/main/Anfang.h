@@ -12,6 +12,7 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm9;
+class THtmlViewer;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
 // work while it is created and creates the long-lived windows. Closing it ends the program.
@@ -46,6 +47,16 @@ public Q_SLOTS:
     void SpeedButton18Click(); // "Risk Assessment": a new hazard analysis questionnaire
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
+    void SpeedButton9Click();  // "Search for Mechanical Protection"
+
+    // The information page ("CE-Info").
+    void SpeedButton12Click(); // back
+    void SpeedButton11Click(); // forward
+    void SpeedButton23Click(); // "Open page in Html Browser"
+    void htmlLite1HotSpotClick(const QString& target);
+    // Shows a page of the language's HTML directory; a missing page is reported, unless
+    // nurWennVorhanden, when the page shown stays without a word.
+    void infoseiteZeigen(const QString& datei, bool nurWennVorhanden);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -58,6 +69,9 @@ private:
     void knoepfeVerbinden();
     void FormShow();
     void FormResize();
+    void infoseiteEinrichten();
+    void infoknoepfeSetzen();
+    void produktlinieZeigen(const QString& name);
 
     std::unique_ptr<Ui::TForm1> ui;
     TKontext m_kontext;
@@ -67,6 +81,7 @@ private:
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
     TForm9* m_form9 = nullptr;
+    THtmlViewer* m_html = nullptr;
 };
 
 // Which of the three hotline picture buttons fits the menu at this screen width:
