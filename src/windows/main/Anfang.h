@@ -12,6 +12,7 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm9;
+class TForm12;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
 // work while it is created and creates the long-lived windows. Closing it ends the program.
@@ -45,6 +46,8 @@ public Q_SLOTS:
     void SpeedButton3Click();  // "Product Information"
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
+    void SpeedButton22Click(); // "Individual Production"
+    void SpeedButton24Click(); // "Sample Request"
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -66,6 +69,7 @@ private:
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
     TForm9* m_form9 = nullptr;
+    TForm12* m_form12 = nullptr;
 };
 
 // Which of the three hotline picture buttons fits the menu at this screen width:
