@@ -1,5 +1,6 @@
 #include "print/Musterfax.h"
 
+#include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -32,7 +33,19 @@ void musterfaxDrucken(PageCanvas& c, const MusterDruckDaten& d) {
         const QString zeile = musterzeile(d.zeilen[static_cast<std::size_t>(i)]);
         if (!zeile.isEmpty()) c.text(200, 1550 + 50 * i, zeile);
     }
-    c.text(200, 1950, text(10208) + d.zuHaenden);
-    c.text(200, 2000, text(10209));
+    // The attention line nearly fills the printable width by itself: a longer name goes on to
+    // the next lines instead of running off the paper.
+    const QString zuHaenden = text(10208) + d.zuHaenden;
+    const double breite = static_cast<int>(c.printableSizeMm().width()) * 10 - 200;
+    const QStringList zeilen =
+        c.textWidth(zuHaenden) <= breite
+            ? QStringList{zuHaenden}
+            : zeilenUmbrechen(zuHaenden, breite, [&c](const QString& s) { return c.textWidth(s); });
+    int y = 1950;
+    for (const QString& z : zeilen) {
+        c.text(200, y, z);
+        y += 50;
+    }
+    c.text(200, y, text(10209));
     printPageFooter(c, d.fuss);
 }

@@ -200,6 +200,25 @@ private Q_SLOTS:
             QVERIFY(zeile(c, y).isEmpty());
     }
 
+    // A name too long for the attention line goes on below it, within the margins.
+    void faxLangerName() {
+        MusterDruckDaten d = musterDaten();
+        d.zuHaenden = "Mr Brandt, Purchasing Department, Building 4";
+        RecordingCanvas c(QSizeF(200, 287));
+        musterfaxDrucken(c, d);
+        QStringList zeilen;
+        // Lines at the fixed pitch down to text 10209, empty in the English set.
+        for (int y = 1950; zeile(c, y).value(0).size() > 4; y += 50) {
+            const auto* op = c.findText(zeile(c, y).value(0).mid(4));
+            QVERIFY(op->x + c.textWidth(op->text) <= 2000);
+            zeilen << op->text;
+        }
+        QVERIFY(zeilen.size() > 1);
+        QCOMPARE(zeilen.join(' '), "Delivery should be sent to the above mentioned address to the "
+                                   "attention of " +
+                                       d.zuHaenden);
+    }
+
     // A row prints only with quantity and article; the others keep their lines.
     void faxZeilen_data() {
         QTest::addColumn<MusterZeile>("mitte"); // row 2; rows 1 and 3 are complete
