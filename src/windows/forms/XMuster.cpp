@@ -1,5 +1,6 @@
 #include "windows/forms/XMuster.h"
 
+#include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
 #include "texte/Texte.h"
 
@@ -33,6 +34,8 @@ TForm11::TForm11(TKontext& kontext, QWidget* parent)
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
+    // Drawn for a 1024-pixel screen; on narrower ones it shrinks with the rest of the program.
+    bildschirm::skalieren(this, bildschirm::faktor(bildschirm::breite()));
 
     // FormCreate: the user's own address, and every catalogue code after an empty choice.
     const auto& re = m_kontext.benutzer.re;

@@ -1,5 +1,6 @@
 #include "windows/forms/XSonder.h"
 
+#include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
 #include "texte/Texte.h"
 
@@ -32,6 +33,8 @@ TForm12::TForm12(TKontext& kontext, QWidget* parent)
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
+    // Drawn for a 1024-pixel screen; on narrower ones it shrinks with the rest of the program.
+    bildschirm::skalieren(this, bildschirm::faktor(bildschirm::breite()));
 
     // The hand without fingers at the bottom, every segment stacked over it at the same place.
     ui->Image1->setPixmap(QPixmap(handbildPfad()));
