@@ -261,7 +261,7 @@ private Q_SLOTS:
             kind<QComboBox>(&f, "cb1")->setCurrentIndex(3);
             kind<QLineEdit>(&f, "d1")->setText("9");
             kind<QComboBox>(&f, "x3")->setCurrentIndex(5);
-            kind<QLineEdit>(&f, "e5")->setText("Mr Brandt");
+            kind<QLineEdit>(&f, "e5")->setText("Mr Brandt, Purchasing Department");
             dialoge::naechsteAntwort(std::optional<QString>(pdf));
             kind<QPushButton>(&f, "Button4")->click();
             QVERIFY(!f.isVisible());
