@@ -6,7 +6,9 @@
 #include "texte/Texte.h"
 #include "windows/forms/XGefahren.h"
 #include "windows/forms/XHotline.h"
+#include "windows/forms/XMuster.h"
 #include "windows/forms/XReg.h"
+#include "windows/forms/XSonder.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
 
@@ -108,6 +110,7 @@ void TForm1::fensterErzeugen() {
     ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
     connect(m_form3, &TForm3::produktZeigen, this, &TForm1::produktAusSuche);
     m_form9 = new TForm9(m_kontext, this);
+    m_form12 = new TForm12(m_kontext, this);
 }
 
 void TForm1::bilderSetzen() {
@@ -137,12 +140,13 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
     connect(ui->SpeedButton18, &QPushButton::clicked, this, &TForm1::SpeedButton18Click);
+    connect(ui->SpeedButton22, &QPushButton::clicked, this, &TForm1::SpeedButton22Click);
+    connect(ui->SpeedButton24, &QPushButton::clicked, this, &TForm1::SpeedButton24Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13,
-             ui->SpeedButton22, ui->SpeedButton24})
+             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13})
         k->setEnabled(false);
 }
 
@@ -202,6 +206,14 @@ void TForm1::SpeedButton18Click() {
 
 void TForm1::SpeedButton20Click() {
     druckdienst::einrichten(this);
+}
+
+void TForm1::SpeedButton22Click() {
+    if (m_form12) m_form12->exec();
+}
+
+void TForm1::SpeedButton24Click() {
+    musterZeigen(this, m_kontext);
 }
 
 void TForm1::Button1Click() {

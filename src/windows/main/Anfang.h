@@ -13,6 +13,7 @@ class TForm2;
 class TForm3;
 class TForm9;
 class THtmlViewer;
+class TForm12;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
 // work while it is created and creates the long-lived windows. Closing it ends the program.
@@ -57,6 +58,8 @@ public Q_SLOTS:
     // Shows a page of the language's HTML directory; a missing page is reported, unless
     // nurWennVorhanden, when the page shown stays without a word.
     void infoseiteZeigen(const QString& datei, bool nurWennVorhanden);
+    void SpeedButton22Click(); // "Individual Production"
+    void SpeedButton24Click(); // "Sample Request"
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -82,6 +85,7 @@ private:
     TForm3* m_form3 = nullptr;
     TForm9* m_form9 = nullptr;
     THtmlViewer* m_html = nullptr;
+    TForm12* m_form12 = nullptr;
 };
 
 // Which of the three hotline picture buttons fits the menu at this screen width:

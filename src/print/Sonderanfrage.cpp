@@ -1,0 +1,63 @@
+#include "print/Sonderanfrage.h"
+
+#include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
+
+#include <QPainter>
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+
+} // namespace
+
+QString handbildPfad() {
+    return QStringLiteral(":/images/hand.bmp");
+}
+
+QString segmentbildPfad(const QString& name) {
+    return QStringLiteral(":/images/%1.png").arg(name);
+}
+
+QImage handbild(const std::array<int, kFingerAnzahl>& finger) {
+    QImage bild = QImage(handbildPfad()).convertToFormat(QImage::Format_RGB32);
+    if (bild.isNull()) return bild;
+    QPainter p(&bild);
+    for (int f = 0; f < kFingerAnzahl; ++f)
+        for (const QString& name : sichtbareSegmente(f, finger[f]))
+            p.drawImage(0, 0, QImage(segmentbildPfad(name)));
+    return bild;
+}
+
+void sonderanfrageDrucken(PageCanvas& c, const SonderDruckDaten& d) {
+    using texte::text;
+    c.setFont(kArial, 100, false);
+    c.text(200, 300, text(10099));
+    c.setFont(kArial, 100, true);
+    c.text(200, 400, text(10100));
+    c.setFont(kArial, 100, false);
+
+    // Three page units per screen pixel.
+    if (!d.hand.isNull()) c.image(QRect(200, 600, 618, 783), d.hand);
+    c.frame(QRect(200, 600, 600, 600), 2);
+
+    c.setFont(kArial, 50, true);
+    c.text(200, 1500, text(10101));
+    c.setFont(kArial, 40, false);
+    for (int i = 0; i < 6; ++i) {
+        const int y = 1580 + 40 * i;
+        c.text(200, y, text(10102 + i));
+        c.text(700, y, d.eigenschaften[static_cast<std::size_t>(i)]);
+    }
+    if (d.manschette) c.text(200, 1860, text(10108) + d.manschetteCm + text(10109));
+    if (d.noppen) c.text(200, 1900, text(10110));
+
+    for (int f = 0; f < kFingerAnzahl; ++f) {
+        const int y = 1980 + 40 * f;
+        c.text(200, y, text(10111 + f));
+        if (const int nummer = segmenttextNummer(f, d.finger[static_cast<std::size_t>(f)]))
+            c.text(700, y, text(nummer));
+        if (d.versiegelt[static_cast<std::size_t>(f)]) c.text(1200, y, text(10116));
+    }
+    printPageFooter(c, d.fuss);
+}
