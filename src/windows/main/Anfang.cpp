@@ -5,6 +5,7 @@
 #include "app/Druckdienst.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
+#include "windows/forms/XRGFormular.h"
 #include "windows/forms/XReg.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
@@ -134,11 +135,12 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13,
+             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10,
              ui->SpeedButton18, ui->SpeedButton22, ui->SpeedButton24, ui->SpeedButton5,
              ui->SpeedButton4, ui->SpeedButton7, ui->SpeedButton14, ui->SpeedButton15,
              ui->SpeedButton19, ui->SpeedButton21, ui->SpeedButton25, ui->SpeedButton12,
@@ -194,6 +196,10 @@ void TForm1::SpeedButton3Click() {
 
 void TForm1::SpeedButton20Click() {
     druckdienst::einrichten(this);
+}
+
+void TForm1::SpeedButton13Click() {
+    bewertungOeffnen(m_kontext, this);
 }
 
 void TForm1::Button1Click() {

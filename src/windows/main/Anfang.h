@@ -44,6 +44,7 @@ public Q_SLOTS:
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
     void SpeedButton3Click();  // "Product Information"
     void SpeedButton20Click(); // "Printer Settings"
+    void SpeedButton13Click(); // "Hazard Analysis"
     void Button1Click();       // "Main Menu" on the information page
 
 protected:
