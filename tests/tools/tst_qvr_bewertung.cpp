@@ -34,7 +34,7 @@ private Q_SLOTS:
         const QString pdf = m_dir.filePath("form.pdf");
         const auto [status, fehler] = qvr({gbn, "--pdf", pdf});
         QCOMPARE(status, 0);
-        QVERIFY(fehler.isEmpty());
+        QVERIFY(!fehler.contains("qvr:"));
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
         if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
         QProcess p;
@@ -67,7 +67,8 @@ private Q_SLOTS:
         QCOMPARE(s, status);
         const QString text = QString::fromUtf8(fehler);
         QVERIFY2(text.contains(meldung), fehler.constData());
-        if (status == 2) QCOMPARE(text.count('\n'), 1);
+        // One line of its own (Qt may add notes about the environment).
+        if (status == 2) QCOMPARE(text.count("qvr:"), 1);
         QVERIFY(!QFile::exists(m_dir.filePath("x.pdf")));
     }
 };

@@ -43,26 +43,30 @@ const char* const kStil = R"(
 #SpeedButton4:hover { background: #e8841e; border-color: #e8841e; }
 )";
 
-// Memo lines as the file and the printout count them: an empty memo has none.
+// Memo lines as the file and the printout count them: an empty memo has none, and a line break
+// at the very end starts no line of its own until something is typed after it.
 QStringList zeilen(const QPlainTextEdit* memo) {
-    const QString text = memo->toPlainText();
-    return text.isEmpty() ? QStringList{} : text.split(u'\n');
+    QStringList z = memo->toPlainText().split(u'\n');
+    if (z.last().isEmpty()) z.removeLast();
+    return z;
 }
 
 void zeilenSetzen(QPlainTextEdit* memo, const QStringList& zeilen) {
     memo->setPlainText(zeilen.join(u'\n'));
 }
 
-// A memo keeps at most `hoechstens` lines: a line beyond them is removed as soon as it appears.
+// A memo keeps at most `hoechstens` lines: a line beyond them is removed as soon as it appears,
+// so what is typed there vanishes and the lines above stay as they were.
 void kuerzen(QPlainTextEdit* memo, int hoechstens) {
     const QSignalBlocker still(memo);
     QTextDocument* doc = memo->document();
-    while (doc->blockCount() > hoechstens) {
+    while (zeilen(memo).size() > hoechstens) {
         const QTextBlock zuviel = doc->findBlockByNumber(hoechstens);
         QTextCursor c(zuviel);
-        // With the line break before it, so the lines above stay as they were.
-        c.setPosition(zuviel.position() - 1);
-        c.setPosition(zuviel.position() + zuviel.length() - 1, QTextCursor::KeepAnchor);
+        // The line with its own line break; the last line only its text.
+        c.setPosition(zuviel.next().isValid() ? zuviel.next().position()
+                                              : zuviel.position() + zuviel.length() - 1,
+                      QTextCursor::KeepAnchor);
         c.removeSelectedText();
     }
 }
@@ -82,13 +86,14 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));
-    QFont schrift = font();
-    schrift.setPixelSize(13);
-    setFont(schrift);
-    for (QLabel* titel : {ui->Label1, ui->Label2}) {
-        QFont f = titel->font();
-        f.setPixelSize(24);
-        titel->setFont(f);
+    // Pixel sizes on every control, so the layout does not follow the screen's dots per inch
+    // and the window's scaling finds a size to scale.
+    QList<QWidget*> alle = findChildren<QWidget*>();
+    alle.append(this);
+    for (QWidget* w : alle) {
+        QFont f = w->font();
+        f.setPixelSize(w == ui->Label1 || w == ui->Label2 ? 24 : 13);
+        w->setFont(f);
     }
     const QIcon hotline(QStringLiteral(":/images/hotline3.png"));
     for (QToolButton* k : {ui->SpeedButton5, ui->SpeedButton6}) {
