@@ -106,12 +106,17 @@ int aufgabeDrucken(PageCanvas& c, const TRisiko& r, int y, int W) {
     return 325 + 30 * int(std::max(gefahren.size(), massnahmen.size()));
 }
 
-// The room a task is given before it starts on a new page.
+// The room a task is given before it starts on a new page: 30 per line counted from its hazard
+// and measure lines together, plus 290. That alone lets a short task's last lines run into the
+// footer (its rule lies 165 above the page's foot), so the task must also end above that.
 int platzBedarf(const TRisiko& r) {
-    const int lh = std::min<int>(kommatext::lesen(r.hazards).size(), kMaxRisikoZeilen);
-    const int lm = int(kommatext::lesen(r.measures).size());
+    const QStringList gefahren = kommatext::lesen(r.hazards);
+    const QStringList massnahmen = kommatext::lesen(r.measures);
+    const int lh = std::min<int>(gefahren.size(), kMaxRisikoZeilen);
+    const int lm = int(massnahmen.size());
     const int l = std::max(2, lm > kMaxRisikoZeilen ? kMaxRisikoZeilen : lh + lm);
-    return 30 * l + 290;
+    const int k = int(std::max(risikoZeilen(r.hazards).size(), risikoZeilen(r.measures).size()));
+    return std::max(30 * l + 290, 195 + 30 * k + 165);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ const char* const kStil = R"(
 }
 #Knoepfe1 QPushButton:hover, #Knoepfe2 QPushButton:hover { background: #e8841e; border-color: #f2a65a; }
 #Knoepfe1 QPushButton:disabled, #Knoepfe2 QPushButton:disabled { color: #8296bb; background: #22447f; }
-#Spalte1, #Spalte2, #Spalte3, #Spalte4, #Spalte5 { border-left: 2px solid #8aa6cc; padding-left: 8px; }
+QFrame[spalte="true"] { border: none; border-left: 2px solid #8aa6cc; padding-left: 10px; }
 #Baum QLabel { color: #1b3a73; }
 #Baum QPushButton {
     text-align: left; padding: 3px 8px; color: #1d2a3a; background: #f5f7fa;
@@ -36,7 +36,8 @@ const char* const kStil = R"(
 #Baum QPushButton:hover { background: #e6eef8; }
 #Baum QPushButton:checked { background: #d3e0f0; border-color: #1b3a73; border-left-color: #e8841e; }
 #Editor { background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px; }
-#Editor QLabel, #Editor QCheckBox { background: transparent; }
+#Editor QLabel { background: transparent; }
+#t13 { font-weight: bold; }
 #SpeedButton4 {
     color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 22px;
 }
@@ -107,10 +108,17 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
         m_aufgabenKnoepfe->addButton(knopf, n);
     }
     ui->a1->setChecked(true);
+    // Each work area hangs its tasks from a line, like a branch of a tree below the title.
+    for (int s = 1; s <= 5; ++s) {
+        auto* spalte = findChild<QFrame*>(QStringLiteral("Spalte%1").arg(s));
+        spalte->setProperty("spalte", true);
+        spalte->setFrameShape(QFrame::StyledPanel);
+    }
     for (auto* layout : {ui->Spalte_r1, ui->Spalte_r2})
         layout->setStretch(1, 1);
-    ui->EditorLayout->setStretch(1, 1);
-    ui->EditorLayout->setStretch(2, 1);
+    ui->EditorLayout->setStretch(0, 2);
+    ui->EditorLayout->setStretch(1, 3);
+    ui->EditorLayout->setStretch(2, 3);
     ui->Inhalt2Layout->setStretch(2, 1);
     verbinden();
 }
@@ -162,6 +170,9 @@ void TForm7::FormShow() {
     bildschirm::skalieren(this, bildschirm::breite() / 1024.0);
     move(0, 0);
     resize(bildschirm::groesse());
+    // The screen's size is the window's inside; maximised, its frame and buttons stay on the
+    // screen too.
+    setWindowState(windowState() | Qt::WindowMaximized);
     const auto& re = m_kontext.benutzer.re;
     ui->d1->setText(re[0]);
     ui->d2->setText(re[1]);
@@ -286,6 +297,12 @@ void TForm7::SpeedButton11Click() {
     inFelder(*b);
     m_geaendert = false;
     ui->a1->setChecked(true);
+    // Each work area hangs its tasks from a line, like a branch of a tree below the title.
+    for (int s = 1; s <= 5; ++s) {
+        auto* spalte = findChild<QFrame*>(QStringLiteral("Spalte%1").arg(s));
+        spalte->setProperty("spalte", true);
+        spalte->setFrameShape(QFrame::StyledPanel);
+    }
     // The editor shows the task whose button is down, so "OK" cannot write an earlier form's
     // task over the loaded one.
     a1Click(1);
