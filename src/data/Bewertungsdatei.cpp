@@ -92,21 +92,21 @@ std::optional<Speicherfehler> speichern(const QString& gewaehlt, const TBewertun
     return std::nullopt;
 }
 
-std::optional<TBewertung> laden(const QString& pfad, QString* fehler) {
+std::optional<TBewertung> laden(const QString& pfad, QString& fehler) {
     const QFileInfo info(pfad);
     if (!info.isFile()) {
-        *fehler = texte::text(10036);
+        fehler = texte::text(10036);
         return std::nullopt;
     }
     if (info.size() > kGroessteDatei) {
-        *fehler = QStringLiteral("%1 is too large to be an assessment file.")
-                      .arg(QDir::toNativeSeparators(pfad));
+        fehler = QStringLiteral("%1 is too large to be an assessment file.")
+                     .arg(QDir::toNativeSeparators(pfad));
         return std::nullopt;
     }
     QString grund;
     const auto z = zeilendatei::lesen(pfad, &grund);
     if (!z) {
-        *fehler = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), grund);
+        fehler = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), grund);
         return std::nullopt;
     }
     return ausZeilen(*z);

@@ -66,6 +66,6 @@ std::optional<Speicherfehler> speichern(const QString& gewaehlt, const TBewertun
                                         QString* gespeichert = nullptr);
 
 // Nothing when the file does not exist ("File not found!") or cannot be read; fehler then says so.
-std::optional<TBewertung> laden(const QString& pfad, QString* fehler);
+std::optional<TBewertung> laden(const QString& pfad, QString& fehler);
 
 } // namespace bewertungsdatei

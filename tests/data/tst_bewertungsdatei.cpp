@@ -69,7 +69,7 @@ private Q_SLOTS:
         QCOMPARE(z[193], QByteArray("Task 25\r"));
 
         QString fehler;
-        const auto gelesen = bewertungsdatei::laden(pfad, &fehler);
+        const auto gelesen = bewertungsdatei::laden(pfad, fehler);
         QVERIFY2(gelesen, qPrintable(fehler));
         QVERIFY(*gelesen == b);
         QCOMPARE(gelesen->m[1], (QStringList{"a", "two words", "say \"hi\""}));
@@ -107,10 +107,16 @@ private Q_SLOTS:
     void fehltOderKeineDatei() {
         QTemporaryDir dir;
         QString fehler;
-        QVERIFY(!bewertungsdatei::laden(dir.filePath("missing.GBN"), &fehler));
+        QVERIFY(!bewertungsdatei::laden(dir.filePath("missing.GBN"), fehler));
         QCOMPARE(fehler, QStringLiteral("File not found!"));
-        QVERIFY(!bewertungsdatei::laden(dir.path(), &fehler));
+        QVERIFY(!bewertungsdatei::laden(dir.path(), fehler));
         QCOMPARE(fehler, QStringLiteral("File not found!"));
+        // Far too large for a form: refused without reading it into memory.
+        QFile gross(dir.filePath("video.GBN"));
+        QVERIFY(gross.open(QIODevice::WriteOnly) && gross.resize(qint64(1) << 30));
+        gross.close();
+        QVERIFY(!bewertungsdatei::laden(gross.fileName(), fehler));
+        QVERIFY(fehler.contains("too large"));
     }
 
     // A refused or failed save says why and where, and the previous file stays as it was.

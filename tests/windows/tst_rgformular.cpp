@@ -215,7 +215,7 @@ private Q_SLOTS:
         klick(f, "SpeedButton15");
         QVERIFY(!f->geaendert());
         QString fehler;
-        const auto kopie = bewertungsdatei::laden(m_p.datei("copy.GBN"), &fehler);
+        const auto kopie = bewertungsdatei::laden(m_p.datei("copy.GBN"), fehler);
         QVERIFY2(kopie, qPrintable(fehler));
         b.t[12] = QStringLiteral("Plant 3");
         QVERIFY(*kopie == b);
@@ -229,7 +229,7 @@ private Q_SLOTS:
         QCOMPARE(gezeigt.size(), 1);
         QVERIFY2(gezeigt[0].startsWith("Error!: \"Safety advisor:\": "), qPrintable(gezeigt[0]));
         QVERIFY(f->geaendert());
-        QVERIFY(*bewertungsdatei::laden(m_p.datei("copy.GBN"), &fehler) == b);
+        QVERIFY(*bewertungsdatei::laden(m_p.datei("copy.GBN"), fehler) == b);
 
         dialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
         klick(f, "SpeedButton11");

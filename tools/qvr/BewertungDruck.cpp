@@ -20,7 +20,7 @@ int bewertungDruckBefehl(const QStringList& args) {
 
     const QString datei = p.positionalArguments()[0];
     QString fehler;
-    const auto bewertung = bewertungsdatei::laden(datei, &fehler);
+    const auto bewertung = bewertungsdatei::laden(datei, fehler);
     if (!bewertung)
         ungueltig(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(datei), fehler));
     const BewertungDruckDaten d{*bewertung, werkzeugFusszeile()};

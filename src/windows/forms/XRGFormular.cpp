@@ -101,25 +101,8 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
         k->setIcon(hotline);
         k->setIconSize(QSize(77, 52));
     }
-    for (int n = 1; n <= kAufgaben; ++n) {
-        auto* knopf = findChild<QPushButton*>(QStringLiteral("a%1").arg(n));
-        // A long task text is cut at the button's edge rather than widening its work area.
-        knopf->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        m_aufgabenKnoepfe->addButton(knopf, n);
-    }
-    ui->a1->setChecked(true);
-    // Each work area hangs its tasks from a line, like a branch of a tree below the title.
-    for (int s = 1; s <= 5; ++s) {
-        auto* spalte = findChild<QFrame*>(QStringLiteral("Spalte%1").arg(s));
-        spalte->setProperty("spalte", true);
-        spalte->setFrameShape(QFrame::StyledPanel);
-    }
-    for (auto* layout : {ui->Spalte_r1, ui->Spalte_r2})
-        layout->setStretch(1, 1);
-    ui->EditorLayout->setStretch(0, 2);
-    ui->EditorLayout->setStretch(1, 3);
-    ui->EditorLayout->setStretch(2, 3);
-    ui->Inhalt2Layout->setStretch(2, 1);
+    for (int n = 1; n <= kAufgaben; ++n)
+        m_aufgabenKnoepfe->addButton(findChild<QPushButton*>(QStringLiteral("a%1").arg(n)), n);
     verbinden();
 }
 
@@ -289,7 +272,7 @@ void TForm7::SpeedButton11Click() {
                                        QStringLiteral("Organisational Assessment (*.GBN)"));
     if (!name) return;
     QString fehler;
-    const auto b = bewertungsdatei::laden(*name, &fehler);
+    const auto b = bewertungsdatei::laden(*name, fehler);
     if (!b) {
         dialoge::meldung(this, texte::text(10015), fehler);
         return;
