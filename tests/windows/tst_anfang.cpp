@@ -73,7 +73,7 @@ private Q_SLOTS:
             {"SpeedButton2", "Search for Chemical Protection", false},
             {"SpeedButton9", "Search for Mechanical Protection", false},
             {"SpeedButton10", "Glove Plan", false},
-            {"SpeedButton13", "Hazard Analysis", false},
+            {"SpeedButton13", "Hazard Analysis", true},
             {"SpeedButton18", "Risk Assessment", true},
             {"SpeedButton22", "Individual Production", true},
             {"SpeedButton24", "Sample Request", true},

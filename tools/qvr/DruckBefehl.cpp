@@ -2,6 +2,7 @@
 
 #include "shared/Adressblock.h"
 
+#include "BewertungDruck.h"
 #include "ChemieDruck.h"
 #include "GefahrenDruck.h"
 #include "ProduktDruck.h"
@@ -18,6 +19,7 @@ const std::pair<const char*, Druck> kDrucke[] = {
     {"chem-report", chemieDruckBefehl},
     {"product", produktDruckBefehl},
     {"hazard-analysis", gefahrenDruckBefehl},
+    {"assessment", bewertungDruckBefehl},
 };
 
 } // namespace

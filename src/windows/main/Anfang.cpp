@@ -7,6 +7,7 @@
 #include "windows/forms/XGefahren.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XMuster.h"
+#include "windows/forms/XRGFormular.h"
 #include "windows/forms/XReg.h"
 #include "windows/forms/XSonder.h"
 #include "windows/product/XProduktinfo.h"
@@ -142,11 +143,12 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton18, &QPushButton::clicked, this, &TForm1::SpeedButton18Click);
     connect(ui->SpeedButton22, &QPushButton::clicked, this, &TForm1::SpeedButton22Click);
     connect(ui->SpeedButton24, &QPushButton::clicked, this, &TForm1::SpeedButton24Click);
+    connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
     for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10, ui->SpeedButton13})
+             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10})
         k->setEnabled(false);
 }
 
@@ -214,6 +216,10 @@ void TForm1::SpeedButton22Click() {
 
 void TForm1::SpeedButton24Click() {
     musterZeigen(this, m_kontext);
+}
+
+void TForm1::SpeedButton13Click() {
+    bewertungOeffnen(m_kontext, this);
 }
 
 void TForm1::Button1Click() {

@@ -47,6 +47,7 @@ public Q_SLOTS:
     void SpeedButton3Click();  // "Product Information"
     void SpeedButton18Click(); // "Risk Assessment": a new hazard analysis questionnaire
     void SpeedButton20Click(); // "Printer Settings"
+    void SpeedButton13Click(); // "Hazard Analysis"
     void Button1Click();       // "Main Menu" on the information page
     void SpeedButton9Click();  // "Search for Mechanical Protection"
 

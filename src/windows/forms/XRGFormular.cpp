@@ -1,0 +1,321 @@
+#include "windows/forms/XRGFormular.h"
+
+#include "app/Bildschirm.h"
+#include "app/Dialoge.h"
+#include "app/Druckdienst.h"
+#include "print/Bewertungsbericht.h"
+#include "shared/KommaText.h"
+#include "texte/Texte.h"
+#include "windows/forms/XHotline.h"
+
+#include "ui_XRGFormular.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QSignalBlocker>
+#include <QTextBlock>
+
+namespace {
+
+const char* const kStil = R"(
+#Inhalt1, #Inhalt2, #Baum { background: white; }
+#Panel1, #Panel2 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
+#Label1, #Label2 { color: white; font-weight: bold; }
+#Knoepfe1, #Knoepfe2 { background: #1b3a73; }
+#Knoepfe1 QPushButton, #Knoepfe2 QPushButton {
+    color: white; background: #2b5090; border: 1px solid #4f72ad; border-radius: 3px; padding: 4px 16px;
+}
+#Knoepfe1 QPushButton:hover, #Knoepfe2 QPushButton:hover { background: #e8841e; border-color: #f2a65a; }
+#Knoepfe1 QPushButton:disabled, #Knoepfe2 QPushButton:disabled { color: #8296bb; background: #22447f; }
+QFrame[spalte="true"] { border: none; border-left: 2px solid #8aa6cc; padding-left: 10px; }
+#Baum QLabel { color: #1b3a73; }
+#Baum QPushButton {
+    text-align: left; padding: 3px 8px; color: #1d2a3a; background: #f5f7fa;
+    border: 1px solid #ccd5e0; border-left: 4px solid #8aa6cc; border-radius: 2px;
+}
+#Baum QPushButton:hover { background: #e6eef8; }
+#Baum QPushButton:checked { background: #d3e0f0; border-color: #1b3a73; border-left-color: #e8841e; }
+#Editor { background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px; }
+#Editor QLabel { background: transparent; }
+#t13 { font-weight: bold; }
+#SpeedButton4 {
+    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 22px;
+}
+#SpeedButton4:hover { background: #e8841e; border-color: #e8841e; }
+)";
+
+// Memo lines as the file and the printout count them: an empty memo has none, and a line break
+// at the very end starts no line of its own until something is typed after it.
+QStringList zeilen(const QPlainTextEdit* memo) {
+    QStringList z = memo->toPlainText().split(u'\n');
+    if (z.last().isEmpty()) z.removeLast();
+    return z;
+}
+
+void zeilenSetzen(QPlainTextEdit* memo, const QStringList& zeilen) {
+    memo->setPlainText(zeilen.join(u'\n'));
+}
+
+// A memo keeps at most `hoechstens` lines: a line beyond them is removed as soon as it appears,
+// so what is typed there vanishes and the lines above stay as they were.
+void kuerzen(QPlainTextEdit* memo, int hoechstens) {
+    const QSignalBlocker still(memo);
+    QTextDocument* doc = memo->document();
+    while (zeilen(memo).size() > hoechstens) {
+        const QTextBlock zuviel = doc->findBlockByNumber(hoechstens);
+        QTextCursor c(zuviel);
+        // The line with its own line break; the last line only its text.
+        c.setPosition(zuviel.next().isValid() ? zuviel.next().position()
+                                              : zuviel.position() + zuviel.length() - 1,
+                      QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    }
+}
+
+} // namespace
+
+TForm7* bewertungOeffnen(TKontext& kontext, QWidget* hauptfenster) {
+    auto* f = new TForm7(kontext, hauptfenster);
+    f->seiteZeigen(QStringLiteral("Seite1"));
+    f->show();
+    return f;
+}
+
+TForm7::TForm7(TKontext& kontext, QWidget* parent)
+    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TForm7>()), m_kontext(kontext),
+      m_aufgabenKnoepfe(new QButtonGroup(this)) {
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setStyleSheet(QString::fromLatin1(kStil));
+    // Pixel sizes on every control, so the layout does not follow the screen's dots per inch
+    // and the window's scaling finds a size to scale.
+    QList<QWidget*> alle = findChildren<QWidget*>();
+    alle.append(this);
+    for (QWidget* w : alle) {
+        QFont f = w->font();
+        f.setPixelSize(w == ui->Label1 || w == ui->Label2 ? 24 : 13);
+        w->setFont(f);
+    }
+    const QIcon hotline(QStringLiteral(":/images/hotline3.png"));
+    for (QToolButton* k : {ui->SpeedButton5, ui->SpeedButton6}) {
+        k->setIcon(hotline);
+        k->setIconSize(QSize(77, 52));
+    }
+    for (int n = 1; n <= kAufgaben; ++n)
+        m_aufgabenKnoepfe->addButton(findChild<QPushButton*>(QStringLiteral("a%1").arg(n)), n);
+    verbinden();
+}
+
+TForm7::~TForm7() = default;
+
+void TForm7::verbinden() {
+    connect(ui->Next, &QPushButton::clicked, this, &TForm7::NextClick);
+    connect(ui->SpeedButton41, &QPushButton::clicked, this, &TForm7::SpeedButton41Click);
+    connect(ui->SpeedButton4, &QPushButton::clicked, this, &TForm7::SpeedButton4Click);
+    connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm7::SpeedButton13Click);
+    for (QPushButton* k : {ui->SpeedButton10, ui->SpeedButton15})
+        connect(k, &QPushButton::clicked, this, &TForm7::SpeedButton10Click);
+    for (QPushButton* k : {ui->SpeedButton11, ui->SpeedButton14})
+        connect(k, &QPushButton::clicked, this, &TForm7::SpeedButton11Click);
+    for (QPushButton* k : {ui->SpeedButton1, ui->SpeedButton2})
+        connect(k, &QPushButton::clicked, this, &TForm7::SpeedButton1Click);
+    for (QToolButton* k : {ui->SpeedButton5, ui->SpeedButton6})
+        connect(k, &QToolButton::clicked, this, &TForm7::SpeedButton5Click);
+    connect(m_aufgabenKnoepfe, &QButtonGroup::idClicked, this, &TForm7::a1Click);
+    connect(ui->r1, &QPlainTextEdit::textChanged, this, &TForm7::r1Change);
+    connect(ui->r2, &QPlainTextEdit::textChanged, this, &TForm7::r2Change);
+    for (int i = 1; i <= 4; ++i)
+        connect(findChild<QLineEdit*>(QStringLiteral("d%1").arg(i)), &QLineEdit::textChanged, this,
+                &TForm7::d1Change);
+    for (int i = 1; i <= 18; ++i)
+        connect(findChild<QLineEdit*>(QStringLiteral("t%1").arg(i)), &QLineEdit::textChanged, this,
+                &TForm7::d1Change);
+    for (QPlainTextEdit* m : memos())
+        connect(m, &QPlainTextEdit::textChanged, this, &TForm7::d1Change);
+}
+
+QList<QPlainTextEdit*> TForm7::memos() const {
+    return {ui->m1, ui->m2, ui->m3};
+}
+
+void TForm7::seiteZeigen(const QString& name) {
+    if (auto* s = ui->notebook1->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+        ui->notebook1->setCurrentWidget(s);
+}
+
+void TForm7::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!m_angepasst) FormShow();
+}
+
+void TForm7::FormShow() {
+    m_angepasst = true;
+    bildschirm::skalieren(this, bildschirm::breite() / 1024.0);
+    move(0, 0);
+    resize(bildschirm::groesse());
+    // The screen's size is the window's inside; maximised, its frame and buttons stay on the
+    // screen too.
+    setWindowState(windowState() | Qt::WindowMaximized);
+    const auto& re = m_kontext.benutzer.re;
+    ui->d1->setText(re[0]);
+    ui->d2->setText(re[1]);
+    ui->d3->setText(re[2]);
+    ui->d4->setText(re[3]);
+    // The prefill is no edit of the user's.
+    m_geaendert = false;
+}
+
+void TForm7::NextClick() {
+    seiteZeigen(QStringLiteral("Seite2"));
+}
+
+void TForm7::SpeedButton41Click() {
+    seiteZeigen(QStringLiteral("Seite1"));
+}
+
+int TForm7::gewaehlteAufgabe() const {
+    return m_aufgabenKnoepfe->checkedId();
+}
+
+void TForm7::a1Click(int n) {
+    const TRisiko& r = m_aufgaben[n - 1];
+    ui->e1->setText(r.task);
+    ui->e2->setText(r.who);
+    ui->e3->setText(r.when);
+    zeilenSetzen(ui->r1, kommatext::lesen(r.hazards));
+    zeilenSetzen(ui->r2, kommatext::lesen(r.measures));
+    ui->cb1->setChecked(r.consultation);
+    ui->cb2->setChecked(r.sufficient);
+}
+
+void TForm7::SpeedButton4Click() {
+    const int n = gewaehlteAufgabe();
+    TRisiko& r = m_aufgaben[n - 1];
+    r.task = ui->e1->text();
+    r.who = ui->e2->text();
+    r.when = ui->e3->text();
+    r.hazards = kommatext::schreiben(zeilen(ui->r1));
+    r.measures = kommatext::schreiben(zeilen(ui->r2));
+    r.sufficient = ui->cb2->isChecked();
+    r.consultation = ui->cb1->isChecked();
+    m_aufgabenKnoepfe->button(n)->setText(r.task);
+    m_aufgabenKnoepfe->button(n)->setToolTip(r.task);
+    m_geaendert = true;
+}
+
+void TForm7::d1Change() {
+    kuerzen(ui->m2, 11);
+    kuerzen(ui->m3, 11);
+    m_geaendert = true;
+}
+
+void TForm7::r1Change() {
+    kuerzen(ui->r1, 14);
+}
+
+void TForm7::r2Change() {
+    kuerzen(ui->r2, 14);
+}
+
+TBewertung TForm7::ausFeldern() const {
+    TBewertung b;
+    for (int i = 0; i < 4; ++i)
+        b.d[i] = findChild<QLineEdit*>(QStringLiteral("d%1").arg(i + 1))->text();
+    for (int i = 0; i < 3; ++i)
+        b.m[i] = zeilen(memos()[i]);
+    for (int i = 0; i < 18; ++i)
+        b.t[i] = findChild<QLineEdit*>(QStringLiteral("t%1").arg(i + 1))->text();
+    b.aufgaben = m_aufgaben;
+    return b;
+}
+
+void TForm7::inFelder(const TBewertung& b) {
+    for (int i = 0; i < 4; ++i)
+        findChild<QLineEdit*>(QStringLiteral("d%1").arg(i + 1))->setText(b.d[i]);
+    for (int i = 0; i < 3; ++i)
+        zeilenSetzen(memos()[i], b.m[i]);
+    for (int i = 0; i < 18; ++i)
+        findChild<QLineEdit*>(QStringLiteral("t%1").arg(i + 1))->setText(b.t[i]);
+    m_aufgaben = b.aufgaben;
+    for (int n = 1; n <= kAufgaben; ++n) {
+        m_aufgabenKnoepfe->button(n)->setText(m_aufgaben[n - 1].task);
+        m_aufgabenKnoepfe->button(n)->setToolTip(m_aufgaben[n - 1].task);
+    }
+}
+
+QString TForm7::feldName(const bewertungsdatei::Feld& f) const {
+    QString beschriftung = f.control;
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l->buddy() && l->buddy()->objectName() == f.control) beschriftung = l->text();
+    beschriftung = QStringLiteral("\"%1\"").arg(beschriftung);
+    if (f.aufgabe == 0) return beschriftung;
+    return QStringLiteral("Work area %1, task %2, %3")
+        .arg((f.aufgabe - 1) / kAufgabenJeSpalte + 1)
+        .arg((f.aufgabe - 1) % kAufgabenJeSpalte + 1)
+        .arg(beschriftung);
+}
+
+void TForm7::SpeedButton10Click() {
+    const auto name = dialoge::speichern(this, QStringLiteral("Save"),
+                                         QStringLiteral("Organisational Assessment (*.GBN)"));
+    if (!name || name->isEmpty()) return;
+    if (const auto f = bewertungsdatei::speichern(*name, ausFeldern())) {
+        const QString ort = f->feld ? feldName(*f->feld) + QStringLiteral(": ") : QString();
+        dialoge::meldung(this, texte::text(10015), ort + f->meldung);
+        return;
+    }
+    m_geaendert = false;
+}
+
+void TForm7::SpeedButton11Click() {
+    const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
+                                       QStringLiteral("Organisational Assessment (*.GBN)"));
+    if (!name) return;
+    QString fehler;
+    const auto b = bewertungsdatei::laden(*name, fehler);
+    if (!b) {
+        dialoge::meldung(this, texte::text(10015), fehler);
+        return;
+    }
+    inFelder(*b);
+    m_geaendert = false;
+    ui->a1->setChecked(true);
+    // Each work area hangs its tasks from a line, like a branch of a tree below the title.
+    for (int s = 1; s <= 5; ++s) {
+        auto* spalte = findChild<QFrame*>(QStringLiteral("Spalte%1").arg(s));
+        spalte->setProperty("spalte", true);
+        spalte->setFrameShape(QFrame::StyledPanel);
+    }
+    // The editor shows the task whose button is down, so "OK" cannot write an earlier form's
+    // task over the loaded one.
+    a1Click(1);
+}
+
+void TForm7::SpeedButton13Click() {
+    // A memo of one line prints with a blank second line; the form shows it too.
+    for (QPlainTextEdit* m : memos())
+        if (zeilen(m).size() == 1) m->appendPlainText(QStringLiteral(" "));
+    BewertungDruckDaten d;
+    d.bewertung = ausFeldern();
+    d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    druckdienst::drucken(this, ui->SpeedButton13, texte::text(10119),
+                         [&d](PageCanvas& c) { bewertungsberichtDrucken(c, d); });
+}
+
+void TForm7::SpeedButton1Click() {
+    close();
+}
+
+void TForm7::SpeedButton5Click() {
+    hotlineZeigen(this, m_kontext);
+}
+
+void TForm7::closeEvent(QCloseEvent* e) {
+    // Asked for "Close Window" and the window's close box alike: unsaved work is never lost
+    // without a word.
+    if (m_geaendert && !dialoge::frage(this, texte::text(10118), texte::text(10117))) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}

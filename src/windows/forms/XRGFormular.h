@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/Kontext.h"
+#include "data/Bewertungsdatei.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QButtonGroup;
+class QPlainTextEdit;
+namespace Ui {
+class TForm7;
+}
+
+// The organisational assessment ("Hazard Assessment"): who assessed which company and work
+// areas, and for each work area up to five tasks with their hazards and measures. Made anew for
+// each use and released when closed; each window keeps its own 25 tasks.
+class TForm7 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm7(TKontext& kontext, QWidget* parent = nullptr);
+    ~TForm7() override;
+
+    // "Seite1" or "Seite2".
+    void seiteZeigen(const QString& name);
+    // Whether anything was edited since the window was shown, saved or loaded.
+    bool geaendert() const { return m_geaendert; }
+
+public Q_SLOTS:
+    void NextClick();          // "Next"
+    void SpeedButton41Click(); // "Back"
+    void a1Click(int n);       // task button a(n)
+    void SpeedButton4Click();  // "OK" of the task editor
+    void d1Change();           // a page field changed
+    void r1Change();
+    void r2Change();
+    void SpeedButton10Click(); // both "Save"
+    void SpeedButton11Click(); // both "Load"
+    void SpeedButton13Click(); // "Print"
+    void SpeedButton1Click();  // both "Close Window"
+    void SpeedButton5Click();  // the hotline picture buttons
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void FormShow();
+    void verbinden();
+    TBewertung ausFeldern() const;
+    void inFelder(const TBewertung& b);
+    int gewaehlteAufgabe() const;                           // 1..25
+    QString feldName(const bewertungsdatei::Feld& f) const; // for messages
+    QList<QPlainTextEdit*> memos() const;                   // m1..m3
+
+    std::unique_ptr<Ui::TForm7> ui;
+    TKontext& m_kontext;
+    QButtonGroup* m_aufgabenKnoepfe;
+    std::array<TRisiko, kAufgaben> m_aufgaben;
+    bool m_geaendert = false;
+    bool m_angepasst = false;
+};
+
+// "Hazard Analysis" in the main menu: a fresh window on its first page, not modal.
+TForm7* bewertungOeffnen(TKontext& kontext, QWidget* hauptfenster);

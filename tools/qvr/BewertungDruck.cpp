@@ -1,0 +1,31 @@
+#include "BewertungDruck.h"
+
+#include "DruckBefehl.h"
+#include "QvrFehler.h"
+#include "data/Bewertungsdatei.h"
+#include "print/Bewertungsbericht.h"
+#include "shared/gui/PdfAusgabe.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+int bewertungDruckBefehl(const QStringList& args) {
+    QCommandLineParser p;
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
+    p.addOption(pdf);
+    if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
+        falscheBenutzung(QStringLiteral("print assessment: ") + p.errorText());
+    if (p.positionalArguments().size() != 1 || !p.isSet(pdf))
+        falscheBenutzung(QStringLiteral("print assessment needs FILE.GBN and --pdf OUT"));
+
+    const QString datei = p.positionalArguments()[0];
+    QString fehler;
+    const auto bewertung = bewertungsdatei::laden(datei, fehler);
+    if (!bewertung)
+        ungueltig(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(datei), fehler));
+    const BewertungDruckDaten d{*bewertung, werkzeugFusszeile()};
+    if (const auto f =
+            pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { bewertungsberichtDrucken(c, d); }))
+        ungueltig(*f);
+    return 0;
+}

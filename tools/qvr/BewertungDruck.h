@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// "qvr print assessment FILE.GBN --pdf OUT": a saved organisational assessment as PDF.
+int bewertungDruckBefehl(const QStringList& args);
