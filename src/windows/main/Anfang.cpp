@@ -6,6 +6,7 @@
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
+#include "windows/product/XHandschutzplan.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
 
@@ -105,6 +106,14 @@ void TForm1::fensterErzeugen() {
     // Without tab.qvr the chemical search cannot run; the window said so while it was created.
     ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
     connect(m_form3, &TForm3::produktZeigen, this, &TForm1::produktAusSuche);
+    m_form6 = new TForm6(m_kontext, this);
+    ui->SpeedButton10->setEnabled(true);
+    connect(m_form6, &TForm6::produktZeigen, this, [this](int index) {
+        m_form2->produktzeigen(index);
+        m_form2->show();
+        m_form2->raise();
+        m_form2->activateWindow();
+    });
     m_form9 = new TForm9(m_kontext, this);
 }
 
@@ -134,6 +143,7 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->SpeedButton10, &QPushButton::clicked, this, &TForm1::SpeedButton10Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
@@ -190,6 +200,13 @@ void TForm1::SpeedButton3Click() {
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
+}
+
+void TForm1::SpeedButton10Click() {
+    if (!m_form6) return;
+    m_form6->show();
+    m_form6->raise();
+    m_form6->activateWindow();
 }
 
 void TForm1::SpeedButton20Click() {

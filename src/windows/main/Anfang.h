@@ -11,6 +11,7 @@ class TForm1;
 }
 class TForm2;
 class TForm3;
+class TForm6;
 class TForm9;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
@@ -43,6 +44,7 @@ public Q_SLOTS:
     void SpeedButton2Click();  // "Search for Chemical Protection"
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
     void SpeedButton3Click();  // "Product Information"
+    void SpeedButton10Click(); // "Glove Plan"
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
 
@@ -65,6 +67,7 @@ private:
     bool m_pruefungAngefordert = false;
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
+    TForm6* m_form6 = nullptr;
     TForm9* m_form9 = nullptr;
 };
 
