@@ -29,6 +29,8 @@ const char* const kUsage =
     "                                   the resistance table of chem-search OPTIONS as PDF\n"
     "  qvr print product CODE --data DIR --pdf OUT\n"
     "                                   the product specification of one glove as PDF\n"
+    "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
+    "                                   a saved glove plan as PDF\n"
     "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
     "                                   substance table, pictures, distributors, pages\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
