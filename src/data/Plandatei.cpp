@@ -49,8 +49,7 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
     for (qsizetype i = 1; i <= *n; ++i) {
         const std::optional<qint32> code = zahl(zeilen[i]);
         if (!code)
-            return fehler(i + 1,
-                          QStringLiteral("\"%1\" is not a product code").arg(zeilen[i]));
+            return fehler(i + 1, QStringLiteral("\"%1\" is not a product code").arg(zeilen[i]));
         plan.nummern.append(*code);
     }
     for (qsizetype a = 0; a < 3; ++a)

@@ -18,10 +18,10 @@ class TProduktliste;
 // product codes, the three address lines, then per column the work-areas and areas-of-use notes
 // as comma text.
 struct Plandatei {
-    QList<qint32> nummern;         // product code of each column, in column order
+    QList<qint32> nummern;          // product code of each column, in column order
     std::array<QString, 3> adresse; // name/company, street, postal code/city
-    QStringList arbeitsbereiche;   // per column, comma text
-    QStringList einsatzbereiche;   // per column, comma text
+    QStringList arbeitsbereiche;    // per column, comma text
+    QStringList einsatzbereiche;    // per column, comma text
 };
 
 // Why a file is not a glove plan, and where.

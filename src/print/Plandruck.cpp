@@ -90,8 +90,8 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
     s.laenge = QString::number(h.Laenge);
     s.material = h.Material;
     s.groessen = groessentext(h.Groessen);
-    s.kategorie = QString::number(h.Kategorie) + QLatin1Char(' ') +
-                  normtext(produktseite(h).piktogramm);
+    s.kategorie =
+        QString::number(h.Kategorie) + QLatin1Char(' ') + normtext(produktseite(h).piktogramm);
     s.arbeitsbereiche = arbeitsbereiche;
     s.einsatzbereiche = einsatzbereiche;
     return s;

@@ -15,14 +15,14 @@ class PageCanvas;
 // One glove column of the printed plan: the values as printed and the notes as their boxes
 // show them (wrapped lines count as lines; the first line of each is its heading).
 struct PlanDruckSpalte {
-    QColor farbe;          // the swatch
-    QString farbname;      // Farbe, in the white box on the swatch
-    QString nummer;        // "Code:"
-    QString name;          // "Name:"
-    QString laenge;        // "Length:"
-    QString material;      // "Material:"
-    QString groessen;      // "Sizes:"
-    QString kategorie;     // "Category:", e.g. "2 (EN388)"
+    QColor farbe;      // the swatch
+    QString farbname;  // Farbe, in the white box on the swatch
+    QString nummer;    // "Code:"
+    QString name;      // "Name:"
+    QString laenge;    // "Length:"
+    QString material;  // "Material:"
+    QString groessen;  // "Sizes:"
+    QString kategorie; // "Category:", e.g. "2 (EN388)"
     QStringList arbeitsbereiche;
     QStringList einsatzbereiche;
 };

@@ -48,8 +48,8 @@ private Q_SLOTS:
         QTest::newRow("count beyond the lines") << QByteArray("5\r\n1\r\n2\r\nMe\r\n") << 5;
         QTest::newRow("huge count") << QByteArray("2147483647\r\n1\r\n") << 3;
         QTest::newRow("notes missing") << QByteArray("1\r\n7\r\nMe\r\nS\r\nT\r\na\r\n") << 7;
-        QTest::newRow("code not a number") << QByteArray("2\r\n7\r\n7x\r\nM\r\nS\r\nT\r\n\r\n\r\n\r\n\r\n")
-                                          << 3;
+        QTest::newRow("code not a number")
+            << QByteArray("2\r\n7\r\n7x\r\nM\r\nS\r\nT\r\n\r\n\r\n\r\n\r\n") << 3;
         QTest::newRow("not text") << QByteArray("1\r\n7\r\nM\0e\r\nS\r\nT\r\n\r\n\r\n", 21) << 3;
     }
     void beschaedigt() {
@@ -59,7 +59,8 @@ private Q_SLOTS:
         const auto* f = std::get_if<PlandateiFehler>(&g);
         QVERIFY(f);
         QCOMPARE(f->zeile, zeile);
-        QVERIFY(f->meldung("plan.PLN").startsWith(QStringLiteral("plan.PLN, line %1: ").arg(zeile)));
+        QVERIFY(
+            f->meldung("plan.PLN").startsWith(QStringLiteral("plan.PLN, line %1: ").arg(zeile)));
     }
 
     void rundreiseDurchDatei() {

@@ -97,8 +97,7 @@ private Q_SLOTS:
         QCOMPARE(kind(QStringLiteral("pp1"))->x(), 215);
         QCOMPARE(kind(QStringLiteral("ba1"))->x(), 228);
         einfuegen(QStringLiteral("ma1"), {"Only here"});
-        QCOMPARE(listen().Arbeitsbereiche,
-                 (QStringList{"\"Work areas:\"", "\"Only here\""}));
+        QCOMPARE(listen().Arbeitsbereiche, (QStringList{"\"Work areas:\"", "\"Only here\""}));
         QCOMPARE(notiz(QStringLiteral("ma0"))->toPlainText(), QStringLiteral("Work areas:"));
         QCOMPARE(notiz(QStringLiteral("me0"))->toPlainText(), QStringLiteral("Areas of practice:"));
     }
@@ -135,9 +134,9 @@ private Q_SLOTS:
         klick(QStringLiteral("SpeedButton2"));
         QCOMPARE(QDir(m_p->datei("a.b")).entryList(QDir::Files), QStringList{"plan.PLN"});
         const auto zeilen = zeilendatei::lesen(m_p->datei("a.b/plan.PLN"));
-        QCOMPARE(*zeilen, (QStringList{"2", "1001", "1002", "Me", "My street 1", "12345 Town",
-                                       "note1", "\"Areas of practice:\"", "edited",
-                                       "\"Areas of practice:\""}));
+        QCOMPARE(*zeilen,
+                 (QStringList{"2", "1001", "1002", "Me", "My street 1", "12345 Town", "note1",
+                              "\"Areas of practice:\"", "edited", "\"Areas of practice:\""}));
         QCOMPARE(dialoge::gezeigt(), QStringList{});
     }
 
@@ -155,7 +154,8 @@ private Q_SLOTS:
         notiz(QStringLiteral("ma0"))->insertPlainText(QStringLiteral("\n"));
         QCOMPARE(notizZeilen(notiz("ma0")), QStringList{""} + nummeriert("line", 37));
         // A paragraph the box wraps counts, and is stored, as several lines.
-        const QString absatz = QStringLiteral("wear them when handling sharp sheet metal ").repeated(6);
+        const QString absatz =
+            QStringLiteral("wear them when handling sharp sheet metal ").repeated(6);
         einfuegen(QStringLiteral("me0"), {absatz});
         const QStringList gespeichert = kommatext::lesen(listen().Einsatzbereiche[0]);
         QVERIFY2(gespeichert.size() > 3, qPrintable(gespeichert.join('|')));
@@ -181,7 +181,10 @@ private Q_SLOTS:
         QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("Me"));
         QStringList datei{"3", "1003", "777", "1000", "Other", "Road 2", "999 City"};
         datei << kommatext::schreiben(nummeriert("long", 45)) << "\"Areas of use:\""
-              << "x" << "y" << "gone" << "gone";
+              << "x"
+              << "y"
+              << "gone"
+              << "gone";
         QVERIFY(!zeilendatei::schreiben(m_p->datei("alt.PLN"), datei));
         dialoge::naechsteAntwort(m_p->datei("alt.PLN"));
         klick(QStringLiteral("SpeedButton3"));

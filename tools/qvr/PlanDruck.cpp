@@ -46,7 +46,8 @@ int planDruckBefehl(const QStringList& args) {
         d.spalten.append(planDruckSpalte(*a.Planliste[i], kommatext::lesen(a.Arbeitsbereiche[i]),
                                          kommatext::lesen(a.Einsatzbereiche[i])));
     d.fuss = werkzeugFusszeile();
-    if (const auto fehler = pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { plandruckDrucken(c, d); }))
+    if (const auto fehler =
+            pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { plandruckDrucken(c, d); }))
         ungueltig(*fehler);
     return 0;
 }

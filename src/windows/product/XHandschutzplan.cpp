@@ -116,31 +116,36 @@ void TForm6::resizeEvent(QResizeEvent* e) {
     planordnen();
 }
 
+QHash<QString, QWidget*> TForm6::spaltenNamen() const {
+    QHash<QString, QWidget*> namen;
+    for (QObject* o : ui->Inhalt->children())
+        if (o->isWidgetType() && !o->objectName().isEmpty())
+            namen.insert(o->objectName(), static_cast<QWidget*>(o));
+    return namen;
+}
+
 void TForm6::planordnen() {
     geometrieSetzen();
     ui->ScrollBox1->horizontalScrollBar()->setValue(0);
     const qsizetype n = m_kontext.plan.size();
     if (n == 0) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Looked up by name once, not once per column: a plan of hundreds of columns stays quick.
+    const QHash<QString, QWidget*> namen = spaltenNamen();
     for (qsizetype i = 0; i < n; ++i) {
-        if (steuerelement("pp", i))
-            spalteVerschieben(int(i));
-        else
+        const QString nr = QString::number(i);
+        if (!namen.contains(QStringLiteral("pp") + nr)) {
             spalteErzeugen(int(i));
+            continue;
+        }
+        const int x = 205 * int(i);
+        for (const char* p : {"pp", "qq", "tt", "ba", "bb"}) {
+            QWidget* w = namen.value(QLatin1String(p) + nr);
+            const int links = p[0] == 'b' ? (p[1] == 'a' ? x + 23 : x + 115) : x + 10;
+            if (w) w->move(links, w->y());
+        }
     }
     QApplication::restoreOverrideCursor();
-}
-
-void TForm6::spalteVerschieben(int i) {
-    const int x = 205 * i;
-    for (const char* p : {"pp", "qq", "tt"}) {
-        QWidget* w = steuerelement(p, i);
-        w->move(x + 10, w->y());
-    }
-    QWidget* ba = steuerelement("ba", i);
-    ba->move(x + 23, ba->y());
-    QWidget* bb = steuerelement("bb", i);
-    bb->move(x + 115, bb->y());
 }
 
 void TForm6::spalteErzeugen(int i) {
@@ -237,12 +242,17 @@ void TForm6::baClick() {
     knopf->deleteLater();
     delete steuerelement<TPlanPanel>("pp", i);
 
-    const qsizetype n = plan.size();
-    for (qsizetype k = i + 1; k < n; ++k) {
-        const QString neu = QString::number(k - 1);
-        // The notes first: they are found through their panel tt<k>.
-        for (const char* p : {"ma", "me", "ba", "pp", "bb", "qq", "tt"})
-            if (QWidget* w = steuerelement(p, k)) w->setObjectName(QLatin1String(p) + neu);
+    const QHash<QString, QWidget*> namen = spaltenNamen();
+    for (qsizetype k = i + 1; k < plan.size(); ++k) {
+        const QString alt = QString::number(k), neu = QString::number(k - 1);
+        for (const char* p : {"ba", "pp", "bb", "qq", "tt"})
+            if (QWidget* w = namen.value(QLatin1String(p) + alt)) {
+                w->setObjectName(QLatin1String(p) + neu);
+                if (p[0] == 't')
+                    for (QWidget* box :
+                         w->findChildren<QPlainTextEdit*>(Qt::FindDirectChildrenOnly))
+                        box->setObjectName(box->objectName().left(2) + neu);
+            }
     }
     plan.Planliste.removeAt(i);
     plan.Einsatzbereiche.removeAt(i);
@@ -297,8 +307,7 @@ void TForm6::SpeedButton3Click() {
     // The whole file is read and checked before the plan on screen is touched.
     const PlandateiGelesen gelesen = plandateiLaden(*gewaehlt);
     if (const auto* f = std::get_if<PlandateiFehler>(&gelesen)) {
-        dialoge::meldung(this, texte::text(10015),
-                         f->meldung(QDir::toNativeSeparators(*gewaehlt)));
+        dialoge::meldung(this, texte::text(10015), f->meldung(QDir::toNativeSeparators(*gewaehlt)));
         return;
     }
     const Plandatei& datei = std::get<Plandatei>(gelesen);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -48,7 +49,8 @@ private:
     void bbClick(); // "Info" of a column
     void geometrieSetzen();
     void spalteErzeugen(int i);
-    void spalteVerschieben(int i);
+    // The controls on the scroll area by name (columns' panels, swatches, notes panels, buttons).
+    QHash<QString, QWidget*> spaltenNamen() const;
     void spaltenEntfernen();
     template <class T = QWidget> T* steuerelement(const char* prefix, qsizetype i) const;
 
