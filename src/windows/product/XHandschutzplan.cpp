@@ -70,8 +70,11 @@ TForm6::TForm6(TKontext& kontext, QWidget* parent)
     // Every add, from any window, and the window's own deletes and loads.
     connect(&m_kontext.plan, &TPlanlisten::geaendert, this, &TForm6::planordnen);
 
+    // The whole screen; shown maximized, so a window manager's frame and task bar do not push
+    // the bottom of the plan off the screen. The controls follow every resize.
     move(0, 0);
     resize(bildschirm::groesse());
+    setWindowState(windowState() | Qt::WindowMaximized);
     geometrieSetzen();
 }
 
@@ -163,9 +166,11 @@ void TForm6::spalteErzeugen(int i) {
     qq->setAlignment(Qt::AlignCenter);
     qq->setFont(pixelSchrift(font(), 13, true));
     qq->setAutoFillBackground(true);
+    const QColor hinten = QColor::fromRgb(planfarbe(farbcode(h)));
     QPalette farbe = qq->palette();
-    farbe.setColor(QPalette::Window, QColor::fromRgb(planfarbe(farbcode(h))));
-    farbe.setColor(QPalette::WindowText, Qt::black);
+    farbe.setColor(QPalette::Window, hinten);
+    // Black on the light swatches; on black, blue or dark green the name would not be readable.
+    farbe.setColor(QPalette::WindowText, qGray(hinten.rgb()) < 110 ? Qt::white : Qt::black);
     qq->setPalette(farbe);
     pp->besitzen(qq);
 
