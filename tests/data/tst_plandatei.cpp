@@ -122,17 +122,6 @@ private Q_SLOTS:
         QFETCH(quint32, rgb);
         QCOMPARE(::planfarbe(code), rgb);
     }
-
-    void farbcodeJeKlasse() {
-        TElectro e;
-        e.Gruppe = 0;
-        e.Elektrowerte[10] = 13;
-        TChemie c;
-        c.Gruppe = 4;
-        c.Strickwerte[5] = 6;
-        QCOMPARE(farbcode(e), quint8(13));
-        QCOMPARE(farbcode(c), quint8(6));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstPlandatei)
