@@ -266,6 +266,7 @@ void TForm6::baClick() {
 }
 
 void TForm6::bbClick() {
+    if (!sender()) return;
     const qsizetype i = spaltenindex(sender());
     const TPlanlisten& plan = m_kontext.plan;
     if (i < 0 || i >= plan.size()) return;
