@@ -1,6 +1,7 @@
 #include "data/Plandatei.h"
 
 #include "data/Produktliste.h"
+#include "shared/Zeilendatei.h"
 
 #include <QFile>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/Objekte.h"
-#include "shared/Zeilendatei.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,7 +8,6 @@
 #include <QStringList>
 
 #include <array>
-#include <optional>
 #include <variant>
 
 class TProduktliste;

@@ -4,6 +4,7 @@
 #include "data/Planfarbe.h"
 #include "data/Produktliste.h"
 #include "shared/KommaText.h"
+#include "shared/Zeilendatei.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

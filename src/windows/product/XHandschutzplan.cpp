@@ -10,6 +10,7 @@
 #include "data/Planfarbe.h"
 #include "print/Plandruck.h"
 #include "shared/KommaText.h"
+#include "shared/Zeilendatei.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/product/XPlanspalte.h"
