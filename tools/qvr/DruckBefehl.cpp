@@ -5,6 +5,7 @@
 #include "BewertungDruck.h"
 #include "ChemieDruck.h"
 #include "GefahrenDruck.h"
+#include "PlanDruck.h"
 #include "ProduktDruck.h"
 #include "QvrFehler.h"
 
@@ -20,6 +21,7 @@ const std::pair<const char*, Druck> kDrucke[] = {
     {"product", produktDruckBefehl},
     {"hazard-analysis", gefahrenDruckBefehl},
     {"assessment", bewertungDruckBefehl},
+    {"plan", planDruckBefehl},
 };
 
 } // namespace

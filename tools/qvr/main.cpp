@@ -33,6 +33,8 @@ const char* const kUsage =
     "                                   a saved hazard analysis questionnaire as PDF\n"
     "  qvr print assessment FILE.GBN --pdf OUT\n"
     "                                   a saved organisational assessment as PDF\n"
+    "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
+    "                                   a saved glove plan as PDF\n"
     "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
     "                                   substance table, pictures, distributors, pages\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";

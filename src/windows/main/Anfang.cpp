@@ -10,6 +10,7 @@
 #include "windows/forms/XRGFormular.h"
 #include "windows/forms/XReg.h"
 #include "windows/forms/XSonder.h"
+#include "windows/product/XHandschutzplan.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
 
@@ -110,6 +111,14 @@ void TForm1::fensterErzeugen() {
     // Without tab.qvr the chemical search cannot run; the window said so while it was created.
     ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
     connect(m_form3, &TForm3::produktZeigen, this, &TForm1::produktAusSuche);
+    m_form6 = new TForm6(m_kontext, this);
+    ui->SpeedButton10->setEnabled(true);
+    connect(m_form6, &TForm6::produktZeigen, this, [this](int index) {
+        m_form2->produktzeigen(index);
+        m_form2->show();
+        m_form2->raise();
+        m_form2->activateWindow();
+    });
     m_form9 = new TForm9(m_kontext, this);
     m_form12 = new TForm12(m_kontext, this);
 }
@@ -144,6 +153,7 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton22, &QPushButton::clicked, this, &TForm1::SpeedButton22Click);
     connect(ui->SpeedButton24, &QPushButton::clicked, this, &TForm1::SpeedButton24Click);
     connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
+    connect(ui->SpeedButton10, &QPushButton::clicked, this, &TForm1::SpeedButton10Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
@@ -204,6 +214,13 @@ void TForm1::SpeedButton3Click() {
 
 void TForm1::SpeedButton18Click() {
     gefahrenanalyseOeffnen(m_kontext, this);
+}
+
+void TForm1::SpeedButton10Click() {
+    if (!m_form6) return;
+    m_form6->show();
+    m_form6->raise();
+    m_form6->activateWindow();
 }
 
 void TForm1::SpeedButton20Click() {

@@ -11,6 +11,7 @@ class TForm1;
 }
 class TForm2;
 class TForm3;
+class TForm6;
 class TForm9;
 class THtmlViewer;
 class TForm12;
@@ -46,6 +47,7 @@ public Q_SLOTS:
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
     void SpeedButton3Click();  // "Product Information"
     void SpeedButton18Click(); // "Risk Assessment": a new hazard analysis questionnaire
+    void SpeedButton10Click(); // "Glove Plan"
     void SpeedButton20Click(); // "Printer Settings"
     void SpeedButton13Click(); // "Hazard Analysis"
     void Button1Click();       // "Main Menu" on the information page
@@ -84,6 +86,7 @@ private:
     bool m_pruefungAngefordert = false;
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
+    TForm6* m_form6 = nullptr;
     TForm9* m_form9 = nullptr;
     THtmlViewer* m_html = nullptr;
     TForm12* m_form12 = nullptr;

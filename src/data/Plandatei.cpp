@@ -1,0 +1,102 @@
+#include "data/Plandatei.h"
+
+#include "data/Produktliste.h"
+#include "shared/Zeilendatei.h"
+
+#include <QFile>
+
+namespace {
+
+// A plan of a thousand columns with full notes is a few megabytes; anything far beyond is not
+// a plan and is not read into memory.
+constexpr qint64 kHoechstensBytes = 64 * 1024 * 1024;
+
+PlandateiFehler fehler(qsizetype zeile, const QString& grund) {
+    return PlandateiFehler{zeile, grund};
+}
+
+std::optional<qint32> zahl(const QString& zeile) {
+    bool ok = false;
+    const qint32 wert = zeile.trimmed().toInt(&ok);
+    return ok ? std::optional<qint32>(wert) : std::nullopt;
+}
+
+} // namespace
+
+QString PlandateiFehler::meldung(const QString& datei) const {
+    if (zeile <= 0) return QStringLiteral("%1: %2").arg(datei, grund);
+    return QStringLiteral("%1, line %2: %3").arg(datei).arg(zeile).arg(grund);
+}
+
+PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
+    // Text files hold no NUL byte; anything else a glove plan may hold in its notes.
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
+        return fehler(bytes.left(nul).count('\n') + 1, QStringLiteral("not a text file"));
+    const QStringList zeilen = zeilendatei::zerlegen(bytes);
+    if (zeilen.isEmpty()) return fehler(1, QStringLiteral("the file is empty"));
+    const std::optional<qint32> n = zahl(zeilen[0]);
+    if (!n) return fehler(1, QStringLiteral("\"%1\" is not a number of gloves").arg(zeilen[0]));
+    if (*n < 0) return fehler(1, QStringLiteral("the number of gloves %1 is negative").arg(*n));
+    // Compared in 64 bits: the count comes from the file.
+    const qint64 noetig = 4 + 3 * qint64(*n);
+    if (zeilen.size() < noetig)
+        return fehler(zeilen.size() + 1,
+                      QStringLiteral("the file ends here, but a plan of %1 gloves has %2 lines")
+                          .arg(*n)
+                          .arg(noetig));
+
+    Plandatei plan;
+    plan.nummern.reserve(*n);
+    for (qsizetype i = 1; i <= *n; ++i) {
+        const std::optional<qint32> code = zahl(zeilen[i]);
+        if (!code)
+            return fehler(i + 1, QStringLiteral("\"%1\" is not a product code").arg(zeilen[i]));
+        plan.nummern.append(*code);
+    }
+    for (qsizetype a = 0; a < 3; ++a)
+        plan.adresse[a] = zeilen[*n + 1 + a];
+    for (qsizetype i = 0; i < *n; ++i) {
+        plan.arbeitsbereiche.append(zeilen[*n + 4 + 2 * i]);
+        plan.einsatzbereiche.append(zeilen[*n + 5 + 2 * i]);
+    }
+    return plan;
+}
+
+PlandateiGelesen plandateiLaden(const QString& pfad) {
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) return fehler(0, datei.errorString());
+    if (datei.size() > kHoechstensBytes)
+        return fehler(0, QStringLiteral("the file is too large to be a glove plan"));
+    const QByteArray bytes = datei.read(kHoechstensBytes + 1);
+    if (datei.error() != QFileDevice::NoError) return fehler(0, datei.errorString());
+    if (bytes.size() > kHoechstensBytes)
+        return fehler(0, QStringLiteral("the file is too large to be a glove plan"));
+    return plandateiLesen(bytes);
+}
+
+QStringList plandateiZeilen(const Plandatei& plan) {
+    QStringList z;
+    z << QString::number(plan.nummern.size());
+    for (const qint32 nummer : plan.nummern)
+        z << QString::number(nummer);
+    for (const QString& a : plan.adresse)
+        z << a;
+    for (qsizetype i = 0; i < plan.nummern.size(); ++i)
+        z << plan.arbeitsbereiche.value(i) << plan.einsatzbereiche.value(i);
+    return z;
+}
+
+PlanAufgeloest planAufloesen(const Plandatei& plan, const TProduktliste& katalog) {
+    PlanAufgeloest a;
+    for (qsizetype i = 0; i < plan.nummern.size(); ++i) {
+        const THandschuh* h = katalog.finde(plan.nummern[i]);
+        if (!h) {
+            a.fehlend.append(plan.nummern[i]);
+            continue;
+        }
+        a.Planliste.append(h);
+        a.Arbeitsbereiche.append(plan.arbeitsbereiche.value(i));
+        a.Einsatzbereiche.append(plan.einsatzbereiche.value(i));
+    }
+    return a;
+}

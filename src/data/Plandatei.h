@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/Objekte.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <variant>
+
+class TProduktliste;
+
+// The glove plan file (.PLN): Windows-1252 text, CR LF, 4 + 3·N lines for N columns: N, the N
+// product codes, the three address lines, then per column the work-areas and areas-of-use notes
+// as comma text.
+struct Plandatei {
+    QList<qint32> nummern;          // product code of each column, in column order
+    std::array<QString, 3> adresse; // name/company, street, postal code/city
+    QStringList arbeitsbereiche;    // per column, comma text
+    QStringList einsatzbereiche;    // per column, comma text
+};
+
+// Why a file is not a glove plan, and where.
+struct PlandateiFehler {
+    qsizetype zeile = 0; // 1-based line of the file; 0 when the file as a whole is at fault
+    QString grund;
+    // "plan.PLN, line 3: ..." for messages and the tool's standard error.
+    QString meldung(const QString& datei) const;
+};
+
+using PlandateiGelesen = std::variant<Plandatei, PlandateiFehler>;
+
+// Checks the whole file image before anything is taken from it: a count that is not a number,
+// negative, or more than the file holds, a code that is not a number, or bytes that are not
+// text make it an error; lines after the last note are ignored.
+PlandateiGelesen plandateiLesen(const QByteArray& bytes);
+// The same from a file; a file that cannot be read or is far too large is an error (line 0).
+PlandateiGelesen plandateiLaden(const QString& pfad);
+
+// The 4 + 3·N lines of the file, for zeilendatei::schreiben (which refuses characters the code
+// page cannot hold and writes atomically).
+QStringList plandateiZeilen(const Plandatei& plan);
+
+// The file's columns resolved against the catalogue: a code the catalogue no longer has is left
+// out with its notes and named in fehlend, so a plan saved with an older catalogue still opens.
+struct PlanAufgeloest {
+    QList<const THandschuh*> Planliste;
+    QStringList Arbeitsbereiche;
+    QStringList Einsatzbereiche;
+    QList<qint32> fehlend; // in file order, once per column left out
+};
+PlanAufgeloest planAufloesen(const Plandatei& plan, const TProduktliste& katalog);

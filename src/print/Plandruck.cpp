@@ -1,0 +1,98 @@
+#include "print/Plandruck.h"
+
+#include "data/Planfarbe.h"
+#include "print/Produktseite.h"
+#include "print/Produkttexte.h"
+#include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+
+// A note's lines: the first bold as its heading, the rest regular, each clipped to its box.
+void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0) {
+    const int n = std::min<int>(int(zeilen.size()), kPlanNotizZeilen);
+    c.setFont(kArial, 25, true);
+    c.textBox(QRect(x, y0, 340, 25), x, y0, zeilen.value(0));
+    c.setFont(kArial, 25, false);
+    for (int j = 1; j < n; ++j)
+        c.textBox(QRect(x, y0 + 25 * j, 340, 25), x, y0 + 25 * j, zeilen[j]);
+}
+
+void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H) {
+    c.setFont(kArial, 30, true);
+    c.frame(QRect(X + 200, 280, 380, 100), 1);
+    c.fill(QRect(X + 210, 290, 360, 80), s.farbe);
+    c.textBox(QRect(X + 240, 315, 300, 30), X + 250, 315, s.farbname);
+    c.frame(QRect(X + 200, 400, 380, 200), 1);
+
+    const int labels[] = {10263, 10264, 10265, 10266, 10267, 10268};
+    const QString werte[] = {s.nummer, s.name, s.laenge, s.material, s.groessen, s.kategorie};
+    for (int r = 0; r < 6; ++r) {
+        const int y = 410 + 30 * r;
+        c.setFont(kArial, 30, true);
+        c.textBox(QRect(X + 220, y, 120, 30), X + 220, y, texte::text(labels[r]));
+        c.setFont(kArial, 30, false);
+        c.textBox(QRect(X + 355, y, 220, 30), X + 355, y, werte[r]);
+    }
+
+    const int h = (H - 820) / 2;
+    c.frame(QRect(X + 200, 620, 380, h), 1);
+    c.frame(QRect(X + 200, 640 + h, 380, h), 1);
+    notizDrucken(c, s.arbeitsbereiche, X + 220, 630);
+    notizDrucken(c, s.einsatzbereiche, X + 220, 660 + h);
+}
+
+} // namespace
+
+void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
+    const int N = int(d.spalten.size());
+    if (N == 0) return;
+    const bool langeNotiz = std::any_of(d.spalten.begin(), d.spalten.end(), [](const auto& s) {
+        return s.arbeitsbereiche.size() > 19 || s.einsatzbereiche.size() > 19;
+    });
+    const bool hochformat = langeNotiz || N < 5;
+    const int C = hochformat ? 4 : 6;
+    const int P = N / C + (N % C > 0 ? 1 : 0);
+    c.setOrientation(hochformat ? QPageLayout::Portrait : QPageLayout::Landscape);
+
+    for (int p = 1; p <= P; ++p) {
+        if (p > 1) seitenumbruch(c, d.fuss);
+        const int erste = (p - 1) * C;
+        const int letzte = std::min(p * C - 1, N - 1);
+        const int H = int(c.printableSizeMm().height()) * 10;
+
+        c.setFont(kArial, 80, true);
+        c.text(200, 20, texte::text(10260));
+        c.setFont(kArial, 25, false);
+        c.text(200, 100,
+               texte::text(10261) + QString::number(p) + texte::text(10262) + QString::number(P));
+        c.setFont(kArial, 40, false);
+        for (int a = 0; a < 3; ++a)
+            c.textBox(QRect(200, 140 + 40 * a, 350, 40), 200, 140 + 40 * a, d.adresse[a]);
+
+        for (int k = erste; k <= letzte; ++k)
+            spalteDrucken(c, d.spalten[k], 400 * (k - erste), H);
+    }
+    printPageFooter(c, d.fuss);
+}
+
+PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsbereiche,
+                                const QStringList& einsatzbereiche) {
+    PlanDruckSpalte s;
+    s.farbe = QColor::fromRgb(planfarbe(farbcode(h)));
+    s.farbname = h.Farbe;
+    s.nummer = QString::number(h.Nummer);
+    s.name = h.Name;
+    s.laenge = QString::number(h.Laenge);
+    s.material = h.Material;
+    s.groessen = groessentext(h.Groessen);
+    s.kategorie =
+        QString::number(h.Kategorie) + QLatin1Char(' ') + normtext(produktseite(h).piktogramm);
+    s.arbeitsbereiche = arbeitsbereiche;
+    s.einsatzbereiche = einsatzbereiche;
+    return s;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+#include <memory>
+
+class QPlainTextEdit;
+struct PlanDruckDaten;
+struct TKontext;
+
+namespace Ui {
+class TForm6;
+}
+
+// The glove plan window: one column per glove of the plan lists, with its two notes, and the
+// plan's address, saving, loading and printing. Created hidden at start, it follows every add
+// to the plan whether it is showing or not; "Close Window" only hides it.
+class TForm6 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm6(TKontext& kontext, QWidget* parent = nullptr);
+    ~TForm6() override;
+
+    // The printout as the window shows the plan: note lines as the boxes display them.
+    PlanDruckDaten druckdaten() const;
+
+public Q_SLOTS:
+    // Creates the columns that are missing and moves the others to their slots.
+    void planordnen();
+
+    void SpeedButton1Click(); // "Add:"
+    void SpeedButton2Click(); // "Save"
+    void SpeedButton3Click(); // "Load"
+    void SpeedButton4Click(); // "Print"
+
+Q_SIGNALS:
+    // "Info" of a column: the main window shows this catalogue entry in the product window.
+    void produktZeigen(int katalogIndex);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void FormShow();
+    void Memo1Change(QPlainTextEdit* box);
+    void baClick(); // "Delete" of a column
+    void bbClick(); // "Info" of a column
+    void geometrieSetzen();
+    void spalteErzeugen(int i);
+    // The controls on the scroll area by name (columns' panels, swatches, notes panels, buttons).
+    QHash<QString, QWidget*> spaltenNamen() const;
+    void spaltenEntfernen();
+    template <class T = QWidget> T* steuerelement(const char* prefix, qsizetype i) const;
+
+    std::unique_ptr<Ui::TForm6> ui;
+    TKontext& m_kontext;
+    bool m_kuerzt = false; // Memo1Change is cutting a box to its 38 lines
+};

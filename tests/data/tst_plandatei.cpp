@@ -1,0 +1,129 @@
+// The glove plan file: what a good file gives, where a damaged one is named at fault, the
+// columns of codes the catalogue no longer has, and the swatch colours.
+#include "data/Plandatei.h"
+#include "data/Planfarbe.h"
+#include "data/Produktliste.h"
+#include "shared/KommaText.h"
+#include "shared/Zeilendatei.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstPlandatei : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void gueltig_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QList<qint32>>("nummern");
+        QTest::addColumn<QString>("strasse");
+        QTest::addColumn<QStringList>("einsatz");
+        QTest::newRow("empty plan") << QByteArray("0\r\nMe\r\nStreet 1\r\nTown\r\n")
+                                    << QList<qint32>{} << "Street 1" << QStringList{};
+        QTest::newRow("two columns, LF only, lines after the notes ignored")
+            << QByteArray("2\n 120\n5200\nMe\nStreet 1\nTown\na\n\"Areas of use:\"\nb\nc\nextra\n")
+            << QList<qint32>{120, 5200} << "Street 1" << QStringList{"\"Areas of use:\"", "c"};
+        QTest::newRow("Windows-1252 address")
+            << QByteArray("1\r\n7\r\nM\xfcller\r\nStra\xdf\x65 1\r\nTown\r\n\r\n\r\n")
+            << QList<qint32>{7} << QStringLiteral("Straße 1") << QStringList{""};
+    }
+    void gueltig() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QList<qint32>, nummern);
+        QFETCH(QString, strasse);
+        QFETCH(QStringList, einsatz);
+        const PlandateiGelesen g = plandateiLesen(bytes);
+        const auto* plan = std::get_if<Plandatei>(&g);
+        if (!plan) QFAIL(qPrintable(std::get<PlandateiFehler>(g).meldung("x")));
+        QCOMPARE(plan->nummern, nummern);
+        QCOMPARE(plan->adresse[1], strasse);
+        QCOMPARE(plan->einsatzbereiche, einsatz);
+        QCOMPARE(plan->arbeitsbereiche.size(), nummern.size());
+    }
+
+    void beschaedigt_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("zeile");
+        QTest::newRow("empty file") << QByteArray() << 1;
+        QTest::newRow("count not a number") << QByteArray("two\r\n1\r\n2\r\n") << 1;
+        QTest::newRow("negative count") << QByteArray("-1\r\na\r\nb\r\nc\r\n") << 1;
+        QTest::newRow("count beyond the lines") << QByteArray("5\r\n1\r\n2\r\nMe\r\n") << 5;
+        QTest::newRow("huge count") << QByteArray("2147483647\r\n1\r\n") << 3;
+        QTest::newRow("notes missing") << QByteArray("1\r\n7\r\nMe\r\nS\r\nT\r\na\r\n") << 7;
+        QTest::newRow("code not a number")
+            << QByteArray("2\r\n7\r\n7x\r\nM\r\nS\r\nT\r\n\r\n\r\n\r\n\r\n") << 3;
+        QTest::newRow("not text") << QByteArray("1\r\n7\r\nM\0e\r\nS\r\nT\r\n\r\n\r\n", 21) << 3;
+    }
+    void beschaedigt() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, zeile);
+        const PlandateiGelesen g = plandateiLesen(bytes);
+        const auto* f = std::get_if<PlandateiFehler>(&g);
+        QVERIFY(f);
+        QCOMPARE(f->zeile, zeile);
+        QVERIFY(
+            f->meldung("plan.PLN").startsWith(QStringLiteral("plan.PLN, line %1: ").arg(zeile)));
+    }
+
+    void rundreiseDurchDatei() {
+        // A note with a quoted line comes back line for line from the saved file.
+        const QStringList notiz = {"Work", "say \"hi\", twice", ""};
+        Plandatei plan;
+        plan.nummern = {120, 120};
+        plan.adresse = {"Me", "Street 1", "Town"};
+        plan.arbeitsbereiche = {kommatext::schreiben(notiz), QString()};
+        plan.einsatzbereiche = {kommatext::schreiben({"Areas of use:"}), "x"};
+        const QStringList zeilen = plandateiZeilen(plan);
+        QCOMPARE(zeilen.size(), 4 + 3 * 2);
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath("p.PLN");
+        QVERIFY(!zeilendatei::schreiben(pfad, zeilen));
+        const PlandateiGelesen g = plandateiLaden(pfad);
+        const auto& zurueck = std::get<Plandatei>(g);
+        QCOMPARE(zurueck.nummern, plan.nummern);
+        QCOMPARE(zurueck.adresse, plan.adresse);
+        QCOMPARE(kommatext::lesen(zurueck.arbeitsbereiche[0]), notiz.mid(0, 2));
+        QCOMPARE(zurueck.einsatzbereiche, plan.einsatzbereiche);
+        const PlandateiGelesen fehlt = plandateiLaden(dir.filePath("none.PLN"));
+        const auto* f = std::get_if<PlandateiFehler>(&fehlt);
+        QVERIFY(f && f->zeile == 0);
+    }
+
+    void fehlendeCodesBleibenDraussen() {
+        TProduktliste katalog;
+        for (const qint32 n : {120, 5200}) {
+            auto h = neuerHandschuh(TypSchnitt);
+            h->Nummer = n;
+            katalog.anhaengen(std::move(h));
+        }
+        Plandatei plan;
+        plan.nummern = {120, 999, 5200, 998};
+        plan.arbeitsbereiche = {"a0", "a1", "a2", "a3"};
+        plan.einsatzbereiche = {"e0", "e1", "e2", "e3"};
+        const PlanAufgeloest a = planAufloesen(plan, katalog);
+        QCOMPARE(a.Planliste, (QList<const THandschuh*>{&katalog.at(0), &katalog.at(1)}));
+        QCOMPARE(a.Arbeitsbereiche, (QStringList{"a0", "a2"}));
+        QCOMPARE(a.Einsatzbereiche, (QStringList{"e0", "e2"}));
+        QCOMPARE(a.fehlend, (QList<qint32>{999, 998}));
+    }
+
+    void planfarbe_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<quint32>("rgb");
+        QTest::newRow("0 yellow") << 0 << 0xFFFF00u;
+        QTest::newRow("3 black") << 3 << 0x000000u;
+        QTest::newRow("12") << 12 << 0xFCC1ABu;
+        QTest::newRow("13 red") << 13 << 0xFF0000u;
+        QTest::newRow("19") << 19 << 0x00BB64u;
+        QTest::newRow("23, the last") << 23 << 0xFFFF00u;
+        QTest::newRow("24 grey") << 24 << 0xBBBBBBu;
+        QTest::newRow("255 grey") << 255 << 0xBBBBBBu;
+    }
+    void planfarbe() {
+        QFETCH(int, code);
+        QFETCH(quint32, rgb);
+        QCOMPARE(::planfarbe(code), rgb);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstPlandatei)
+#include "tst_plandatei.moc"

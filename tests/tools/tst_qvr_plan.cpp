@@ -1,0 +1,67 @@
+// "qvr print plan": a saved glove plan as PDF; a damaged file is named with its line and leaves
+// no PDF, a code the catalogue lacks is named and its column left out.
+#include "data/Produktliste.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TstQvrPlan : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(m_dir.filePath("EN")));
+        TChemie a;
+        a.Nummer = 1000;
+        a.Name = QStringLiteral("Plexon");
+        TElectro b;
+        b.Nummer = 120;
+        b.Elektrowerte[10] = 13;
+        QFile datei(m_dir.filePath("EN/produkte.qvr"));
+        QVERIFY(datei.open(QIODevice::WriteOnly));
+        datei.write(produktdatei({&b, &a}));
+    }
+
+    void drucken_data() {
+        QTest::addColumn<QByteArray>("plan");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("fehler"); // standard error holds this
+        const QByteArray notizen = "\"Work areas:\"\r\n\"Areas of use:\"\r\n";
+        QTest::newRow("two columns")
+            << "2\r\n1000\r\n120\r\nMe\r\nStreet\r\nTown\r\n" + notizen + notizen << 0 << "";
+        QTest::newRow("code not in the catalogue")
+            << "2\r\n1000\r\n4711\r\nMe\r\nStreet\r\nTown\r\n" + notizen + notizen << 0
+            << "plan.PLN: product code 4711 is not in the catalogue";
+        QTest::newRow("count beyond the lines")
+            << QByteArray("9\r\n1000\r\n") << 2 << "plan.PLN, line 3: ";
+        QTest::newRow("code not a number")
+            << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2 << "plan.PLN, line 2: ";
+    }
+    void drucken() {
+        QFETCH(QByteArray, plan);
+        QFETCH(int, status);
+        QFETCH(QString, fehler);
+        const QString pfad = m_dir.filePath("plan.PLN"), pdf = m_dir.filePath("plan.pdf");
+        QFile::remove(pdf);
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        datei.write(plan);
+        datei.close();
+        QProcess p;
+        p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"),
+                {"print", "plan", pfad, "--data", m_dir.filePath("EN"), "--pdf", pdf});
+        QVERIFY(p.waitForFinished(60000));
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(p.exitCode(), status);
+        QVERIFY2(err.contains(fehler), qPrintable(err));
+        QCOMPARE(QFile::exists(pdf), status == 0);
+        if (status != 0) QCOMPARE(err.count(QStringLiteral("qvr: ")), 1); // one line
+    }
+};
+
+QTEST_GUILESS_MAIN(TstQvrPlan)
+#include "tst_qvr_plan.moc"

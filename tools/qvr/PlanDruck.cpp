@@ -1,0 +1,53 @@
+#include "PlanDruck.h"
+
+#include "DruckBefehl.h"
+#include "QvrFehler.h"
+#include "data/Plandatei.h"
+#include "data/Produktliste.h"
+#include "print/Plandruck.h"
+#include "shared/KommaText.h"
+#include "shared/gui/PdfAusgabe.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+int planDruckBefehl(const QStringList& args) {
+    QCommandLineParser p;
+    const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
+    p.addOptions({daten, pdf});
+    if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
+        falscheBenutzung(QStringLiteral("print plan: ") + p.errorText());
+    if (p.positionalArguments().size() != 1 || !p.isSet(daten) || !p.isSet(pdf))
+        falscheBenutzung(QStringLiteral("print plan needs FILE.PLN, --data DIR and --pdf OUT"));
+
+    const QString katalogDatei = QDir(p.value(daten)).filePath(QStringLiteral("produkte.qvr"));
+    if (!QFileInfo(katalogDatei).isFile())
+        ungueltig(QStringLiteral("%1 not found").arg(QDir::toNativeSeparators(katalogDatei)));
+    TProduktliste katalog;
+    if (const auto fehler = katalog.Laden(katalogDatei)) ungueltig(fehler->meldung());
+
+    const QString planDatei = p.positionalArguments()[0];
+    const PlandateiGelesen gelesen = plandateiLaden(planDatei);
+    if (const auto* f = std::get_if<PlandateiFehler>(&gelesen))
+        ungueltig(f->meldung(QDir::toNativeSeparators(planDatei)));
+    const Plandatei& plan = std::get<Plandatei>(gelesen);
+    const PlanAufgeloest a = planAufloesen(plan, katalog);
+    for (const qint32 code : a.fehlend)
+        std::fprintf(stderr, "qvr: %s: product code %d is not in the catalogue; column left out\n",
+                     qPrintable(QDir::toNativeSeparators(planDatei)), code);
+
+    PlanDruckDaten d;
+    d.adresse = plan.adresse;
+    for (qsizetype i = 0; i < a.Planliste.size(); ++i)
+        d.spalten.append(planDruckSpalte(*a.Planliste[i], kommatext::lesen(a.Arbeitsbereiche[i]),
+                                         kommatext::lesen(a.Einsatzbereiche[i])));
+    d.fuss = werkzeugFusszeile();
+    if (const auto fehler =
+            pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { plandruckDrucken(c, d); }))
+        ungueltig(*fehler);
+    return 0;
+}
