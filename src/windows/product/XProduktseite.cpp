@@ -8,6 +8,7 @@
 #include "print/Produktbild.h"
 #include "print/Produktseite.h"
 #include "print/Produktspezifikation.h"
+#include "print/Produkttexte.h"
 #include "print/Zeilenumbruch.h"
 
 #include <QDir>
@@ -36,6 +37,7 @@ void TForm2::produktzeigen(int index) {
     ui->Notebook1->setCurrentWidget(ui->Produkt);
     bildLaden(h.Bilddatei);
     ui->Titel->setText(s.name);
+    ui->Image1->setAccessibleName(s.name);
     for (int k = 1; k <= 8; ++k)
         feld(QStringLiteral("w"), k)->setText(s.w[k - 1]);
     schriftEinpassen(ui->w4);
@@ -82,6 +84,7 @@ void TForm2::piktogrammLaden(int nummer) {
         ui->Image2->clear();
     else
         ui->Image2->setPixmap(QPixmap::fromImage(piktogramm));
+    ui->Image2->setAccessibleName(normtext(nummer));
     m_piktogramm = nummer;
 }
 

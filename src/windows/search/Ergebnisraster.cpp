@@ -65,6 +65,7 @@ void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
                        static_cast<int>(std::lround(w / (s->Name.size() / double(kZeilenlaenge)))));
     }
     m_tag = -1;
+    setAccessibleDescription({});
     setFixedSize(Spaltenabstand * spalten() + m_w + 2, Zeilenabstand * zeilen() + m_g + 47);
     update();
     Q_EMIT auswahlGeaendert(-1);
@@ -137,6 +138,21 @@ void TErgebnisraster::kopfMalen(QPainter& p, int von, int bis) {
     }
 }
 
+QString TErgebnisraster::zeilenbeschreibung(int i) const {
+    if (i < 0 || i >= zeilen()) return {};
+    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
+    QStringList teile{QStringLiteral("%1 (%2)").arg(r.Name).arg(r.Nummer)};
+    for (int j = 0; j < spalten(); ++j) {
+        const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
+        const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
+        const bool bekannt = (perm >= u'0' && perm <= u'6') || perm == u'O' || perm == u'o';
+        teile << QStringLiteral("%1: %2, %3")
+                     .arg(m_namen[j], permeationstext(perm),
+                          bekannt ? quellungstext(quell) : m_quellTexte.value(5));
+    }
+    return teile.join(QStringLiteral("; "));
+}
+
 void TErgebnisraster::zeileMalen(QPainter& p, int i, int von, int bis) {
     const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
     const int y = m_g + Zeilenabstand * i + 50;
@@ -161,6 +177,8 @@ void TErgebnisraster::waehlen(int zeile) {
     if (m_tag >= 0) update(band(m_tag));
     m_tag = zeile;
     if (m_tag >= 0) update(band(m_tag));
+    // A screen reader cannot read the painted grid: the selected row is told in words.
+    setAccessibleDescription(zeilenbeschreibung(m_tag));
     Q_EMIT auswahlGeaendert(m_tag);
 }
 

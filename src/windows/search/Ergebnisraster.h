@@ -54,6 +54,7 @@ private:
     void zeileMalen(QPainter& p, int i, int von, int bis);
     QString permeationstext(QChar p) const;
     QString quellungstext(QChar q) const;
+    QString zeilenbeschreibung(int zeile) const; // the row's glove and values, in words
 
     const std::vector<TChemieschutz>* m_ergebnis = nullptr;
     QStringList m_namen, m_zustaende; // per chosen chemical
