@@ -38,11 +38,18 @@ TForm12::TForm12(TKontext& kontext, QWidget* parent)
 
     // The hand without fingers at the bottom, every segment stacked over it at the same place.
     ui->Image1->setPixmap(QPixmap(handbildPfad()));
+    // A screen reader names each segment shown by its finger's row caption ("Thumb:").
+    const QLabel* zeilen[kFingerAnzahl] = {ui->Label12, ui->Label13, ui->Label14, ui->Label15,
+                                           ui->Label16};
     for (int f = 0; f < kFingerAnzahl; ++f)
         for (int i = 0; i < segmentAnzahl(f); ++i) {
             const QString name = fingerBuchstabe(f) + QString::number(i);
-            if (auto* bild = ui->Panel6->findChild<QLabel*>(name))
+            if (auto* bild = ui->Panel6->findChild<QLabel*>(name)) {
                 bild->setPixmap(QPixmap(segmentbildPfad(name)));
+                QString finger = zeilen[f]->text();
+                finger.remove(QLatin1Char(':'));
+                bild->setAccessibleName(tr("%1, segment %2").arg(finger).arg(i + 1));
+            }
         }
 
     // FormCreate: the first item of every list.

@@ -34,7 +34,6 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
     m_ui->setupUi(this);
     m_raster = new TErgebnisraster;
-    m_raster->setObjectName(QStringLiteral("Ergebnisraster"));
     m_raster->setAccessibleName(tr("Search results"));
     m_ui->ScrollBox1->setWidget(m_raster);
     m_ui->ScrollBox1->setBackgroundRole(QPalette::Base);
