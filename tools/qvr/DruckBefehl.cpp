@@ -3,6 +3,7 @@
 #include "shared/Adressblock.h"
 
 #include "ChemieDruck.h"
+#include "MechDruck.h"
 #include "ProduktDruck.h"
 #include "QvrFehler.h"
 
@@ -16,6 +17,7 @@ using Druck = std::function<int(const QStringList&)>;
 const std::pair<const char*, Druck> kDrucke[] = {
     {"chem-report", chemieDruckBefehl},
     {"product", produktDruckBefehl},
+    {"mech-report", mechDruckBefehl},
 };
 
 } // namespace

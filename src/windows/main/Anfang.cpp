@@ -8,6 +8,7 @@
 #include "windows/forms/XReg.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
+#include "windows/search/XMechSuche.h"
 
 #include "ui_Anfang.h"
 
@@ -105,6 +106,9 @@ void TForm1::fensterErzeugen() {
     // Without tab.qvr the chemical search cannot run; the window said so while it was created.
     ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
     connect(m_form3, &TForm3::produktZeigen, this, &TForm1::produktAusSuche);
+    m_form4 = new TForm4(m_kontext, this);
+    connect(m_form4, &TForm4::produktZeigen, this, &TForm1::produktAusSuche);
+    ui->SpeedButton9->setEnabled(true);
     m_form9 = new TForm9(m_kontext, this);
 }
 
@@ -134,6 +138,7 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(ui->SpeedButton9, &QPushButton::clicked, this, &TForm1::SpeedButton9Click);
 
     // Functions whose windows are not part of the program yet stay visible but disabled;
     // the chemical search until its window is made (fensterErzeugen).
@@ -167,6 +172,13 @@ void TForm1::SpeedButton2Click() {
     if (!m_form3) return;
     m_form3->oeffnen();
     // The product window opened from the search was modal over it, and is closed by now.
+    m_form2->setWindowModality(Qt::NonModal);
+}
+
+void TForm1::SpeedButton9Click() {
+    if (!m_form4) return;
+    m_form4->oeffnen();
+    // As after the chemical search: the product window shown over it is closed by now.
     m_form2->setWindowModality(Qt::NonModal);
 }
 

@@ -11,6 +11,7 @@ class TForm1;
 }
 class TForm2;
 class TForm3;
+class TForm4;
 class TForm9;
 
 // The main window: the program's menu. It owns the run-wide context, does the start-up data
@@ -43,6 +44,7 @@ public Q_SLOTS:
     void SpeedButton2Click();  // "Search for Chemical Protection"
     void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
     void SpeedButton3Click();  // "Product Information"
+    void SpeedButton9Click();  // "Search for Mechanical Protection", and the pages' "but-suche"
     void SpeedButton20Click(); // "Printer Settings"
     void Button1Click();       // "Main Menu" on the information page
 
@@ -52,7 +54,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void produktAusSuche(int katalogIndex); // "Product Information" of the chemical search
+    void produktAusSuche(int katalogIndex); // "Product Information" of both searches
     void bilderSetzen();
     void knoepfeVerbinden();
     void FormShow();
@@ -65,6 +67,7 @@ private:
     bool m_pruefungAngefordert = false;
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
+    TForm4* m_form4 = nullptr;
     TForm9* m_form9 = nullptr;
 };
 
