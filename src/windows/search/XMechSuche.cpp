@@ -11,20 +11,25 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace {
 
 const char* const kStil = R"(
-#Notebook1 > QWidget { background: white; }
-#Titel1, #Titel2, #Titel3, #Label12 { color: #1b3a73; padding-bottom: 4px; border-bottom: 3px solid #e8841e; }
+#TForm4, #Notebook1 > QWidget { background: white; }
+#Titel1, #Titel2, #Titel3, #Label12 {
+    color: #1b3a73; padding-bottom: 4px;
+    border-style: solid; border-color: #e8841e; border-width: 0px 0px 3px 0px;
+}
 QGroupBox { font-weight: bold; color: #1b3a73; }
 QGroupBox QRadioButton, QGroupBox QCheckBox, QGroupBox QLabel { font-weight: normal; color: #1d2a3a; }
 #sb1, #sb2, #sb3 {
-    padding: 10px 14px; color: #1d2a3a; background: #f5f7fa;
+    padding: 16px 14px; color: #1d2a3a; background: #f5f7fa;
     border: 1px solid #ccd5e0; border-radius: 3px;
 }
 #sb1:hover, #sb2:hover, #sb3:hover { border-color: #e8841e; }
 #sb1:checked, #sb2:checked, #sb3:checked { color: white; background: #1b3a73; border-color: #1b3a73; }
+#ListBox2::item { padding: 3px 4px; }
 #Label3 { background: #f5f7fa; border-left: 5px solid #e8841e; padding: 8px; }
 )";
 
@@ -49,6 +54,7 @@ QButtonGroup* radiogruppe(QGroupBox* box, const QStringList& items) {
         box->layout()->addWidget(knopf);
         gruppe->addButton(knopf, i);
     }
+    static_cast<QVBoxLayout*>(box->layout())->addStretch();
     gruppe->button(0)->setChecked(true);
     return gruppe;
 }
