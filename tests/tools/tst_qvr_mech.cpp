@@ -30,18 +30,16 @@ void TstQvrMech::suche_data() {
                                  "Purelat  7101 (one time glove)\n";
     QTest::newRow("medium cut: group 1 first")
         << QStringList{"--hazard", "2", "--cut", "1"} << 0 << "Marnix  2101\nThermix 250  2050\n";
-    QTest::newRow("cut level ignored for heat")
-        << QStringList{"--hazard", "3", "--cut", "0"} << 0 << "Thermix 250  2050\n";
     QTest::newRow("food and latex free")
         << QStringList{"--special", "0,2"} << 0 << "Tactis  5101\nPurelat  7101 (one time glove)\n";
-    QTest::newRow("damp, best dexterity") << QStringList{"--environment", "2", "--dexterity", "0"}
-                                          << 0 << "Tactis  5101\nPurelat  7101 (one time glove)\n";
+    QTest::newRow("damp, best dexterity, grip")
+        << QStringList{"--environment", "2", "--dexterity", "0", "--grip", "1"} << 0
+        << "Tactis  5101\n";
     QTest::newRow("400 mm") << QStringList{"--length", "1"} << 0 << "Domestica  6101\n";
     QTest::newRow("nothing found is no error") << QStringList{"--hazard", "2"} << 0 << "";
     QTest::newRow("hazard out of range") << QStringList{"--hazard", "5"} << 1 << "";
     QTest::newRow("not a number") << QStringList{"--grip", "yes"} << 1 << "";
     QTest::newRow("special out of range") << QStringList{"--special", "1,5"} << 1 << "";
-    QTest::newRow("no value") << QStringList{"--length"} << 1 << "";
     QTest::newRow("unknown option") << QStringList{"--pdf", "x.pdf"} << 1 << "";
 }
 

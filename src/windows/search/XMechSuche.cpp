@@ -122,6 +122,12 @@ int TForm4::oeffnen() {
 
 void TForm4::seiteZeigen(QWidget* seite) {
     m_ui->Notebook1->setCurrentWidget(seite);
+    // Enter goes on along the pages: Next, Next, Search. On the results it opens nothing.
+    const std::pair<QWidget*, QPushButton*> weiter[] = {{m_ui->Seite1, m_ui->SpeedButton5},
+                                                        {m_ui->Seite2, m_ui->SpeedButton1},
+                                                        {m_ui->Seite3, m_ui->SpeedButton3}};
+    for (const auto& [s, knopf] : weiter)
+        knopf->setDefault(s == seite);
 }
 
 QCheckBox* TForm4::besonders(int i) const {
