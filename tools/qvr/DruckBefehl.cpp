@@ -6,6 +6,7 @@
 #include "ChemieDruck.h"
 #include "GefahrenDruck.h"
 #include "PlanDruck.h"
+#include "MechDruck.h"
 #include "ProduktDruck.h"
 #include "QvrFehler.h"
 
@@ -22,6 +23,7 @@ const std::pair<const char*, Druck> kDrucke[] = {
     {"hazard-analysis", gefahrenDruckBefehl},
     {"assessment", bewertungDruckBefehl},
     {"plan", planDruckBefehl},
+    {"mech-report", mechDruckBefehl},
 };
 
 } // namespace

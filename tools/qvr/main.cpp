@@ -2,6 +2,7 @@
 #include "ChemieBefehl.h"
 #include "DruckBefehl.h"
 #include "KatalogJson.h"
+#include "MechBefehl.h"
 #include "QvrFehler.h"
 #include "StoffJson.h"
 #include "Verify.h"
@@ -25,8 +26,14 @@ const char* const kUsage =
     "  qvr chem-search --data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I]\n"
     "                  [--touch I] [--lining I] [--mechanical I]\n"
     "                                   rank the chemical gloves for the chosen chemicals\n"
+    "  qvr mech-search --data DIR [--hazard N] [--environment N] [--cut N] [--length N]\n"
+    "                  [--grip N] [--dexterity N] [--special LIST]\n"
+    "                                   list the gloves for a mechanical hazard, N being the\n"
+    "                                   item index of the search window's answer\n"
     "  qvr print chem-report OPTIONS --pdf OUT\n"
     "                                   the resistance table of chem-search OPTIONS as PDF\n"
+    "  qvr print mech-report OPTIONS --pdf OUT\n"
+    "                                   the mechanical search result of mech-search OPTIONS\n"
     "  qvr print product CODE --data DIR --pdf OUT\n"
     "                                   the product specification of one glove as PDF\n"
     "  qvr print hazard-analysis FILE.GAN --pdf OUT\n"
@@ -44,6 +51,7 @@ using Befehl = std::function<int(const QStringList&)>;
 const std::pair<const char*, Befehl> kBefehle[] = {
     {"catalogue", katalogBefehl}, {"substances", stoffBefehl}, {"chem-search", chemieSucheBefehl},
     {"print", druckBefehl},       {"verify", verifyBefehl},
+    {"mech-search", mechSucheBefehl},
 };
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "windows/product/XHandschutzplan.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
+#include "windows/search/XMechSuche.h"
 
 #include "ui_Anfang.h"
 
@@ -111,6 +112,9 @@ void TForm1::fensterErzeugen() {
     // Without tab.qvr the chemical search cannot run; the window said so while it was created.
     ui->SpeedButton2->setEnabled(m_form3->tabelleGeladen());
     connect(m_form3, &TForm3::produktZeigen, this, &TForm1::produktAusSuche);
+    m_form4 = new TForm4(m_kontext, this);
+    connect(m_form4, &TForm4::produktZeigen, this, &TForm1::produktAusSuche);
+    ui->SpeedButton9->setEnabled(true);
     m_form6 = new TForm6(m_kontext, this);
     ui->SpeedButton10->setEnabled(true);
     connect(m_form6, &TForm6::produktZeigen, this, [this](int index) {
@@ -154,9 +158,10 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton24, &QPushButton::clicked, this, &TForm1::SpeedButton24Click);
     connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
     connect(ui->SpeedButton10, &QPushButton::clicked, this, &TForm1::SpeedButton10Click);
+    connect(ui->SpeedButton9, &QPushButton::clicked, this, &TForm1::SpeedButton9Click);
 
-    // Functions whose windows are not part of the program yet stay visible but disabled;
-    // the chemical search until its window is made (fensterErzeugen).
+    // The searches and the glove plan wait for their windows, made after this one
+    // (fensterErzeugen); the chemical search stays disabled without its table.
     for (QWidget* k : std::initializer_list<QWidget*>{
              ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10})
         k->setEnabled(false);
@@ -186,6 +191,13 @@ void TForm1::SpeedButton2Click() {
     m_form2->setWindowModality(Qt::NonModal);
 }
 
+void TForm1::SpeedButton9Click() {
+    if (!m_form4) return;
+    m_form4->oeffnen();
+    // As after the chemical search: the product window shown over it is closed by now.
+    m_form2->setWindowModality(Qt::NonModal);
+}
+
 void TForm1::produktAusSuche(int katalogIndex) {
     m_form2->produktzeigen(katalogIndex);
     // Over the modal search the product window must be modal too, or it could not be used; a
@@ -195,10 +207,6 @@ void TForm1::produktAusSuche(int katalogIndex) {
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
-}
-
-void TForm1::SpeedButton9Click() {
-    // Empty until the mechanical search window is part of the program.
 }
 
 void TForm1::SpeedButton6Click() {

@@ -12,6 +12,7 @@ class TForm1;
 class TForm2;
 class TForm3;
 class TForm6;
+class TForm4;
 class TForm9;
 class THtmlViewer;
 class TForm12;
@@ -48,10 +49,10 @@ public Q_SLOTS:
     void SpeedButton3Click();  // "Product Information"
     void SpeedButton18Click(); // "Risk Assessment": a new hazard analysis questionnaire
     void SpeedButton10Click(); // "Glove Plan"
+    void SpeedButton9Click();  // "Search for Mechanical Protection", and the pages' "but-suche"
     void SpeedButton20Click(); // "Printer Settings"
     void SpeedButton13Click(); // "Hazard Analysis"
     void Button1Click();       // "Main Menu" on the information page
-    void SpeedButton9Click();  // "Search for Mechanical Protection"
 
     // The information page ("CE-Info").
     void SpeedButton12Click(); // back
@@ -70,7 +71,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void produktAusSuche(int katalogIndex); // "Product Information" of the chemical search
+    void produktAusSuche(int katalogIndex); // "Product Information" of both searches
     void bilderSetzen();
     void knoepfeVerbinden();
     void FormShow();
@@ -87,6 +88,7 @@ private:
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;
     TForm6* m_form6 = nullptr;
+    TForm4* m_form4 = nullptr;
     TForm9* m_form9 = nullptr;
     THtmlViewer* m_html = nullptr;
     TForm12* m_form12 = nullptr;

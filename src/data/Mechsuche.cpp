@@ -1,0 +1,121 @@
+#include "data/Mechsuche.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+constexpr quint8 kEinweggruppe = 7; // disposable gloves
+
+// A glove has the mask bits when it carries all of them; an empty mask passes every glove.
+bool hat(quint8 feld, quint8 maske) {
+    return (feld & maske) == maske;
+}
+
+quint8 bit(int index) {
+    return index >= 0 && index < 8 ? static_cast<quint8>(1u << index) : 0;
+}
+
+QString tr(const char* s) {
+    return QCoreApplication::translate("TForm4", s);
+}
+
+} // namespace
+
+// The items belong to the search window's layout, so its language module translates them.
+#define LISTE(s) QT_TRANSLATE_NOOP("TForm4", s)
+
+QStringList mechAuswahl(TMechListe liste) {
+    static const char* const gefahr[] = {
+        LISTE("no / light danger"), LISTE("standard / normal strain"), LISTE("special cut hazard"),
+        LISTE("heat (over 50°C / 122°F)"), LISTE("high strain")};
+    static const char* const umgebung[] = {LISTE("Dry working environments"),
+                                           LISTE("With liquids (not chemicals)"),
+                                           LISTE("Partially damp")};
+    static const char* const laenge[] = {LISTE("300 mm"), LISTE("400 mm"), LISTE("600 mm"),
+                                         LISTE("Unimportant")};
+    static const char* const griff[] = {LISTE("No"), LISTE("Yes"), LISTE("Unimportant")};
+    static const char* const finger[] = {LISTE("Best possible"), LISTE("Normal"),
+                                         LISTE("Unimportant")};
+    const auto liste_ = [](const auto& texte) {
+        QStringList l;
+        for (const char* t : texte)
+            l.append(tr(t));
+        return l;
+    };
+    switch (liste) {
+    case TMechListe::Gefahr:
+        return liste_(gefahr);
+    case TMechListe::Umgebung:
+        return liste_(umgebung);
+    case TMechListe::Laenge:
+        return liste_(laenge);
+    case TMechListe::Griff:
+        return liste_(griff);
+    case TMechListe::Fingerfertigkeit:
+        return liste_(finger);
+    }
+    return {};
+}
+
+std::array<QString, 3> grundanforderungsTexte(const TMechAntworten& a) {
+    return {mechAuswahl(TMechListe::Laenge).value(a.laenge),
+            mechAuswahl(TMechListe::Griff).value(a.griff),
+            mechAuswahl(TMechListe::Fingerfertigkeit).value(a.fingerfertigkeit)};
+}
+
+TMechMasken mechMasken(const TMechAntworten& a) {
+    TMechMasken m{};
+    m.umgebung = bit(a.umgebung);
+    m.gefahr = bit(a.gefahr);
+    m.schnitt = bit(a.schnitt);
+    // The length classes are numbered from the "400 mm" answer on: its index is its mask.
+    m.laenge = a.laenge == 1 || a.laenge == 2 ? static_cast<quint8>(a.laenge) : 0;
+    m.griff = bit(a.griff);
+    m.fingerfertigkeit =
+        a.fingerfertigkeit == 0 || a.fingerfertigkeit == 1 ? bit(a.fingerfertigkeit) : 0;
+    for (int i = 0; i < kBesondere; ++i)
+        if (a.besonders[static_cast<std::size_t>(i)]) m.eigenschaften |= bit(i);
+    return m;
+}
+
+quint8 schnittklasse(const THandschuh& h) {
+    const TStrick* s = alsStrick(h);
+    return s ? s->Klassenwerte[0] : 0;
+}
+
+QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntworten& a) {
+    const TMechMasken m = mechMasken(a);
+    QList<const THandschuh*> liste;
+    for (qsizetype i = 0; i < katalog.size(); ++i) {
+        const THandschuh& h = katalog.at(i);
+        if (hat(h.Umgebung, m.umgebung) && hat(h.Gefahr, m.gefahr)) liste.append(&h);
+    }
+    if (a.mitSchnitt()) {
+        QList<const THandschuh*> geschnitten;
+        for (quint8 gruppe : {1, 2})
+            for (const THandschuh* h : liste)
+                if (h->Gruppe == gruppe && hat(schnittklasse(*h), m.schnitt)) geschnitten.append(h);
+        liste = geschnitten;
+    }
+    liste.removeIf([&m](const THandschuh* h) {
+        return !hat(h->Laengenklasse, m.laenge) || !hat(h->Griff, m.griff) ||
+               !hat(h->Fingerfertigkeit, m.fingerfertigkeit) ||
+               !hat(h->Eigenschaften, m.eigenschaften);
+    });
+    return liste;
+}
+
+QString mechEintrag(const THandschuh& h, bool imPlan) {
+    QString e = h.Name + QStringLiteral("  ") + QString::number(h.Nummer);
+    if (h.Gruppe == kEinweggruppe) e += tr(" (one time glove)");
+    if (imPlan) e += tr(" (already in glove plan)");
+    return e;
+}
+
+QStringList mechEintraege(const QList<const THandschuh*>& ergebnis,
+                          const std::function<bool(qint32)>& imPlan) {
+    QStringList e;
+    for (const THandschuh* h : ergebnis)
+        e.append(mechEintrag(*h, imPlan(h->Nummer)));
+    return e;
+}

@@ -1,0 +1,222 @@
+#include "windows/search/XMechSuche.h"
+
+#include "ui_XMechSuche.h"
+
+#include "app/Bildschirm.h"
+#include "app/Druckdienst.h"
+#include "print/Mechbericht.h"
+#include "texte/Texte.h"
+#include "windows/forms/XHotline.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* const kStil = R"(
+#TForm4, #Notebook1 > QWidget { background: white; }
+#Titel1, #Titel2, #Titel3, #Label12 {
+    color: #1b3a73; padding-bottom: 4px;
+    border-style: solid; border-color: #e8841e; border-width: 0px 0px 3px 0px;
+}
+QGroupBox { font-weight: bold; color: #1b3a73; }
+QGroupBox QRadioButton, QGroupBox QCheckBox, QGroupBox QLabel { font-weight: normal; color: #1d2a3a; }
+#sb1, #sb2, #sb3 {
+    padding: 16px 14px; color: #1d2a3a; background: #f5f7fa;
+    border: 1px solid #ccd5e0; border-radius: 3px;
+}
+#sb1:hover, #sb2:hover, #sb3:hover { border-color: #e8841e; }
+#sb1:checked, #sb2:checked, #sb3:checked { color: white; background: #1b3a73; border-color: #1b3a73; }
+#ListBox2::item { padding: 3px 4px; }
+#Label3 { background: #f5f7fa; border-left: 5px solid #e8841e; padding: 8px; }
+)";
+
+// Fixed in the program: only the first text, which the window opens with, is the language
+// module's.
+QString beispieltext(const QString& knopf) {
+    if (knopf == QLatin1String("sb1"))
+        return QStringLiteral("Examples for low cut protection:\nPacking, Handling, Transport...");
+    if (knopf == QLatin1String("sb2"))
+        return QStringLiteral(
+            "Examples for medium cut protection\nGlas/Porcelain, sheet metal, Assembly work...");
+    return QStringLiteral(
+        "Examples for high cut protection:\npress tool, cutting knife, metal parts with edge...");
+}
+
+// A radio group as a box of radio buttons, one per item; the checked button's id is its index.
+QButtonGroup* radiogruppe(QGroupBox* box, const QStringList& items) {
+    auto* gruppe = new QButtonGroup(box);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* knopf = new QRadioButton(items[i], box);
+        knopf->setObjectName(box->objectName() + QLatin1Char('_') + QString::number(i));
+        box->layout()->addWidget(knopf);
+        gruppe->addButton(knopf, i);
+    }
+    static_cast<QVBoxLayout*>(box->layout())->addStretch();
+    gruppe->button(0)->setChecked(true);
+    return gruppe;
+}
+
+} // namespace
+
+TForm4::TForm4(TKontext& kontext, QWidget* parent)
+    : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm4>()) {
+    m_ui->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setStyleSheet(QString::fromLatin1(kStil));
+    m_r2 = radiogruppe(m_ui->r2, mechAuswahl(TMechListe::Gefahr));
+    m_r1 = radiogruppe(m_ui->r1, mechAuswahl(TMechListe::Umgebung));
+    m_ui->b1->addItems(mechAuswahl(TMechListe::Laenge));
+    m_ui->b2->addItems(mechAuswahl(TMechListe::Griff));
+    m_ui->b3->addItems(mechAuswahl(TMechListe::Fingerfertigkeit));
+    for (QPushButton* sb : {m_ui->sb1, m_ui->sb2, m_ui->sb3}) {
+        sb->setMouseTracking(true);
+        sb->installEventFilter(this);
+    }
+    for (QToolButton* h : {m_ui->SpeedButton16, m_ui->SpeedButton13}) {
+        h->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
+        h->setIconSize(QSize(178, 103));
+        h->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        h->setAutoRaise(true);
+        connect(h, &QToolButton::clicked, this, [this] { hotlineZeigen(this, m_k); });
+    }
+
+    connect(m_ui->SpeedButton5, &QPushButton::clicked, this, &TForm4::SpeedButton5Click);
+    connect(m_ui->SpeedButton9, &QPushButton::clicked, this, [this] { seiteZeigen(m_ui->Seite1); });
+    connect(m_ui->SpeedButton1, &QPushButton::clicked, this, [this] { seiteZeigen(m_ui->Seite3); });
+    connect(m_ui->SpeedButton10, &QPushButton::clicked, this, &TForm4::SpeedButton10Click);
+    connect(m_ui->SpeedButton3, &QPushButton::clicked, this, &TForm4::SpeedButton3Click);
+    connect(m_ui->SpeedButton7, &QPushButton::clicked, this, [this] { seiteZeigen(m_ui->Seite3); });
+    for (QPushButton* b :
+         {m_ui->SpeedButton6, m_ui->SpeedButton2, m_ui->SpeedButton4, m_ui->SpeedButton8})
+        connect(b, &QPushButton::clicked, this, &TForm4::SpeedButton6Click);
+    connect(m_ui->SpeedButton12, &QPushButton::clicked, this, &TForm4::SpeedButton12Click);
+    connect(m_ui->ListBox2, &QListWidget::itemDoubleClicked, this, &TForm4::SpeedButton12Click);
+    connect(m_ui->SpeedButton11, &QPushButton::clicked, this, &TForm4::SpeedButton11Click);
+    connect(m_ui->SpeedButton14, &QPushButton::clicked, this, &TForm4::SpeedButton14Click);
+    FormCreate();
+}
+
+TForm4::~TForm4() = default;
+
+void TForm4::FormCreate() {
+    const TMechAntworten vorgabe;
+    m_ui->b1->setCurrentIndex(vorgabe.laenge);
+    m_ui->b2->setCurrentIndex(vorgabe.griff);
+    m_ui->b3->setCurrentIndex(vorgabe.fingerfertigkeit);
+    if (bildschirm::breite() < 800) {
+        // The hotline picture would take a third of the page; the smaller one fits.
+        for (QToolButton* h : {m_ui->SpeedButton16, m_ui->SpeedButton13})
+            h->setIconSize(QSize(89, 52));
+        resize(625, 430);
+    }
+    seiteZeigen(m_ui->Seite1);
+}
+
+int TForm4::oeffnen() {
+    seiteZeigen(m_ui->Seite1);
+    return exec();
+}
+
+void TForm4::seiteZeigen(QWidget* seite) {
+    m_ui->Notebook1->setCurrentWidget(seite);
+    // Enter goes on along the pages: Next, Next, Search. On the results it opens nothing.
+    const std::pair<QWidget*, QPushButton*> weiter[] = {{m_ui->Seite1, m_ui->SpeedButton5},
+                                                        {m_ui->Seite2, m_ui->SpeedButton1},
+                                                        {m_ui->Seite3, m_ui->SpeedButton3}};
+    for (const auto& [s, knopf] : weiter)
+        knopf->setDefault(s == seite);
+}
+
+QCheckBox* TForm4::besonders(int i) const {
+    return findChild<QCheckBox*>(QStringLiteral("c%1").arg(i));
+}
+
+TMechAntworten TForm4::antworten() const {
+    TMechAntworten a;
+    a.gefahr = m_r2->checkedId();
+    a.umgebung = m_r1->checkedId();
+    a.schnitt = m_ui->sb1->isChecked() ? 0 : m_ui->sb2->isChecked() ? 1 : 2;
+    a.laenge = m_ui->b1->currentIndex();
+    a.griff = m_ui->b2->currentIndex();
+    a.fingerfertigkeit = m_ui->b3->currentIndex();
+    for (int i = 0; i < kBesondere; ++i)
+        a.besonders[static_cast<std::size_t>(i)] = besonders(i)->isChecked();
+    return a;
+}
+
+bool TForm4::eventFilter(QObject* o, QEvent* e) {
+    // The examples follow the mouse over the cut buttons, and the keyboard focus as well.
+    const QEvent::Type t = e->type();
+    if (t == QEvent::Enter || t == QEvent::MouseMove || t == QEvent::FocusIn) sb1MouseMove(o);
+    return QDialog::eventFilter(o, e);
+}
+
+void TForm4::sb1MouseMove(const QObject* knopf) {
+    m_ui->Label3->setText(beispieltext(knopf->objectName()));
+}
+
+void TForm4::SpeedButton5Click() {
+    seiteZeigen(m_r2->checkedId() == TMechAntworten::kSchnittgefahr ? m_ui->Seite2 : m_ui->Seite3);
+}
+
+void TForm4::SpeedButton10Click() {
+    seiteZeigen(m_r2->checkedId() == TMechAntworten::kSchnittgefahr ? m_ui->Seite2 : m_ui->Seite1);
+}
+
+void TForm4::SpeedButton3Click() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_gesucht = antworten();
+    m_k.Suchergebnis = mechsuche(m_k.katalog, m_gesucht);
+    m_ui->ListBox2->clear();
+    m_ui->ListBox2->addItems(
+        mechEintraege(m_k.Suchergebnis, [this](qint32 n) { return m_k.plan.enthaelt(n); }));
+    seiteZeigen(m_ui->Seite4);
+    QApplication::restoreOverrideCursor();
+}
+
+void TForm4::SpeedButton6Click() {
+    close();
+}
+
+int TForm4::gewaehlterEintrag() const {
+    const int i = m_ui->ListBox2->currentRow();
+    const QListWidgetItem* it = m_ui->ListBox2->currentItem();
+    return it && it->isSelected() && i < m_k.Suchergebnis.size() ? i : -1;
+}
+
+void TForm4::SpeedButton12Click() {
+    const int i = gewaehlterEintrag();
+    if (i < 0) return;
+    if (const THandschuh* h = m_k.katalog.finde(m_k.Suchergebnis[i]->Nummer))
+        Q_EMIT produktZeigen(static_cast<int>(m_k.katalog.indexVon(h)));
+}
+
+void TForm4::SpeedButton11Click() {
+    const int i = gewaehlterEintrag();
+    if (i < 0) return;
+    const THandschuh* h = m_k.Suchergebnis[i];
+    if (m_k.plan.enthaelt(h->Nummer)) return;
+    m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020));
+    // Rebuilt rather than appended to, so the marker stands once whatever the entry said before.
+    m_ui->ListBox2->item(i)->setText(mechEintrag(*h, true));
+}
+
+MechDruckDaten TForm4::druckDaten() const {
+    MechDruckDaten d;
+    // The answers the list was found with, not what the controls show since.
+    d.antworten = m_gesucht;
+    d.grundanforderungen = grundanforderungsTexte(m_gesucht);
+    for (int i = 0; i < m_ui->ListBox2->count(); ++i)
+        d.eintraege.append(m_ui->ListBox2->item(i)->text());
+    d.fuss = fusszeilenDaten(m_k.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    return d;
+}
+
+void TForm4::SpeedButton14Click() {
+    const MechDruckDaten d = druckDaten();
+    druckdienst::drucken(this, m_ui->SpeedButton14, tr("Ardentix Search Results"),
+                         [&d](PageCanvas& c) { mechberichtDrucken(c, d); });
+}

@@ -1,0 +1,78 @@
+#include "../common/MechTestdaten.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TstQvrMech : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void suche_data();
+    void suche();
+    void bericht();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TstQvrMech::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    mechtestdaten::schreiben(m_dir.path());
+}
+
+void TstQvrMech::suche_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("ausgabe");
+    QTest::newRow("defaults") << QStringList{} << 0
+                              << "Robusta  1500\nTactis  5101\nDomestica  6101\n"
+                                 "Purelat  7101 (one time glove)\n";
+    QTest::newRow("medium cut: group 1 first")
+        << QStringList{"--hazard", "2", "--cut", "1"} << 0 << "Marnix  2101\nThermix 250  2050\n";
+    QTest::newRow("food and latex free")
+        << QStringList{"--special", "0,2"} << 0 << "Tactis  5101\nPurelat  7101 (one time glove)\n";
+    QTest::newRow("damp, best dexterity, grip")
+        << QStringList{"--environment", "2", "--dexterity", "0", "--grip", "1"} << 0
+        << "Tactis  5101\n";
+    QTest::newRow("400 mm") << QStringList{"--length", "1"} << 0 << "Domestica  6101\n";
+    QTest::newRow("nothing found is no error") << QStringList{"--hazard", "2"} << 0 << "";
+    QTest::newRow("hazard out of range") << QStringList{"--hazard", "5"} << 1 << "";
+    QTest::newRow("not a number") << QStringList{"--grip", "yes"} << 1 << "";
+    QTest::newRow("special out of range") << QStringList{"--special", "1,5"} << 1 << "";
+    QTest::newRow("unknown option") << QStringList{"--pdf", "x.pdf"} << 1 << "";
+}
+
+void TstQvrMech::suche() {
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, ausgabe);
+    QProcess p;
+    p.start(ARDENTIX_BUILD_DIR "/qvr", QStringList{"mech-search", "--data", m_dir.path()} + args);
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), ausgabe);
+    if (status == 1) QVERIFY(p.readAllStandardError().contains("usage: qvr"));
+}
+
+void TstQvrMech::bericht() {
+    const QString pdf = m_dir.filePath("mech.pdf");
+    QProcess p;
+    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "mech-report", "--data", m_dir.path(), "--hazard",
+                                        "2", "--cut", "2", "--pdf", pdf});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), 0);
+    QFile f(pdf);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(f.read(5) == "%PDF-");
+    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "mech-report", "--data", m_dir.path()});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), 1); // --pdf OUT is required
+    p.start(ARDENTIX_BUILD_DIR "/qvr",
+            {"print", "mech-report", "--data", m_dir.filePath("nirgends"), "--pdf", pdf});
+    QVERIFY(p.waitForFinished());
+    QCOMPARE(p.exitCode(), 2); // no catalogue
+}
+
+QTEST_GUILESS_MAIN(TstQvrMech)
+#include "tst_qvr_mech.moc"

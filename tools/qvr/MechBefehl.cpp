@@ -1,0 +1,90 @@
+#include "MechBefehl.h"
+
+#include "QvrFehler.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kOptionen =
+    "--data DIR [--hazard N] [--environment N] [--cut N] [--length N] [--grip N] "
+    "[--dexterity N] [--special LIST]";
+
+int index(const QString& option, const QString& wert, int anzahl) {
+    bool ok = false;
+    const int i = wert.trimmed().toInt(&ok);
+    if (!ok || i < 0 || i >= anzahl)
+        falscheBenutzung(QStringLiteral("%1 takes an item index from 0 to %2, not \"%3\"")
+                             .arg(option)
+                             .arg(anzahl - 1)
+                             .arg(wert));
+    return i;
+}
+
+int anzahl(TMechListe liste) {
+    return static_cast<int>(mechAuswahl(liste).size());
+}
+
+// "0,2" checks c0 and c2; an empty list checks none.
+std::array<bool, kBesondere> besondere(const QString& wert) {
+    std::array<bool, kBesondere> b{};
+    if (wert.trimmed().isEmpty()) return b;
+    for (const QString& teil : wert.split(u','))
+        b[static_cast<std::size_t>(index(QStringLiteral("--special"), teil, kBesondere))] = true;
+    return b;
+}
+
+} // namespace
+
+MechAuftrag mechAuftrag(const QStringList& args, bool mitPdf) {
+    MechAuftrag a;
+    QString verzeichnis;
+    TMechAntworten& w = a.antworten;
+    for (qsizetype i = 0; i < args.size(); i += 2) {
+        const QString& o = args[i];
+        if (i + 1 >= args.size()) falscheBenutzung(o + QStringLiteral(" needs a value"));
+        const QString& v = args[i + 1];
+        if (o == QLatin1String("--data"))
+            verzeichnis = v;
+        else if (o == QLatin1String("--hazard"))
+            w.gefahr = index(o, v, anzahl(TMechListe::Gefahr));
+        else if (o == QLatin1String("--environment"))
+            w.umgebung = index(o, v, anzahl(TMechListe::Umgebung));
+        else if (o == QLatin1String("--cut"))
+            w.schnitt = index(o, v, kSchnittstufen);
+        else if (o == QLatin1String("--length"))
+            w.laenge = index(o, v, anzahl(TMechListe::Laenge));
+        else if (o == QLatin1String("--grip"))
+            w.griff = index(o, v, anzahl(TMechListe::Griff));
+        else if (o == QLatin1String("--dexterity"))
+            w.fingerfertigkeit = index(o, v, anzahl(TMechListe::Fingerfertigkeit));
+        else if (o == QLatin1String("--special"))
+            w.besonders = besondere(v);
+        else if (mitPdf && o == QLatin1String("--pdf"))
+            a.pdf = v;
+        else
+            falscheBenutzung(QStringLiteral("unknown option \"%1\"; options: %2%3")
+                                 .arg(o, QLatin1String(kOptionen),
+                                      mitPdf ? QStringLiteral(" --pdf OUT") : QString()));
+    }
+    if (verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
+    if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
+    const QString produkte = QDir(verzeichnis).filePath(QStringLiteral("produkte.qvr"));
+    if (!QFile::exists(produkte))
+        ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
+    if (const auto f = a.katalog->Laden(produkte)) ungueltig(f->meldung());
+    return a;
+}
+
+QStringList mechSuchen(const MechAuftrag& a) {
+    return mechEintraege(mechsuche(*a.katalog, a.antworten), [](qint32) { return false; });
+}
+
+int mechSucheBefehl(const QStringList& args) {
+    for (const QString& e : mechSuchen(mechAuftrag(args, false)))
+        std::fputs((e + u'\n').toUtf8().constData(), stdout);
+    return 0;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// qvr print mech-report: the mechanical search's options plus --pdf OUT; renders the printout.
+int mechDruckBefehl(const QStringList& args);
