@@ -6,6 +6,17 @@
 namespace verweis {
 namespace {
 
+class Desktop : public Oeffner {
+public:
+    // The system's answer is not checked: a browser that fails to start says so itself.
+    void oeffnen(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
+
+std::unique_ptr<Oeffner>& oeffner() {
+    static std::unique_ptr<Oeffner> o = std::make_unique<Desktop>();
+    return o;
+}
+
 QList<QUrl>& protokoll() {
     static QList<QUrl> l;
     return l;
@@ -37,9 +48,12 @@ bool oeffnen(const QString& wert) {
     const std::optional<QUrl> url = sichereAdresse(wert);
     if (!url) return false;
     protokoll().append(*url);
-    // The system's answer is not checked: a browser that fails to start says so itself.
-    if (!qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) QDesktopServices::openUrl(*url);
+    oeffner()->oeffnen(*url);
     return true;
+}
+
+void oeffnerSetzen(std::unique_ptr<Oeffner> o) {
+    oeffner() = o ? std::move(o) : std::make_unique<Desktop>();
 }
 
 QList<QUrl> geoeffnet() {

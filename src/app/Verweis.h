@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 // Links shown in windows (web and e-mail addresses from the texts and the distributor list)
@@ -18,7 +19,17 @@ std::optional<QUrl> sichereAdresse(const QString& wert);
 // Opens the value if it is such an address; false when it was not handed on.
 bool oeffnen(const QString& wert);
 
-// --- for tests: with ARDENTIX_NO_DIALOGS set nothing is opened, only recorded ---
+// Hands an address to the system; the program's own goes to the desktop's browser or mail
+// program, tests set one that opens nothing.
+class Oeffner {
+public:
+    virtual ~Oeffner() = default;
+    virtual void oeffnen(const QUrl& url) = 0;
+};
+// Null goes back to the desktop's.
+void oeffnerSetzen(std::unique_ptr<Oeffner> o);
+
+// --- for tests: the addresses handed on since the last call ---
 QList<QUrl> geoeffnet();
 
 } // namespace verweis

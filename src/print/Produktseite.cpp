@@ -1,7 +1,9 @@
 #include "print/Produktseite.h"
 
-#include "texte/Texte.h"
+#include <cmath>
+
 #include "print/Produkttexte.h"
+#include "texte/Texte.h"
 
 #include <QCoreApplication>
 
@@ -54,7 +56,7 @@ Produktseite produktseite(const THandschuh& h) {
            h.Material,
            h.Ausfuehrung,
            QString::number(h.Laenge) + QStringLiteral(" mm"),
-           zahltext(h.Dicke) + QStringLiteral(" mm"),
+           std::isfinite(h.Dicke) ? zahltext(h.Dicke) + QStringLiteral(" mm") : QString(),
            QString::number(h.Packung) + QLatin1Char(' ') + h.Einheit};
     s.kategorie = texte::text(10181) + QString::number(h.Kategorie);
     s.notebook5 = seitenname(h.Typ);

@@ -231,7 +231,7 @@ constexpr Eintrag englischeTexte[] = {
     {10267, u"Sizes:"},
     {10268, u"Category:"},
     {10269, u"The actual glove plan will be cancelled...continue anyway?"},
-    {10270, u"The file products.qvr is missing"},
+    {10270, u"The file produkte.qvr is missing"},
     {10272, u"Quorvane GmbH"},
     {10273, u"Am Lederhof 14"},
     {10274, u""},

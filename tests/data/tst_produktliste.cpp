@@ -153,10 +153,29 @@ private Q_SLOTS:
         QByteArray typ = gut;
         typ[4 + einLaenge] = 5;
         QTest::newRow("unknown type") << typ << qint64(4 + einLaenge) << "unknown type 5";
-        QByteArray dicke = gut;
-        dicke[kNummerOffset + 8 + 7] = 0x40; // integer bit clear, exponent non-zero
-        dicke[kNummerOffset + 8 + 8] = 0x01;
-        QTest::newRow("unnormal thickness") << dicke << qint64(kNummerOffset + 8) << "thickness";
+    }
+
+    // A thickness that is no number spoils only that value: the glove is read, the thickness is
+    // empty (NaN), the gloves after it follow.
+    void dickeOhneZahl_data() {
+        QTest::addColumn<QByteArray>("dicke"); // the 80-bit value, least significant byte first
+        QTest::newRow("unnormal") << QByteArray::fromHex("00000000000000400100");
+        QTest::newRow("infinity") << QByteArray::fromHex("0000000000000080ff7f");
+        QTest::newRow("minus infinity") << QByteArray::fromHex("0000000000000080ffff");
+        QTest::newRow("NaN") << QByteArray::fromHex("00000000000000c0ff7f");
+        QTest::newRow("beyond double") << QByteArray::fromHex("0000000000000080fe7f");
+    }
+    void dickeOhneZahl() {
+        QFETCH(QByteArray, dicke);
+        auto a = glove(TypChemie, 1, "abcd"), b = glove(TypChemie, 2, "efgh");
+        b->Dicke = 0.5;
+        QByteArray bytes = datei({a.get(), b.get()});
+        bytes.replace(kNummerOffset + 8, 10, dicke);
+        TProduktliste p;
+        QVERIFY(!p.ausBytes(bytes, "produkte.qvr"));
+        QCOMPARE(p.size(), 2);
+        QVERIFY(std::isnan(p.at(0).Dicke));
+        QCOMPARE(p.at(1).Dicke, 0.5);
     }
     void beschaedigteDateien() {
         QFETCH(QByteArray, bytes);
