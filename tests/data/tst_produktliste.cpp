@@ -1,6 +1,8 @@
 #include "data/Extended80.h"
 #include "data/Produktliste.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -188,6 +190,39 @@ private Q_SLOTS:
         QCOMPARE(f->offset, offset);
         QVERIFY2(f->meldung().contains(grund), qPrintable(f->meldung()));
         QVERIFY(f->meldung().contains("produkte.qvr"));
+    }
+
+    void ladefehlerMeldung_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("unlesbar");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("damaged") << "/d/produkte.qvr" << false
+                                 << "/d/produkte.qvr is damaged: why (at byte 8).";
+        QTest::newRow("percent sign in the path")
+            << "/d/%1 %2/produkte.qvr" << false
+            << "/d/%1 %2/produkte.qvr is damaged: why (at byte 8).";
+        QTest::newRow("control character in the path")
+            << "/d/\x1b[2J/tab.qvr" << false << "/d/\\x1b[2J/tab.qvr is damaged: why (at byte 8).";
+        QTest::newRow("unreadable") << "/d/tab.qvr" << true << "/d/tab.qvr cannot be read: why.";
+    }
+    void ladefehlerMeldung() {
+        QFETCH(QString, datei);
+        QFETCH(bool, unlesbar);
+        QFETCH(QString, meldung);
+        QCOMPARE(QDir::fromNativeSeparators(
+                     Ladefehler{datei, 8, QStringLiteral("why"), unlesbar}.meldung()),
+                 meldung);
+    }
+
+    // A file that is there but cannot be opened is unreadable, not damaged.
+    void unlesbareDatei() {
+        QTemporaryDir d;
+        const QString ordner = d.filePath(QStringLiteral("produkte.qvr"));
+        QVERIFY(QDir().mkdir(ordner));
+        TProduktliste p;
+        const auto f = p.Laden(ordner);
+        QVERIFY(f);
+        QVERIFY2(f->unlesbar && f->meldung().contains("cannot be read"), qPrintable(f->meldung()));
     }
 
     void riesigeAnzahlReserviertNichts() {
