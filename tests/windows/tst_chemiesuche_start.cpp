@@ -14,6 +14,17 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+
+// A click as the user makes it: through the window, so a window blocked by a modal one ignores it.
+void klickUeberDasFenster(QWidget* knopf) {
+    QWidget* fenster = knopf->window();
+    const QPoint ort = knopf->mapTo(fenster, knopf->rect().center());
+    QTest::mouseClick(fenster->windowHandle(), Qt::LeftButton, {}, ort);
+}
+
+} // namespace
+
 // The main window's way into the chemical search.
 class TstChemiesucheStart : public QObject {
     Q_OBJECT
@@ -45,9 +56,9 @@ private Q_SLOTS:
             // Both take the user's clicks: the product window beside the modal search, and the
             // search beside the product window.
             auto* produktSeiten = form2->findChild<QStackedWidget*>("Notebook1");
-            QTest::mouseClick(form2->findChild<QAbstractButton*>("SpeedButton17"), Qt::LeftButton);
+            klickUeberDasFenster(form2->findChild<QAbstractButton*>("SpeedButton17"));
             produktBedienbar = TForm2::seitenname(produktSeiten) == "Vorgabe";
-            QTest::mouseClick(form3->findChild<QPushButton*>("SpeedButton10"), Qt::LeftButton);
+            klickUeberDasFenster(form3->findChild<QPushButton*>("SpeedButton10"));
             sucheBedienbar = seiten->currentWidget()->objectName() == "Krit2";
             form3->findChild<QPushButton*>("SpeedButton8")->click();
         });
