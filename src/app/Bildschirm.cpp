@@ -9,6 +9,10 @@ QSize& vorgabe() {
     static QSize s;
     return s;
 }
+QRect& vorgabeFrei() {
+    static QRect r;
+    return r;
+}
 } // namespace
 
 QSize groesse() {
@@ -17,8 +21,16 @@ QSize groesse() {
     return {1024, 768};
 }
 
-void setzenFuerTests(QSize s) {
+QRect verfuegbar() {
+    if (!vorgabe().isEmpty())
+        return vorgabeFrei().isEmpty() ? QRect(QPoint(0, 0), vorgabe()) : vorgabeFrei();
+    if (const QScreen* s = QGuiApplication::primaryScreen()) return s->availableGeometry();
+    return {0, 0, 1024, 768};
+}
+
+void setzenFuerTests(QSize s, QRect frei) {
     vorgabe() = s;
+    vorgabeFrei() = frei;
 }
 
 } // namespace bildschirm

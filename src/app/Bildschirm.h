@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 class QWidget;
@@ -11,7 +12,10 @@ QSize groesse();
 inline int breite() {
     return groesse().width();
 }
-void setzenFuerTests(QSize s); // an empty size goes back to the real screen
+// The part of the screen windows may cover: without task bars and docks.
+QRect verfuegbar();
+// An empty size goes back to the real screen; without an available area the whole screen is.
+void setzenFuerTests(QSize s, QRect frei = {});
 
 // Layouts are drawn for a screen 1024 pixels wide. Screens from 640 to 799 pixels show them at
 // 640/1024, from 800 to 1023 at 800/1024; narrower and wider ones unscaled.

@@ -1,12 +1,65 @@
 #include "app/Dialoge.h"
 
+#include <QAbstractPrintDialog>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace dialoge {
 namespace {
+
+QString dokumentordner() {
+    return startordner(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                       QDir::homePath());
+}
+
+// The user answers, through Qt's dialogs.
+class QtDialoge : public Beantworter {
+public:
+    void meldung(QWidget* parent, const QString& caption, const QString& text) override {
+        QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+    }
+    bool frage(QWidget* parent, const QString& caption, const QString& text) override {
+        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    }
+    std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
+                                   const QString& vorgabe) override {
+        bool ok = false;
+        const QString s =
+            QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
+        if (!ok) return std::nullopt;
+        return s;
+    }
+    std::optional<QString> oeffnen(QWidget* parent, const QString& caption,
+                                   const QString& filter) override {
+        const QString s = QFileDialog::getOpenFileName(parent, caption, dokumentordner(), filter);
+        if (s.isEmpty()) return std::nullopt;
+        return s;
+    }
+    std::optional<QString> speichern(QWidget* parent, const QString& caption,
+                                     const QString& filter) override {
+        const QString s = QFileDialog::getSaveFileName(parent, caption, dokumentordner(), filter);
+        if (s.isEmpty()) return std::nullopt;
+        return s;
+    }
+    void druckerEinrichten(QWidget* parent, QPrinter& drucker) override {
+        QPrintDialog dlg(&drucker, parent);
+        dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        // The dialog only chooses; the printouts' own Print buttons start jobs.
+        if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>())
+            if (auto* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+        dlg.exec();
+    }
+};
 
 struct Antwort {
     bool ja = false;
@@ -22,6 +75,11 @@ Zustand& zustand() {
     return z;
 }
 
+std::unique_ptr<Beantworter>& beantworter() {
+    static std::unique_ptr<Beantworter> b = std::make_unique<QtDialoge>();
+    return b;
+}
+
 // Takes the next queued answer into a; false when none is queued.
 bool vorbereitet(Antwort& a) {
     auto& q = zustand().antworten;
@@ -31,50 +89,53 @@ bool vorbereitet(Antwort& a) {
     return true;
 }
 
-// The program runs with its own directory current; a file dialog starts in the user's
-// documents instead, where saved forms and printouts belong.
-QString startordner() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+} // namespace
+
+QString startordner(const QString& dokumente, const QString& heim) {
+    // A documents folder that does not exist would be offered as the file name.
+    return !dokumente.isEmpty() && QDir(dokumente).exists() ? dokumente : heim;
 }
 
-} // namespace
+void beantworterSetzen(std::unique_ptr<Beantworter> b) {
+    beantworter() = b ? std::move(b) : std::make_unique<QtDialoge>();
+}
 
 void meldung(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
-    // Tests never answer a message; offscreen runs must not block on it.
-    if (qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) return;
-    QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+    beantworter()->meldung(parent, caption, text);
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
     if (Antwort a; vorbereitet(a)) return a.ja;
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return beantworter()->frage(parent, caption, text);
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    bool ok = false;
-    const QString s =
-        QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
-    if (!ok) return std::nullopt;
-    return s;
+    return beantworter()->eingabe(parent, caption, label, vorgabe);
 }
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const QString s = QFileDialog::getOpenFileName(parent, caption, startordner(), filter);
-    if (s.isEmpty()) return std::nullopt;
-    return s;
+    return beantworter()->oeffnen(parent, caption, filter);
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const QString s = QFileDialog::getSaveFileName(parent, caption, startordner(), filter);
-    if (s.isEmpty()) return std::nullopt;
-    return s;
+    return beantworter()->speichern(parent, caption, filter);
+}
+
+void druckerEinrichten(QWidget* parent, QPrinter& drucker) {
+    if (Antwort a; vorbereitet(a)) {
+        if (a.text) {
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(*a.text);
+        }
+        return;
+    }
+    beantworter()->druckerEinrichten(parent, drucker);
 }
 
 void naechsteAntwort(bool ja) {

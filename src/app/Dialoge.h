@@ -4,8 +4,10 @@
 #include <QStringList>
 
 #include <deque>
+#include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 // Every modal question, message and file dialog of the program goes through here, so tests can
@@ -22,6 +24,30 @@ std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QS
 // File dialogs; nothing when cancelled. filter as Qt's ("Glove plans (*.PLN)").
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter);
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter);
+// The printer-setup dialog for the program's printer; a queued file name sets PDF output into
+// that file, a queued nothing cancels.
+void druckerEinrichten(QWidget* parent, QPrinter& drucker);
+
+// Who answers what no queued answer covers: the user through Qt's dialogs, unless another
+// answerer is set (tests set one that fails at once instead of waiting for a user).
+class Beantworter {
+public:
+    virtual ~Beantworter() = default;
+    virtual void meldung(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual bool frage(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual std::optional<QString> eingabe(QWidget* parent, const QString& caption,
+                                           const QString& label, const QString& vorgabe) = 0;
+    virtual std::optional<QString> oeffnen(QWidget* parent, const QString& caption,
+                                           const QString& filter) = 0;
+    virtual std::optional<QString> speichern(QWidget* parent, const QString& caption,
+                                             const QString& filter) = 0;
+    virtual void druckerEinrichten(QWidget* parent, QPrinter& drucker) = 0;
+};
+// Null goes back to Qt's dialogs.
+void beantworterSetzen(std::unique_ptr<Beantworter> b);
+
+// The folder a file dialog starts in: the user's documents folder where it exists, else home.
+QString startordner(const QString& dokumente, const QString& heim);
 
 // --- for tests ---
 // Queue the answer for the next question (Yes/No), input or file dialog (a text, or nothing for

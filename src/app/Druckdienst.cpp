@@ -7,13 +7,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QPushButton>
 
 namespace druckdienst {
 namespace {
@@ -57,10 +54,10 @@ void fehler(QWidget* parent, const QString& text) {
     dialoge::meldung(parent, texte::text(10015), text);
 }
 
-// The PDF file of this job: the one chosen in the setup dialog, else one the user names now.
-// Empty when the user cancels.
-QString pdfDatei(QWidget* parent, const QPrinter& p) {
-    if (!p.outputFileName().isEmpty()) return p.outputFileName();
+// The PDF file of this job, named by the user now: also where the setup dialog chose PDF output
+// into a file, since reusing that name would replace the previous printout unasked. Empty when
+// the user cancels.
+QString pdfDatei(QWidget* parent) {
     const auto name = dialoge::speichern(
         parent, QCoreApplication::translate("Druckdienst", "Save printout as PDF"),
         QCoreApplication::translate("Druckdienst", "PDF files (*.pdf)"));
@@ -71,18 +68,7 @@ QString pdfDatei(QWidget* parent, const QPrinter& p) {
 } // namespace
 
 void einrichten(QWidget* parent) {
-    QPrinter& p = drucker();
-    // Tests run without a screen to answer it; the printer stays as it is.
-    if (qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) return;
-    QPrintDialog dlg(&p, parent);
-    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    // The dialog only chooses; the printouts' own Print buttons start jobs.
-    if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>())
-        if (auto* ok = knoepfe->button(QDialogButtonBox::Ok))
-            ok->setText(QCoreApplication::translate("Druckdienst", "OK"));
-    dlg.exec();
+    dialoge::druckerEinrichten(parent, drucker());
 }
 
 bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobName,
@@ -101,7 +87,7 @@ bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobNam
         return false;
     }
 
-    const QString pfad = pdfDatei(parent, p);
+    const QString pfad = pdfDatei(parent);
     if (pfad.isEmpty()) return false;
     Beschaeftigt b(druckKnopf);
     const auto f =

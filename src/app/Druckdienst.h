@@ -15,9 +15,9 @@ namespace druckdienst {
 void einrichten(QWidget* parent);
 
 // Runs one print job under the hourglass cursor with druckKnopf (may be null) disabled; both are
-// restored when the job ends, whether it succeeded or not. Prints on the chosen printer, into the
-// PDF file chosen in the setup dialog, or, with no printer installed, into a PDF file the user
-// names now. False when the user cancelled or the job failed (the failure is reported).
+// restored when the job ends, whether it succeeded or not. Prints on the chosen printer, or into
+// a PDF file the user names for this job (PDF output chosen in the setup dialog, or no printer
+// installed). False when the user cancelled or the job failed (the failure is reported).
 bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobName,
              const std::function<void(PageCanvas&)>& ausgabe);
 

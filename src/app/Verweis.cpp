@@ -7,6 +7,17 @@
 namespace verweis {
 namespace {
 
+class Desktop : public Oeffner {
+public:
+    // The system's answer is not checked: a browser that fails to start says so itself.
+    void oeffnen(const QUrl& url) override { QDesktopServices::openUrl(url); }
+};
+
+std::unique_ptr<Oeffner>& oeffner() {
+    static std::unique_ptr<Oeffner> o = std::make_unique<Desktop>();
+    return o;
+}
+
 QList<QUrl>& protokoll() {
     static QList<QUrl> l;
     return l;
@@ -22,8 +33,7 @@ std::optional<QUrl> webAdresse(const QString& text) {
 
 void weitergeben(const QUrl& url) {
     protokoll().append(url);
-    // The system's answer is not checked: a browser that fails to start says so itself.
-    if (!qEnvironmentVariableIsSet("ARDENTIX_NO_DIALOGS")) QDesktopServices::openUrl(url);
+    oeffner()->oeffnen(url);
 }
 
 } // namespace
@@ -53,6 +63,10 @@ bool dateiOeffnen(const QString& pfad) {
     if (!QFileInfo(pfad).isFile()) return false;
     weitergeben(QUrl::fromLocalFile(QFileInfo(pfad).absoluteFilePath()));
     return true;
+}
+
+void oeffnerSetzen(std::unique_ptr<Oeffner> o) {
+    oeffner() = o ? std::move(o) : std::make_unique<Desktop>();
 }
 
 QList<QUrl> geoeffnet() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 // Links shown in windows (web and e-mail addresses from the texts and the distributor list)
@@ -22,7 +23,17 @@ bool oeffnen(const QString& wert);
 // page to the browser); false when there is no such file.
 bool dateiOeffnen(const QString& pfad);
 
-// --- for tests: with ARDENTIX_NO_DIALOGS set nothing is opened, only recorded ---
+// Hands an address to the system; the program's own goes to the desktop's browser or mail
+// program, tests set one that opens nothing.
+class Oeffner {
+public:
+    virtual ~Oeffner() = default;
+    virtual void oeffnen(const QUrl& url) = 0;
+};
+// Null goes back to the desktop's.
+void oeffnerSetzen(std::unique_ptr<Oeffner> o);
+
+// --- for tests: the addresses handed on since the last call ---
 QList<QUrl> geoeffnet();
 
 } // namespace verweis

@@ -28,6 +28,15 @@ std::optional<double> decode(const Bytes& b) {
 
 Bytes encode(double v) {
     Bytes b{};
+    if (!std::isfinite(v)) {
+        // Exponent all ones: infinity, or a quiet NaN for "no value".
+        const std::uint64_t mant = std::isnan(v) ? 0xC000000000000000u : 0x8000000000000000u;
+        for (int i = 0; i < 8; ++i)
+            b[i] = static_cast<unsigned char>(mant >> (8 * i));
+        b[8] = 0xFF;
+        b[9] = static_cast<unsigned char>(std::signbit(v) ? 0xFF : 0x7F);
+        return b;
+    }
     const bool negativ = std::signbit(v);
     v = std::fabs(v);
     std::uint64_t mant = 0;

@@ -13,7 +13,7 @@ using Bytes = std::array<unsigned char, 10>;
 // with a non-zero exponent, infinities and NaNs. Values beyond double's range are not finite.
 std::optional<double> decode(const Bytes& b);
 
-// Exact for every finite double.
+// Exact for every finite double; infinities and NaN as the 80-bit ones.
 Bytes encode(double v);
 
 } // namespace extended80

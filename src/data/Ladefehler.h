@@ -11,6 +11,7 @@ struct Ladefehler {
     QString datei;
     qint64 offset = -1;
     QString grund;
+    bool unlesbar = false; // the file could not be read at all (permissions), not damaged
 
     QString meldung() const;
 };
@@ -21,7 +22,6 @@ template <class Liste> std::optional<Ladefehler> ladenAusDatei(Liste& liste, con
     liste.Leeren();
     QFile datei(pfad);
     if (!datei.exists()) return std::nullopt;
-    if (!datei.open(QIODevice::ReadOnly))
-        return Ladefehler{pfad, 0, QStringLiteral("cannot be opened: ") + datei.errorString()};
+    if (!datei.open(QIODevice::ReadOnly)) return Ladefehler{pfad, -1, datei.errorString(), true};
     return liste.ausBytes(datei.readAll(), pfad);
 }

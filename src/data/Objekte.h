@@ -32,7 +32,7 @@ struct THandschuh {
     QString Einheit;
     qint32 Nummer = 0;
     qint32 Laenge = 0;
-    double Dicke = 0.0;
+    double Dicke = 0.0; // NaN where the file's value is no valid number: shown empty
     qint32 Packung = 0;
     quint8 Groessen = 0;
     quint8 Kategorie = 0;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -106,7 +107,6 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
             *t = text(l);
         h->Nummer = l.i32();
         h->Laenge = l.i32();
-        const qint64 dickeOffset = l.position();
         extended80::Bytes dicke{};
         if (const char* p = l.bytes(10)) std::memcpy(dicke.data(), p, 10);
         h->Packung = l.i32();
@@ -127,12 +127,8 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                                            "past the end of the file")
                                                 .arg(i + 1)
                                                 .arg(beginn));
-        const auto d = extended80::decode(dicke);
-        if (!d)
-            return fehler(dickeOffset, QStringLiteral("glove %1 has a thickness that is not a "
-                                                      "valid number")
-                                           .arg(i + 1));
-        h->Dicke = *d;
+        // A value that is no number spoils only itself: the record around it is intact.
+        h->Dicke = extended80::decode(dicke).value_or(std::numeric_limits<double>::quiet_NaN());
         m_eintraege.push_back(std::move(h));
     }
     // Equal product codes keep their file order so the catalogue reads the same every time.

@@ -2,6 +2,7 @@
 
 #include "data/ByteLeser.h"
 #include "shared/Codepage1252.h"
+#include "shared/Sichtbar.h"
 
 #include <algorithm>
 
@@ -59,7 +60,23 @@ std::optional<int> gruppenWert(QStringView g) {
 void TStoffliste::Leeren() {
     while (!m_stoffe.empty())
         m_stoffe.pop_back();
+    Spalten.clear();
     m_verworfen = 0;
+}
+
+std::optional<Spaltenfehler> spaltenFehler(const QString& spalten) {
+    if (spalten.size() % 4 != 0)
+        return Spaltenfehler{
+            0, QStringLiteral("the column header is %1 characters long, not a multiple of 4")
+                   .arg(spalten.size())};
+    for (qsizetype i = 0; i < spalten.size() / 4; ++i) {
+        const QString gruppe = spalten.mid(4 * i, 4);
+        if (!gruppenWert(gruppe))
+            return Spaltenfehler{
+                4 * i, QStringLiteral("column %1 of the header, \"%2\", is not a product code")
+                           .arg(QString::number(i + 1), sichtbar(gruppe))};
+    }
+    return std::nullopt;
 }
 
 int TStoffliste::SpaltenAnzahl() const {
@@ -107,15 +124,9 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
     if (!kopf)
         return Ladefehler{pfad, l.fehlerOffset(),
                           QStringLiteral("the column header runs past the end of the file")};
-    Spalten = cp1252::decode(kopf, kopfLaenge);
-    for (int i = 0; i < SpaltenAnzahl(); ++i) {
-        if (!gruppenWert(QStringView(Spalten).mid(4 * i, 4)))
-            return Ladefehler{pfad, 4 + 4 * i,
-                              QStringLiteral("column %1 of the header, \"%2\", is not a product "
-                                             "code")
-                                  .arg(i + 1)
-                                  .arg(Spalten.mid(4 * i, 4))};
-    }
+    const QString spalten = cp1252::decode(kopf, kopfLaenge);
+    if (const auto f = spaltenFehler(spalten)) return Ladefehler{pfad, 4 + f->stelle, f->grund};
+    Spalten = spalten;
     const quint32 anzahl = l.u32();
     if (!l.ok())
         return Ladefehler{pfad, l.fehlerOffset(),

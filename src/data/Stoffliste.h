@@ -22,7 +22,7 @@ public:
 
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
-    // damage is reported.
+    // damage is reported. An unusable column header loads nothing, not even the header.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(const QByteArray& bytes, const QString& datei);
 
@@ -44,6 +44,14 @@ private:
     std::vector<std::unique_ptr<TStoff>> m_stoffe;
     qsizetype m_verworfen = 0;
 };
+
+// What makes a column header unusable: a length that is not a multiple of four, or a group that
+// is not a product code. Nothing for a usable header; the reader and the tool's pack both ask.
+struct Spaltenfehler {
+    qsizetype stelle; // the character of the header where it goes wrong
+    QString grund;
+};
+std::optional<Spaltenfehler> spaltenFehler(const QString& spalten);
 
 // The checksum a record must carry.
 qint32 pruefsumme(const TStoff& s);

@@ -1,5 +1,7 @@
 #include "print/Produktseite.h"
 
+#include <cmath>
+
 #include "print/Produkttexte.h"
 #include "texte/Texte.h"
 
@@ -50,7 +52,7 @@ Produktseite produktseite(const THandschuh& h) {
            h.Material,
            h.Ausfuehrung,
            QString::number(h.Laenge) + QStringLiteral(" mm"),
-           zahltext(h.Dicke) + QStringLiteral(" mm"),
+           std::isfinite(h.Dicke) ? zahltext(h.Dicke) + QStringLiteral(" mm") : QString(),
            QString::number(h.Packung) + QLatin1Char(' ') + h.Einheit};
     s.kategorie = texte::text(10181) + QString::number(h.Kategorie);
     s.notebook5 = seitenname(h.Typ);

@@ -44,6 +44,9 @@ std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& z
 
 std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes) {
     const QString anzeige = QDir::toNativeSeparators(pfad);
+    if (const QFileInfo ziel(pfad); ziel.exists() && !ziel.isFile())
+        return Schreibfehler{
+            QStringLiteral("Cannot write %1: it is not a regular file").arg(anzeige)};
     QSaveFile datei(pfad);
     // Unbuffered, so a short write (disk full, size limit) shows in write()'s count; a buffered
     // flush at commit() can lose the shortfall silently.

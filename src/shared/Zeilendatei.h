@@ -28,6 +28,8 @@ struct Schreibfehler {
 
 // Writes bytes through a temporary file renamed over the target, so a failed save (full disk,
 // no permission) leaves the previous file as it was. Every file the program writes goes here.
+// Only a regular file or a new name is written: a device, a pipe or a folder of that name is
+// refused, since the rename would put a plain file in its place.
 std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes);
 
 // Writes the lines with CR LF after each, through a temporary file renamed over the target, so a

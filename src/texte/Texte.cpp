@@ -239,7 +239,7 @@ constexpr Eintrag englischeTexte[] = {
     QT_TRANSLATE_NOOP3("Texte", "10268", "Category:"),
     QT_TRANSLATE_NOOP3("Texte", "10269",
                        "The actual glove plan will be cancelled...continue anyway?"),
-    QT_TRANSLATE_NOOP3("Texte", "10270", "The file products.qvr is missing"),
+    QT_TRANSLATE_NOOP3("Texte", "10270", "The file produkte.qvr is missing"),
     QT_TRANSLATE_NOOP3("Texte", "10272", "Quorvane GmbH"),
     QT_TRANSLATE_NOOP3("Texte", "10273", "Am Lederhof 14"),
     QT_TRANSLATE_NOOP3("Texte", "10274", ""),

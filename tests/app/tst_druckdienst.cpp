@@ -3,6 +3,7 @@
 #include "shared/gui/PageCanvas.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -53,7 +54,43 @@ private Q_SLOTS:
     void ohneDruckerInsPdf();
     void abbrechenDrucktNichts();
     void fehlerWirdGemeldet();
+    void pdfDruckerFragtJedesMal();
+    void startordner_data();
+    void startordner();
 };
+
+// A printer set to print into a PDF file asks for the file of every job: a later printout never
+// replaces an earlier one unasked.
+void TstDruckdienst::pdfDruckerFragtJedesMal() {
+    QTemporaryDir dir;
+    dialoge::naechsteAntwort(std::optional<QString>(dir.filePath("eingerichtet.pdf")));
+    druckdienst::einrichten(nullptr);
+    QPushButton knopf;
+    Beobachtung b;
+    for (const char* name : {"erster.pdf", "zweiter.pdf"}) {
+        dialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
+        QVERIFY(
+            druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
+        QCOMPARE(pdfSeiten(dir.filePath(name)), 2);
+    }
+    QVERIFY(!QFile::exists(dir.filePath("eingerichtet.pdf")));
+}
+
+// File dialogs start in the documents folder only where it exists: one that does not would be
+// offered as the file's name.
+void TstDruckdienst::startordner_data() {
+    QTest::addColumn<bool>("dokumenteDa");
+    QTest::newRow("documents exist") << true;
+    QTest::newRow("no documents folder") << false;
+}
+
+void TstDruckdienst::startordner() {
+    QFETCH(bool, dokumenteDa);
+    QTemporaryDir heim;
+    const QString dokumente = heim.filePath("Documents");
+    if (dokumenteDa) QVERIFY(QDir().mkdir(dokumente));
+    QCOMPARE(dialoge::startordner(dokumente, heim.path()), dokumenteDa ? dokumente : heim.path());
+}
 
 void TstDruckdienst::initTestCase() {
     // On a machine with printers these jobs would go to paper.

@@ -24,7 +24,7 @@ private Q_SLOTS:
         QTest::newRow("last of a range") << 10171 << "Low (max 70°C)";
         QTest::newRow("permeation 6") << 10012 << "Perm.: L 6";
         QTest::newRow("data directory") << 10180 << "EN";
-        QTest::newRow("catalogue missing") << 10270 << "The file products.qvr is missing";
+        QTest::newRow("catalogue missing") << 10270 << "The file produkte.qvr is missing";
         QTest::newRow("maker as default distributor") << 10272 << "Quorvane GmbH";
         QTest::newRow("empty in the built-in table") << 10209 << "";
         QTest::newRow("no text with that number") << 10336 << "";

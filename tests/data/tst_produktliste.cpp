@@ -1,6 +1,8 @@
 #include "data/Extended80.h"
 #include "data/Produktliste.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -155,10 +157,29 @@ private Q_SLOTS:
         QByteArray typ = gut;
         typ[4 + einLaenge] = 5;
         QTest::newRow("unknown type") << typ << qint64(4 + einLaenge) << "unknown type 5";
-        QByteArray dicke = gut;
-        dicke[kNummerOffset + 8 + 7] = 0x40; // integer bit clear, exponent non-zero
-        dicke[kNummerOffset + 8 + 8] = 0x01;
-        QTest::newRow("unnormal thickness") << dicke << qint64(kNummerOffset + 8) << "thickness";
+    }
+
+    // A thickness that is no number spoils only that value: the glove is read, the thickness is
+    // empty (NaN), the gloves after it follow.
+    void dickeOhneZahl_data() {
+        QTest::addColumn<QByteArray>("dicke"); // the 80-bit value, least significant byte first
+        QTest::newRow("unnormal") << QByteArray::fromHex("00000000000000400100");
+        QTest::newRow("infinity") << QByteArray::fromHex("0000000000000080ff7f");
+        QTest::newRow("minus infinity") << QByteArray::fromHex("0000000000000080ffff");
+        QTest::newRow("NaN") << QByteArray::fromHex("00000000000000c0ff7f");
+        QTest::newRow("beyond double") << QByteArray::fromHex("0000000000000080fe7f");
+    }
+    void dickeOhneZahl() {
+        QFETCH(QByteArray, dicke);
+        auto a = glove(TypChemie, 1, "abcd"), b = glove(TypChemie, 2, "efgh");
+        b->Dicke = 0.5;
+        QByteArray bytes = datei({a.get(), b.get()});
+        bytes.replace(kNummerOffset + 8, 10, dicke);
+        TProduktliste p;
+        QVERIFY(!p.ausBytes(bytes, "produkte.qvr"));
+        QCOMPARE(p.size(), 2);
+        QVERIFY(std::isnan(p.at(0).Dicke));
+        QCOMPARE(p.at(1).Dicke, 0.5);
     }
     void beschaedigteDateien() {
         QFETCH(QByteArray, bytes);
@@ -171,6 +192,39 @@ private Q_SLOTS:
         QCOMPARE(f->offset, offset);
         QVERIFY2(f->meldung().contains(grund), qPrintable(f->meldung()));
         QVERIFY(f->meldung().contains("produkte.qvr"));
+    }
+
+    void ladefehlerMeldung_data() {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<bool>("unlesbar");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("damaged") << "/d/produkte.qvr" << false
+                                 << "/d/produkte.qvr is damaged: why (at byte 8).";
+        QTest::newRow("percent sign in the path")
+            << "/d/%1 %2/produkte.qvr" << false
+            << "/d/%1 %2/produkte.qvr is damaged: why (at byte 8).";
+        QTest::newRow("control character in the path")
+            << "/d/\x1b[2J/tab.qvr" << false << "/d/\\x1b[2J/tab.qvr is damaged: why (at byte 8).";
+        QTest::newRow("unreadable") << "/d/tab.qvr" << true << "/d/tab.qvr cannot be read: why.";
+    }
+    void ladefehlerMeldung() {
+        QFETCH(QString, datei);
+        QFETCH(bool, unlesbar);
+        QFETCH(QString, meldung);
+        QCOMPARE(QDir::fromNativeSeparators(
+                     Ladefehler{datei, 8, QStringLiteral("why"), unlesbar}.meldung()),
+                 meldung);
+    }
+
+    // A file that is there but cannot be opened is unreadable, not damaged.
+    void unlesbareDatei() {
+        QTemporaryDir d;
+        const QString ordner = d.filePath(QStringLiteral("produkte.qvr"));
+        QVERIFY(QDir().mkdir(ordner));
+        TProduktliste p;
+        const auto f = p.Laden(ordner);
+        QVERIFY(f);
+        QVERIFY2(f->unlesbar && f->meldung().contains("cannot be read"), qPrintable(f->meldung()));
     }
 
     void riesigeAnzahlReserviertNichts() {

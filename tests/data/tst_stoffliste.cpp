@@ -35,13 +35,13 @@ private Q_SLOTS:
     void rundreiseUndVerschluesselung() {
         const TStoff a = stoff("Ethanol", "64-17-5", "35", 2);
         const TStoff b = stoff("Säure €", "7664-93-9", "?6", 0);
-        const QByteArray bytes = datei(" 120042", {&a, &b});
+        const QByteArray bytes = datei(" 120 042", {&a, &b});
         // The name is stored XOR the key, never in plain text.
         QVERIFY(!bytes.contains("Ethanol"));
-        QCOMPARE(char(bytes[4 + 7 + 4 + 4]), char('E' ^ kStoffSchluessel));
+        QCOMPARE(char(bytes[4 + 8 + 4 + 4]), char('E' ^ kStoffSchluessel));
         TStoffliste l;
         QVERIFY(!l.ausBytes(bytes, "tab.qvr"));
-        QCOMPARE(l.Spalten, QString(" 120042"));
+        QCOMPARE(l.Spalten, QString(" 120 042"));
         QCOMPARE(namen(l), (QStringList{"Ethanol", "Säure €"}));
         QCOMPARE(l.at(1).Zustand, 0); // loaded, for the CAS search
         QCOMPARE(l.at(1).Kennzahl, b.Kennzahl);
@@ -74,7 +74,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("spalten");
         QTest::addColumn<int>("anzahl");
         QTest::addColumn<QList<int>>("nummern");
-        QTest::newRow("padded codes") << "1234 987 0420" << -1 << QList<int>{};
         QTest::newRow("blanks and zeros") << "1234 9870042" << 3 << QList<int>{1234, 987, 42};
         QTest::newRow("negative") << "  -7" << 1 << QList<int>{-7};
         QTest::newRow("empty header") << "" << 0 << QList<int>{};
@@ -125,6 +124,11 @@ private Q_SLOTS:
             << lang << qint64(zweiter + 4) << QStringList{"A"} << "substance 2";
         QTest::newRow("header not a number")
             << datei("0001x002", {&a}) << qint64(8) << QStringList{} << "\"x002\"";
+        // A header the search cannot use loads nothing, so the search stays off.
+        QTest::newRow("header length not a multiple of 4")
+            << datei("1234 987 0420", {&a}) << qint64(4) << QStringList{} << "13 characters";
+        QTest::newRow("control characters quoted escaped")
+            << datei("\x1b[2J", {&a}) << qint64(4) << QStringList{} << "\"\\x1b[2J\"";
     }
     void beschaedigteDateien() {
         QFETCH(QByteArray, bytes);
@@ -137,6 +141,28 @@ private Q_SLOTS:
         QCOMPARE(f->offset, offset);
         QCOMPARE(namen(l), geladen); // records before the damage stay usable
         QVERIFY2(f->meldung().contains(grund), qPrintable(f->meldung()));
+        if (grund.contains("header") || grund.startsWith('"'))
+            QCOMPARE(l.SpaltenAnzahl(), 0); // a header the search cannot use is not kept
+    }
+
+    // The one rule for a usable column header: the reader and the tool's pack both follow it.
+    void spaltenFehler_data() {
+        QTest::addColumn<QString>("spalten");
+        QTest::addColumn<int>("stelle"); // -1: usable
+        QTest::newRow("empty") << "" << -1;
+        QTest::newRow("codes with blanks, zeros, minus") << "1234 987  -70042" << -1;
+        QTest::newRow("letter inside a group") << "12a4" << 0;
+        QTest::newRow("second group") << "0001x002" << 4;
+        QTest::newRow("blank after the digits") << "12 4" << 0;
+        QTest::newRow("only blanks") << "    " << 0;
+        QTest::newRow("length 3") << "123" << 0;
+        QTest::newRow("length 13") << "1234 987 0420" << 0;
+    }
+    void spaltenFehler() {
+        QFETCH(QString, spalten);
+        QFETCH(int, stelle);
+        const auto f = ::spaltenFehler(spalten);
+        QCOMPARE(f ? int(f->stelle) : -1, stelle);
     }
 
     void riesigeAnzahlReserviertNichts() {

@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QtTest>
 
+#include <limits>
+
 class TestProdukttexte : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -123,6 +125,8 @@ private Q_SLOTS:
         QCOMPARE(s.klasse, (QStringList{"Level 1", "Level 2", "Level 3", "Low", "Very good"}));
         QCOMPARE(s.piktogramm, 4);
         QCOMPARE(klassenLabels(s.notebook5).size(), s.klasse.size());
+        iso.Dicke = std::numeric_limits<double>::quiet_NaN(); // the file's value was no number
+        QCOMPARE(produktseite(iso).w[6], QString());
 
         TFeuer feuer;
         feuer.Klassenwerte = {7, 0, 1, 2, 3, 4, 5};

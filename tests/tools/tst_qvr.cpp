@@ -1,25 +1,13 @@
+#include "../common/QvrLauf.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Lauf {
-    int status;
-    QByteArray aus, fehler;
-};
-
-Lauf qvr(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
-}
 
 QByteArray lesen(const QString& pfad) {
     QFile f(pfad);
@@ -62,7 +50,7 @@ const QByteArray kKatalog =
         .toJson();
 
 const QByteArray kStoffe =
-    QJsonDocument(QJsonObject{{"Spalten", "0120 4100"},
+    QJsonDocument(QJsonObject{{"Spalten", "01204100"},
                               {"substances",
                                QJsonArray{
                                    QJsonObject{{"Name", "Ethanol"},
@@ -89,8 +77,8 @@ class TstQvr : public QObject {
 private Q_SLOTS:
     void katalogRundreise() {
         schreiben(pfad("k.json"), kKatalog);
-        QCOMPARE(qvr({"catalogue", "pack", pfad("k.json"), pfad("p1.qvr")}).status, 0);
-        const Lauf dump = qvr({"catalogue", "dump", pfad("p1.qvr")});
+        QCOMPARE(qvrLauf({"catalogue", "pack", pfad("k.json"), pfad("p1.qvr")}).status, 0);
+        const QvrLauf dump = qvrLauf({"catalogue", "dump", pfad("p1.qvr")});
         QCOMPARE(dump.status, 0);
         const QJsonArray gloves = QJsonDocument::fromJson(dump.aus).object()["gloves"].toArray();
         QCOMPARE(gloves.size(), 2);
@@ -99,24 +87,24 @@ private Q_SLOTS:
         QCOMPARE(gloves[1].toObject().keys().size(), 26);
         QVERIFY(!gloves[0].toObject().contains("Strickwerte"));
         schreiben(pfad("k2.json"), dump.aus);
-        QCOMPARE(qvr({"catalogue", "pack", pfad("k2.json"), pfad("p2.qvr")}).status, 0);
+        QCOMPARE(qvrLauf({"catalogue", "pack", pfad("k2.json"), pfad("p2.qvr")}).status, 0);
         QCOMPARE(lesen(pfad("p2.qvr")), lesen(pfad("p1.qvr")));
     }
 
     void stoffRundreise() {
         schreiben(pfad("s.json"), kStoffe);
-        QCOMPARE(qvr({"substances", "pack", pfad("s.json"), pfad("t1.qvr")}).status, 0);
-        const Lauf dump = qvr({"substances", "dump", pfad("t1.qvr")});
+        QCOMPARE(qvrLauf({"substances", "pack", pfad("s.json"), pfad("t1.qvr")}).status, 0);
+        const QvrLauf dump = qvrLauf({"substances", "dump", pfad("t1.qvr")});
         QCOMPARE(dump.status, 0);
         const QJsonObject o = QJsonDocument::fromJson(dump.aus).object();
         QCOMPARE(o["dropped"].toInt(), 1);
         QCOMPARE(o["substances"].toArray().size(), 1);
         schreiben(pfad("s2.json"), dump.aus);
-        QCOMPARE(qvr({"substances", "pack", pfad("s2.json"), pfad("t2.qvr")}).status, 0);
-        const Lauf zweiter = qvr({"substances", "dump", pfad("t2.qvr")});
+        QCOMPARE(qvrLauf({"substances", "pack", pfad("s2.json"), pfad("t2.qvr")}).status, 0);
+        const QvrLauf zweiter = qvrLauf({"substances", "dump", pfad("t2.qvr")});
         QCOMPARE(QJsonDocument::fromJson(zweiter.aus).object()["substances"], o["substances"]);
         schreiben(pfad("s3.json"), zweiter.aus);
-        QCOMPARE(qvr({"substances", "pack", pfad("s3.json"), pfad("t3.qvr")}).status, 0);
+        QCOMPARE(qvrLauf({"substances", "pack", pfad("s3.json"), pfad("t3.qvr")}).status, 0);
         QCOMPARE(lesen(pfad("t3.qvr")), lesen(pfad("t2.qvr")));
     }
 
@@ -153,6 +141,16 @@ private Q_SLOTS:
         QTest::newRow("byte out of range")
             << QStringList{"substances", "pack", "@", "out"}
             << QByteArray(R"({"substances":[{"Quellung":[1,2,3,4,256]}]})") << 2 << "Quellung";
+        // pack writes no header the program could not read
+        QTest::newRow("header group not a code")
+            << QStringList{"substances", "pack", "@", "out"}
+            << QByteArray(R"({"Spalten":"000112a4","substances":[]})") << 2 << "\"12a4\"";
+        QTest::newRow("header length")
+            << QStringList{"substances", "pack", "@", "out"}
+            << QByteArray(R"({"Spalten":"00012","substances":[]})") << 2 << "not a multiple of 4";
+        QTest::newRow("header with control characters, shown escaped")
+            << QStringList{"substances", "dump", "@"} << QByteArray("\x04\0\0\0\x1b[2J\0\0\0\0", 12)
+            << 2 << "\"\\x1b[2J\"";
     }
     void fehler() {
         QFETCH(QStringList, args);
@@ -164,9 +162,10 @@ private Q_SLOTS:
             if (a == "@") a = pfad("in");
             if (a == "out") a = pfad("out");
         }
-        const Lauf l = qvr(args);
+        const QvrLauf l = qvrLauf(args);
         QCOMPARE(l.status, status);
         QVERIFY2(QString::fromUtf8(l.fehler).contains(meldung), l.fehler.constData());
+        QVERIFY(!l.fehler.contains('\x1b')); // a message never passes on a terminal's commands
         QVERIFY(!QFile::exists(pfad("out")));
     }
 };

@@ -1,4 +1,5 @@
 // "qvr print product": the specification of a glove from a data directory, as PDF.
+#include "../common/QvrLauf.h"
 #include "data/Produktliste.h"
 
 #include <QDir>
@@ -8,22 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-struct Lauf {
-    int status;
-    QByteArray fehler;
-};
-
-Lauf qvr(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardError()};
-}
-
-} // namespace
 
 class TstQvrProdukt : public QObject {
     Q_OBJECT
@@ -67,7 +52,7 @@ private Q_SLOTS:
         QFETCH(QString, code);
         QFETCH(QStringList, texte);
         const QString pdf = m_dir.filePath(code + ".pdf");
-        const Lauf l = qvr({"print", "product", code, "--data", m_daten, "--pdf", pdf});
+        const QvrLauf l = qvrLauf({"print", "product", code, "--data", m_daten, "--pdf", pdf});
         QCOMPARE(l.status, 0);
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
@@ -107,7 +92,7 @@ private Q_SLOTS:
         const QString ziel = m_dir.filePath(QStringLiteral("x"));
         for (QString& a : args)
             if (a == QLatin1String("x")) a = ziel;
-        const Lauf l = qvr(QStringList{"print"} + args);
+        const QvrLauf l = qvrLauf(QStringList{"print"} + args);
         QCOMPARE(l.status, status);
         QVERIFY2(QString::fromUtf8(l.fehler).contains(meldung), l.fehler.constData());
         QVERIFY(!QFile::exists(ziel));

@@ -49,8 +49,7 @@ private Q_SLOTS:
         p.katalog(1);
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
         form1.show();
-        QCOMPARE(form1.frameGeometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(form1.size(), bild);
+        QCOMPARE(form1.frameGeometry(), QRect(QPoint(0, 0), bild));
         for (const char* name : {"SpeedButton16", "SpeedButton17", "SpeedButton8"}) {
             auto* k = form1.findChild<QToolButton*>(name);
             QCOMPARE(k->isVisible(), knopf == QLatin1String(name));

@@ -7,11 +7,23 @@
 #include "windows/search/Ergebnisraster.h"
 #include "windows/search/XChemiesuche.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
+
+namespace {
+
+// A click as the user makes it: through the window, so a window blocked by a modal one ignores it.
+void klickUeberDasFenster(QWidget* knopf) {
+    QWidget* fenster = knopf->window();
+    const QPoint ort = knopf->mapTo(fenster, knopf->rect().center());
+    QTest::mouseClick(fenster->windowHandle(), Qt::LeftButton, {}, ort);
+}
+
+} // namespace
 
 // The main window's way into the chemical search.
 class TstChemiesucheStart : public QObject {
@@ -33,24 +45,34 @@ private Q_SLOTS:
 
         auto* form2 = form1.findChild<TForm2*>();
         QString seite;
-        bool modal = false, produktModal = false;
+        bool modal = false, produktDa = false, sucheBedienbar = false, produktBedienbar = false;
         QTimer::singleShot(0, [&] {
             modal = QApplication::activeModalWidget() == form3;
             seite = seiten->currentWidget()->objectName();
             form3->findChild<QPushButton*>("SpeedButton1")->click(); // search, no chemical
             form3->findChild<TErgebnisraster*>("Image1")->waehlen(0);
             form3->findChild<QPushButton*>("SpeedButton7")->click();
-            // The product window comes up over the search and can be used.
-            produktModal = form2->isVisible() && QApplication::activeModalWidget() == form2;
-            form2->hide();
+            produktDa = form2->isVisible() && form2->isWindow();
+            // Both take the user's clicks: the product window beside the modal search, and the
+            // search beside the product window.
+            auto* produktSeiten = form2->findChild<QStackedWidget*>("Notebook1");
+            klickUeberDasFenster(form2->findChild<QAbstractButton*>("SpeedButton17"));
+            produktBedienbar = TForm2::seitenname(produktSeiten) == "Vorgabe";
+            klickUeberDasFenster(form3->findChild<QPushButton*>("SpeedButton10"));
+            sucheBedienbar = seiten->currentWidget()->objectName() == "Krit2";
             form3->findChild<QPushButton*>("SpeedButton8")->click();
         });
         knopf->click();
         QVERIFY(modal);
         QCOMPARE(seite, QStringLiteral("Krit1"));
-        QVERIFY(produktModal);
+        QVERIFY(produktDa);
+        QVERIFY(produktBedienbar);
+        QVERIFY(sucheBedienbar);
         QVERIFY(!form3->isVisible());
-        QCOMPARE(form2->windowModality(), Qt::NonModal); // as the main menu opens it
+        // The main menu's Product Information still opens it, as a window of its own.
+        form1.findChild<QPushButton*>("SpeedButton3")->click();
+        QVERIFY(form2->isVisible() && form2->isWindow());
+        QCOMPARE(form2->windowModality(), Qt::NonModal);
         QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
     }
 
@@ -70,6 +92,21 @@ private Q_SLOTS:
         menue->ensurePolished();
         QCOMPARE(menue->palette().color(QPalette::WindowText), blau);
         QVERIFY(produkt->palette().color(QPalette::WindowText) != blau);
+    }
+
+    // A table whose header the search cannot use is a damaged table without records: said
+    // once, and the search stays off.
+    void kopfBeschaedigtAus() {
+        Testprogramm p;
+        chemietestdaten::schreiben(p.datei("EN"));
+        p.schreiben("EN/tab.qvr", stoffdatei(QStringLiteral("00011x02"), {}));
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.fensterErzeugen();
+        const QStringList g = dialoge::gezeigt();
+        QCOMPARE(g.size(), 1);
+        QVERIFY2(g[0].contains("tab.qvr is damaged"), qPrintable(g[0]));
+        QVERIFY(!form1.findChild<QPushButton*>("SpeedButton2")->isEnabled());
+        QCOMPARE(form1.kontext().stoffe.SpaltenAnzahl(), 0);
     }
 
     void ohneTabelleAus() {

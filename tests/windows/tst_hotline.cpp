@@ -3,7 +3,10 @@
 #include "app/Dialoge.h"
 #include "app/Verweis.h"
 #include "windows/forms/XHotline.h"
+#include "windows/main/Anfang.h"
+#include "windows/product/XProduktinfo.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -145,6 +148,39 @@ private Q_SLOTS:
             hotlineZeigen(&eltern, *m_k);
             QVERIFY(eltern.findChildren<TForm5*>().isEmpty());
         }
+    }
+
+    // Lines from the data files and the settings store are shown as they are, never as markup:
+    // the distributor in the hotline window, the glove's name on the product page.
+    void datenAlsKlartext() {
+        const QString markup = QStringLiteral("<img src=\"/etc/x.png\"><b>Nordhand</b>");
+        Testprogramm p;
+        auto glove = neuerHandschuh(0);
+        glove->Nummer = 1000;
+        glove->Name = markup;
+        p.schreiben(QStringLiteral("EN/produkte.qvr"), produktdatei({glove.get()}));
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.fensterErzeugen();
+        form1.kontext().adressen.An[1] = markup;
+        int gezeigt = 0;
+        const auto pruefen = [&gezeigt, &markup](const QWidget* fenster) {
+            for (const QLabel* l : fenster->findChildren<QLabel*>())
+                if (l->text() == markup) {
+                    QCOMPARE(l->textFormat(), Qt::PlainText);
+                    ++gezeigt;
+                }
+        };
+        auto* form2 = form1.findChild<TForm2*>();
+        form2->produktzeigen(0);
+        pruefen(form2);
+        QTimer::singleShot(0, [&pruefen] {
+            auto* f = qobject_cast<TForm5*>(QApplication::activeModalWidget());
+            QVERIFY(f);
+            pruefen(f);
+            f->close();
+        });
+        form1.findChild<QAbstractButton*>("SpeedButton6")->click();
+        QCOMPARE(gezeigt, 2);
     }
 
 private:

@@ -1,3 +1,4 @@
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,6 +54,7 @@ class TstStart : public QObject {
 private Q_SLOTS:
     void init() {
         dialoge::zuruecksetzen();
+        testdialoge::ueber();
         bildschirm::setzenFuerTests({1024, 768});
         QDir::setCurrent(QDir::tempPath());
     }
@@ -76,8 +77,7 @@ private Q_SLOTS:
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY(!qobject_cast<TFormSplashScreen*>(w));
         QVERIFY(form1->isVisible());
-        QCOMPARE(form1->frameGeometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(form1->size(), QSize(1024, 768));
+        QCOMPARE(form1->frameGeometry(), QRect(0, 0, 1024, 768));
         auto* form9 = form1->findChild<TForm9*>();
         QVERIFY(form9);
         QVERIFY(!form9->isVisible());
@@ -99,8 +99,29 @@ private Q_SLOTS:
         Testprogramm p;
         auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
         QVERIFY(!form1);
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file products.qvr is missing"});
+        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file produkte.qvr is missing"});
+        // Shown over the splash: under it the program would look hung.
+        QCOMPARE(testdialoge::ueber(), QStringList{"TFormSplashScreen"});
         QVERIFY(!sichtbareFenster());
+    }
+
+    // The whole window, frame included, fits the part of the screen a task bar leaves.
+    void hauptfensterPasst_data() {
+        QTest::addColumn<QSize>("schirm");
+        QTest::addColumn<QRect>("frei");
+        QTest::newRow("1024, task bar below") << QSize(1024, 768) << QRect(0, 0, 1024, 728);
+        QTest::newRow("800, task bar left") << QSize(800, 600) << QRect(48, 0, 752, 600);
+        QTest::newRow("640, whole screen") << QSize(640, 480) << QRect(0, 0, 640, 480);
+    }
+    void hauptfensterPasst() {
+        QFETCH(QSize, schirm);
+        QFETCH(QRect, frei);
+        bildschirm::setzenFuerTests(schirm, frei);
+        Testprogramm p;
+        p.katalog(1);
+        auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
+        QVERIFY(form1);
+        QTRY_COMPARE(form1->frameGeometry(), frei);
     }
 
     void katalogBeschaedigt() {
@@ -108,6 +129,7 @@ private Q_SLOTS:
         p.schreiben(QStringLiteral("EN/produkte.qvr"), QByteArray("\x07\x00\x00\x00garbage", 11));
         auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
         QVERIFY(!form1);
+        QCOMPARE(testdialoge::ueber(), QStringList{"TFormSplashScreen"});
         const QStringList g = dialoge::gezeigt();
         QCOMPARE(g.size(), 1);
         QVERIFY2(g[0].startsWith("Error!: ") && g[0].contains("produkte.qvr"), qPrintable(g[0]));
@@ -122,27 +144,23 @@ private Q_SLOTS:
         // made after the main window do not exist yet.
         bool splashDa = false;
         bool form9Da = false;
-        auto* warten = new QTimer(qApp);
-        connect(warten, &QTimer::timeout, [&, warten] {
-            auto* d = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            if (!d) return;
-            warten->stop();
-            warten->deleteLater();
+        QString ueber;
+        testdialoge::naechsteEingabe([&](QWidget* parent, const QString& label) {
             for (QWidget* w : QApplication::allWidgets()) {
                 if (qobject_cast<TFormSplashScreen*>(w) && w->isVisible()) splashDa = true;
                 if (qobject_cast<TForm9*>(w)) form9Da = true;
             }
-            QCOMPARE(d->labelText(), "Please enter your distributor code:");
-            QCOMPARE(d->windowTitle(), "");
-            d->setTextValue(QStringLiteral("101"));
-            d->accept();
+            // Over the splash, which stays on top of everything else.
+            ueber = parent ? parent->objectName() : QString();
+            [&] { QCOMPARE(label, "Please enter your distributor code:"); }();
+            return std::optional<QString>(QStringLiteral("101"));
         });
-        warten->start(10);
         benutzerdialogBeantworten({"ACME Ltd", "Road 1", "12345 Town", "0123"});
         auto form1 = programmStarten({p.pfad(), p.speicher(), 0});
         QVERIFY(form1);
         QVERIFY(splashDa);
         QVERIFY(!form9Da);
+        QCOMPARE(ueber, "TFormSplashScreen");
         QTRY_VERIFY(p.speicher()->vorhanden(kSchluesselBenutzer));
         QCOMPARE(form1->kontext().adressen.An[1], "Nordhand GmbH");
         QCOMPARE(form1->kontext().benutzer.re[0], "ACME Ltd");

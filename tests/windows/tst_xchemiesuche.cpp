@@ -42,6 +42,8 @@ private Q_SLOTS:
     void casSuche_data();
     void casSuche();
     void waehlenUndSuchen();
+    void tippenUndEnter_data();
+    void tippenUndEnter();
     void zeilenwahl();
     void bandKehrtZurueck();
     void planUndProdukt();
@@ -192,6 +194,11 @@ void TstXChemiesuche::waehlenUndSuchen() {
     QCOMPARE(liste->count(), 0);
     QTest::keyClicks(c<QLineEdit>("FluessigBoxEingabe"), "tOl");
     QCOMPARE(c<QListWidget>("FluessigBox")->currentItem()->text(), QStringLiteral("Toluene"));
+    c<QPushButton>("Button3")->click(); // found by typing only: not chosen
+    QCOMPARE(liste->count(), 0);
+    auto* fluessig = c<QListWidget>("FluessigBox"); // the user picks it
+    QTest::mouseClick(fluessig->viewport(), Qt::LeftButton, {},
+                      fluessig->visualItemRect(fluessig->item(1)).center());
     c<QPushButton>("Button3")->click();
     QTest::keyClicks(c<QLineEdit>("FluessigBoxEingabe"), "x"); // "tOlx" matches nothing
     c<QPushButton>("Button3")->click();
@@ -239,6 +246,35 @@ void TstXChemiesuche::waehlenUndSuchen() {
     liste->addItem("liquid - Acetone");
     c<QPushButton>("SpeedButton6")->click();
     QCOMPARE(liste->count(), 0);
+}
+
+// Type-to-find only highlights: Enter and "->" take a name the user picked, or the exact name.
+void TstXChemiesuche::tippenUndEnter_data() {
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<bool>("gewaehlt"); // the user then clicks the highlighted name
+    QTest::addColumn<QStringList>("liste");
+    QTest::newRow("prefix") << "Ace" << false << QStringList{};
+    QTest::newRow("prefix, then picked") << "Ace" << true << QStringList{"liquid - Acetone"};
+    QTest::newRow("exact name") << "Toluene" << false << QStringList{"liquid - Toluene"};
+    QTest::newRow("other case") << "toluene" << false << QStringList{};
+    QTest::newRow("no match") << "Water" << false << QStringList{};
+}
+
+void TstXChemiesuche::tippenUndEnter() {
+    QFETCH(QString, getippt);
+    QFETCH(bool, gewaehlt);
+    QFETCH(QStringList, liste);
+    c<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    auto* box = c<QListWidget>("FluessigBox");
+    auto* eingabe = c<QLineEdit>("FluessigBoxEingabe");
+    QTest::keyClicks(eingabe, getippt);
+    if (gewaehlt) {
+        QVERIFY(box->currentItem());
+        const QRect r = box->visualItemRect(box->currentItem());
+        QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, r.center());
+    }
+    QTest::keyClick(eingabe, Qt::Key_Return);
+    QCOMPARE(eintraege(c<QListWidget>("ListBox1")), liste);
 }
 
 void TstXChemiesuche::zeilenwahl() {

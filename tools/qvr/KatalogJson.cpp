@@ -42,7 +42,8 @@ QJsonObject handschuhNachJson(const THandschuh& h) {
         {"Einheit", h.Einheit},
         {"Nummer", h.Nummer},
         {"Laenge", h.Laenge},
-        {"Dicke", h.Dicke},
+        // null where the catalogue's thickness is no valid number
+        {"Dicke", std::isfinite(h.Dicke) ? QJsonValue(h.Dicke) : QJsonValue()},
         {"Packung", h.Packung},
         {"Groessen", h.Groessen},
         {"Kategorie", h.Kategorie},
@@ -93,7 +94,8 @@ std::unique_ptr<THandschuh> handschuhAusJson(const QJsonObject& o, qsizetype nr)
     h->Einheit = f.text("Einheit");
     h->Nummer = static_cast<qint32>(f.ganz("Nummer", kI32Min, kI32Max));
     h->Laenge = static_cast<qint32>(f.ganz("Laenge", kI32Min, kI32Max));
-    h->Dicke = f.zahl("Dicke");
+    h->Dicke =
+        o.value("Dicke").isNull() ? std::numeric_limits<double>::quiet_NaN() : f.zahl("Dicke");
     h->Packung = static_cast<qint32>(f.ganz("Packung", kI32Min, kI32Max));
     const std::pair<quint8*, const char*> bytes[] = {{&h->Groessen, "Groessen"},
                                                      {&h->Kategorie, "Kategorie"},

@@ -61,6 +61,9 @@ int stoffBefehl(const QStringList& args) {
         const jsondatei::Feld kopf(wurzel, args[1]);
         kopf.nurBekannte({"Spalten", "substances", "dropped"});
         const QString spalten = kopf.text("Spalten");
+        // What the program could not read is not written.
+        if (const auto f = spaltenFehler(spalten))
+            ungueltig(args[1] + QStringLiteral(": ") + f->grund);
         if (!wurzel.value("substances").isArray())
             ungueltig(args[1] + QStringLiteral(": \"substances\" must be an array"));
         const QJsonArray a = wurzel.value("substances").toArray();

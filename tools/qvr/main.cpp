@@ -9,6 +9,7 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -57,6 +58,11 @@ const std::pair<const char*, Befehl> kBefehle[] = {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Beyond a file-size limit a write then fails and is reported, instead of the signal ending
+    // the tool without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Printouts need fonts and pictures but never a window or a display; the data commands
     // need neither.
     std::unique_ptr<QCoreApplication> app;

@@ -5,7 +5,10 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QPdfWriter>
+
+#include <cstdio>
 
 std::optional<QString> pdfSchreiben(const QString& pfad,
                                     const std::function<void(PageCanvas&)>& ausgabe,
@@ -25,6 +28,14 @@ std::optional<QString> pdfSchreiben(const QString& pfad,
         if (!canvas.finish())
             return QStringLiteral("Cannot write %1: the PDF could not be produced")
                 .arg(QDir::toNativeSeparators(pfad));
+    }
+    if (pfad == QLatin1String("-")) {
+        QFile aus;
+        if (!aus.open(stdout, QIODevice::WriteOnly) ||
+            aus.write(puffer.data()) != puffer.data().size() || !aus.flush())
+            return QStringLiteral("Cannot write the PDF to standard output: %1")
+                .arg(aus.errorString());
+        return std::nullopt;
     }
     if (const auto f = zeilendatei::atomarSpeichern(pfad, puffer.data())) return f->meldung;
     return std::nullopt;

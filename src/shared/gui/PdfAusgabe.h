@@ -11,7 +11,9 @@ class PageCanvas;
 
 // Renders a printout into a PDF file, by default A4 portrait (the printout may turn it), with
 // 5 mm margins as a printer leaves them: a printable area of 200 x 287 mm on A4. The file is
-// replaced only when the whole document was written. Returns an error text, nothing on success.
+// replaced only when the whole document was written; a path that names no regular file (a device,
+// a pipe, a folder) is refused, and "-" writes to standard output. Returns an error text,
+// nothing on success.
 std::optional<QString> pdfSchreiben(const QString& pfad,
                                     const std::function<void(PageCanvas&)>& ausgabe,
                                     const QPageSize& format = QPageSize(QPageSize::A4),

@@ -11,9 +11,10 @@ QPainterCanvas::~QPainterCanvas() {
 
 bool QPainterCanvas::finish() {
     if (!m_finished) {
-        m_finished = true;
-        // A job that never drew still has its one empty page.
+        // A job that never drew still has its one empty page: started before the canvas counts
+        // as finished, which would refuse to start it.
         if (!m_painter.isActive() && !m_failed) painter();
+        m_finished = true;
         if (m_painter.isActive() && !m_painter.end()) m_failed = true;
     }
     return !m_failed;

@@ -1,6 +1,7 @@
 #include "windows/forms/XHotline.h"
 
 #include "app/Dialoge.h"
+#include "app/Klartext.h"
 #include "app/Verweis.h"
 #include "texte/Texte.h"
 
@@ -34,6 +35,7 @@ void hotlineZeigen(QWidget* parent, TKontext& kontext) {
 TForm5::TForm5(TKontext& kontext, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TForm5>()), m_kontext(kontext) {
     ui->setupUi(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
     ui->InhaltLayout->setStretch(0, 1);

@@ -59,8 +59,8 @@ QString hotlineKnopf(int bildschirmBreite) {
 }
 
 TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellungen> einstellungen,
-               QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()) {
+               QWidget* startbild)
+    : ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
     ui->CEInfo->setObjectName(QStringLiteral("CE-Info"));
     // On screens narrower than 640 pixels the unscaled menu is cut rather than
@@ -80,19 +80,20 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     QDir::setCurrent(m_kontext.programmVerzeichnis);
 
     const QString katalog = m_kontext.datenVerzeichnis + QStringLiteral("/produkte.qvr");
+    // Over the splash, not this window: only the splash is on the screen yet, and it stays on
+    // top of every window that is not its own.
     if (!QFile::exists(katalog)) {
-        // No parent: this window is not on the screen yet, only the splash is.
-        dialoge::meldung(nullptr, texte::text(10015), texte::text(10270));
+        dialoge::meldung(startbild, texte::text(10015), texte::text(10270));
         return;
     }
     if (const auto fehler = m_kontext.katalog.Laden(katalog)) {
-        dialoge::meldung(nullptr, texte::text(10015), fehler->meldung());
+        dialoge::meldung(startbild, texte::text(10015), fehler->meldung());
         return;
     }
     seiteZeigen(QStringLiteral("Vorgabe"));
     m_kontext.adressen = adressblockEinrichten(
         *m_kontext.einstellungen, m_kontext.datenPfad(QStringLiteral("Adressen.QVR")),
-        [] { return dialoge::eingabe(nullptr, QString(), texte::text(10239)); });
+        [startbild] { return dialoge::eingabe(startbild, QString(), texte::text(10239)); });
     m_bereit = true;
 }
 
@@ -187,8 +188,6 @@ void TForm1::SpeedButton1Click() {
 void TForm1::SpeedButton2Click() {
     if (!m_form3) return;
     m_form3->oeffnen();
-    // The product window opened from the search was modal over it, and is closed by now.
-    m_form2->setWindowModality(Qt::NonModal);
 }
 
 void TForm1::SpeedButton9Click() {
@@ -199,11 +198,19 @@ void TForm1::SpeedButton9Click() {
 }
 
 void TForm1::produktAusSuche(int katalogIndex) {
+    auto* suche = qobject_cast<QWidget*>(sender());
     m_form2->produktzeigen(katalogIndex);
-    // Over the modal search the product window must be modal too, or it could not be used; a
-    // window's modality changes only while it is hidden.
-    m_form2->hide();
-    m_form2->setWindowModality(Qt::ApplicationModal);
+    produktfensterZeigen(suche ? suche : this);
+}
+
+void TForm1::produktfensterZeigen(QWidget* besitzer) {
+    // A modal search blocks every window but its own: the product window belongs to the window
+    // it is opened from, so it stays usable beside the search, and the search beside it.
+    if (m_form2->parentWidget() != besitzer) {
+        const QPoint ort = m_form2->pos();
+        m_form2->setParent(besitzer, m_form2->windowFlags());
+        m_form2->move(ort);
+    }
     m_form2->show();
     m_form2->raise();
     m_form2->activateWindow();
@@ -215,9 +222,7 @@ void TForm1::SpeedButton6Click() {
 
 void TForm1::SpeedButton3Click() {
     m_form2->vorgabeZeigen();
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+    produktfensterZeigen(this);
 }
 
 void TForm1::SpeedButton18Click() {
@@ -263,9 +268,26 @@ void TForm1::FormShow() {
     const QString sichtbar = hotlineKnopf(breite);
     for (QToolButton* k : {ui->SpeedButton16, ui->SpeedButton17, ui->SpeedButton8})
         k->setVisible(k->objectName() == sichtbar);
-    // The window itself (its frame) goes to the top-left corner; its size is the screen's.
-    move(0, 0);
-    resize(bildschirm::groesse());
+    einpassen();
+}
+
+// The whole window, frame included, covers the screen's available area, so the bottom bar is
+// never under a task bar or below the edge.
+void TForm1::einpassen() {
+    const QRect rahmen = frameGeometry();
+    const QRect innen = geometry();
+    const QMargins rand(innen.left() - rahmen.left(), innen.top() - rahmen.top(),
+                        rahmen.right() - innen.right(), rahmen.bottom() - innen.bottom());
+    setGeometry(bildschirm::verfuegbar().marginsRemoved(rand));
+}
+
+void TForm1::moveEvent(QMoveEvent* e) {
+    QWidget::moveEvent(e);
+    // A window manager adds the frame after the window is shown: fit once more when it is known.
+    if (m_angepasst && !m_rahmenEingepasst && frameGeometry() != geometry()) {
+        m_rahmenEingepasst = true;
+        einpassen();
+    }
 }
 
 void TForm1::resizeEvent(QResizeEvent* e) {

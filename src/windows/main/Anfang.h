@@ -24,9 +24,10 @@ class TForm1 : public QWidget {
 public:
     // FormCreate: makes the program directory current, loads the catalogue and sets up the
     // distributor block (asking for the code on a first run). A missing or damaged catalogue
-    // is reported, and bereit() is then false: the program must end.
+    // is reported, and bereit() is then false: the program must end. The boxes of this start
+    // appear over startbild (the splash, which stays on top), or parentless without one.
     TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellungen> einstellungen,
-           QWidget* parent = nullptr);
+           QWidget* startbild = nullptr);
     ~TForm1() override;
 
     bool bereit() const { return m_bereit; }
@@ -68,10 +69,14 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void produktAusSuche(int katalogIndex); // "Product Information" of both searches
+    // "Product Information" of a search (the sender): the product window opens beside it.
+    void produktAusSuche(int katalogIndex);
+    void produktfensterZeigen(QWidget* besitzer);
+    void einpassen();
     void bilderSetzen();
     void knoepfeVerbinden();
     void FormShow();
@@ -84,6 +89,7 @@ private:
     TKontext m_kontext;
     bool m_bereit = false;
     bool m_angepasst = false;
+    bool m_rahmenEingepasst = false;
     bool m_pruefungAngefordert = false;
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;

@@ -12,8 +12,8 @@ std::unique_ptr<TForm1> programmStarten(TStartVorgaben vorgaben) {
     QApplication::processEvents();
     QApplication::setApplicationName(QStringLiteral("Ardentix"));
 
-    auto form1 =
-        std::make_unique<TForm1>(vorgaben.programmVerzeichnis, std::move(vorgaben.einstellungen));
+    auto form1 = std::make_unique<TForm1>(vorgaben.programmVerzeichnis,
+                                          std::move(vorgaben.einstellungen), splash.get());
     if (!form1->bereit()) return nullptr;
     form1->fensterErzeugen();
 

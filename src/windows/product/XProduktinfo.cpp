@@ -4,9 +4,10 @@
 
 #include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
+#include "app/Klartext.h"
 #include "app/Kontext.h"
-#include "texte/Texte.h"
 #include "print/Produktspezifikation.h"
+#include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 
 #include <QIcon>
@@ -62,6 +63,7 @@ void schriftenSetzen(QWidget* fenster) {
 TForm2::TForm2(TKontext& kontext, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm2>()), m_kontext(kontext) {
     ui->setupUi(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     schriftenSetzen(this);
     const int breite = bildschirm::breite();

@@ -80,17 +80,26 @@ TForm3::~TForm3() = default;
 void TForm3::FormCreate() {
     const QString pfad = m_k.datenPfad(QStringLiteral("tab.qvr"));
     if (QFile::exists(pfad)) {
-        // A damaged table is said, and the substances read before the damage stay usable.
-        if (const auto f = m_k.stoffe.Laden(pfad))
-            dialoge::meldung(this, texte::text(10015), f->meldung());
-        m_tabelleGeladen = true;
+        // A damaged table is said, and the substances read before the damage stay usable; with
+        // none (a header the search cannot use, or damage before the first) the search is off.
+        const auto f = m_k.stoffe.Laden(pfad);
+        if (f) dialoge::meldung(this, texte::text(10015), f->meldung());
+        m_tabelleGeladen = !f || m_k.stoffe.size() > 0;
         m_ui->FestBox->addItems(stoffnamen(m_k.stoffe, 1));
         m_ui->FluessigBox->addItems(stoffnamen(m_k.stoffe, 2));
         m_ui->GasBox->addItems(stoffnamen(m_k.stoffe, 3));
     } else {
         dialoge::meldung(this, texte::text(10015), texte::text(10021));
     }
-    if (bildschirm::breite() < 800) {
+    // Drawn for 1024 pixels: narrower screens see it at 800/1024, below 800 in a smaller window
+    // still, so that Next and Cancel are on every screen.
+    const int breite = bildschirm::breite();
+    if (breite < 1024) {
+        constexpr double f = 800.0 / 1024.0;
+        bildschirm::skalieren(this, f);
+        resize(qRound(width() * f), qRound(height() * f));
+    }
+    if (breite < 800) {
         resize(625, 390);
         QFont f = m_ui->Memo1->font();
         f.setPointSize(7);
@@ -107,17 +116,21 @@ void TForm3::FormCreate() {
 }
 
 // Typing jumps to the first name that starts with the text, so long lists work from the
-// keyboard; picking a name shows it in the edit field as a simple combo box does.
+// keyboard; picking a name shows it in the edit field as a simple combo box does. A name found
+// by typing is only shown: "->" and Enter take a name the user picked in the list, or the
+// exact name typed.
 void TForm3::boxVerbinden(QLineEdit* eingabe, QListWidget* box) {
     connect(eingabe, &QLineEdit::textEdited, box, [box](const QString& t) {
-        for (int i = 0; i < box->count(); ++i)
-            if (box->item(i)->text().startsWith(t, Qt::CaseInsensitive)) {
-                box->setCurrentRow(i);
-                box->scrollToItem(box->item(i), QAbstractItemView::PositionAtTop);
-                return;
-            }
-        box->setCurrentRow(-1);
+        int treffer = -1;
+        for (int i = 0; i < box->count() && treffer < 0; ++i)
+            if (box->item(i)->text().startsWith(t, Qt::CaseInsensitive)) treffer = i;
+        box->setCurrentRow(treffer);
+        if (treffer >= 0) box->scrollToItem(box->item(treffer), QAbstractItemView::PositionAtTop);
+        box->setProperty("getippt", true);
     });
+    connect(box, &QListWidget::currentRowChanged, box,
+            [box] { box->setProperty("getippt", false); });
+    connect(box, &QListWidget::itemPressed, box, [box] { box->setProperty("getippt", false); });
     connect(box, &QListWidget::itemClicked, eingabe,
             [eingabe](QListWidgetItem* it) { eingabe->setText(it->text()); });
     connect(eingabe, &QLineEdit::returnPressed, this, &TForm3::Button3Click);
@@ -150,10 +163,15 @@ bool TForm3::eventFilter(QObject* o, QEvent* e) {
 void TForm3::Button3Click() {
     const int tab = m_ui->PageControl1->currentIndex();
     QListWidget* boxen[] = {m_ui->FestBox, m_ui->FluessigBox, m_ui->GasBox};
+    QLineEdit* eingaben[] = {m_ui->FestBoxEingabe, m_ui->FluessigBoxEingabe, m_ui->GasBoxEingabe};
     if (tab < 0 || tab > 2) return;
-    const QListWidgetItem* it = boxen[tab]->currentItem();
-    if (!it || !it->isSelected()) return;
-    m_ui->ListBox1->addItem(auswahlEintrag(zustandswort(tab + 1), it->text()));
+    QListWidget* box = boxen[tab];
+    const QListWidgetItem* it = box->currentItem();
+    if (!it || !it->isSelected() || box->property("getippt").toBool()) {
+        const auto gleich = box->findItems(eingaben[tab]->text(), Qt::MatchExactly);
+        it = gleich.isEmpty() ? nullptr : gleich.first();
+    }
+    if (it) m_ui->ListBox1->addItem(auswahlEintrag(zustandswort(tab + 1), it->text()));
 }
 
 void TForm3::Button5Click() {
