@@ -19,6 +19,13 @@ private:
 void TstQvrMech::initTestCase() {
     QVERIFY(m_dir.isValid());
     mechtestdaten::schreiben(m_dir.path());
+    // A plan holding Tactis and a code the catalogue lacks; and one whose count is no number.
+    QFile plan(m_dir.filePath("plan.PLN"));
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    plan.write("2\r\n5101\r\n4711\r\nMe\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    QFile kaputt(m_dir.filePath("kaputt.PLN"));
+    QVERIFY(kaputt.open(QIODevice::WriteOnly));
+    kaputt.write("two\r\n5101\r\n");
 }
 
 void TstQvrMech::suche_data() {
@@ -35,6 +42,11 @@ void TstQvrMech::suche_data() {
     QTest::newRow("damp, best dexterity, grip")
         << QStringList{"--environment", "2", "--dexterity", "0", "--grip", "1"} << 0
         << "Tactis  5101\n";
+    QTest::newRow("plan file marks its gloves")
+        << QStringList{"--plan", "@plan.PLN"} << 0
+        << "Robusta  1500\nTactis  5101 (already in glove plan)\nDomestica  6101\n"
+           "Purelat  7101 (one time glove)\n";
+    QTest::newRow("damaged plan file") << QStringList{"--plan", "@kaputt.PLN"} << 2 << "";
     QTest::newRow("400 mm") << QStringList{"--length", "1"} << 0 << "Domestica  6101\n";
     QTest::newRow("nothing found is no error") << QStringList{"--hazard", "2"} << 0 << "";
     QTest::newRow("hazard out of range") << QStringList{"--hazard", "5"} << 1 << "";
@@ -47,6 +59,7 @@ void TstQvrMech::suche() {
     QFETCH(QStringList, args);
     QFETCH(int, status);
     QFETCH(QString, ausgabe);
+    args.replaceInStrings(QStringLiteral("@"), m_dir.path() + u'/');
     QProcess p;
     p.start(ARDENTIX_BUILD_DIR "/qvr", QStringList{"mech-search", "--data", m_dir.path()} + args);
     QVERIFY(p.waitForFinished());

@@ -2,6 +2,8 @@
 
 #include "QvrFehler.h"
 
+#include "data/Plandatei.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -11,7 +13,7 @@ namespace {
 
 const char* const kOptionen =
     "--data DIR [--hazard N] [--environment N] [--cut N] [--length N] [--grip N] "
-    "[--dexterity N] [--special LIST]";
+    "[--dexterity N] [--special LIST] [--plan FILE.PLN]";
 
 int index(const QString& option, const QString& wert, int anzahl) {
     bool ok = false;
@@ -35,6 +37,14 @@ std::array<bool, kBesondere> besondere(const QString& wert) {
     for (const QString& teil : wert.split(u','))
         b[static_cast<std::size_t>(index(QStringLiteral("--special"), teil, kBesondere))] = true;
     return b;
+}
+
+// The gloves of a saved glove plan, by product code; a damaged file ends the command.
+QSet<qint32> planNummern(const QString& datei) {
+    const PlandateiGelesen gelesen = plandateiLaden(datei);
+    if (const auto* f = std::get_if<PlandateiFehler>(&gelesen)) ungueltig(f->meldung(datei));
+    const QList<qint32>& n = std::get<Plandatei>(gelesen).nummern;
+    return {n.cbegin(), n.cend()};
 }
 
 } // namespace
@@ -63,6 +73,8 @@ MechAuftrag mechAuftrag(const QStringList& args, bool mitPdf) {
             w.fingerfertigkeit = index(o, v, anzahl(TMechListe::Fingerfertigkeit));
         else if (o == QLatin1String("--special"))
             w.besonders = besondere(v);
+        else if (o == QLatin1String("--plan"))
+            a.imPlan = planNummern(v);
         else if (mitPdf && o == QLatin1String("--pdf"))
             a.pdf = v;
         else
@@ -80,7 +92,8 @@ MechAuftrag mechAuftrag(const QStringList& args, bool mitPdf) {
 }
 
 QStringList mechSuchen(const MechAuftrag& a) {
-    return mechEintraege(mechsuche(*a.katalog, a.antworten), [](qint32) { return false; });
+    return mechEintraege(mechsuche(*a.katalog, a.antworten),
+                         [&a](qint32 nummer) { return a.imPlan.contains(nummer); });
 }
 
 int mechSucheBefehl(const QStringList& args) {

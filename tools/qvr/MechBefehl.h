@@ -2,6 +2,7 @@
 
 #include "data/Mechsuche.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <memory>
@@ -11,11 +12,12 @@
 struct MechAuftrag {
     std::unique_ptr<TProduktliste> katalog = std::make_unique<TProduktliste>();
     TMechAntworten antworten;
-    QString pdf; // --pdf OUT, only where allowed
+    QString pdf;         // --pdf OUT, only where allowed
+    QSet<qint32> imPlan; // product codes of the --plan file, marked as already in the plan
 };
 
-// Reads the options of mech-search (and, with mitPdf, --pdf OUT) and loads DIR/produkte.qvr;
-// wrong usage and an unreadable catalogue end the command.
+// Reads the options of mech-search (and, with mitPdf, --pdf OUT), loads DIR/produkte.qvr and
+// the --plan file; wrong usage and an unreadable catalogue or plan end the command.
 MechAuftrag mechAuftrag(const QStringList& args, bool mitPdf);
 
 // The result list's entries, as the window lists them.

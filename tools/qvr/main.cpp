@@ -28,7 +28,7 @@ const char* const kUsage =
     "                  [--touch I] [--lining I] [--mechanical I]\n"
     "                                   rank the chemical gloves for the chosen chemicals\n"
     "  qvr mech-search --data DIR [--hazard N] [--environment N] [--cut N] [--length N]\n"
-    "                  [--grip N] [--dexterity N] [--special LIST]\n"
+    "                  [--grip N] [--dexterity N] [--special LIST] [--plan FILE.PLN]\n"
     "                                   list the gloves for a mechanical hazard, N being the\n"
     "                                   item index of the search window's answer\n"
     "  qvr print chem-report OPTIONS --pdf OUT\n"
