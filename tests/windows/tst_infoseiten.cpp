@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -102,9 +103,10 @@ private Q_SLOTS:
         for (const auto& [knopf, name] : kSeiten)
             m_p->schreiben(QStringLiteral("EN/HTML/") + name, seite(name));
         m_p->schreiben(QStringLiteral("EN/HTML/other.htm"), seite(QStringLiteral("other")));
-        m_p->schreiben(QStringLiteral("EN/HTML/") + kEinfuehrung,
-                       seite(kEinfuehrung, {"other.htm#b", "but-hotline", "but-velto", "but-plexon",
-                                            "http://www.quorvane.de", "file:///etc/passwd"}));
+        m_p->schreiben(
+            QStringLiteral("EN/HTML/") + kEinfuehrung,
+            seite(kEinfuehrung, {"other.htm#b", "but-hotline", "but-suche", "but-velto",
+                                 "but-plexon", "http://www.quorvane.de", "file:///etc/passwd"}));
         QImage bild(20, 20, QImage::Format_RGB32);
         QVERIFY(bild.save(html(QStringLiteral("bild.png"))));
 
@@ -230,8 +232,9 @@ private Q_SLOTS:
                                 << QString::fromLatin1(geoeffnet);
         };
         zeile("but-hotline", "TForm5", "");
-        zeile("but-velto", "1500", ""); // the first of the line in the catalogue
-        zeile("but-plexon", "", "");    // a line the catalogue lacks
+        zeile("but-suche", "TForm4", ""); // on its first page, wherever it was left
+        zeile("but-velto", "1500", "");   // the first of the line in the catalogue
+        zeile("but-plexon", "", "");      // a line the catalogue lacks
         zeile("http://www.quorvane.de", "", "http://www.quorvane.de");
         zeile("file:///etc/passwd", "", "");
     }
@@ -242,9 +245,13 @@ private Q_SLOTS:
         QFETCH(QString, geoeffnet);
         klick("SpeedButton5");
         m_modal.clear();
+        auto* suche = m_form1->findChild<QWidget*>(QStringLiteral("TForm4"));
+        suche->findChild<QStackedWidget*>(QStringLiteral("Notebook1"))->setCurrentIndex(2);
         QTimer::singleShot(0, m_form1.get(), [this] {
             if (QWidget* w = QApplication::activeModalWidget()) {
                 m_modal = QString::fromLatin1(w->metaObject()->className());
+                if (auto* seiten = w->findChild<QStackedWidget*>(QStringLiteral("Notebook1")))
+                    m_modal += u':' + seiten->currentWidget()->objectName();
                 w->close();
             }
         });
@@ -252,7 +259,8 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         auto* form2 = m_form1->findChild<QWidget*>(QStringLiteral("TForm2"));
         const bool produkt = !fenster.isEmpty() && fenster[0].isDigit();
-        QCOMPARE(m_modal, produkt ? QString() : fenster);
+        QCOMPARE(m_modal.section(u':', 0, 0), produkt ? QString() : fenster);
+        if (fenster == QLatin1String("TForm4")) QCOMPARE(m_modal.section(u':', 1), "Seite1");
         QCOMPARE(form2->isVisible(), produkt);
         if (produkt) {
             QCOMPARE(form2->findChild<QLabel*>(QStringLiteral("w1"))->text(), fenster);
