@@ -1,11 +1,13 @@
 #include "app/Dialoge.h"
 
 #include <QAbstractPrintDialog>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -19,18 +21,42 @@ QString dokumentordner() {
                        QDir::homePath());
 }
 
+// Window managers keep the stay-on-top splash above every other window, even a box parented
+// to it, so a box asked during start-up would sit hidden under it and the program would look
+// hung: the splash steps aside while the box is up.
+class SplashBeiseite {
+public:
+    SplashBeiseite() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowType() == Qt::SplashScreen) {
+                w->hide();
+                m_versteckt.append(w);
+            }
+    }
+    ~SplashBeiseite() {
+        for (const QPointer<QWidget>& w : m_versteckt)
+            if (w) w->show();
+    }
+
+private:
+    QList<QPointer<QWidget>> m_versteckt;
+};
+
 // The user answers, through Qt's dialogs.
 class QtDialoge : public Beantworter {
 public:
     void meldung(QWidget* parent, const QString& caption, const QString& text) override {
+        const SplashBeiseite beiseite;
         QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
     }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
+        const SplashBeiseite beiseite;
         return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                    const QString& vorgabe) override {
+        const SplashBeiseite beiseite;
         bool ok = false;
         const QString s =
             QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
