@@ -92,6 +92,8 @@ void TForm8::FormShow() {
     bildschirm::skalieren(this, schirm.width() / 1024.0);
     move(0, 0);
     resize(schirm);
+    // The screen's size is the window's inside; maximised, its frame stays on the screen too.
+    setWindowState(windowState() | Qt::WindowMaximized);
     c1Click();
 }
 
