@@ -1,4 +1,6 @@
 // The organisational assessment file (.GBN): 200 lines, Windows-1252, CR LF, J/N flags.
+#include "../common/Testdateien.h"
+
 #include "data/Bewertungsdatei.h"
 
 #include <QDir>
@@ -11,18 +13,10 @@
 #include <sys/resource.h>
 #endif
 
+using testdateien::ablegen;
+using testdateien::inhalt;
+
 namespace {
-
-QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void ablegen(const QString& pfad, const QByteArray& bytes) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // Every field different from every other, flags in all four combinations.
 TBewertung gefuellt() {

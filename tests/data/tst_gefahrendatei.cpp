@@ -1,4 +1,6 @@
 // The hazard analysis file: 41 lines, Windows-1252, CR LF, J/N flags, the memo as comma text.
+#include "../common/Testdateien.h"
+
 #include "data/Gefahrendatei.h"
 
 #include <QDir>
@@ -11,18 +13,10 @@
 #include <sys/resource.h>
 #endif
 
+using testdateien::ablegen;
+using testdateien::inhalt;
+
 namespace {
-
-QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void ablegen(const QString& pfad, const QByteArray& b) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(b);
-}
 
 // Every field different, so a field written to the wrong line shows.
 TGefahrenanalyse voll() {

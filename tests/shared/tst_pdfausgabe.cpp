@@ -1,3 +1,5 @@
+#include "../common/Testdateien.h"
+
 #include "shared/gui/PageCanvas.h"
 #include "shared/gui/PdfAusgabe.h"
 
@@ -5,6 +7,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+using testdateien::inhalt;
 
 namespace {
 
@@ -16,11 +20,6 @@ int seiten(const QString& pfad) {
     if (!inhalt.startsWith("%PDF")) return -1;
     return static_cast<int>(
         QString::fromLatin1(inhalt).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
-}
-
-QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

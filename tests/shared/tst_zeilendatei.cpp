@@ -1,3 +1,5 @@
+#include "../common/Testdateien.h"
+
 #include "shared/Codepage1252.h"
 #include "shared/Zeilendatei.h"
 
@@ -10,17 +12,8 @@
 #include <sys/resource.h>
 #endif
 
-namespace {
-QByteArray inhalt(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-void ablegen(const QString& pfad, const QByteArray& b) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(b);
-}
-} // namespace
+using testdateien::ablegen;
+using testdateien::inhalt;
 
 class TstZeilendatei : public QObject {
     Q_OBJECT
