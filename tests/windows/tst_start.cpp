@@ -145,13 +145,13 @@ private Q_SLOTS:
         bool splashDa = false;
         bool form9Da = false;
         QString ueber;
-        testdialoge::naechsteEingabe([&](QWidget* parent, const QString& label) {
+        testdialoge::naechsteEingabe([&](const QString& fenster, const QString& label) {
             for (QWidget* w : QApplication::allWidgets()) {
                 if (qobject_cast<TFormSplashScreen*>(w) && w->isVisible()) splashDa = true;
                 if (qobject_cast<TForm9*>(w)) form9Da = true;
             }
-            // Over the splash, which stays on top of everything else.
-            ueber = parent ? parent->objectName() : QString();
+            // Over the splash, which steps down from the top while the question is up.
+            ueber = fenster;
             [&] { QCOMPARE(label, "Please enter your distributor code:"); }();
             return std::optional<QString>(QStringLiteral("101"));
         });

@@ -227,7 +227,11 @@ void TForm1::einpassen() {
     const QRect innen = geometry();
     const QMargins rand(innen.left() - rahmen.left(), innen.top() - rahmen.top(),
                         rahmen.right() - innen.right(), rahmen.bottom() - innen.bottom());
-    setGeometry(bildschirm::verfuegbar().marginsRemoved(rand));
+    const QRect frei = bildschirm::verfuegbar();
+    resize(frei.size().shrunkBy(rand));
+    // move() places the frame, where setGeometry() would place the contents and leave the
+    // title bar above the screen.
+    move(frei.topLeft());
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {
