@@ -200,6 +200,23 @@ private Q_SLOTS:
         QCOMPARE(form1->kontext().adressen.An[0], "000");
     }
 
+    // A store that cannot keep the answers: the questions come, the user is told once.
+    void speicherNichtBeschreibbar() {
+        Testprogramm p;
+        p.katalog(1);
+        p.schreiben(QStringLiteral("keinOrdner"), "x");
+        dialoge::naechsteAntwort(std::optional<QString>()); // no distributor code
+        benutzerdialogBeantworten({});
+        auto form1 = programmStarten(
+            {p.pfad(), TQSettingsSpeicher::inDatei(p.datei("keinOrdner/settings.ini")), 0});
+        QVERIFY(form1);
+        QStringList g;
+        QTRY_VERIFY((g += dialoge::gezeigt(), !g.filter("cannot be read or saved").isEmpty()));
+        form1->resize(500, 400); // a later resize says nothing more
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(dialoge::gezeigt().filter("cannot be read or saved").isEmpty());
+    }
+
     void deutschesSprachmodul() {
 #ifndef SPRACHMODUL_DE
         QSKIP("Qt Linguist tools are not installed");

@@ -257,6 +257,11 @@ void TForm1::FormResize() {
     benutzerdatenPruefen(*m_kontext.einstellungen, m_kontext.benutzer,
                          [this](TBenutzerdaten& d) { m_form9->abfragen(d); });
     m_pruefungAngefordert = false;
+    // Said once per run, after the start-up's own questions: what the store could not keep.
+    if (const auto p = m_kontext.einstellungen->problem(); p && !m_einstellungenGemeldet) {
+        m_einstellungenGemeldet = true;
+        dialoge::meldung(this, texte::text(10015), *p);
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
