@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "data/Datendateien.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/forms/XReg.h"
@@ -72,7 +73,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     // Data paths are relative to the program, wherever it was started from.
     QDir::setCurrent(m_kontext.programmVerzeichnis);
 
-    const QString katalog = m_kontext.datenVerzeichnis + QStringLiteral("/produkte.qvr");
+    const QString katalog = m_kontext.datenVerzeichnis + u'/' + datendatei::katalog();
     // Over the splash, not this window: only the splash is on the screen yet, and it stays on
     // top of every window that is not its own.
     if (!QFile::exists(katalog)) {
@@ -85,7 +86,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     }
     seiteZeigen(QStringLiteral("Vorgabe"));
     m_kontext.adressen = adressblockEinrichten(
-        *m_kontext.einstellungen, m_kontext.datenPfad(QStringLiteral("Adressen.QVR")),
+        *m_kontext.einstellungen, m_kontext.datenPfad(datendatei::adressen()),
         [startbild] { return dialoge::eingabe(startbild, QString(), texte::text(10239)); });
     m_bereit = true;
 }
