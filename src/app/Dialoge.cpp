@@ -106,6 +106,32 @@ std::unique_ptr<Beantworter>& beantworter() {
     return b;
 }
 
+// While a box is up over a window that stays on top of all others (the splash), that window
+// steps down: window managers keep a stay-on-top window above the boxes it owns, and the
+// program would look hung behind it.
+class Zurueckgestellt {
+public:
+    explicit Zurueckgestellt(QWidget* parent)
+        : m_fenster(parent ? parent->window() : nullptr),
+          m_oben(m_fenster && m_fenster->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        if (m_oben) setzen(false);
+    }
+    ~Zurueckgestellt() {
+        if (m_oben && m_fenster) setzen(true);
+    }
+    Zurueckgestellt(const Zurueckgestellt&) = delete;
+    Zurueckgestellt& operator=(const Zurueckgestellt&) = delete;
+
+private:
+    void setzen(bool oben) {
+        const bool sichtbar = m_fenster->isVisible();
+        m_fenster->setWindowFlag(Qt::WindowStaysOnTopHint, oben);
+        if (sichtbar) m_fenster->show(); // changed flags hide a window
+    }
+    QPointer<QWidget> m_fenster;
+    bool m_oben;
+};
+
 // Takes the next queued answer into a; false when none is queued.
 bool vorbereitet(Antwort& a) {
     auto& q = zustand().antworten;
@@ -128,28 +154,33 @@ void beantworterSetzen(std::unique_ptr<Beantworter> b) {
 
 void meldung(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
+    const Zurueckgestellt z(parent);
     beantworter()->meldung(parent, caption, text);
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
     if (Antwort a; vorbereitet(a)) return a.ja;
+    const Zurueckgestellt z(parent);
     return beantworter()->frage(parent, caption, text);
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe) {
     if (Antwort a; vorbereitet(a)) return a.text;
+    const Zurueckgestellt z(parent);
     return beantworter()->eingabe(parent, caption, label, vorgabe);
 }
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
+    const Zurueckgestellt z(parent);
     return beantworter()->oeffnen(parent, caption, filter);
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
+    const Zurueckgestellt z(parent);
     return beantworter()->speichern(parent, caption, filter);
 }
 

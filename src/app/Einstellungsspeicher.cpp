@@ -1,5 +1,7 @@
 #include "app/Einstellungsspeicher.h"
 
+#include <QDir>
+
 namespace {
 
 // QSettings separates groups with "/", the registry with "\".
@@ -40,7 +42,8 @@ bool TQSettingsSpeicher::vorhanden(const QString& schluessel) const {
 
 std::optional<QStringList> TQSettingsSpeicher::lesen(const QString& schluessel,
                                                      const QStringList& namen) const {
-    if (m_settings->status() != QSettings::NoError) return std::nullopt;
+    // A damaged file still gives the lines that could be read; problem() says the rest.
+    if (m_settings->status() == QSettings::AccessError) return std::nullopt;
     QStringList werte;
     m_settings->beginGroup(gruppe(schluessel));
     for (const QString& n : namen)
@@ -61,4 +64,20 @@ void TQSettingsSpeicher::schreiben(const QString& schluessel, const QStringList&
 void TQSettingsSpeicher::loeschen(const QString& schluessel) {
     m_settings->remove(gruppe(schluessel));
     m_settings->sync();
+}
+
+std::optional<QString> TQSettingsSpeicher::problem() const {
+    const QString datei = QDir::toNativeSeparators(m_settings->fileName());
+    switch (m_settings->status()) {
+    case QSettings::AccessError:
+        return QStringLiteral("The settings in %1 cannot be read or saved. Your entries are used "
+                              "now, but will be asked again at the next start.")
+            .arg(datei);
+    case QSettings::FormatError:
+        return QStringLiteral("The settings file %1 is damaged; only its readable lines are "
+                              "used.")
+            .arg(datei);
+    default:
+        return std::nullopt;
+    }
 }

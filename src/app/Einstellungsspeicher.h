@@ -24,6 +24,7 @@ public:
     void schreiben(const QString& schluessel, const QStringList& namen,
                    const QStringList& werte) override;
     void loeschen(const QString& schluessel) override;
+    std::optional<QString> problem() const override;
 
 private:
     std::unique_ptr<QSettings> m_settings;

@@ -99,6 +99,10 @@ struct TStoff {
     std::array<quint8, 5> Quellung{}; // material classes 1..5 at index 0..4
     qint32 Pruefsumme = 0;
 
+    // Solid (1), liquid (2) or gaseous (3): listed in a box of the search and found by its CAS
+    // number. Any other state is in the table for the record only.
+    bool hatZustand() const { return Zustand >= 1 && Zustand <= 3; }
+
     quint8 quellungFuer(int materialklasse) const {
         return materialklasse >= 1 && materialklasse <= 5 ? Quellung[materialklasse - 1] : 0;
     }

@@ -2,24 +2,6 @@
 
 #include <algorithm>
 
-int permeationsWert(QChar c) {
-    // Digits are measured levels. 'O' and 'A'/'B' (breakthrough below ten minutes) are level 0.
-    // '?', 'Z' (destroyed) and any character we do not know cost as much as an untested result,
-    // so nothing unmeasured or destroyed ever ranks above a measured result.
-    if (c >= u'0' && c <= u'9') return c.unicode() - u'0';
-    switch (c.unicode()) {
-    case u'O':
-    case u'o':
-    case u'A':
-    case u'a':
-    case u'B':
-    case u'b':
-        return 0;
-    default:
-        return -1000;
-    }
-}
-
 int permeationsPunkte(const QString& permeation) {
     int summe = 0;
     for (QChar c : permeation)

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "data/Permeation.h"
+
 #include "data/Objekte.h"
 
 #include <QChar>
 
 #include <vector>
 
-// Value of one permeation character in the ranking.
-int permeationsWert(QChar c);
 int permeationsPunkte(const QString& permeation);
 int quellungsPunkte(const QString& quellung);
 

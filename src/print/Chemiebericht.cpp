@@ -1,8 +1,8 @@
 #include "print/Chemiebericht.h"
 
-#include "texte/Texte.h"
 #include "data/Chemiesuche.h"
 #include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
 
 #include <QCoreApplication>
 
@@ -40,30 +40,6 @@ const std::array<Materialgruppe, 9>& materialgruppen() {
         {1740, tr(TEXT("Butyl II")), {}, {4402}, 4402},
     }};
     return g;
-}
-
-QString resistenzsymbol(QChar c) {
-    switch (c.unicode()) {
-    case u'0':
-    case u'1':
-    case u'2':
-    case u'A':
-    case u'B':
-    case u'a':
-    case u'b':
-        return QStringLiteral("-");
-    case u'3':
-    case u'4':
-        return QStringLiteral("0");
-    case u'5':
-    case u'6':
-        return QStringLiteral("+");
-    case u'Z':
-    case u'z':
-        return QStringLiteral("Z");
-    default:
-        return QStringLiteral("?");
-    }
 }
 
 int textIfFit(PageCanvas& c, int x, int y, int width, const QString& text) {
@@ -128,7 +104,7 @@ int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i) {
     const TStoff& s = *d.auswahl[i];
     c.setFont(kArial, 30, false);
     const int h = std::max(kZeile, wrapText(c, 205, y + 10, 720 - 200 - 40, s.Name));
-    if (s.Zustand >= 1 && s.Zustand <= 3) c.text(720, y + 10, texte::text(10015 + s.Zustand));
+    if (s.hatZustand()) c.text(720, y + 10, texte::text(10015 + s.Zustand));
     for (const Materialgruppe& g : materialgruppen()) {
         const TChemieschutz* r = findHandschuh(d.ergebnis, g.referenz);
         if (!r || i >= r->Permeation.size()) continue;

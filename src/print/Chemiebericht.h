@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Permeation.h"
+
 #include "data/Objekte.h"
 #include "print/Seitenrahmen.h"
 
@@ -31,9 +33,6 @@ struct ChemieDruckDaten {
     std::array<QString, 5> anforderungen;
     FusszeilenDaten fuss;
 };
-
-// The symbol of a permeation character: "-", "0", "+", "Z" or "?".
-QString resistenzsymbol(QChar c);
 
 // Prints text at (x, y) and returns 30 if it is narrower than width; -1 without printing if not;
 // 0 for an empty text.

@@ -1,5 +1,7 @@
 #include "print/Produktbild.h"
 
+#include "data/Datendateien.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -21,7 +23,7 @@ QRect bildEinpassen(QSize bild, QSize feld) {
 }
 
 QString bilderVerzeichnis(const QString& datenVerzeichnis) {
-    return QDir(datenVerzeichnis).filePath(QStringLiteral("Pics"));
+    return QDir(datenVerzeichnis).filePath(datendatei::bilder());
 }
 
 QImage produktbildLesen(const QString& bilder, const QString& bilddatei, QSize feld) {

@@ -21,4 +21,7 @@ public:
                            const QStringList& werte) = 0;
     // Removes the key with all its values.
     virtual void loeschen(const QString& schluessel) = 0;
+    // What went wrong with the store so far (it cannot be written, or it is damaged and only
+    // partly read), in words for the user; nothing while all is well.
+    virtual std::optional<QString> problem() const { return std::nullopt; }
 };

@@ -1,6 +1,6 @@
 #include "app/Einstellungsspeicher.h"
-#include "texte/Texte.h"
 #include "shared/Adressblock.h"
+#include "texte/Texte.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -212,6 +212,40 @@ private Q_SLOTS:
         QCOMPARE(b.An[0], "999");
         QVERIFY(b.An[9].startsWith("xxx"));
         QVERIFY(b.An[9].size() < (1 << 20));
+    }
+
+    // A store that cannot be written, or one damaged by hand, says so; a damaged one still
+    // gives its readable lines, so the distributor stays.
+    void speicherProbleme_data() {
+        QTest::addColumn<QByteArray>("inhalt"); // empty: the file's folder cannot be made
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("haendler");
+        QTest::newRow("fine") << QByteArray("[SOFTWARE]\nQVR\\Palvex\\An1=101\n") << ""
+                              << "101";
+        QTest::newRow("cannot be written") << QByteArray() << "cannot be read or saved"
+                                           << "";
+        QTest::newRow("damaged") << QByteArray("[SOFTWARE]\nQVR\\Palvex\\An1=101\n[broken\n")
+                                 << "is damaged"
+                                 << "101";
+    }
+    void speicherProbleme() {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, problem);
+        QFETCH(QString, haendler);
+        QString pfad = m_dir->filePath("settings.ini");
+        if (inhalt.isEmpty()) {
+            schreiben(m_dir->filePath("eine Datei"), "x");
+            pfad = m_dir->filePath("eine Datei/settings.ini");
+        } else {
+            schreiben(pfad, inhalt);
+        }
+        auto speicher = TQSettingsSpeicher::inDatei(pfad);
+        if (inhalt.isEmpty()) speicher->schreiben(kSchluesselBenutzer, {"re1"}, {"x"});
+        QCOMPARE(speicher->problem().value_or(QString()).contains(problem), true);
+        QCOMPARE(speicher->problem().has_value(), !problem.isEmpty());
+        if (!haendler.isEmpty())
+            QCOMPARE(speicher->lesen(kSchluesselAdressblock, {"An1"}).value_or(QStringList()),
+                     QStringList{haendler});
     }
 
 private:

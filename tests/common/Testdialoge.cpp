@@ -21,8 +21,17 @@ std::deque<Eingabe>& eingaben() {
     return d;
 }
 
+// The window's name, marked when it would still cover the box.
+QString ueberFenster(QWidget* parent) {
+    if (!parent) return {};
+    const QWidget* w = parent->window();
+    return w->objectName() + (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
+                                  ? QStringLiteral(" (on top)")
+                                  : QString());
+}
+
 void merken(QWidget* parent) {
-    fenster().append(parent ? parent->window()->objectName() : QString());
+    fenster().append(ueberFenster(parent));
 }
 
 [[noreturn]] void unbeantwortet(const char* art, const QString& caption) {
@@ -40,7 +49,7 @@ public:
         if (eingaben().empty()) unbeantwortet("input", caption);
         const Eingabe antwort = std::move(eingaben().front());
         eingaben().pop_front();
-        return antwort(parent, label);
+        return antwort(ueberFenster(parent), label);
     }
     std::optional<QString> oeffnen(QWidget*, const QString& caption, const QString&) override {
         unbeantwortet("open dialog", caption);

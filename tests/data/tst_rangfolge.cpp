@@ -1,3 +1,4 @@
+#include "data/Kategorien.h"
 #include "data/Rangfolge.h"
 
 #include <QTest>
@@ -84,6 +85,66 @@ private Q_SLOTS:
                               r(5, "3", "1", 2)}),
                  (QList<int>{2, 1, 3, 5, 4}));
         QCOMPARE(reihenfolge({}), QList<int>{});
+    }
+
+    // The one table of permeation codes: ranking points, the grid's level, the report's mark.
+    void permeationscodes_data() {
+        QTest::addColumn<QChar>("code");
+        QTest::addColumn<int>("wert");
+        QTest::addColumn<int>("stufe");
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("0") << QChar(u'0') << 0 << 0 << "-";
+        QTest::newRow("2") << QChar(u'2') << 2 << 2 << "-";
+        QTest::newRow("3") << QChar(u'3') << 3 << 3 << "0";
+        QTest::newRow("4") << QChar(u'4') << 4 << 4 << "0";
+        QTest::newRow("5") << QChar(u'5') << 5 << 5 << "+";
+        QTest::newRow("6") << QChar(u'6') << 6 << 6 << "+";
+        QTest::newRow("7") << QChar(u'7') << 7 << -1 << "?";
+        QTest::newRow("O") << QChar(u'O') << 0 << 0 << "?";
+        QTest::newRow("o") << QChar(u'o') << 0 << 0 << "?";
+        QTest::newRow("A") << QChar(u'A') << 0 << -1 << "-";
+        QTest::newRow("b") << QChar(u'b') << 0 << -1 << "-";
+        QTest::newRow("Z") << QChar(u'Z') << -1000 << -1 << "Z";
+        QTest::newRow("z") << QChar(u'z') << -1000 << -1 << "Z";
+        QTest::newRow("?") << QChar(u'?') << -1000 << -1 << "?";
+        QTest::newRow("x") << QChar(u'x') << -1000 << -1 << "?";
+    }
+    void permeationscodes() {
+        QFETCH(QChar, code);
+        QFETCH(int, wert);
+        QFETCH(int, stufe);
+        QFETCH(QString, symbol);
+        QCOMPARE(permeationsWert(code), wert);
+        QCOMPARE(permeationsStufe(code), stufe);
+        QCOMPARE(resistenzsymbol(code), symbol);
+    }
+
+    // Which gloves each category of the product window lists, by glove group.
+    void kategorien_data() {
+        QTest::addColumn<int>("gruppe");
+        QTest::addColumn<QList<int>>("kategorien"); // indexes of the categories that list it
+        QTest::newRow("group 0") << 0 << QList<int>{2, 9};
+        QTest::newRow("group 1") << 1 << QList<int>{1, 9};
+        QTest::newRow("group 2") << 2 << QList<int>{1, 9};
+        QTest::newRow("group 3") << 3 << QList<int>{4, 9};
+        QTest::newRow("group 4") << 4 << QList<int>{3, 9};
+        QTest::newRow("group 5") << 5 << QList<int>{0, 9};
+        QTest::newRow("group 6") << 6 << QList<int>{5, 9};
+        QTest::newRow("group 7") << 7 << QList<int>{6, 9};
+        QTest::newRow("group 8") << 8 << QList<int>{7, 9};
+        QTest::newRow("group 9: only the complete list") << 9 << QList<int>{9};
+        QTest::newRow("group 200") << 200 << QList<int>{9};
+    }
+    void kategorien() {
+        QFETCH(int, gruppe);
+        QFETCH(QList<int>, kategorien);
+        TSchnitt h;
+        h.Gruppe = quint8(gruppe);
+        QList<int> ist;
+        for (int k = 0; k < int(produktkategorien().size()); ++k)
+            if (inKategorie(produktkategorien()[std::size_t(k)], h)) ist << k;
+        QCOMPARE(ist, kategorien);
+        QCOMPARE(produktkategorien()[8].quelle, TProduktkategorie::Plan);
     }
 };
 

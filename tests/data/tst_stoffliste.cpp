@@ -146,6 +146,25 @@ private Q_SLOTS:
     }
 
     // The one rule for a usable column header: the reader and the tool's pack both follow it.
+    // Which states the search lists and finds by CAS number.
+    void hatZustand_data() {
+        QTest::addColumn<int>("zustand");
+        QTest::addColumn<bool>("ja");
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("solid") << 1 << true;
+        QTest::newRow("liquid") << 2 << true;
+        QTest::newRow("gaseous") << 3 << true;
+        QTest::newRow("4") << 4 << false;
+        QTest::newRow("255") << 255 << false;
+    }
+    void hatZustand() {
+        QFETCH(int, zustand);
+        QFETCH(bool, ja);
+        TStoff s;
+        s.Zustand = quint8(zustand);
+        QCOMPARE(s.hatZustand(), ja);
+    }
+
     void spaltenFehler_data() {
         QTest::addColumn<QString>("spalten");
         QTest::addColumn<int>("stelle"); // -1: usable

@@ -1,6 +1,6 @@
 #include "../common/ChemieTestdaten.h"
+#include "../common/QvrLauf.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,12 +62,10 @@ void TstQvrChemie::suche() {
     QFETCH(int, status);
     QFETCH(QString, ausgabe);
     QFETCH(QString, fehler);
-    QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr", QStringList{"chem-search", "--data", m_dir.path()} + args);
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), status);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), ausgabe);
-    if (status == 0) QCOMPARE(QString::fromUtf8(p.readAllStandardError()), fehler);
+    const QvrLauf l = qvrLauf(QStringList{"chem-search", "--data", m_dir.path()} + args);
+    QCOMPARE(l.status, status);
+    QCOMPARE(QString::fromUtf8(l.aus), ausgabe);
+    if (status == 0) QCOMPARE(QString::fromUtf8(l.fehler), fehler);
 }
 
 // The records before the damage stay usable; the damage is said.
@@ -78,30 +76,26 @@ void TstQvrChemie::beschaedigteTabelle() {
     QVERIFY(t.open(QIODevice::ReadWrite));
     t.resize(t.size() - 60); // drops Mystery and cuts into Sodium hydroxide
     t.close();
-    QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr",
-            {"chem-search", "--data", d.path(), "--name", "Acetone", "--name", "Sodium hydroxide"});
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 0);
-    const QString err = QString::fromUtf8(p.readAllStandardError());
+    const QvrLauf l = qvrLauf(
+        {"chem-search", "--data", d.path(), "--name", "Acetone", "--name", "Sodium hydroxide"});
+    QCOMPARE(l.status, 0);
+    const QString err = QString::fromUtf8(l.fehler);
     QVERIFY2(err.contains("runs past the end"), qPrintable(err));
     QVERIFY(err.contains("chemical \"Sodium hydroxide\" not found"));
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).count('\n'), 3);
+    QCOMPARE(QString::fromUtf8(l.aus).count('\n'), 3);
 }
 
 void TstQvrChemie::bericht() {
     const QString pdf = m_dir.filePath("bericht.pdf");
-    QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr",
-            {"print", "chem-report", "--data", m_dir.path(), "--cas", "67.64.1", "--pdf", pdf});
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 0);
+    QCOMPARE(
+        qvrLauf({"print", "chem-report", "--data", m_dir.path(), "--cas", "67.64.1", "--pdf", pdf})
+            .status,
+        0);
     QFile f(pdf);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.read(5) == "%PDF-");
-    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "chem-report", "--data", m_dir.path()});
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 1); // --pdf OUT is required
+    // --pdf OUT is required
+    QCOMPARE(qvrLauf({"print", "chem-report", "--data", m_dir.path()}).status, 1);
 }
 
 QTEST_GUILESS_MAIN(TstQvrChemie)

@@ -1,10 +1,10 @@
 // qvr verify on small language data directories, each with one fault planted.
+#include "../common/QvrLauf.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -108,11 +108,8 @@ struct Lauf {
 };
 
 Lauf verify(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"), QStringList{"verify"} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+    const QvrLauf l = qvrLauf(QStringList{"verify"} + args);
+    return {l.status, QString::fromUtf8(l.aus + l.fehler)};
 }
 
 } // namespace

@@ -123,8 +123,17 @@ private Q_SLOTS:
         k.anhaengen(glove<TSchnitt>(50, 5, QStringLiteral("Tacto")));
         k.anhaengen(glove<TSchnitt>(700, 9, QStringLiteral("Odd group")));
         k.sortieren();
+    }
+
+    // A fresh window and an empty glove plan for every test: nothing carries over.
+    void init() {
+        dialoge::zuruecksetzen();
+        m_kontext.plan.Planliste.clear();
+        m_kontext.plan.Arbeitsbereiche.clear();
+        m_kontext.plan.Einsatzbereiche.clear();
         m_form = std::make_unique<TForm2>(m_kontext);
     }
+    void cleanup() { m_form.reset(); }
 
     void startetMitKomplettliste() {
         QVERIFY(!m_form->isVisible());
@@ -453,6 +462,7 @@ private Q_SLOTS:
     }
 
     void schliessenVersteckt() {
+        zeigen(100);
         m_form->show();
         klick(QStringLiteral("SpeedButton18"));
         QVERIFY(!m_form->isVisible());

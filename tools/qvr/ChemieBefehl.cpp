@@ -1,6 +1,7 @@
 #include "ChemieBefehl.h"
 
 #include "QvrFehler.h"
+#include "data/Datendateien.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,24 +33,23 @@ int listenIndex(const QString& option, const QString& wert, int hoechster) {
 // three boxes would list count as found.
 const TStoff* perCas(const TStoffliste& stoffe, const QString& cas) {
     const TStoff* s = stoffe.findeCas(cas);
-    return s && s->Zustand >= 1 && s->Zustand <= 3 ? s : nullptr;
+    return s && s->hatZustand() ? s : nullptr;
 }
 
 // As the boxes list it; the search then takes the first substance of that name in table order.
 const TStoff* perName(const TStoffliste& stoffe, const QString& name) {
     for (qsizetype i = 0; i < stoffe.size(); ++i)
-        if (stoffe.at(i).Name == name && stoffe.at(i).Zustand >= 1 && stoffe.at(i).Zustand <= 3)
-            return stoffe.findeName(name);
+        if (stoffe.at(i).Name == name && stoffe.at(i).hatZustand()) return stoffe.findeName(name);
     return nullptr;
 }
 
 void ladeDaten(ChemieAuftrag& a) {
     const QDir d(a.verzeichnis);
-    const QString produkte = d.filePath(QStringLiteral("produkte.qvr"));
+    const QString produkte = d.filePath(datendatei::katalog());
     if (!QFile::exists(produkte))
         ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
     if (const auto f = a.katalog->Laden(produkte)) ungueltig(f->meldung());
-    const QString tab = d.filePath(QStringLiteral("tab.qvr"));
+    const QString tab = d.filePath(datendatei::stofftabelle());
     if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
     // A damaged table keeps the records read before the damage, as the program does.
     if (const auto f = a.stoffe->Laden(tab)) fehlerAusgabe(f->meldung());

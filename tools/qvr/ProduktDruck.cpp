@@ -2,6 +2,7 @@
 
 #include "DruckBefehl.h"
 #include "QvrFehler.h"
+#include "data/Datendateien.h"
 #include "data/Produktliste.h"
 #include "print/Produktbild.h"
 #include "print/Produktseite.h"
@@ -39,7 +40,7 @@ int produktDruckBefehl(const QStringList& args) {
                              .arg(p.positionalArguments()[0]));
 
     const QString verzeichnis = p.value(daten);
-    const QString datei = QDir(verzeichnis).filePath(QStringLiteral("produkte.qvr"));
+    const QString datei = QDir(verzeichnis).filePath(datendatei::katalog());
     if (!QFileInfo(datei).isFile())
         ungueltig(QStringLiteral("%1 not found").arg(QDir::toNativeSeparators(datei)));
     TProduktliste katalog;

@@ -1,6 +1,7 @@
 #include "Verify.h"
 
 #include "QvrFehler.h"
+#include "data/Datendateien.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
 #include "shared/Codepage1252.h"
@@ -101,7 +102,7 @@ int piktogramm(const THandschuh& h) {
 } // namespace
 
 void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& probleme) {
-    const QDir pics(dir.filePath(QStringLiteral("Pics")));
+    const QDir pics(dir.filePath(datendatei::bilder()));
     std::set<qint32> nummern;
     for (qsizetype i = 0; i < katalog.size(); ++i) {
         const THandschuh& h = katalog.at(i);
@@ -142,7 +143,7 @@ bool casGueltig(const QString& cas) {
 }
 
 void adressen(const QDir& dir, QStringList& probleme) {
-    QFile datei(dir.filePath(QStringLiteral("Adressen.QVR")));
+    QFile datei(dir.filePath(datendatei::adressen()));
     if (!datei.open(QIODevice::ReadOnly)) {
         probleme << QStringLiteral("Adressen.QVR: missing or unreadable");
         return;
@@ -200,7 +201,7 @@ int verifyBefehl(const QStringList& args) {
     QStringList probleme;
     TProduktliste katalog;
     const TProduktliste* gelesen = nullptr;
-    const QString katalogPfad = dir.filePath(QStringLiteral("produkte.qvr"));
+    const QString katalogPfad = dir.filePath(datendatei::katalog());
     if (!QFileInfo::exists(katalogPfad)) {
         probleme << QStringLiteral("produkte.qvr: missing");
     } else if (const auto fehler = katalog.Laden(katalogPfad)) {
@@ -211,7 +212,7 @@ int verifyBefehl(const QStringList& args) {
     }
     TStoffliste tabelle;
     const TStoffliste* tabelleGelesen = nullptr;
-    const QString tabellenPfad = dir.filePath(QStringLiteral("tab.qvr"));
+    const QString tabellenPfad = dir.filePath(datendatei::stofftabelle());
     if (!QFileInfo::exists(tabellenPfad)) {
         probleme << QStringLiteral("tab.qvr: missing");
     } else {

@@ -3,6 +3,7 @@
 #include "app/Dialoge.h"
 #include "app/Klartext.h"
 #include "app/Verweis.h"
+#include "data/Datendateien.h"
 #include "texte/Texte.h"
 
 #include "ui_XHotline.h"
@@ -89,7 +90,7 @@ void TForm5::Label6Click(const QString& wert) {
 void TForm5::SpeedButton1Click() {
     const std::optional<QString> code = dialoge::eingabe(this, QString(), texte::text(10239));
     if (code && !code->isEmpty()) {
-        const QString datei = m_kontext.datenPfad(QStringLiteral("Adressen.QVR"));
+        const QString datei = m_kontext.datenPfad(datendatei::adressen());
         if (!QFile::exists(datei)) {
             dialoge::meldung(this, texte::text(10015), texte::text(10240));
         } else {

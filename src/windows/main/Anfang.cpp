@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "data/Datendateien.h"
 #include "texte/Texte.h"
 #include "windows/forms/XGefahren.h"
 #include "windows/forms/XHotline.h"
@@ -79,7 +80,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     // Data paths are relative to the program, wherever it was started from.
     QDir::setCurrent(m_kontext.programmVerzeichnis);
 
-    const QString katalog = m_kontext.datenVerzeichnis + QStringLiteral("/produkte.qvr");
+    const QString katalog = m_kontext.datenVerzeichnis + u'/' + datendatei::katalog();
     // Over the splash, not this window: only the splash is on the screen yet, and it stays on
     // top of every window that is not its own.
     if (!QFile::exists(katalog)) {
@@ -92,7 +93,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     }
     seiteZeigen(QStringLiteral("Vorgabe"));
     m_kontext.adressen = adressblockEinrichten(
-        *m_kontext.einstellungen, m_kontext.datenPfad(QStringLiteral("Adressen.QVR")),
+        *m_kontext.einstellungen, m_kontext.datenPfad(datendatei::adressen()),
         [startbild] { return dialoge::eingabe(startbild, QString(), texte::text(10239)); });
     m_bereit = true;
 }
@@ -278,7 +279,11 @@ void TForm1::einpassen() {
     const QRect innen = geometry();
     const QMargins rand(innen.left() - rahmen.left(), innen.top() - rahmen.top(),
                         rahmen.right() - innen.right(), rahmen.bottom() - innen.bottom());
-    setGeometry(bildschirm::verfuegbar().marginsRemoved(rand));
+    const QRect frei = bildschirm::verfuegbar();
+    resize(frei.size().shrunkBy(rand));
+    // move() places the frame, where setGeometry() would place the contents and leave the
+    // title bar above the screen.
+    move(frei.topLeft());
 }
 
 void TForm1::moveEvent(QMoveEvent* e) {
@@ -304,6 +309,11 @@ void TForm1::FormResize() {
     benutzerdatenPruefen(*m_kontext.einstellungen, m_kontext.benutzer,
                          [this](TBenutzerdaten& d) { m_form9->abfragen(d); });
     m_pruefungAngefordert = false;
+    // Said once per run, after the start-up's own questions: what the store could not keep.
+    if (const auto p = m_kontext.einstellungen->problem(); p && !m_einstellungenGemeldet) {
+        m_einstellungenGemeldet = true;
+        dialoge::meldung(this, texte::text(10015), *p);
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

@@ -90,6 +90,7 @@ private:
     bool m_bereit = false;
     bool m_angepasst = false;
     bool m_rahmenEingepasst = false;
+    bool m_einstellungenGemeldet = false;
     bool m_pruefungAngefordert = false;
     TForm2* m_form2 = nullptr;
     TForm3* m_form3 = nullptr;

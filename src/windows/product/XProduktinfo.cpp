@@ -6,6 +6,7 @@
 #include "app/Druckdienst.h"
 #include "app/Klartext.h"
 #include "app/Kontext.h"
+#include "data/Kategorien.h"
 #include "print/Produktspezifikation.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
@@ -15,29 +16,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-// Which gloves a category button lists.
-struct Kategorie {
-    enum Quelle { Gruppen, Plan, Alle };
-    const char* knopf;
-    int erklaerung;
-    Quelle quelle;
-    unsigned gruppen; // bit g set: Gruppe g belongs to the category
-};
-
-const Kategorie kKategorien[] = {
-    {"SpeedButton1", 10185, Kategorie::Gruppen, 1u << 5},
-    {"SpeedButton2", 10183, Kategorie::Gruppen, (1u << 1) | (1u << 2)},
-    {"SpeedButton3", 10187, Kategorie::Gruppen, 1u << 0},
-    {"SpeedButton4", 10182, Kategorie::Gruppen, 1u << 4},
-    {"SpeedButton5", 10184, Kategorie::Gruppen, 1u << 3},
-    {"SpeedButton6", 10186, Kategorie::Gruppen, 1u << 6},
-    {"SpeedButton7", 10196, Kategorie::Gruppen, 1u << 7},
-    {"SpeedButton8", 10197, Kategorie::Gruppen, 1u << 8},
-    {"SpeedButton9", 10193, Kategorie::Plan, 0},
-    {"SpeedButton10", 10188, Kategorie::Alle, 0},
-};
-constexpr int kKomplett = 9;
 
 // The window's size on screens of each width; its contents scale with bildschirm::faktor.
 QSize fenstergroesse(int breite) {
@@ -74,8 +52,8 @@ TForm2::TForm2(TKontext& kontext, QWidget* parent)
     connect(ui->LogoButton, &QAbstractButton::clicked, this,
             [this] { hotlineZeigen(this, m_kontext); });
 
-    for (int k = 0; k < int(std::size(kKategorien)); ++k) {
-        auto* knopf = findChild<QAbstractButton*>(QLatin1String(kKategorien[k].knopf));
+    for (int k = 0; k < int(produktkategorien().size()); ++k) {
+        auto* knopf = findChild<QAbstractButton*>(QStringLiteral("SpeedButton%1").arg(k + 1));
         connect(knopf, &QAbstractButton::clicked, this, [this, k] { kategorieZeigen(k); });
     }
     // The two lists behave as one: a row chosen in either is chosen in both.
@@ -105,7 +83,7 @@ TForm2::TForm2(TKontext& kontext, QWidget* parent)
     connect(ui->SpeedButton18, &QAbstractButton::clicked, this, &QWidget::hide);
 
     ui->SpeedButton10->setChecked(true);
-    kategorieZeigen(kKomplett);
+    kategorieZeigen(kKategorieKomplett);
     ui->Notebook1->setCurrentWidget(ui->Vorgabe);
 }
 
@@ -116,7 +94,7 @@ void TForm2::vorgabeZeigen() {
 }
 
 void TForm2::kategorieZeigen(int nummer) {
-    const Kategorie& k = kKategorien[nummer];
+    const TProduktkategorie& k = produktkategorien()[std::size_t(nummer)];
     ui->ComboBox1->clear();
     ui->ComboBox2->clear();
     ui->Memo1->setText(texte::text(k.erklaerung));
@@ -124,16 +102,13 @@ void TForm2::kategorieZeigen(int nummer) {
         ui->ComboBox1->addItem(h.Name);
         ui->ComboBox2->addItem(QString::number(h.Nummer));
     };
-    if (k.quelle == Kategorie::Plan) {
+    if (k.quelle == TProduktkategorie::Plan) {
         for (const THandschuh* h : m_kontext.plan.Planliste)
             anhaengen(*h);
     } else {
         const TProduktliste& katalog = m_kontext.katalog;
-        for (qsizetype i = 0; i < katalog.size(); ++i) {
-            const THandschuh& h = katalog.at(i);
-            if (k.quelle == Kategorie::Alle || (h.Gruppe < 32 && (k.gruppen >> h.Gruppe) & 1u))
-                anhaengen(h);
-        }
+        for (qsizetype i = 0; i < katalog.size(); ++i)
+            if (inKategorie(k, katalog.at(i))) anhaengen(katalog.at(i));
     }
     zeileWaehlen(-1);
 }

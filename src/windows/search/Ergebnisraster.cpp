@@ -1,5 +1,7 @@
 #include "windows/search/Ergebnisraster.h"
 
+#include "data/Permeation.h"
+
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -57,8 +59,7 @@ void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
     m_g = 0;
     for (const TStoff* s : auswahl) {
         m_namen.append(s->Name);
-        m_zustaende.append(s->Zustand >= 1 && s->Zustand <= 3 ? zustandsworte.value(s->Zustand - 1)
-                                                              : QString());
+        m_zustaende.append(s->hatZustand() ? zustandsworte.value(s->Zustand - 1) : QString());
         if (s->Name.isEmpty()) continue;
         const double w = fm.horizontalAdvance(s->Name);
         m_g = std::max(m_g,
@@ -76,9 +77,8 @@ QRect TErgebnisraster::band(int zeile) const {
 }
 
 QString TErgebnisraster::permeationstext(QChar p) const {
-    if (p == u'O' || p == u'o') p = u'0';
-    if (p >= u'0' && p <= u'6') return m_permTexte.value(p.unicode() - u'0');
-    return m_permTexte.value(7);
+    const int stufe = permeationsStufe(p);
+    return m_permTexte.value(stufe >= 0 ? stufe : 7);
 }
 
 QString TErgebnisraster::quellungstext(QChar q) const {

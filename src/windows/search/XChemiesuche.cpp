@@ -5,6 +5,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "data/Datendateien.h"
 #include "print/Chemiebericht.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
@@ -78,7 +79,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
 TForm3::~TForm3() = default;
 
 void TForm3::FormCreate() {
-    const QString pfad = m_k.datenPfad(QStringLiteral("tab.qvr"));
+    const QString pfad = m_k.datenPfad(datendatei::stofftabelle());
     if (QFile::exists(pfad)) {
         // A damaged table is said, and the substances read before the damage stay usable; with
         // none (a header the search cannot use, or damage before the first) the search is off.
@@ -186,7 +187,7 @@ void TForm3::Button1Click() {
     if (m_ui->Edit1->text().isEmpty()) return;
     m_ui->Edit2->clear();
     const TStoff* s = m_k.stoffe.findeCas(m_ui->Edit1->text());
-    if (s && s->Zustand >= 1 && s->Zustand <= 3)
+    if (s && s->hatZustand())
         m_ui->Edit2->setText(auswahlEintrag(zustandswort(s->Zustand), s->Name));
     else
         m_ui->Label15->setText(tr("Search Results: no match found!"));
