@@ -1,7 +1,7 @@
 #include "shared/Adressblock.h"
 
-#include "texte/Texte.h"
 #include "shared/Codepage1252.h"
+#include "texte/Texte.h"
 
 #include <QFile>
 
@@ -103,6 +103,14 @@ bool adressblockErsetzen(TEinstellungen& speicher, const TAdressblock& block) {
     speicher.loeschen(kSchluesselAdressblock);
     speicher.schreiben(kSchluesselAdressblock, nummerierteNamen(QStringLiteral("An"), 10),
                        alsListe(block.An));
+    return true;
+}
+
+bool haendlerWechseln(TEinstellungen* speicher, const QString& adressdatei, const QString& code,
+                      TAdressblock& block) {
+    if (!QFile::exists(adressdatei)) return false;
+    codeNachschlagen(adressdatei, code, block);
+    if (speicher) adressblockErsetzen(*speicher, block);
     return true;
 }
 

@@ -45,6 +45,12 @@ TAdressblock adressblockEinrichten(TEinstellungen& speicher, const QString& adre
 // True when it was stored.
 bool adressblockErsetzen(TEinstellungen& speicher, const TAdressblock& block);
 
+// The user's change of distributor code: the block as codeNachschlagen finds it, stored with
+// adressblockErsetzen (when a store is given). False, and nothing changed, when the distributor
+// list does not exist.
+bool haendlerWechseln(TEinstellungen* speicher, const QString& adressdatei, const QString& code,
+                      TAdressblock& block);
+
 // The stored user details if their key exists; otherwise the first-run dialog fills them
 // (a dialog closed without confirming leaves them as they are) and they are stored either way.
 using BenutzerDialog = std::function<void(TBenutzerdaten&)>;

@@ -8,8 +8,6 @@
 
 #include "ui_XHotline.h"
 
-#include <QFile>
-
 namespace {
 
 const char* const kStil = R"(
@@ -90,14 +88,10 @@ void TForm5::Label6Click(const QString& wert) {
 void TForm5::SpeedButton1Click() {
     const std::optional<QString> code = dialoge::eingabe(this, QString(), texte::text(10239));
     if (code && !code->isEmpty()) {
-        const QString datei = m_kontext.datenPfad(datendatei::adressen());
-        if (!QFile::exists(datei)) {
+        if (!haendlerWechseln(m_kontext.einstellungen.get(),
+                              m_kontext.datenPfad(datendatei::adressen()), *code,
+                              m_kontext.adressen))
             dialoge::meldung(this, texte::text(10015), texte::text(10240));
-        } else {
-            codeNachschlagen(datei, *code, m_kontext.adressen);
-            if (m_kontext.einstellungen)
-                adressblockErsetzen(*m_kontext.einstellungen, m_kontext.adressen);
-        }
     }
     FormShow();
 }

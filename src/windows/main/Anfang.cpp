@@ -81,8 +81,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     QDir::setCurrent(m_kontext.programmVerzeichnis);
 
     const QString katalog = m_kontext.datenVerzeichnis + u'/' + datendatei::katalog();
-    // Over the splash, not this window: only the splash is on the screen yet, and it stays on
-    // top of every window that is not its own.
+    // Over the splash, the only window on the screen yet; it steps down while a box is up.
     if (!QFile::exists(katalog)) {
         dialoge::meldung(startbild, texte::text(10015), texte::text(10270));
         return;
