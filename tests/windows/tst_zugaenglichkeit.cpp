@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -54,33 +55,35 @@ private Q_SLOTS:
     }
 
     // The windows made when they are asked for, opened from the main menu; the modal ones are
-    // walked while they wait for the user and must go on Esc from wherever the focus is.
+    // walked while they wait for the user, must go on Esc from wherever the focus is, and have
+    // Enter press their main button.
     void fensterBeimOeffnen_data() {
         QTest::addColumn<QString>("knopf"); // main-menu button; none: the registration at start
         QTest::addColumn<QString>("fenster");
         QTest::addColumn<bool>("modal");
-        QTest::newRow("hotline") << "SpeedButton6"
-                                 << "TForm5" << true;
-        QTest::newRow("sample order") << "SpeedButton24"
-                                      << "TForm11" << true;
-        QTest::newRow("individual production") << "SpeedButton22"
-                                               << "TForm12" << true;
-        QTest::newRow("chemical search") << "SpeedButton2"
-                                         << "TForm3" << true;
-        QTest::newRow("mechanical search") << "SpeedButton9"
-                                           << "TForm4" << true;
-        QTest::newRow("registration") << QString() << "TForm9" << true;
-        QTest::newRow("questionnaire") << "SpeedButton18"
-                                       << "TForm8" << false;
-        QTest::newRow("assessment") << "SpeedButton13"
-                                    << "TForm7" << false;
+        QTest::addColumn<QString>("enter"); // the button Enter presses; none: not checked
+        const auto zeile = [](const char* name, const char* knopf, const char* fenster, bool modal,
+                              const char* enter) {
+            QTest::newRow(name) << QString::fromLatin1(knopf) << QString::fromLatin1(fenster)
+                                << modal << QString::fromLatin1(enter);
+        };
+        zeile("hotline", "SpeedButton6", "TForm5", true, "SpeedButton2");
+        zeile("sample order", "SpeedButton24", "TForm11", true, "Button4");
+        zeile("individual production", "SpeedButton22", "TForm12", true, "Button1");
+        zeile("chemical search", "SpeedButton2", "TForm3", true, "");
+        zeile("mechanical search", "SpeedButton9", "TForm4", true, "SpeedButton5");
+        zeile("registration", "", "TForm9", true, "Button1");
+        zeile("questionnaire", "SpeedButton18", "TForm8", false, "");
+        zeile("assessment", "SpeedButton13", "TForm7", false, "");
     }
     void fensterBeimOeffnen() {
         QFETCH(QString, knopf);
         QFETCH(QString, fenster);
         QFETCH(bool, modal);
+        QFETCH(QString, enter);
         QStringList fehlt;
         QString gesehen;
+        QString standard;
         bool offenNachEsc = false;
         if (modal)
             QTimer::singleShot(0, m_form1.get(), [&] {
@@ -88,6 +91,8 @@ private Q_SLOTS:
                 if (!w) return;
                 gesehen = QString::fromLatin1(w->metaObject()->className());
                 fehlt = zugaenglichkeit::unbenannt(w);
+                for (QPushButton* b : w->findChildren<QPushButton*>())
+                    if (b->isDefault() && b->isVisible()) standard = b->objectName();
                 QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
                 offenNachEsc = w->isVisible();
                 if (offenNachEsc) w->close();
@@ -113,6 +118,7 @@ private Q_SLOTS:
         melden(fehlt);
         QCOMPARE(fehlt.size(), 0);
         QVERIFY(!offenNachEsc);
+        if (!enter.isEmpty()) QCOMPARE(standard, enter);
     }
 
 private:
