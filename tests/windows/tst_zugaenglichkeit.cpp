@@ -1,38 +1,129 @@
+#include "../common/ChemieTestdaten.h"
 #include "Testprogramm.h"
 #include "Zugaenglichkeit.h"
 
 #include "app/Dialoge.h"
+#include "windows/forms/XReg.h"
 #include "windows/main/Anfang.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+
+void melden(const QStringList& fehlt) {
+    for (const QString& f : fehlt)
+        qWarning("no accessible name: %s", qPrintable(f));
+}
+
+} // namespace
 
 // Every window the program makes, as it is shown: each control and picture has a name a screen
 // reader can speak.
 class TstZugaenglichkeit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { dialoge::zuruecksetzen(); }
+    void init() {
+        dialoge::zuruecksetzen();
+        m_p = std::make_unique<Testprogramm>();
+        chemietestdaten::schreiben(m_p->datei(QStringLiteral("EN")));
+        m_p->adressen();
+        m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
+        m_form1->fensterErzeugen();
+        m_form1->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
+    }
+    void cleanup() {
+        m_form1.reset();
+        m_p.reset();
+    }
 
     void fensterBeimStart() {
-        Testprogramm p;
-        p.katalog(3);
-        p.adressen();
-        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
-        form1.fensterErzeugen();
-        form1.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
-        QStringList fehlt = zugaenglichkeit::unbenannt(&form1);
-        for (QWidget* w : form1.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QStringList fehlt = zugaenglichkeit::unbenannt(m_form1.get());
+        for (QWidget* w : m_form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!w->isWindow()) continue;
             w->show();
             fehlt += zugaenglichkeit::unbenannt(w);
             w->hide();
         }
         fehlt.removeDuplicates();
-        for (const QString& f : fehlt)
-            qWarning("no accessible name: %s", qPrintable(f));
+        melden(fehlt);
         QCOMPARE(fehlt.size(), 0);
     }
+
+    // The windows made when they are asked for, opened from the main menu; the modal ones are
+    // walked while they wait for the user, must go on Esc from wherever the focus is, and have
+    // Enter press their main button.
+    void fensterBeimOeffnen_data() {
+        QTest::addColumn<QString>("knopf"); // main-menu button; none: the registration at start
+        QTest::addColumn<QString>("fenster");
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<QString>("enter"); // the button Enter presses; none: not checked
+        const auto zeile = [](const char* name, const char* knopf, const char* fenster, bool modal,
+                              const char* enter) {
+            QTest::newRow(name) << QString::fromLatin1(knopf) << QString::fromLatin1(fenster)
+                                << modal << QString::fromLatin1(enter);
+        };
+        zeile("hotline", "SpeedButton6", "TForm5", true, "SpeedButton2");
+        zeile("sample order", "SpeedButton24", "TForm11", true, "Button4");
+        zeile("individual production", "SpeedButton22", "TForm12", true, "Button1");
+        zeile("chemical search", "SpeedButton2", "TForm3", true, "");
+        zeile("mechanical search", "SpeedButton9", "TForm4", true, "SpeedButton5");
+        zeile("registration", "", "TForm9", true, "Button1");
+        zeile("questionnaire", "SpeedButton18", "TForm8", false, "");
+        zeile("assessment", "SpeedButton13", "TForm7", false, "");
+    }
+    void fensterBeimOeffnen() {
+        QFETCH(QString, knopf);
+        QFETCH(QString, fenster);
+        QFETCH(bool, modal);
+        QFETCH(QString, enter);
+        QStringList fehlt;
+        QString gesehen;
+        QString standard;
+        bool offenNachEsc = false;
+        if (modal)
+            QTimer::singleShot(0, m_form1.get(), [&] {
+                QWidget* w = QApplication::activeModalWidget();
+                if (!w) return;
+                gesehen = QString::fromLatin1(w->metaObject()->className());
+                fehlt = zugaenglichkeit::unbenannt(w);
+                for (QPushButton* b : w->findChildren<QPushButton*>())
+                    if (b->isDefault() && b->isVisible()) standard = b->objectName();
+                QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
+                offenNachEsc = w->isVisible();
+                if (offenNachEsc) w->close();
+            });
+        if (knopf.isEmpty()) {
+            TBenutzerdaten daten;
+            m_form1->findChild<TForm9*>()->abfragen(daten);
+        } else {
+            auto* k = m_form1->findChild<QAbstractButton*>(knopf);
+            QVERIFY(k && k->isEnabled());
+            k->click();
+        }
+        if (!modal) {
+            QWidget* w = nullptr;
+            for (QWidget* c : m_form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (c->isVisible() && fenster == QLatin1String(c->metaObject()->className())) w = c;
+            QVERIFY(w);
+            gesehen = fenster;
+            fehlt = zugaenglichkeit::unbenannt(w);
+            w->close();
+        }
+        QCOMPARE(gesehen, fenster);
+        melden(fehlt);
+        QCOMPARE(fehlt.size(), 0);
+        QVERIFY(!offenNachEsc);
+        if (!enter.isEmpty()) QCOMPARE(standard, enter);
+    }
+
+private:
+    std::unique_ptr<Testprogramm> m_p;
+    std::unique_ptr<TForm1> m_form1;
 };
 
 QTEST_MAIN(TstZugaenglichkeit)

@@ -101,8 +101,10 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
         k->setIcon(hotline);
         k->setIconSize(QSize(77, 52));
     }
-    for (int n = 1; n <= kAufgaben; ++n)
+    for (int n = 1; n <= kAufgaben; ++n) {
         m_aufgabenKnoepfe->addButton(findChild<QPushButton*>(QStringLiteral("a%1").arg(n)), n);
+        aufgabeBeschriften(n);
+    }
     verbinden();
 }
 
@@ -198,8 +200,7 @@ void TForm7::SpeedButton4Click() {
     r.measures = kommatext::schreiben(zeilen(ui->r2));
     r.sufficient = ui->cb2->isChecked();
     r.consultation = ui->cb1->isChecked();
-    m_aufgabenKnoepfe->button(n)->setText(r.task);
-    m_aufgabenKnoepfe->button(n)->setToolTip(r.task);
+    aufgabeBeschriften(n);
     m_geaendert = true;
 }
 
@@ -237,10 +238,18 @@ void TForm7::inFelder(const TBewertung& b) {
     for (int i = 0; i < 18; ++i)
         findChild<QLineEdit*>(QStringLiteral("t%1").arg(i + 1))->setText(b.t[i]);
     m_aufgaben = b.aufgaben;
-    for (int n = 1; n <= kAufgaben; ++n) {
-        m_aufgabenKnoepfe->button(n)->setText(m_aufgaben[n - 1].task);
-        m_aufgabenKnoepfe->button(n)->setToolTip(m_aufgaben[n - 1].task);
-    }
+    for (int n = 1; n <= kAufgaben; ++n)
+        aufgabeBeschriften(n);
+}
+
+void TForm7::aufgabeBeschriften(int n) {
+    const QString& task = m_aufgaben[n - 1].task;
+    QAbstractButton* k = m_aufgabenKnoepfe->button(n);
+    k->setText(task);
+    k->setToolTip(task);
+    // An empty task button shows nothing; a screen reader still tells which one it is.
+    k->setAccessibleName(task.isEmpty() ? tr("Task %1").arg(n)
+                                        : tr("Task %1: %2").arg(n).arg(task));
 }
 
 QString TForm7::feldName(const bewertungsdatei::Feld& f) const {

@@ -50,6 +50,7 @@ private:
     void verbinden();
     TBewertung ausFeldern() const;
     void inFelder(const TBewertung& b);
+    void aufgabeBeschriften(int n); // text, tip and accessible name of task button a(n)
     int gewaehlteAufgabe() const;                           // 1..25
     QString feldName(const bewertungsdatei::Feld& f) const; // for messages
     QList<QPlainTextEdit*> memos() const;                   // m1..m3

@@ -95,6 +95,9 @@ void THtmlViewer::zeigen(const QString& datei, const QString& anker) {
     setSource(url, QTextDocument::HtmlResource);
     // The history is m_verlauf; the browser's own would only grow.
     clearHistory();
+    // A screen reader names the page by its title, or a picture by its file.
+    setAccessibleName(documentTitle().isEmpty() ? QFileInfo(datei).completeBaseName()
+                                                : documentTitle());
 }
 
 void THtmlViewer::positionSetzen(int position) {

@@ -68,6 +68,16 @@ TForm4::TForm4(TKontext& kontext, QWidget* parent)
     setStyleSheet(QString::fromLatin1(kStil));
     m_r2 = radiogruppe(m_ui->r2, mechAuswahl(TMechListe::Gefahr));
     m_r1 = radiogruppe(m_ui->r1, mechAuswahl(TMechListe::Umgebung));
+    // The choices are made after the page's buttons; Tab still reaches them first. Qt moves no
+    // widget behind the last one of the chain, so the choices go behind the buttons at first.
+    QList<QWidget*> kette;
+    for (QButtonGroup* g : {m_r2, m_r1})
+        for (QAbstractButton* k : g->buttons())
+            kette << k;
+    kette << m_ui->SpeedButton16 << m_ui->SpeedButton5 << m_ui->SpeedButton6;
+    QWidget::setTabOrder(m_ui->SpeedButton6, kette.first());
+    for (qsizetype i = 1; i < kette.size(); ++i)
+        QWidget::setTabOrder(kette[i - 1], kette[i]);
     m_ui->b1->addItems(mechAuswahl(TMechListe::Laenge));
     m_ui->b2->addItems(mechAuswahl(TMechListe::Griff));
     m_ui->b3->addItems(mechAuswahl(TMechListe::Fingerfertigkeit));
