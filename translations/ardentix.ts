@@ -2,6 +2,221 @@
 <!DOCTYPE TS>
 <TS version="2.1">
 <context>
+    <name>Chemiebericht</name>
+    <message>
+        <source>Explanation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permeation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level a:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 min. &lt;= x &lt; 5 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 min. &lt;= x &lt; 30 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 3:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>60 min. &lt;= x &lt; 120 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 5:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>240 min. &lt;= x &lt; 480 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level b:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 min. &lt;= x &lt; 10 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>30 min. &lt;= x &lt; 60 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 4:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>120 min. &lt;= x &lt; 240 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 6:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;= 480 min.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Degradation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The degradation is not dependent on penetration and permeation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as this test is not even intended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>degrad. resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(+) = resistant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(-) = non resistant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(0) = partially resistant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Z) = destroyed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Penetration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 3 = AQL value 0,65 = 100% leakproof</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 2 = AQL value 1,5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 1 = AQL value 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>above table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Natural</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latex I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latex II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chloro-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nitrile I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nitrile II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nitrile III</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Viton</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Butyl I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Butyl II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardentix Search Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature resistance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Touch Sensitivity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cotton lining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mechanical resistance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chemical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phys. state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>However, as a degraded glove is simply useless, QVR does only recommend gloves which swell less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not explicitely listed in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Chemiesuche</name>
     <message>
         <source>Missing or wrong database files!</source>
@@ -19,11 +234,102 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>OK</source>
+        <source>Printing &quot;%1&quot; on %2 failed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Mechbericht</name>
+    <message>
+        <source>- No / minimal hazards</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Printing &quot;%1&quot; on %2 failed.</source>
+        <source>- Standard / Normal loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Cut special</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Heat (more than 50°C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- High loading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Dry work environment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Work environment with liquids (no chemicals)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Partial moist work environment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Low cut protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Medium cut protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- High cut protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Suitable for food processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Breathable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Latex free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Suit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Suitable for fat/oil handling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Grip:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- Dexterity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardentix Search Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Mechanical Protection)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search criteria:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gloves, according to search criterias: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -150,6 +456,320 @@
     </message>
     <message>
         <source>Open page in Html Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quorvane logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardentix, the protective glove advisor</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm11</name>
+    <message>
+        <source>Request for samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To which address should requested sample be sent?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name/Company:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postal Code/City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For the attention of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the Art. No. now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Article No.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity, line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3 pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4 pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 pair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Article No., line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length, line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity, line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Article No., line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length, line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity, line 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Article No., line 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length, line 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: Please limit the number of samples to 5 pair per style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm12</name>
+    <message>
+        <source>Individual Production</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For gloves out of our knitted range (Cut and Heat Protection) you could define your individual production. Your individual request on the glove can be printed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove properties</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrasion Resistance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut Resistance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puncture Resistance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coating Material:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nitrile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PU</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leather</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PVC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Knitting Material:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cotton</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polyamide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polyester</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kevlar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dyneema</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carbon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extended cuffs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dots on both sides:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fingers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Finger segments present:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sealed Finger Tips:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thumb:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Index Finger:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle Finger:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ring Finger:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Little Finger:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hand with the chosen finger segments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, segment %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -443,6 +1063,14 @@
         <source> (mA)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>QVR-Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm3</name>
@@ -598,6 +1226,368 @@ Permeation level for breakthrough time:
         <source>Ardentix Search Results</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Find a chemical, solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemicals, solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a chemical, liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemicals, liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find a chemical, gaseous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemicals, gaseous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected Chemical / Mixture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Requirements for chemical protective gloves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=300</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=350</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unimportant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=230</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=140</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=130</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=120</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=110</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=90</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=80</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=70</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=60</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=50</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=40</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=20</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&gt;=10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jersey</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm4</name>
+    <message>
+        <source>Search for Mechanical Protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for the right QVR-Protective Glove against mechanical hazards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What is the primary hazard ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What kind of work environment ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR-Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search for the right QVR-Protective Glove against mechanical Hazards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You selected &apos;Cut Special&apos; as a main field of risk. This requires some further definition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low cut protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium cut protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High cut protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examples for low cut protection:
+Packing, Handling, Transport...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Basic requirements:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grip:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dexterity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special requirements:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable for food handling and processing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Naturally breathing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latex free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suitable for use with grease and oils</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Results:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This list contains gloves according to the search criterias. You could add the gloves you have chosen to your glove plan or access detailed product information.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matching gloves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Glove Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardentix Search Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no / light danger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard / normal strain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>special cut hazard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>heat (over 50°C / 122°F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high strain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dry working environments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With liquids (not chemicals)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partially damp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>300 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>400 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>600 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unimportant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (one time glove)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (already in glove plan)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examples for medium cut protection
+Glas/Porcelain, sheet metal, Assembly work...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Examples for high cut protection:
+press tool, cutting knife, metal parts with edge...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm5</name>
@@ -637,6 +1627,495 @@ Permeation level for breakthrough time:
         <source>Close window</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm6</name>
+    <message>
+        <source>Glove Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR-Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address line 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Glove Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Glove Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These product codes are not in the catalogue; their columns were left out: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm7</name>
+    <message>
+        <source>Hazard Assessment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hazard Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR-Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postal Code / City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Company  / Department:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Area:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Participants of Hazard Analysis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manager / Head of Department:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Employee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plant committee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety officer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plant doctor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Safety advisor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HSE / OSHA/ Safety inspector:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Person responsible:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Governmental Authority:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attachments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hazard organisational Assessment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title of the assessment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Consultation required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Measures are sufficient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details for completion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Possible Hazard / Strain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tech. / org. / personal measures:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Task %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work area %1, task %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TForm8</name>
+    <message>
+        <source>Risk Assessment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of Analysis:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparation date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QVR-Hotline</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postal Code / City:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Area of Business:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Area:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work Place:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Employee:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description of Work:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1. Chemical/Biological Hazards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gaseous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trade Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemical Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working Conditions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Contact Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrostatic dissipation required:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work in Medical Areas:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Further Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2. Mechanical Hazards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puncture:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrasion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotating parts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3. Thermal Hazards:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radiant heat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquid Metal Splashes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact Cold:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cold environment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4. Electricity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voltage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Explosion zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrical contact:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electrostatic Charging:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5. Radiation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please contact manufacturer!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6.Vibration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibrating Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vibrating Work Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of Tool:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of Machine:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Art der Stellteile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7. Other details:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove Length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wearing Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Under arm protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper arm protection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm9</name>
@@ -666,6 +2145,13 @@ Permeation level for breakthrough time:
     </message>
     <message>
         <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>THtmlViewer</name>
+    <message>
+        <source>Can&apos;t locate file: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1751,11 +3237,6 @@ Permeation level for breakthrough time:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>10270</source>
-        <comment>The file products.qvr is missing</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>10272</source>
         <comment>Quorvane GmbH</comment>
         <translation type="unfinished"></translation>
@@ -1802,6 +3283,11 @@ Permeation level for breakthrough time:
     <message>
         <source>10281</source>
         <comment>Safe hands at work – protective gloves for every hazard</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10270</source>
+        <comment>The file produkte.qvr is missing</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -39,21 +39,29 @@ bool erfuellt(const TStrick& h, const TAnforderungen& a) {
 } // namespace
 
 // The items belong to the search window's layout, so its language module translates them.
-#define LISTE(s) QT_TRANSLATE_NOOP("TForm3", s)
 
 QStringList anforderungsEintraege(int liste) {
-    static const char* const c1[] = {LISTE(">=300"), LISTE(">=350"), LISTE(">=400"), LISTE(">=600"),
-                                     LISTE("Unimportant")};
+    static const char* const c1[] = {
+        QT_TRANSLATE_NOOP("TForm3", ">=300"), QT_TRANSLATE_NOOP("TForm3", ">=350"),
+        QT_TRANSLATE_NOOP("TForm3", ">=400"), QT_TRANSLATE_NOOP("TForm3", ">=600"),
+        QT_TRANSLATE_NOOP("TForm3", "Unimportant")};
     static const char* const c2[] = {
-        LISTE(">=230"), LISTE(">=140"), LISTE(">=130"), LISTE(">=120"),
-        LISTE(">=110"), LISTE(">=100"), LISTE(">=90"),  LISTE(">=80"),
-        LISTE(">=70"),  LISTE(">=60"),  LISTE(">=50"),  LISTE(">=40"),
-        LISTE(">=30"),  LISTE(">=20"),  LISTE(">=10"),  LISTE("Unimportant")};
-    static const char* const c3[] = {LISTE("Yes"), LISTE("Medium"), LISTE("Low"),
-                                     LISTE("Unimportant")};
-    static const char* const c4[] = {LISTE("No"), LISTE("Yes"), LISTE("Jersey"),
-                                     LISTE("Unimportant")};
-    static const char* const c5[] = {LISTE("Unimportant"), LISTE("Yes")};
+        QT_TRANSLATE_NOOP("TForm3", ">=230"), QT_TRANSLATE_NOOP("TForm3", ">=140"),
+        QT_TRANSLATE_NOOP("TForm3", ">=130"), QT_TRANSLATE_NOOP("TForm3", ">=120"),
+        QT_TRANSLATE_NOOP("TForm3", ">=110"), QT_TRANSLATE_NOOP("TForm3", ">=100"),
+        QT_TRANSLATE_NOOP("TForm3", ">=90"),  QT_TRANSLATE_NOOP("TForm3", ">=80"),
+        QT_TRANSLATE_NOOP("TForm3", ">=70"),  QT_TRANSLATE_NOOP("TForm3", ">=60"),
+        QT_TRANSLATE_NOOP("TForm3", ">=50"),  QT_TRANSLATE_NOOP("TForm3", ">=40"),
+        QT_TRANSLATE_NOOP("TForm3", ">=30"),  QT_TRANSLATE_NOOP("TForm3", ">=20"),
+        QT_TRANSLATE_NOOP("TForm3", ">=10"),  QT_TRANSLATE_NOOP("TForm3", "Unimportant")};
+    static const char* const c3[] = {
+        QT_TRANSLATE_NOOP("TForm3", "Yes"), QT_TRANSLATE_NOOP("TForm3", "Medium"),
+        QT_TRANSLATE_NOOP("TForm3", "Low"), QT_TRANSLATE_NOOP("TForm3", "Unimportant")};
+    static const char* const c4[] = {
+        QT_TRANSLATE_NOOP("TForm3", "No"), QT_TRANSLATE_NOOP("TForm3", "Yes"),
+        QT_TRANSLATE_NOOP("TForm3", "Jersey"), QT_TRANSLATE_NOOP("TForm3", "Unimportant")};
+    static const char* const c5[] = {QT_TRANSLATE_NOOP("TForm3", "Unimportant"),
+                                     QT_TRANSLATE_NOOP("TForm3", "Yes")};
     const auto liste_ = [](const auto& texte) {
         QStringList l;
         for (const char* t : texte)

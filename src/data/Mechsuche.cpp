@@ -15,31 +15,37 @@ quint8 bit(int index) {
     return index >= 0 && index < 8 ? static_cast<quint8>(1u << index) : 0;
 }
 
-QString tr(const char* s) {
+QString uebersetzt(const char* s) {
     return QCoreApplication::translate("TForm4", s);
 }
 
 } // namespace
 
 // The items belong to the search window's layout, so its language module translates them.
-#define LISTE(s) QT_TRANSLATE_NOOP("TForm4", s)
 
 QStringList mechAuswahl(TMechListe liste) {
-    static const char* const gefahr[] = {
-        LISTE("no / light danger"), LISTE("standard / normal strain"), LISTE("special cut hazard"),
-        LISTE("heat (over 50°C / 122°F)"), LISTE("high strain")};
-    static const char* const umgebung[] = {LISTE("Dry working environments"),
-                                           LISTE("With liquids (not chemicals)"),
-                                           LISTE("Partially damp")};
-    static const char* const laenge[] = {LISTE("300 mm"), LISTE("400 mm"), LISTE("600 mm"),
-                                         LISTE("Unimportant")};
-    static const char* const griff[] = {LISTE("No"), LISTE("Yes"), LISTE("Unimportant")};
-    static const char* const finger[] = {LISTE("Best possible"), LISTE("Normal"),
-                                         LISTE("Unimportant")};
+    static const char* const gefahr[] = {QT_TRANSLATE_NOOP("TForm4", "no / light danger"),
+                                         QT_TRANSLATE_NOOP("TForm4", "standard / normal strain"),
+                                         QT_TRANSLATE_NOOP("TForm4", "special cut hazard"),
+                                         QT_TRANSLATE_NOOP("TForm4", "heat (over 50°C / 122°F)"),
+                                         QT_TRANSLATE_NOOP("TForm4", "high strain")};
+    static const char* const umgebung[] = {
+        QT_TRANSLATE_NOOP("TForm4", "Dry working environments"),
+        QT_TRANSLATE_NOOP("TForm4", "With liquids (not chemicals)"),
+        QT_TRANSLATE_NOOP("TForm4", "Partially damp")};
+    static const char* const laenge[] = {
+        QT_TRANSLATE_NOOP("TForm4", "300 mm"), QT_TRANSLATE_NOOP("TForm4", "400 mm"),
+        QT_TRANSLATE_NOOP("TForm4", "600 mm"), QT_TRANSLATE_NOOP("TForm4", "Unimportant")};
+    static const char* const griff[] = {QT_TRANSLATE_NOOP("TForm4", "No"),
+                                        QT_TRANSLATE_NOOP("TForm4", "Yes"),
+                                        QT_TRANSLATE_NOOP("TForm4", "Unimportant")};
+    static const char* const finger[] = {QT_TRANSLATE_NOOP("TForm4", "Best possible"),
+                                         QT_TRANSLATE_NOOP("TForm4", "Normal"),
+                                         QT_TRANSLATE_NOOP("TForm4", "Unimportant")};
     const auto liste_ = [](const auto& texte) {
         QStringList l;
         for (const char* t : texte)
-            l.append(tr(t));
+            l.append(uebersetzt(t));
         return l;
     };
     switch (liste) {
@@ -107,8 +113,9 @@ QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntw
 
 QString mechEintrag(const THandschuh& h, bool imPlan) {
     QString e = h.Name + QStringLiteral("  ") + QString::number(h.Nummer);
-    if (h.Gruppe == kEinweggruppe) e += tr(" (one time glove)");
-    if (imPlan) e += tr(" (already in glove plan)");
+    if (h.Gruppe == kEinweggruppe)
+        e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (one time glove)"));
+    if (imPlan) e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (already in glove plan)"));
     return e;
 }
 

@@ -14,10 +14,9 @@ constexpr int kZeile = 30;
 constexpr int kKopfEnde = 835;
 constexpr int kRegeln[] = {190, 710, 850, 960, 1070, 1180, 1290, 1400, 1510, 1620, 1730, 1850};
 
-// The report's texts, marked with TEXT for the language module's context "Chemiebericht" and
+// The report's texts, marked for the language module's context "Chemiebericht" and
 // looked up when printed.
-#define TEXT(s) QT_TRANSLATE_NOOP("Chemiebericht", s)
-QString tr(const char* s) {
+QString uebersetzt(const char* s) {
     return QCoreApplication::translate("Chemiebericht", s);
 }
 
@@ -25,19 +24,35 @@ QString tr(const char* s) {
 
 const std::array<Materialgruppe, 9>& materialgruppen() {
     static const std::array<Materialgruppe, 9> g = {{
-        {860, tr(TEXT("Natural")), tr(TEXT("Latex I")), {4101, 6101, 7101}, 4101},
-        {970, tr(TEXT("Natural")), tr(TEXT("Latex II")), {4111, 4112}, 4111},
-        {1080, tr(TEXT("Chloro-")), tr(TEXT("pren")), {4201, 4202, 4203, 4204, 6201}, 4201},
+        {860,
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex I")),
+         {4101, 6101, 7101},
+         4101},
+        {970,
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex II")),
+         {4111, 4112},
+         4111},
+        {1080,
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Chloro-")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "pren")),
+         {4201, 4202, 4203, 4204, 6201},
+         4201},
         {1190,
-         tr(TEXT("Nitrile I")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile I")),
          {},
          {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302},
          4301},
-        {1300, tr(TEXT("Nitrile II")), {}, {4311, 4312}, 4311},
-        {1410, tr(TEXT("Nitrile III")), {}, {4321}, 4321},
-        {1520, tr(TEXT("Viton")), {}, {4501}, 4501},
-        {1630, tr(TEXT("Butyl I")), {}, {4401}, 4401},
-        {1740, tr(TEXT("Butyl II")), {}, {4402}, 4402},
+        {1300,
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile II")),
+         {},
+         {4311, 4312},
+         4311},
+        {1410, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile III")), {}, {4321}, 4321},
+        {1520, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Viton")), {}, {4501}, 4501},
+        {1630, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl I")), {}, {4401}, 4401},
+        {1740, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl II")), {}, {4402}, 4402},
     }};
     return g;
 }
@@ -73,11 +88,14 @@ int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
 
 int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     c.setFont(kArial, 60, true);
-    c.text(200, 100, tr(TEXT("Ardentix Search Results")));
+    c.text(200, 100, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Ardentix Search Results")));
     c.setFont(kArial, 30, true);
-    const QString titel[] = {tr(TEXT("Overall length:")), tr(TEXT("Temperature resistance:")),
-                             tr(TEXT("Touch Sensitivity:")), tr(TEXT("Cotton lining:")),
-                             tr(TEXT("Mechanical resistance:"))};
+    const QString titel[] = {
+        uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Overall length:")),
+        uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Temperature resistance:")),
+        uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Touch Sensitivity:")),
+        uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Cotton lining:")),
+        uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Mechanical resistance:"))};
     for (int i = 0; i < 5; ++i)
         c.text(200, 190 + 30 * i, titel[i]);
     c.setFont(kArial, 30, false);
@@ -91,8 +109,8 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
             c.text(g.x + 20, 800 - 30 * (n - 1 - k),
                    QString::number(g.codes[static_cast<std::size_t>(k)]));
     }
-    c.text(200, 800, tr(TEXT("chemical")));
-    c.text(720, 800, tr(TEXT("phys. state")));
+    c.text(200, 800, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "chemical")));
+    c.text(720, 800, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "phys. state")));
     c.line(kLinks, 440, kRechts, 440, 2);
     c.line(kLinks, kKopfEnde, kRechts, kKopfEnde, 2);
     for (int x : kRegeln)
@@ -122,52 +140,60 @@ void chemFooter(PageCanvas& c, int y0) {
         bool fett;
     };
     static const Text texte[] = {
-        {0, 200, TEXT("Explanation"), true},
-        {50, 200, TEXT("Permeation"), false},
-        {90, 200, TEXT("Level a:"), true},
-        {90, 320, TEXT("0 min. <= x < 5 min."), false},
-        {90, 600, TEXT("Level 1:"), true},
-        {90, 720, TEXT("10 min. <= x < 30 min."), false},
-        {90, 1000, TEXT("Level 3:"), true},
-        {90, 1120, TEXT("60 min. <= x < 120 min."), false},
-        {90, 1430, TEXT("Level 5:"), true},
-        {90, 1550, TEXT("240 min. <= x < 480 min."), false},
-        {120, 200, TEXT("Level b:"), true},
-        {120, 320, TEXT("5 min. <= x < 10 min."), false},
-        {120, 600, TEXT("Level 2:"), true},
-        {120, 720, TEXT("30 min. <= x < 60 min."), false},
-        {120, 1000, TEXT("Level 4:"), true},
-        {120, 1120, TEXT("120 min. <= x < 240 min."), false},
-        {120, 1430, TEXT("Level 6:"), true},
-        {120, 1550, TEXT(">= 480 min."), false},
-        {160, 200, TEXT("Degradation"), false},
-        {160, 490, TEXT("The degradation is not dependent on penetration and permeation."), false},
+        {0, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Explanation"), true},
+        {50, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Permeation"), false},
+        {90, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Level a:"), true},
+        {90, 320, QT_TRANSLATE_NOOP("Chemiebericht", "0 min. <= x < 5 min."), false},
+        {90, 600, QT_TRANSLATE_NOOP("Chemiebericht", "Level 1:"), true},
+        {90, 720, QT_TRANSLATE_NOOP("Chemiebericht", "10 min. <= x < 30 min."), false},
+        {90, 1000, QT_TRANSLATE_NOOP("Chemiebericht", "Level 3:"), true},
+        {90, 1120, QT_TRANSLATE_NOOP("Chemiebericht", "60 min. <= x < 120 min."), false},
+        {90, 1430, QT_TRANSLATE_NOOP("Chemiebericht", "Level 5:"), true},
+        {90, 1550, QT_TRANSLATE_NOOP("Chemiebericht", "240 min. <= x < 480 min."), false},
+        {120, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Level b:"), true},
+        {120, 320, QT_TRANSLATE_NOOP("Chemiebericht", "5 min. <= x < 10 min."), false},
+        {120, 600, QT_TRANSLATE_NOOP("Chemiebericht", "Level 2:"), true},
+        {120, 720, QT_TRANSLATE_NOOP("Chemiebericht", "30 min. <= x < 60 min."), false},
+        {120, 1000, QT_TRANSLATE_NOOP("Chemiebericht", "Level 4:"), true},
+        {120, 1120, QT_TRANSLATE_NOOP("Chemiebericht", "120 min. <= x < 240 min."), false},
+        {120, 1430, QT_TRANSLATE_NOOP("Chemiebericht", "Level 6:"), true},
+        {120, 1550, QT_TRANSLATE_NOOP("Chemiebericht", ">= 480 min."), false},
+        {160, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Degradation"), false},
+        {160, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht",
+                           "The degradation is not dependent on penetration and permeation."),
+         false},
         {190, 490,
-         "However, as a degraded glove is simply useless, QVR does only recommend gloves which "
-         "swell less",
+         QT_TRANSLATE_NOOP(
+             "Chemiebericht",
+             "However, as a degraded glove is simply useless, QVR does only recommend gloves which "
+             "swell less"),
          false},
         {220, 490,
-         "than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,",
+         QT_TRANSLATE_NOOP("Chemiebericht", "than 15% in the testing chemical. A safety aspect, "
+                                            "which is not offered by DIN/EN 374,"),
          false},
-        {250, 490, TEXT("as this test is not even intended."), false},
-        {290, 200, TEXT("degrad. resistance"), false},
-        {290, 490, TEXT("(+) = resistant"), false},
-        {290, 850, TEXT("(-) = non resistant"), false},
-        {290, 1210, TEXT("(0) = partially resistant"), false},
-        {290, 1570, TEXT("(Z) = destroyed"), false},
-        {330, 200, TEXT("Penetration"), false},
-        {330, 490, TEXT("Level 3 = AQL value 0,65 = 100% leakproof"), false},
-        {360, 490, TEXT("Level 2 = AQL value 1,5"), false},
-        {390, 490, TEXT("Level 1 = AQL value 4"), false},
+        {250, 490, QT_TRANSLATE_NOOP("Chemiebericht", "as this test is not even intended."), false},
+        {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "degrad. resistance"), false},
+        {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = resistant"), false},
+        {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = non resistant"), false},
+        {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = partially resistant"), false},
+        {290, 1570, QT_TRANSLATE_NOOP("Chemiebericht", "(Z) = destroyed"), false},
+        {330, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Penetration"), false},
+        {330, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 3 = AQL value 0,65 = 100% leakproof"),
+         false},
+        {360, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 2 = AQL value 1,5"), false},
+        {390, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 1 = AQL value 4"), false},
         {420, 490,
-         "All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not "
-         "explicitely listed in",
+         QT_TRANSLATE_NOOP("Chemiebericht", "All protective gloves are tested for Level 3 = 100% "
+                                            "leakproof, thus level values are not "
+                                            "explicitely listed in"),
          false},
-        {450, 490, TEXT("above table."), false},
+        {450, 490, QT_TRANSLATE_NOOP("Chemiebericht", "above table."), false},
     };
     for (const Text& t : texte) {
         c.setFont(kArial, 30, t.fett);
-        c.text(t.x, y0 + t.dy, tr(t.s));
+        c.text(t.x, y0 + t.dy, uebersetzt(t.s));
     }
     c.setFont(kArial, 30, false);
 }

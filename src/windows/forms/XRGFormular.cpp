@@ -258,7 +258,7 @@ QString TForm7::feldName(const bewertungsdatei::Feld& f) const {
         if (l->buddy() && l->buddy()->objectName() == f.control) beschriftung = l->text();
     beschriftung = QStringLiteral("\"%1\"").arg(beschriftung);
     if (f.aufgabe == 0) return beschriftung;
-    return QStringLiteral("Work area %1, task %2, %3")
+    return tr("Work area %1, task %2, %3")
         .arg((f.aufgabe - 1) / kAufgabenJeSpalte + 1)
         .arg((f.aufgabe - 1) % kAufgabenJeSpalte + 1)
         .arg(beschriftung);

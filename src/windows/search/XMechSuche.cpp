@@ -33,15 +33,14 @@ QGroupBox QRadioButton, QGroupBox QCheckBox, QGroupBox QLabel { font-weight: nor
 #Label3 { background: #f5f7fa; border-left: 5px solid #e8841e; padding: 8px; }
 )";
 
-// Fixed in the program: only the first text, which the window opens with, is the language
-// module's.
+// The examples that follow the mouse over the cut buttons.
 QString beispieltext(const QString& knopf) {
     if (knopf == QLatin1String("sb1"))
-        return QStringLiteral("Examples for low cut protection:\nPacking, Handling, Transport...");
+        return TForm4::tr("Examples for low cut protection:\nPacking, Handling, Transport...");
     if (knopf == QLatin1String("sb2"))
-        return QStringLiteral(
+        return TForm4::tr(
             "Examples for medium cut protection\nGlas/Porcelain, sheet metal, Assembly work...");
-    return QStringLiteral(
+    return TForm4::tr(
         "Examples for high cut protection:\npress tool, cutting knife, metal parts with edge...");
 }
 
