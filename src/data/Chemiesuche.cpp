@@ -88,29 +88,31 @@ QString auswahlEintrag(const QString& zustandswort, const QString& name) {
     return zustandswort + QStringLiteral(" - ") + name;
 }
 
-QList<const TStoff*> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege) {
-    QList<const TStoff*> auswahl;
+QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege) {
+    QList<TStoff> auswahl;
     for (const QString& e : eintraege) {
         const qsizetype strich = e.indexOf(u'-');
         if (strich < 0) continue;
-        if (const TStoff* s = stoffe.findeName(e.mid(strich + 2))) auswahl.append(s);
+        const qsizetype i = stoffe.indexName(QStringView(e).mid(strich + 2));
+        if (i >= 0) auswahl.append(stoffe.at(i));
     }
     return auswahl;
 }
 
-QStringList stoffnamen(const TStoffliste& stoffe, quint8 zustand) {
-    QStringList namen;
+QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand) {
+    QList<qint32> reihe;
     for (qsizetype i = 0; i < stoffe.size(); ++i)
-        if (stoffe.at(i).Zustand == zustand) namen.append(stoffe.at(i).Name);
-    std::stable_sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
-        const int c = QString::compare(a, b, Qt::CaseInsensitive);
+        if (stoffe.zustand(i) == zustand) reihe.append(static_cast<qint32>(i));
+    std::stable_sort(reihe.begin(), reihe.end(), [&stoffe](qint32 i, qint32 j) {
+        const QStringView a = stoffe.name(i), b = stoffe.name(j);
+        const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
-    return namen;
+    return reihe;
 }
 
 TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste& stoffe,
-                                const QList<const TStoff*>& auswahl, const TAnforderungen& anf) {
+                                const QList<TStoff>& auswahl, const TAnforderungen& anf) {
     TChemiesuchErgebnis e;
     const int spalten = stoffe.SpaltenAnzahl();
     for (int k = 0; k < spalten; ++k) {
@@ -131,9 +133,9 @@ TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste&
         r.Preisklasse = glove->Klassenwerte[7];
         r.Permeation.reserve(auswahl.size());
         r.Quellung.reserve(auswahl.size());
-        for (const TStoff* s : auswahl) {
-            r.Permeation.append(permeationsCode(*s, k));
-            r.Quellung.append(quellungsCode(*s, glove->Materialklasse));
+        for (const TStoff& s : auswahl) {
+            r.Permeation.append(permeationsCode(s, k));
+            r.Quellung.append(quellungsCode(s, glove->Materialklasse));
         }
         e.Ergebnisliste.push_back(std::move(r));
     }

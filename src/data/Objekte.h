@@ -102,6 +102,7 @@ struct TStoff {
     quint8 quellungFuer(int materialklasse) const {
         return materialklasse >= 1 && materialklasse <= 5 ? Quellung[materialklasse - 1] : 0;
     }
+    bool operator==(const TStoff&) const = default;
 };
 
 // One glove column's result for the current selection of substances.
