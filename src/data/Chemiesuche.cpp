@@ -100,14 +100,25 @@ QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList&
 }
 
 QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand) {
-    QList<qint32> reihe;
+    // Each name is case-folded once, so the sort compares plain texts: comparing without regard
+    // to case folds both texts on every comparison, which a large table makes slow.
+    struct Eintrag {
+        QString gefaltet;
+        qint32 index;
+    };
+    std::vector<Eintrag> eintraege;
     for (qsizetype i = 0; i < stoffe.size(); ++i)
-        if (stoffe.zustand(i) == zustand) reihe.append(static_cast<qint32>(i));
-    std::stable_sort(reihe.begin(), reihe.end(), [&stoffe](qint32 i, qint32 j) {
-        const QStringView a = stoffe.name(i), b = stoffe.name(j);
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
+        if (stoffe.zustand(i) == zustand)
+            eintraege.push_back({stoffe.name(i).toString().toCaseFolded(), qint32(i)});
+    std::stable_sort(eintraege.begin(), eintraege.end(),
+                     [&stoffe](const Eintrag& a, const Eintrag& b) {
+                         if (a.gefaltet != b.gefaltet) return a.gefaltet < b.gefaltet;
+                         return stoffe.name(a.index) < stoffe.name(b.index);
+                     });
+    QList<qint32> reihe;
+    reihe.reserve(qsizetype(eintraege.size()));
+    for (const Eintrag& e : eintraege)
+        reihe.append(e.index);
     return reihe;
 }
 
