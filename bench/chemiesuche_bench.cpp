@@ -54,7 +54,8 @@ struct Daten {
         }
         if (stoffe.ausBytes(stoffdatei(spalten, z), "tab.qvr")) std::abort();
         for (int k = 0; k < kGewaehlt; ++k)
-            eintraege.append(auswahlEintrag("liquid", stoffe.at(rng.bounded(kStoffe)).Name));
+            eintraege.append(
+                auswahlEintrag("liquid", stoffe.name(rng.bounded(kStoffe)).toString()));
     }
 };
 

@@ -23,7 +23,7 @@ struct TKontext {
     TProduktliste katalog;
     TStoffliste stoffe;
     TPlanlisten plan;
-    QList<const TStoff*> Auswahlliste;     // the chemical search's chosen substances
+    QList<TStoff> Auswahlliste;            // the chemical search's chosen substances
     QList<const THandschuh*> Suchergebnis; // the mechanical search's results
     TAdressblock adressen;
     TBenutzerdaten benutzer;

@@ -16,13 +16,29 @@ public:
     bool ok() const { return m_ok; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
-    quint8 u8();
-    quint32 u32();
+    // Inline: the readers call these for every field of large files.
+    quint8 u8() {
+        const char* p = bytes(1);
+        return p ? static_cast<quint8>(*p) : 0;
+    }
+    quint32 u32() {
+        const char* p = bytes(4);
+        if (!p) return 0;
+        const auto* u = reinterpret_cast<const unsigned char*>(p);
+        return quint32(u[0]) | quint32(u[1]) << 8 | quint32(u[2]) << 16 | quint32(u[3]) << 24;
+    }
     qint32 i32() { return static_cast<qint32>(u32()); }
     // Pointer to n raw bytes, or null (and failed) when fewer remain.
-    const char* bytes(qint64 n);
+    const char* bytes(qint64 n) {
+        if (!m_ok || n < 0 || n > rest()) return fehlschlag();
+        const char* p = m_daten.constData() + m_pos;
+        m_pos += n;
+        return p;
+    }
 
 private:
+    const char* fehlschlag();
+
     const QByteArray& m_daten;
     qint64 m_pos = 0;
     bool m_ok = true;

@@ -96,29 +96,42 @@ QString auswahlEintrag(const QString& zustandswort, const QString& name) {
     return zustandswort + QStringLiteral(" - ") + name;
 }
 
-QList<const TStoff*> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege) {
-    QList<const TStoff*> auswahl;
+QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege) {
+    QList<TStoff> auswahl;
     for (const QString& e : eintraege) {
         const qsizetype strich = e.indexOf(u'-');
         if (strich < 0) continue;
-        if (const TStoff* s = stoffe.findeName(e.mid(strich + 2))) auswahl.append(s);
+        const qsizetype i = stoffe.indexName(QStringView(e).mid(strich + 2));
+        if (i >= 0) auswahl.append(stoffe.at(i));
     }
     return auswahl;
 }
 
-QStringList stoffnamen(const TStoffliste& stoffe, quint8 zustand) {
-    QStringList namen;
+QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand) {
+    // Each name is case-folded once, so the sort compares plain texts: comparing without regard
+    // to case folds both texts on every comparison, which a large table makes slow.
+    struct Eintrag {
+        QString gefaltet;
+        qint32 index;
+    };
+    std::vector<Eintrag> eintraege;
     for (qsizetype i = 0; i < stoffe.size(); ++i)
-        if (stoffe.at(i).Zustand == zustand) namen.append(stoffe.at(i).Name);
-    std::stable_sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
-        const int c = QString::compare(a, b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
-    });
-    return namen;
+        if (stoffe.zustand(i) == zustand)
+            eintraege.push_back({stoffe.name(i).toString().toCaseFolded(), qint32(i)});
+    std::stable_sort(eintraege.begin(), eintraege.end(),
+                     [&stoffe](const Eintrag& a, const Eintrag& b) {
+                         if (a.gefaltet != b.gefaltet) return a.gefaltet < b.gefaltet;
+                         return stoffe.name(a.index) < stoffe.name(b.index);
+                     });
+    QList<qint32> reihe;
+    reihe.reserve(qsizetype(eintraege.size()));
+    for (const Eintrag& e : eintraege)
+        reihe.append(e.index);
+    return reihe;
 }
 
 TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste& stoffe,
-                                const QList<const TStoff*>& auswahl, const TAnforderungen& anf) {
+                                const QList<TStoff>& auswahl, const TAnforderungen& anf) {
     TChemiesuchErgebnis e;
     const int spalten = stoffe.SpaltenAnzahl();
     for (int k = 0; k < spalten; ++k) {
@@ -139,9 +152,9 @@ TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste&
         r.Preisklasse = glove->Klassenwerte[7];
         r.Permeation.reserve(auswahl.size());
         r.Quellung.reserve(auswahl.size());
-        for (const TStoff* s : auswahl) {
-            r.Permeation.append(permeationsCode(*s, k));
-            r.Quellung.append(quellungsCode(*s, glove->Materialklasse));
+        for (const TStoff& s : auswahl) {
+            r.Permeation.append(permeationsCode(s, k));
+            r.Quellung.append(quellungsCode(s, glove->Materialklasse));
         }
         e.Ergebnisliste.push_back(std::move(r));
     }

@@ -35,19 +35,19 @@ struct TChemiesuchErgebnis {
 // The substances chosen by the entries of the chosen list ("liquid - Acetone"): the text after
 // the first "-" and the blank behind it is looked up by name, first match in table order.
 // Entries whose name is not in the table are left out; duplicates stay.
-QList<const TStoff*> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege);
+QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList& eintraege);
 
 // The entry the chosen list shows for a substance: state word, " - ", name.
 QString auswahlEintrag(const QString& zustandswort, const QString& name);
 
-// Names of the substances in one state (1 solid, 2 liquid, 3 gaseous), sorted alphabetically
-// without regard to case.
-QStringList stoffnamen(const TStoffliste& stoffe, quint8 zustand);
+// The substances in one state (1 solid, 2 liquid, 3 gaseous) as table indices, sorted by name
+// alphabetically without regard to case.
+QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand);
 
 // One result per table column whose glove is in the catalogue, filtered by the requirements and
 // ranked. With an empty catalogue every column is skipped without complaint.
 TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste& stoffe,
-                                const QList<const TStoff*>& auswahl, const TAnforderungen& anf);
+                                const QList<TStoff>& auswahl, const TAnforderungen& anf);
 
 // "Missing or wrong database files!", said once per column without a catalogue glove.
 QString fehlendeDatenText();

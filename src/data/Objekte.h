@@ -101,11 +101,13 @@ struct TStoff {
 
     // Solid (1), liquid (2) or gaseous (3): listed in a box of the search and found by its CAS
     // number. Any other state is in the table for the record only.
-    bool hatZustand() const { return Zustand >= 1 && Zustand <= 3; }
+    static bool listbar(quint8 zustand) { return zustand >= 1 && zustand <= 3; }
+    bool hatZustand() const { return listbar(Zustand); }
 
     quint8 quellungFuer(int materialklasse) const {
         return materialklasse >= 1 && materialklasse <= 5 ? Quellung[materialklasse - 1] : 0;
     }
+    bool operator==(const TStoff&) const = default;
 };
 
 // One glove column's result for the current selection of substances.

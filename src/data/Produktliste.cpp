@@ -131,8 +131,11 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         h->Dicke = extended80::decode(dicke).value_or(std::numeric_limits<double>::quiet_NaN());
         m_eintraege.push_back(std::move(h));
     }
-    // Equal product codes keep their file order so the catalogue reads the same every time.
-    sortieren();
+    // Equal product codes keep their file order so the catalogue reads the same every time. The
+    // maker's file is in order already, which a look over it tells without sorting.
+    if (!std::is_sorted(m_eintraege.begin(), m_eintraege.end(),
+                        [](const auto& a, const auto& b) { return a->Nummer < b->Nummer; }))
+        sortieren();
     return std::nullopt;
 }
 

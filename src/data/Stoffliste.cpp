@@ -5,6 +5,7 @@
 #include "shared/Sichtbar.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -12,14 +13,42 @@ namespace {
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 
-// Reads a scrambled text, adding its descrambled bytes to the checksum. One pass descrambles,
-// sums and widens; the few bytes where Windows-1252 differs from Latin-1 are mended after.
-QString verschluesselterText(ByteLeser& l, quint32& summe) {
+// Descrambles n bytes from roh into ziel, which is roh itself or lies before it, and returns
+// their sum for the checksum. Eight bytes at a time: each block is read before it is written,
+// so the overlap is harmless; the byte sum adds the four 16-bit lanes of the pair sums.
+quint32 entschluesseln(const char* roh, quint32 n, char* ziel) {
+    constexpr quint64 kSchluessel8 = 0x0101010101010101ULL * kStoffSchluessel;
+    constexpr quint64 kJedesZweite = 0x00FF00FF00FF00FFULL;
+    quint32 s = 0;
+    quint32 i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, roh + i, 8);
+        w ^= kSchluessel8;
+        std::memcpy(ziel + i, &w, 8);
+        const quint64 paare = (w & kJedesZweite) + ((w >> 8) & kJedesZweite);
+        s += static_cast<quint32>((paare * 0x0001000100010001ULL) >> 48);
+    }
+    for (; i < n; ++i) {
+        const auto b = static_cast<unsigned char>(roh[i] ^ kSchluessel);
+        s += b;
+        ziel[i] = static_cast<char>(b);
+    }
+    return s;
+}
+
+// Appends a scrambled text at ende of texte, which grows with room to spare, and adds its
+// descrambled bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
+// Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
+// nothing; the reader has failed then.
+void textAnhaengen(ByteLeser& l, QString& texte, qsizetype& ende, quint32& summe) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
-    if (!p || n == 0) return {};
-    QString text(n, Qt::Uninitialized);
-    char16_t* ziel = reinterpret_cast<char16_t*>(text.data());
+    if (!p || n == 0) return;
+    if (texte.size() < ende + qsizetype(n))
+        texte.resize(std::max({qsizetype(4096), 2 * texte.size(), ende + qsizetype(n)}));
+    char16_t* ziel = reinterpret_cast<char16_t*>(texte.data()) + ende;
+    ende += qsizetype(n);
     const auto* roh = reinterpret_cast<const unsigned char*>(p);
     quint32 s = 0;
     bool abweichend = false;
@@ -34,9 +63,9 @@ QString verschluesselterText(ByteLeser& l, quint32& summe) {
         QByteArray klar(p, n);
         for (char& c : klar)
             c ^= kSchluessel;
-        return cp1252::decode(klar);
+        const QString text = cp1252::decode(klar);
+        std::copy(text.utf16(), text.utf16() + n, ziel);
     }
-    return text;
 }
 
 // A column group is a decimal number, optionally after blanks and a minus sign.
@@ -58,8 +87,13 @@ std::optional<int> gruppenWert(QStringView g) {
 } // namespace
 
 void TStoffliste::Leeren() {
-    while (!m_stoffe.empty())
-        m_stoffe.pop_back();
+    m_codes.clear();
+    m_zeile.assign(1, 0);
+    m_texte.clear();
+    m_textAnfang.assign(1, 0);
+    m_saetze.clear();
+    m_namen.leeren();
+    m_casNummern.leeren();
     Spalten.clear();
     m_verworfen = 0;
 }
@@ -87,17 +121,70 @@ int TStoffliste::SpaltenNummer(quint16 i) const {
     return gruppenWert(QStringView(Spalten).mid(4 * qsizetype(i), 4)).value_or(0);
 }
 
-const TStoff* TStoffliste::findeName(const QString& name) const {
-    for (const auto& s : m_stoffe)
-        if (s->Name == name) return s.get();
-    return nullptr;
+TStoff TStoffliste::at(qsizetype i) const {
+    const Satz& satz = m_saetze[std::size_t(i)];
+    TStoff s;
+    s.Kennzahl = satz.Kennzahl;
+    s.Zustand = satz.Zustand;
+    s.CAS = cas(i).toString();
+    s.Name = name(i).toString();
+    const qsizetype anfang = m_zeile[std::size_t(i)];
+    s.Permeation =
+        cp1252::decode(m_codes.constData() + anfang, m_zeile[std::size_t(i) + 1] - anfang);
+    s.Quellung = satz.Quellung;
+    s.Pruefsumme = satz.Pruefsumme;
+    return s;
 }
 
-const TStoff* TStoffliste::findeCas(const QString& eingabe) const {
+qsizetype TStoffliste::indexName(QStringView name) const {
+    return m_namen.finde(name, [this](qint32 i) { return this->name(i); });
+}
+
+qsizetype TStoffliste::indexCas(const QString& eingabe) const {
     const QString cas = QString(eingabe).replace(u'.', u'-');
-    for (const auto& s : m_stoffe)
-        if (s->CAS == cas) return s.get();
-    return nullptr;
+    return m_casNummern.finde(cas, [this](qint32 i) { return this->cas(i); });
+}
+
+std::optional<TStoff> TStoffliste::findeName(const QString& name) const {
+    const qsizetype i = indexName(name);
+    return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
+}
+
+std::optional<TStoff> TStoffliste::findeCas(const QString& eingabe) const {
+    const qsizetype i = indexCas(eingabe);
+    return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
+}
+
+void TStoffliste::anhaengen(const TStoff& s) {
+    m_texte.append(s.Name);
+    m_textAnfang.push_back(m_texte.size());
+    m_texte.append(s.CAS);
+    m_textAnfang.push_back(m_texte.size());
+    m_codes.append(cp1252::encode(s.Permeation));
+    aufnehmen({s.Kennzahl, s.Pruefsumme, s.Zustand, s.Quellung}, m_codes.size());
+    const auto i = static_cast<qint32>(size() - 1);
+    m_namen.einfuegen(i, [this](qint32 j) { return name(j); });
+    m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
+}
+
+void TStoffliste::aufnehmen(const Satz& s, qsizetype zeilenEnde) {
+    m_saetze.push_back(s);
+    m_zeile.push_back(zeilenEnde);
+}
+
+// Gives the file's buffer back beyond the permeation codes and indexes names and CAS numbers.
+void TStoffliste::abschliessen() {
+    m_codes.truncate(m_zeile.back());
+    m_codes.squeeze();
+    m_texte.truncate(m_textAnfang.back());
+    m_texte.squeeze();
+    const auto n = static_cast<qint32>(size());
+    m_namen.reservieren(std::size_t(n));
+    m_casNummern.reservieren(std::size_t(n));
+    for (qint32 i = 0; i < n; ++i) {
+        m_namen.einfuegen(i, [this](qint32 j) { return name(j); });
+        m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
+    }
 }
 
 qint32 pruefsumme(const TStoff& s) {
@@ -117,56 +204,82 @@ std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
 }
 
 std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
+    return ausBytes(QByteArray(bytes), pfad);
+}
+
+std::optional<Ladefehler> TStoffliste::ausBytes(QByteArray&& bytes, const QString& pfad) {
     Leeren();
-    ByteLeser l(bytes);
+    // The permeation codes are descrambled into the front of the file's own buffer, each row
+    // behind the last kept one: the writing never overtakes the reading.
+    m_codes = std::move(bytes);
+    char* codes = m_codes.data();
+    ByteLeser l(m_codes);
+    const auto fertig = [this](std::optional<Ladefehler> f) {
+        abschliessen();
+        return f;
+    };
     const quint32 kopfLaenge = l.u32();
     const char* kopf = l.bytes(kopfLaenge);
     if (!kopf)
-        return Ladefehler{pfad, l.fehlerOffset(),
-                          QStringLiteral("the column header runs past the end of the file")};
+        return fertig(
+            Ladefehler{pfad, l.fehlerOffset(),
+                       QStringLiteral("the column header runs past the end of the file")});
     const QString spalten = cp1252::decode(kopf, kopfLaenge);
-    if (const auto f = spaltenFehler(spalten)) return Ladefehler{pfad, 4 + f->stelle, f->grund};
+    if (const auto f = spaltenFehler(spalten))
+        return fertig(Ladefehler{pfad, 4 + f->stelle, f->grund});
     Spalten = spalten;
     const quint32 anzahl = l.u32();
     if (!l.ok())
-        return Ladefehler{pfad, l.fehlerOffset(),
-                          QStringLiteral("the file ends before its substance count")};
-    m_stoffe.reserve(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
+        return fertig(Ladefehler{pfad, l.fehlerOffset(),
+                                 QStringLiteral("the file ends before its substance count")});
+    const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
+    m_saetze.reserve(moeglich);
+    m_zeile.reserve(moeglich + 1);
+    m_textAnfang.reserve(2 * moeglich + 1);
+    qsizetype ende = 0; // of the texts of the substances kept
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
         if (l.rest() == 0)
-            return Ladefehler{pfad, beginn,
-                              QStringLiteral("the count promises %1 substances, but only %2 are "
-                                             "present")
-                                  .arg(anzahl)
-                                  .arg(i)};
+            return fertig(Ladefehler{pfad, beginn,
+                                     QStringLiteral("the count promises %1 substances, but only "
+                                                    "%2 are present")
+                                         .arg(anzahl)
+                                         .arg(i)});
         quint32 summe = 0;
-        auto s = std::make_unique<TStoff>();
-        s->Name = verschluesselterText(l, summe);
-        s->CAS = verschluesselterText(l, summe);
-        s->Permeation = verschluesselterText(l, summe);
-        s->Zustand = l.u8() ^ kStoffSchluessel;
-        s->Kennzahl = l.i32() ^ kStoffSchluessel;
-        for (quint8& q : s->Quellung)
+        const qsizetype texteVorher = ende;
+        textAnhaengen(l, m_texte, ende, summe);
+        const qsizetype nameEnde = ende;
+        textAnhaengen(l, m_texte, ende, summe);
+        const quint32 n = l.u32();
+        const qsizetype zeile = m_zeile.back();
+        if (const char* p = l.bytes(n)) summe += entschluesseln(p, n, codes + zeile);
+        Satz s;
+        s.Zustand = l.u8() ^ kStoffSchluessel;
+        s.Kennzahl = l.i32() ^ kStoffSchluessel;
+        for (quint8& q : s.Quellung)
             q = l.u8() ^ kStoffSchluessel;
-        s->Pruefsumme = l.i32() ^ kStoffSchluessel;
+        s.Pruefsumme = l.i32() ^ kStoffSchluessel;
         if (!l.ok())
-            return Ladefehler{pfad, l.fehlerOffset(),
-                              QStringLiteral("substance %1 (starting at byte %2) runs past the "
-                                             "end of the file")
-                                  .arg(i + 1)
-                                  .arg(beginn)};
-        summe += s->Zustand;
-        summe += static_cast<quint32>(s->Kennzahl);
-        for (quint8 q : s->Quellung)
+            return fertig(Ladefehler{pfad, l.fehlerOffset(),
+                                     QStringLiteral("substance %1 (starting at byte %2) runs "
+                                                    "past the end of the file")
+                                         .arg(i + 1)
+                                         .arg(beginn)});
+        summe += s.Zustand;
+        summe += static_cast<quint32>(s.Kennzahl);
+        for (quint8 q : s.Quellung)
             summe += q;
-        if (static_cast<qint32>(summe) == s->Pruefsumme)
-            m_stoffe.push_back(std::move(s));
-        else
+        if (static_cast<qint32>(summe) == s.Pruefsumme) {
+            m_textAnfang.push_back(nameEnde);
+            m_textAnfang.push_back(ende);
+            aufnehmen(s, zeile + n);
+        } else {
+            ende = texteVorher;
             ++m_verworfen;
+        }
     }
-    return std::nullopt;
+    return fertig(std::nullopt);
 }
 
 QByteArray stoffdatei(const QString& spalten, const std::vector<const TStoff*>& stoffe) {

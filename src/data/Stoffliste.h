@@ -2,18 +2,21 @@
 
 #include "data/Ladefehler.h"
 #include "data/Objekte.h"
+#include "data/Textindex.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
+#include <array>
 #include <optional>
 #include <vector>
 
 // The scrambling key of tab.qvr for this build.
 inline constexpr quint8 kStoffSchluessel = 0xA7;
 
-// The chemical substance table: owns its substances, in file order.
+// The chemical substance table, held compactly: the permeation codes of all substances in one
+// buffer, row after row; names and CAS numbers decoded once into one text; the few numbers per
+// substance in a small record. TStoff is what a substance reads as for showing and writing.
 class TStoffliste {
 public:
     QString Spalten; // four characters per glove column: the product code
@@ -25,23 +28,53 @@ public:
     // damage is reported. An unusable column header loads nothing, not even the header.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(const QByteArray& bytes, const QString& datei);
+    // The same, reusing the bytes' buffer for the permeation codes.
+    std::optional<Ladefehler> ausBytes(QByteArray&& bytes, const QString& datei);
 
     int SpaltenAnzahl() const;
     int SpaltenNummer(quint16 i) const;
 
-    qsizetype size() const { return static_cast<qsizetype>(m_stoffe.size()); }
-    const TStoff& at(qsizetype i) const { return *m_stoffe[static_cast<std::size_t>(i)]; }
+    qsizetype size() const { return static_cast<qsizetype>(m_saetze.size()); }
+    // Substance i decoded whole, for showing, printing and the tools.
+    TStoff at(qsizetype i) const;
+    // Substance i's fields read in place, for the searches and lists.
+    QStringView name(qsizetype i) const { return text(2 * i); }
+    QStringView cas(qsizetype i) const { return text(2 * i + 1); }
+    quint8 zustand(qsizetype i) const { return m_saetze[std::size_t(i)].Zustand; }
     // Records of the last load left out for a wrong checksum.
     qsizetype verworfen() const { return m_verworfen; }
 
-    // First substance in table order with exactly this name / CAS number (dots read as dashes).
-    const TStoff* findeName(const QString& name) const;
-    const TStoff* findeCas(const QString& eingabe) const;
+    // First substance in table order with exactly this name / CAS number (dots read as dashes);
+    // -1 or nothing when there is none.
+    qsizetype indexName(QStringView name) const;
+    qsizetype indexCas(const QString& eingabe) const;
+    std::optional<TStoff> findeName(const QString& name) const;
+    std::optional<TStoff> findeCas(const QString& eingabe) const;
 
-    void anhaengen(std::unique_ptr<TStoff> s) { m_stoffe.push_back(std::move(s)); }
+    void anhaengen(const TStoff& s);
 
 private:
-    std::vector<std::unique_ptr<TStoff>> m_stoffe;
+    // The fixed-size fields of a substance.
+    struct Satz {
+        qint32 Kennzahl = 0;
+        qint32 Pruefsumme = 0;
+        quint8 Zustand = 0;
+        std::array<quint8, 5> Quellung{};
+    };
+
+    QStringView text(qsizetype j) const {
+        const auto a = m_textAnfang[std::size_t(j)], e = m_textAnfang[std::size_t(j) + 1];
+        return QStringView(m_texte).mid(a, e - a);
+    }
+    void aufnehmen(const Satz& s, qsizetype zeilenEnde);
+    void abschliessen();
+
+    QByteArray m_codes;                     // permeation codes (Windows-1252), row after row
+    std::vector<qsizetype> m_zeile{0};      // row i is m_codes[m_zeile[i], m_zeile[i + 1])
+    QString m_texte;                        // name and CAS of each substance, back to back
+    std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
+    std::vector<Satz> m_saetze;
+    Textindex m_namen, m_casNummern;
     qsizetype m_verworfen = 0;
 };
 

@@ -119,7 +119,7 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
 }
 
 int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i) {
-    const TStoff& s = *d.auswahl[i];
+    const TStoff& s = d.auswahl[i];
     c.setFont(kArial, 30, false);
     const int h = std::max(kZeile, wrapText(c, 205, y + 10, 720 - 200 - 40, s.Name));
     if (s.hatZustand()) c.text(720, y + 10, texte::text(10015 + s.Zustand));

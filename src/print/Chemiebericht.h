@@ -28,7 +28,7 @@ const std::array<Materialgruppe, 9>& materialgruppen();
 // What the resistance table prints: the last search's chosen substances (rows) and results
 // (cells), the texts the five requirement lists showed, and the page footer.
 struct ChemieDruckDaten {
-    QList<const TStoff*> auswahl;
+    QList<TStoff> auswahl;
     std::vector<TChemieschutz> ergebnis;
     std::array<QString, 5> anforderungen;
     FusszeilenDaten fuss;

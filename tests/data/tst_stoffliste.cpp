@@ -61,6 +61,24 @@ private Q_SLOTS:
         QCOMPARE(l.verworfen(), 1);
     }
 
+    // A dropped record leaves nothing behind: the next one reads whole, and lookups skip it.
+    void nachVerworfenemBleibtAllesBeiSeinemStoff() {
+        const TStoff a = stoff("A", "1-1-1", "1234"), c = stoff("Cölestin €", "3-3-3", "?650");
+        TStoff b = stoff("Bromine with a long name", "2-2-2", "56");
+        b.Pruefsumme += 1;
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(datei("00010002", {&a, &b, &c, &a}), "t"));
+        QCOMPARE(l.size(), 3);
+        QCOMPARE(l.at(1), c);
+        QCOMPARE(l.at(2), a);
+        QCOMPARE(l.name(1), c.Name);
+        QCOMPARE(l.indexName(c.Name), 1);
+        QCOMPARE(l.indexName(QStringLiteral("A")), 0);
+        QCOMPARE(l.indexCas(QStringLiteral("3.3.3")), 1);
+        QCOMPARE(l.indexName(b.Name), -1);
+        QCOMPARE(l.indexCas(b.CAS), -1);
+    }
+
     void leererDatensatzPruefsummeIstKennzahl() {
         TStoff s;
         s.Quellung = {};
@@ -94,10 +112,10 @@ private Q_SLOTS:
         TStoffliste l;
         QVERIFY(!l.ausBytes(datei("0001", {&a, &b}), "t"));
         QCOMPARE(l.findeName("Ethanol")->CAS, QString("64-17-5")); // first in table order
-        QCOMPARE(l.findeName("ethanol"), nullptr);
+        QVERIFY(!l.findeName("ethanol"));
         QCOMPARE(l.findeCas("64.17.5")->CAS, QString("64-17-5"));
         QCOMPARE(l.findeCas("99-99-9")->CAS, QString("99-99-9"));
-        QCOMPARE(l.findeCas(" 64-17-5"), nullptr);
+        QVERIFY(!l.findeCas(" 64-17-5"));
     }
 
     void beschaedigteDateien_data() {

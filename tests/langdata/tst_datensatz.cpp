@@ -125,7 +125,7 @@ private Q_SLOTS:
         QFETCH(int, zustand);
         QVERIFY(m_tabelle.size() >= 200);
         QCOMPARE(m_tabelle.verworfen(), 0);
-        const TStoff* s = m_tabelle.findeCas(cas);
+        const auto s = m_tabelle.findeCas(cas);
         QVERIFY(s);
         QCOMPARE(s->Name, name);
         QCOMPARE(int(s->Zustand), zustand);
@@ -154,7 +154,7 @@ private Q_SLOTS:
         QFETCH(int, stark);
         QFETCH(int, schwach);
         QFETCH(int, klasseStark);
-        const TStoff* s = m_tabelle.findeName(stoff);
+        const auto s = m_tabelle.findeName(stoff);
         QVERIFY(s);
         const QChar a = s->Permeation[spalte(stark)], b = s->Permeation[spalte(schwach)];
         QVERIFY2(a == u'5' || a == u'6', qPrintable(s->Permeation));

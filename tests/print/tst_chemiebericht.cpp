@@ -7,22 +7,18 @@
 #include <QJsonDocument>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 using Kind = RecordingCanvas::Kind;
 
 struct Bericht {
-    std::vector<std::unique_ptr<TStoff>> stoffe;
     ChemieDruckDaten daten;
 
     void stoff(const QString& name, quint8 zustand = 2) {
-        auto s = std::make_unique<TStoff>();
-        s->Name = name;
-        s->Zustand = zustand;
-        daten.auswahl.append(s.get());
-        stoffe.push_back(std::move(s));
+        TStoff s;
+        s.Name = name;
+        s.Zustand = zustand;
+        daten.auswahl.append(s);
     }
     void ergebnis(qint32 nummer, const QString& permeation) {
         TChemieschutz r;
@@ -105,7 +101,7 @@ void TstChemiebericht::zeilenhoehe() {
         QVERIFY(c.textWidth(teile[k].text) < 480);
         zusammen += teile[k].text;
     }
-    QCOMPARE(zusammen, b.stoffe[0]->Name); // broken inside the word, nothing lost
+    QCOMPARE(zusammen, b.daten.auswahl[0].Name); // broken inside the word, nothing lost
     QCOMPARE(c.findText("liquid")->x, 720);
     const auto regeln = c.ops(Kind::Line, 0);
     QCOMPARE(regeln.size(), 1);

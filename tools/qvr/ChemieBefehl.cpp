@@ -31,16 +31,19 @@ int listenIndex(const QString& option, const QString& wert, int hoechster) {
 
 // As the CAS search of the window: dots read as hyphens, and only substances that one of the
 // three boxes would list count as found.
-const TStoff* perCas(const TStoffliste& stoffe, const QString& cas) {
-    const TStoff* s = stoffe.findeCas(cas);
-    return s && s->hatZustand() ? s : nullptr;
+std::optional<TStoff> perCas(const TStoffliste& stoffe, const QString& cas) {
+    auto s = stoffe.findeCas(cas);
+    return s && s->hatZustand() ? s : std::nullopt;
 }
 
 // As the boxes list it; the search then takes the first substance of that name in table order.
-const TStoff* perName(const TStoffliste& stoffe, const QString& name) {
-    for (qsizetype i = 0; i < stoffe.size(); ++i)
-        if (stoffe.at(i).Name == name && stoffe.at(i).hatZustand()) return stoffe.findeName(name);
-    return nullptr;
+std::optional<TStoff> perName(const TStoffliste& stoffe, const QString& name) {
+    const auto gelistet = [&stoffe](qsizetype i) { return TStoff::listbar(stoffe.zustand(i)); };
+    const qsizetype erster = stoffe.indexName(name);
+    if (erster < 0) return std::nullopt;
+    for (qsizetype i = erster; i < stoffe.size(); ++i)
+        if (gelistet(i) && stoffe.name(i) == name) return stoffe.at(erster);
+    return std::nullopt;
 }
 
 void ladeDaten(ChemieAuftrag& a) {
@@ -91,9 +94,9 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
     if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
     ladeDaten(a);
     for (const auto& [perCasNummer, text] : chemikalien) {
-        const TStoff* s = perCasNummer ? perCas(*a.stoffe, text) : perName(*a.stoffe, text);
+        const auto s = perCasNummer ? perCas(*a.stoffe, text) : perName(*a.stoffe, text);
         if (s)
-            a.auswahl.append(s);
+            a.auswahl.append(*s);
         else
             fehlerAusgabe(
                 QStringLiteral("%1 \"%2\" not found, skipped")

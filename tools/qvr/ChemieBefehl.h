@@ -7,12 +7,12 @@
 #include <memory>
 
 // What the chemical search commands were asked: the data directory, the chosen chemicals in the
-// order given and the five requirement indices. Owns the tables the selection points into.
+// order given and the five requirement indices. Owns the tables.
 struct ChemieAuftrag {
     QString verzeichnis;
     std::unique_ptr<TProduktliste> katalog = std::make_unique<TProduktliste>();
     std::unique_ptr<TStoffliste> stoffe = std::make_unique<TStoffliste>();
-    QList<const TStoff*> auswahl;
+    QList<TStoff> auswahl;
     TAnforderungen anforderungen;
     QString pdf; // --pdf OUT, only where allowed
 };

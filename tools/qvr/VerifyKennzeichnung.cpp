@@ -44,18 +44,18 @@ constexpr Pruefchemikalie kPruefchemikalien[] = {
 
 // The table's entry for a test chemical: the one whose name carries the concentration, or the
 // only entry with the CAS number.
-const TStoff* eintrag(const TStoffliste& tabelle, const Pruefchemikalie& c) {
+std::optional<TStoff> eintrag(const TStoffliste& tabelle, const Pruefchemikalie& c) {
     const QRegularExpression anteil(QStringLiteral("\\b%1\\s?%").arg(c.konzentration));
-    const TStoff* einziger = nullptr;
+    qsizetype einziger = -1;
     int gleiche = 0;
     for (qsizetype i = 0; i < tabelle.size(); ++i) {
-        const TStoff& s = tabelle.at(i);
-        if (s.CAS != QLatin1String(c.cas)) continue;
-        if (*c.konzentration && anteil.match(s.Name).hasMatch()) return &s;
-        einziger = &s;
+        if (tabelle.cas(i) != QLatin1String(c.cas)) continue;
+        if (*c.konzentration && anteil.match(tabelle.name(i).toString()).hasMatch())
+            return tabelle.at(i);
+        einziger = i;
         ++gleiche;
     }
-    return gleiche == 1 ? einziger : nullptr;
+    return gleiche == 1 ? std::optional<TStoff>(tabelle.at(einziger)) : std::nullopt;
 }
 
 int spalte(const TStoffliste& tabelle, qint32 nummer) {
@@ -66,7 +66,7 @@ int spalte(const TStoffliste& tabelle, qint32 nummer) {
 
 // The permeation level of the glove column for a test chemical, -1 for no result.
 int stufe(const TStoffliste& tabelle, int spalteNr, const Pruefchemikalie& c) {
-    const TStoff* s = eintrag(tabelle, c);
+    const auto s = eintrag(tabelle, c);
     if (!s || spalteNr < 0 || spalteNr >= s->Permeation.size()) return -1;
     const QChar z = s->Permeation[spalteNr];
     return z >= QLatin1Char('0') && z <= QLatin1Char('6') ? z.digitValue() : -1;

@@ -42,7 +42,7 @@ TErgebnisraster::TErgebnisraster(QWidget* parent) : QWidget(parent) {
 }
 
 void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
-                             const QList<const TStoff*>& auswahl, const QStringList& zustandsworte,
+                             const QList<TStoff>& auswahl, const QStringList& zustandsworte,
                              const QStringList& permeationstexte,
                              const QStringList& quellungstexte) {
     m_ergebnis = ergebnis;
@@ -57,13 +57,13 @@ void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
     m_w = breite + 60;
     // G: how wide 50 characters of each name are; an empty name has no width to scale.
     m_g = 0;
-    for (const TStoff* s : auswahl) {
-        m_namen.append(s->Name);
-        m_zustaende.append(s->hatZustand() ? zustandsworte.value(s->Zustand - 1) : QString());
-        if (s->Name.isEmpty()) continue;
-        const double w = fm.horizontalAdvance(s->Name);
+    for (const TStoff& s : auswahl) {
+        m_namen.append(s.Name);
+        m_zustaende.append(s.hatZustand() ? zustandsworte.value(s.Zustand - 1) : QString());
+        if (s.Name.isEmpty()) continue;
+        const double w = fm.horizontalAdvance(s.Name);
         m_g = std::max(m_g,
-                       static_cast<int>(std::lround(w / (s->Name.size() / double(kZeilenlaenge)))));
+                       static_cast<int>(std::lround(w / (s.Name.size() / double(kZeilenlaenge)))));
     }
     m_tag = -1;
     setAccessibleDescription({});

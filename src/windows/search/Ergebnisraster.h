@@ -26,7 +26,7 @@ public:
 
     // Shows the results (kept by the caller until the next call) for the chosen substances;
     // the state words are those of Zustand 1..3. Deselects.
-    void zeigen(const std::vector<TChemieschutz>* ergebnis, const QList<const TStoff*>& auswahl,
+    void zeigen(const std::vector<TChemieschutz>* ergebnis, const QList<TStoff>& auswahl,
                 const QStringList& zustandsworte, const QStringList& permeationstexte,
                 const QStringList& quellungstexte);
 

@@ -10,6 +10,7 @@
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/search/Ergebnisraster.h"
+#include "windows/search/Stoffnamenmodell.h"
 
 #include <QApplication>
 #include <QFile>
@@ -58,9 +59,6 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_ui->SpeedButton4, &QPushButton::clicked, this, &TForm3::SpeedButton4Click);
     connect(m_ui->SpeedButton7, &QPushButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(m_ui->SpeedButton9, &QPushButton::clicked, this, &TForm3::SpeedButton9Click);
-    boxVerbinden(m_ui->FestBoxEingabe, m_ui->FestBox);
-    boxVerbinden(m_ui->FluessigBoxEingabe, m_ui->FluessigBox);
-    boxVerbinden(m_ui->GasBoxEingabe, m_ui->GasBox);
     connect(m_raster, &TErgebnisraster::auswahlGeaendert, this, [this](int zeile) {
         if (zeile < 0) return;
         const int mitte = m_raster->G() + TErgebnisraster::Zeilenabstand * zeile + 70;
@@ -86,12 +84,13 @@ void TForm3::FormCreate() {
         const auto f = m_k.stoffe.Laden(pfad);
         if (f) dialoge::meldung(this, texte::text(10015), f->meldung());
         m_tabelleGeladen = !f || m_k.stoffe.size() > 0;
-        m_ui->FestBox->addItems(stoffnamen(m_k.stoffe, 1));
-        m_ui->FluessigBox->addItems(stoffnamen(m_k.stoffe, 2));
-        m_ui->GasBox->addItems(stoffnamen(m_k.stoffe, 3));
     } else {
         dialoge::meldung(this, texte::text(10015), texte::text(10021));
     }
+    // The boxes read the names from the table, which stays unchanged from here on.
+    boxVerbinden(m_ui->FestBoxEingabe, m_ui->FestBox, 1);
+    boxVerbinden(m_ui->FluessigBoxEingabe, m_ui->FluessigBox, 2);
+    boxVerbinden(m_ui->GasBoxEingabe, m_ui->GasBox, 3);
     // Drawn for 1024 pixels: narrower screens see it at 800/1024, below 800 in a smaller window
     // still, so that Next and Cancel are on every screen.
     const int breite = bildschirm::breite();
@@ -120,22 +119,22 @@ void TForm3::FormCreate() {
 // keyboard; picking a name shows it in the edit field as a simple combo box does. A name found
 // by typing is only shown: "->" and Enter take a name the user picked in the list, or the
 // exact name typed.
-void TForm3::boxVerbinden(QLineEdit* eingabe, QListWidget* box) {
-    connect(eingabe, &QLineEdit::textEdited, box, [box](const QString& t) {
-        int treffer = -1;
-        for (int i = 0; i < box->count() && treffer < 0; ++i)
-            if (box->item(i)->text().startsWith(t, Qt::CaseInsensitive)) treffer = i;
-        box->setCurrentRow(treffer);
-        if (treffer >= 0) box->scrollToItem(box->item(treffer), QAbstractItemView::PositionAtTop);
+void TForm3::boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand) {
+    auto* modell = new TStoffnamenModell(m_k.stoffe, stoffreihe(m_k.stoffe, zustand), box);
+    box->setModel(modell);
+    connect(eingabe, &QLineEdit::textEdited, box, [box, modell](const QString& t) {
+        const QModelIndex treffer = modell->index(modell->zeileMitAnfang(t));
+        box->setCurrentIndex(treffer);
+        if (treffer.isValid()) box->scrollTo(treffer, QAbstractItemView::PositionAtTop);
         box->setProperty("getippt", true);
     });
-    connect(box, &QListWidget::currentRowChanged, box,
+    connect(box->selectionModel(), &QItemSelectionModel::currentRowChanged, box,
             [box] { box->setProperty("getippt", false); });
-    connect(box, &QListWidget::itemPressed, box, [box] { box->setProperty("getippt", false); });
-    connect(box, &QListWidget::itemClicked, eingabe,
-            [eingabe](QListWidgetItem* it) { eingabe->setText(it->text()); });
+    connect(box, &QListView::pressed, box, [box] { box->setProperty("getippt", false); });
+    connect(box, &QListView::clicked, eingabe,
+            [eingabe](const QModelIndex& i) { eingabe->setText(i.data().toString()); });
     connect(eingabe, &QLineEdit::returnPressed, this, &TForm3::Button3Click);
-    connect(box, &QListWidget::itemDoubleClicked, this, &TForm3::Button3Click);
+    connect(box, &QListView::doubleClicked, this, &TForm3::Button3Click);
 }
 
 int TForm3::oeffnen() {
@@ -163,16 +162,18 @@ bool TForm3::eventFilter(QObject* o, QEvent* e) {
 
 void TForm3::Button3Click() {
     const int tab = m_ui->PageControl1->currentIndex();
-    QListWidget* boxen[] = {m_ui->FestBox, m_ui->FluessigBox, m_ui->GasBox};
+    QListView* boxen[] = {m_ui->FestBox, m_ui->FluessigBox, m_ui->GasBox};
     QLineEdit* eingaben[] = {m_ui->FestBoxEingabe, m_ui->FluessigBoxEingabe, m_ui->GasBoxEingabe};
     if (tab < 0 || tab > 2) return;
-    QListWidget* box = boxen[tab];
-    const QListWidgetItem* it = box->currentItem();
-    if (!it || !it->isSelected() || box->property("getippt").toBool()) {
-        const auto gleich = box->findItems(eingaben[tab]->text(), Qt::MatchExactly);
-        it = gleich.isEmpty() ? nullptr : gleich.first();
-    }
-    if (it) m_ui->ListBox1->addItem(auswahlEintrag(zustandswort(tab + 1), it->text()));
+    QListView* box = boxen[tab];
+    const auto* modell = static_cast<const TStoffnamenModell*>(box->model());
+    QModelIndex it = box->currentIndex();
+    if (!it.isValid() || !box->selectionModel()->isSelected(it) ||
+        box->property("getippt").toBool())
+        it = modell->index(modell->zeileMitNamen(eingaben[tab]->text()));
+    if (it.isValid())
+        m_ui->ListBox1->addItem(
+            auswahlEintrag(zustandswort(tab + 1), modell->name(it.row()).toString()));
 }
 
 void TForm3::Button5Click() {
@@ -186,7 +187,7 @@ void TForm3::Button1Click() {
     m_ui->Label15->setText(tr("Search Result:"));
     if (m_ui->Edit1->text().isEmpty()) return;
     m_ui->Edit2->clear();
-    const TStoff* s = m_k.stoffe.findeCas(m_ui->Edit1->text());
+    const auto s = m_k.stoffe.findeCas(m_ui->Edit1->text());
     if (s && s->hatZustand())
         m_ui->Edit2->setText(auswahlEintrag(zustandswort(s->Zustand), s->Name));
     else

@@ -12,7 +12,7 @@ namespace Ui {
 class TForm3;
 }
 class QLineEdit;
-class QListWidget;
+class QListView;
 class TErgebnisraster;
 class QComboBox;
 struct ChemieDruckDaten;
@@ -52,7 +52,7 @@ protected:
 
 private:
     void FormCreate();
-    void boxVerbinden(QLineEdit* eingabe, QListWidget* box);
+    void boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand);
     const THandschuh* gewaehlterHandschuh() const;
     QComboBox* anforderungsliste(int i) const;
 
