@@ -5,6 +5,11 @@
 #include <QString>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 // Reading and planting whole files in tests.
 namespace testdateien {
 
@@ -19,5 +24,28 @@ inline void ablegen(const QString& pfad, const QByteArray& bytes) {
     QVERIFY(f.open(QIODevice::WriteOnly));
     QCOMPARE(f.write(bytes), bytes.size());
 }
+
+#ifdef Q_OS_UNIX
+// Runs schreiben with the process's file-size limit at `bytes`, so a write fails part-way as on
+// a full disk, even for root; the signal the limit raises is ignored meanwhile.
+template <class F> auto mitDateigroesse(rlim_t bytes, F schreiben) {
+    struct Grenze {
+        rlimit alt{};
+        void (*signal)(int) = nullptr;
+        explicit Grenze(rlim_t b) {
+            getrlimit(RLIMIT_FSIZE, &alt);
+            signal = std::signal(SIGXFSZ, SIG_IGN);
+            rlimit klein = alt;
+            klein.rlim_cur = b;
+            setrlimit(RLIMIT_FSIZE, &klein);
+        }
+        ~Grenze() {
+            setrlimit(RLIMIT_FSIZE, &alt);
+            std::signal(SIGXFSZ, signal);
+        }
+    } grenze(bytes);
+    return schreiben();
+}
+#endif
 
 } // namespace testdateien

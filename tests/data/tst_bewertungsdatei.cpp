@@ -8,11 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
-
 using testdateien::ablegen;
 using testdateien::inhalt;
 
@@ -140,15 +135,8 @@ private Q_SLOTS:
         } else {
 #ifdef Q_OS_UNIX
             // A file-size limit makes the write fail part-way, even for root.
-            rlimit alt{};
-            getrlimit(RLIMIT_FSIZE, &alt);
-            const auto vorher = std::signal(SIGXFSZ, SIG_IGN);
-            rlimit klein = alt;
-            klein.rlim_cur = 256;
-            setrlimit(RLIMIT_FSIZE, &klein);
-            f = bewertungsdatei::speichern(pfad, b);
-            setrlimit(RLIMIT_FSIZE, &alt);
-            std::signal(SIGXFSZ, vorher);
+            f = testdateien::mitDateigroesse(256,
+                                             [&] { return bewertungsdatei::speichern(pfad, b); });
 #else
             QSKIP("needs a file-size limit");
 #endif

@@ -8,11 +8,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using testdateien::ablegen;
 using testdateien::inhalt;
 
@@ -192,15 +187,8 @@ private Q_SLOTS:
         // A file-size limit makes the write fail part-way, even for root.
         const QString pfad = m_dir.filePath("voll.GAN");
         ablegen(pfad, "old\r\n");
-        rlimit alt{};
-        getrlimit(RLIMIT_FSIZE, &alt);
-        const auto vorher = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit klein = alt;
-        klein.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &klein);
-        const auto r = gefahrendatei::speichern(pfad, voll());
-        setrlimit(RLIMIT_FSIZE, &alt);
-        std::signal(SIGXFSZ, vorher);
+        const auto r = testdateien::mitDateigroesse(
+            64, [&] { return gefahrendatei::speichern(pfad, voll()); });
         const auto* f = std::get_if<gefahrendatei::Fehler>(&r);
         QVERIFY(f);
         QVERIFY2(f->meldung.contains(QDir::toNativeSeparators(pfad)), qPrintable(f->meldung));

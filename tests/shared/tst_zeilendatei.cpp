@@ -7,11 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
-
 using testdateien::ablegen;
 using testdateien::inhalt;
 
@@ -97,15 +92,9 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString pfad = dir.filePath("plan.PLN");
         ablegen(pfad, "old\r\n");
-        rlimit alt{};
-        getrlimit(RLIMIT_FSIZE, &alt);
-        const auto vorher = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit klein = alt;
-        klein.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &klein);
-        const auto f = zeilendatei::schreiben(pfad, QStringList(100, QStringLiteral("0123456789")));
-        setrlimit(RLIMIT_FSIZE, &alt);
-        std::signal(SIGXFSZ, vorher);
+        const auto f = testdateien::mitDateigroesse(64, [&] {
+            return zeilendatei::schreiben(pfad, QStringList(100, QStringLiteral("0123456789")));
+        });
         QVERIFY(f);
         QVERIFY2(f->meldung.contains(QDir::toNativeSeparators(pfad)), qPrintable(f->meldung));
         QCOMPARE(inhalt(pfad), QByteArray("old\r\n"));

@@ -1,5 +1,6 @@
 // The glove plan window as the program makes it: hidden at start with the main window, columns
 // from every add, notes, delete, save, load with damaged files, and what goes to the printout.
+#include "../common/Testdateien.h"
 #include "Testprogramm.h"
 
 #include "app/Dialoge.h"
@@ -18,11 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QtTest>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -244,16 +240,8 @@ private Q_SLOTS:
         einfuegen(QStringLiteral("ma0"), nummeriert("long line of text", 30));
         const QString pfad = plandatei("0\r\nold\r\n\r\n\r\n");
         // A file-size limit makes the write fail part-way, even for root.
-        rlimit alt{};
-        getrlimit(RLIMIT_FSIZE, &alt);
-        const auto vorher = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit klein = alt;
-        klein.rlim_cur = 64;
-        setrlimit(RLIMIT_FSIZE, &klein);
         dialoge::naechsteAntwort(pfad);
-        klick(QStringLiteral("SpeedButton2"));
-        setrlimit(RLIMIT_FSIZE, &alt);
-        std::signal(SIGXFSZ, vorher);
+        testdateien::mitDateigroesse(64, [&] { klick(QStringLiteral("SpeedButton2")); });
         const QStringList gezeigt = dialoge::gezeigt();
         QCOMPARE(gezeigt.size(), 1);
         QVERIFY2(gezeigt[0].startsWith("Error!: Cannot write"), qPrintable(gezeigt[0]));
