@@ -21,42 +21,18 @@ QString dokumentordner() {
                        QDir::homePath());
 }
 
-// Window managers keep the stay-on-top splash above every other window, even a box parented
-// to it, so a box asked during start-up would sit hidden under it and the program would look
-// hung: the splash steps aside while the box is up.
-class SplashBeiseite {
-public:
-    SplashBeiseite() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->windowType() == Qt::SplashScreen) {
-                w->hide();
-                m_versteckt.append(w);
-            }
-    }
-    ~SplashBeiseite() {
-        for (const QPointer<QWidget>& w : m_versteckt)
-            if (w) w->show();
-    }
-
-private:
-    QList<QPointer<QWidget>> m_versteckt;
-};
-
 // The user answers, through Qt's dialogs.
 class QtDialoge : public Beantworter {
 public:
     void meldung(QWidget* parent, const QString& caption, const QString& text) override {
-        const SplashBeiseite beiseite;
         QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
     }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
-        const SplashBeiseite beiseite;
         return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                    const QString& vorgabe) override {
-        const SplashBeiseite beiseite;
         bool ok = false;
         const QString s =
             QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
@@ -106,30 +82,32 @@ std::unique_ptr<Beantworter>& beantworter() {
     return b;
 }
 
-// While a box is up over a window that stays on top of all others (the splash), that window
-// steps down: window managers keep a stay-on-top window above the boxes it owns, and the
-// program would look hung behind it.
+// While a box is up, the windows that stay on top of all others (the splash) step down: window
+// managers keep them above every box, even one they own, and the program would look hung
+// behind them. Every such window, not only the box's own: a window still hidden at start-up
+// (the chemical search reading its table) reports under the splash too.
 class Zurueckgestellt {
 public:
-    explicit Zurueckgestellt(QWidget* parent)
-        : m_fenster(parent ? parent->window() : nullptr),
-          m_oben(m_fenster && m_fenster->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
-        if (m_oben) setzen(false);
+    Zurueckgestellt() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+                m_fenster.append(w);
+                setzen(w, false);
+            }
     }
     ~Zurueckgestellt() {
-        if (m_oben && m_fenster) setzen(true);
+        for (const QPointer<QWidget>& w : m_fenster)
+            if (w) setzen(w, true);
     }
     Zurueckgestellt(const Zurueckgestellt&) = delete;
     Zurueckgestellt& operator=(const Zurueckgestellt&) = delete;
 
 private:
-    void setzen(bool oben) {
-        const bool sichtbar = m_fenster->isVisible();
-        m_fenster->setWindowFlag(Qt::WindowStaysOnTopHint, oben);
-        if (sichtbar) m_fenster->show(); // changed flags hide a window
+    static void setzen(QWidget* w, bool oben) {
+        w->setWindowFlag(Qt::WindowStaysOnTopHint, oben);
+        w->show(); // changed flags hide a window
     }
-    QPointer<QWidget> m_fenster;
-    bool m_oben;
+    QList<QPointer<QWidget>> m_fenster;
 };
 
 // Takes the next queued answer into a; false when none is queued.
@@ -154,33 +132,33 @@ void beantworterSetzen(std::unique_ptr<Beantworter> b) {
 
 void meldung(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
-    const Zurueckgestellt z(parent);
+    const Zurueckgestellt z;
     beantworter()->meldung(parent, caption, text);
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
     if (Antwort a; vorbereitet(a)) return a.ja;
-    const Zurueckgestellt z(parent);
+    const Zurueckgestellt z;
     return beantworter()->frage(parent, caption, text);
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const Zurueckgestellt z(parent);
+    const Zurueckgestellt z;
     return beantworter()->eingabe(parent, caption, label, vorgabe);
 }
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const Zurueckgestellt z(parent);
+    const Zurueckgestellt z;
     return beantworter()->oeffnen(parent, caption, filter);
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
     if (Antwort a; vorbereitet(a)) return a.text;
-    const Zurueckgestellt z(parent);
+    const Zurueckgestellt z;
     return beantworter()->speichern(parent, caption, filter);
 }
 

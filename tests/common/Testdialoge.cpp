@@ -3,7 +3,7 @@
 #include "app/Dialoge.h"
 #include "app/Verweis.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <QWidget>
 #include <deque>
@@ -21,13 +21,13 @@ std::deque<Eingabe>& eingaben() {
     return d;
 }
 
-// The window's name, marked when it would still cover the box.
+// The window's name, marked when a window that stays on top would still cover the box.
 QString ueberFenster(QWidget* parent) {
     if (!parent) return {};
-    const QWidget* w = parent->window();
-    return w->objectName() + (w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)
-                                  ? QStringLiteral(" (on top)")
-                                  : QString());
+    bool verdeckt = false;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        verdeckt |= w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    return parent->window()->objectName() + (verdeckt ? QStringLiteral(" (on top)") : QString());
 }
 
 void merken(QWidget* parent) {

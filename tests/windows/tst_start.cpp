@@ -124,6 +124,17 @@ private Q_SLOTS:
         QTRY_COMPARE(form1->frameGeometry(), frei);
     }
 
+    // A window still hidden at start reports over the splash too: the chemical search without
+    // its table.
+    void tabelleFehltUeberDemStartbild() {
+        Testprogramm p;
+        p.katalog(1);
+        auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
+        QVERIFY(form1);
+        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
+        QCOMPARE(testdialoge::ueber(), QStringList{"TForm3"});
+    }
+
     void katalogBeschaedigt() {
         Testprogramm p;
         p.schreiben(QStringLiteral("EN/produkte.qvr"), QByteArray("\x07\x00\x00\x00garbage", 11));

@@ -120,9 +120,7 @@ void TForm1::fensterErzeugen() {
     ui->SpeedButton10->setEnabled(true);
     connect(m_form6, &TForm6::produktZeigen, this, [this](int index) {
         m_form2->produktzeigen(index);
-        m_form2->show();
-        m_form2->raise();
-        m_form2->activateWindow();
+        produktfensterZeigen(this);
     });
     m_form9 = new TForm9(m_kontext, this);
     m_form12 = new TForm12(m_kontext, this);
@@ -163,8 +161,8 @@ void TForm1::knoepfeVerbinden() {
 
     // The searches and the glove plan wait for their windows, made after this one
     // (fensterErzeugen); the chemical search stays disabled without its table.
-    for (QWidget* k : std::initializer_list<QWidget*>{
-             ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10})
+    for (QWidget* k :
+         std::initializer_list<QWidget*>{ui->SpeedButton2, ui->SpeedButton9, ui->SpeedButton10})
         k->setEnabled(false);
 }
 
@@ -193,8 +191,6 @@ void TForm1::SpeedButton2Click() {
 void TForm1::SpeedButton9Click() {
     if (!m_form4) return;
     m_form4->oeffnen();
-    // As after the chemical search: the product window shown over it is closed by now.
-    m_form2->setWindowModality(Qt::NonModal);
 }
 
 void TForm1::produktAusSuche(int katalogIndex) {

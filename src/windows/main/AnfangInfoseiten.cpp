@@ -92,7 +92,5 @@ void TForm1::produktlinieZeigen(const QString& name) {
     const THandschuh* h = m_kontext.katalog.findeName(name);
     if (!h || !m_form2) return;
     m_form2->produktzeigen(int(m_kontext.katalog.indexVon(h)));
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+    produktfensterZeigen(this);
 }
