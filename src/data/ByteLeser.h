@@ -5,14 +5,20 @@
 
 #include <cstdint>
 
-// Reads little-endian fields from a file's bytes with bounds checks. After the first read that
-// runs past the end, every read fails and fehlerOffset() tells where the short field began.
+class QIODevice;
+
+// Reads little-endian fields with bounds checks, from bytes in memory or from a device a block
+// at a time. After the first read that runs past the end, every read fails and fehlerOffset()
+// tells where the short field began.
 class ByteLeser {
 public:
-    explicit ByteLeser(const QByteArray& bytes) : m_daten(bytes) {}
+    explicit ByteLeser(const QByteArray& bytes);
+    // Reads the first `groesse` bytes of `geraet` in blocks of `block` bytes, so a large file is
+    // never held whole. A pointer from bytes() stays valid until the next read.
+    ByteLeser(QIODevice& geraet, qint64 groesse, qsizetype block = qsizetype(1) << 16);
 
-    qint64 position() const { return m_pos; }
-    qint64 rest() const { return m_daten.size() - m_pos; }
+    qint64 position() const { return m_basis + (m_zeiger - m_anfang); }
+    qint64 rest() const { return m_groesse - position(); }
     bool ok() const { return m_ok; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
@@ -30,17 +36,26 @@ public:
     qint32 i32() { return static_cast<qint32>(u32()); }
     // Pointer to n raw bytes, or null (and failed) when fewer remain.
     const char* bytes(qint64 n) {
-        if (!m_ok || n < 0 || n > rest()) return fehlschlag();
-        const char* p = m_daten.constData() + m_pos;
-        m_pos += n;
-        return p;
+        if (m_ok && n >= 0 && n <= m_ende - m_zeiger) {
+            const char* p = m_zeiger;
+            m_zeiger += n;
+            return p;
+        }
+        return nachladen(n);
     }
 
 private:
+    const char* nachladen(qint64 n);
     const char* fehlschlag();
 
-    const QByteArray& m_daten;
-    qint64 m_pos = 0;
+    QIODevice* m_geraet = nullptr;
+    QByteArray m_puffer; // the current block of the device
+    qsizetype m_block = 0;
+    const char* m_anfang = nullptr; // the bytes at hand: [m_anfang, m_ende), read up to m_zeiger
+    const char* m_zeiger = nullptr;
+    const char* m_ende = nullptr;
+    qint64 m_basis = 0; // offset of m_anfang in the whole
+    qint64 m_groesse = 0;
     bool m_ok = true;
     qint64 m_fehlerOffset = -1;
 };

@@ -13,30 +13,6 @@ namespace {
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 
-// Descrambles n bytes from roh into ziel, which is roh itself or lies before it, and returns
-// their sum for the checksum. Eight bytes at a time: each block is read before it is written,
-// so the overlap is harmless; the byte sum adds the four 16-bit lanes of the pair sums.
-quint32 entschluesseln(const char* roh, quint32 n, char* ziel) {
-    constexpr quint64 kSchluessel8 = 0x0101010101010101ULL * kStoffSchluessel;
-    constexpr quint64 kJedesZweite = 0x00FF00FF00FF00FFULL;
-    quint32 s = 0;
-    quint32 i = 0;
-    for (; i + 8 <= n; i += 8) {
-        quint64 w;
-        std::memcpy(&w, roh + i, 8);
-        w ^= kSchluessel8;
-        std::memcpy(ziel + i, &w, 8);
-        const quint64 paare = (w & kJedesZweite) + ((w >> 8) & kJedesZweite);
-        s += static_cast<quint32>((paare * 0x0001000100010001ULL) >> 48);
-    }
-    for (; i < n; ++i) {
-        const auto b = static_cast<unsigned char>(roh[i] ^ kSchluessel);
-        s += b;
-        ziel[i] = static_cast<char>(b);
-    }
-    return s;
-}
-
 // Appends a scrambled text at ende of texte, which grows with room to spare, and adds its
 // descrambled bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
 // Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
@@ -87,8 +63,7 @@ std::optional<int> gruppenWert(QStringView g) {
 } // namespace
 
 void TStoffliste::Leeren() {
-    m_codes.clear();
-    m_zeile.assign(1, 0);
+    m_codes.leeren();
     m_texte.clear();
     m_textAnfang.assign(1, 0);
     m_saetze.clear();
@@ -128,9 +103,7 @@ TStoff TStoffliste::at(qsizetype i) const {
     s.Zustand = satz.Zustand;
     s.CAS = cas(i).toString();
     s.Name = name(i).toString();
-    const qsizetype anfang = m_zeile[std::size_t(i)];
-    s.Permeation =
-        cp1252::decode(m_codes.constData() + anfang, m_zeile[std::size_t(i) + 1] - anfang);
+    s.Permeation = cp1252::decode(m_codes.zeile(i));
     s.Quellung = satz.Quellung;
     s.Pruefsumme = satz.Pruefsumme;
     return s;
@@ -160,31 +133,22 @@ void TStoffliste::anhaengen(const TStoff& s) {
     m_textAnfang.push_back(m_texte.size());
     m_texte.append(s.CAS);
     m_textAnfang.push_back(m_texte.size());
-    m_codes.append(cp1252::encode(s.Permeation));
-    aufnehmen({s.Kennzahl, s.Pruefsumme, s.Zustand, s.Quellung}, m_codes.size());
+    const QByteArray codes = cp1252::encode(s.Permeation);
+    m_codes.anhaengen(codes.constData(), quint32(codes.size()), 0);
+    m_saetze.push_back({s.Kennzahl, s.Pruefsumme, s.Zustand, s.Quellung});
     const auto i = static_cast<qint32>(size() - 1);
     m_namen.einfuegen(i, [this](qint32 j) { return name(j); });
     m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
 }
 
-void TStoffliste::aufnehmen(const Satz& s, qsizetype zeilenEnde) {
-    m_saetze.push_back(s);
-    m_zeile.push_back(zeilenEnde);
-}
-
-// Gives the file's buffer back beyond the permeation codes and indexes names and CAS numbers.
+// Gives back the room not used and indexes names and CAS numbers.
 void TStoffliste::abschliessen() {
-    m_codes.truncate(m_zeile.back());
-    m_codes.squeeze();
+    m_codes.abschliessen();
     m_texte.truncate(m_textAnfang.back());
     m_texte.squeeze();
     const auto n = static_cast<qint32>(size());
-    m_namen.reservieren(std::size_t(n));
-    m_casNummern.reservieren(std::size_t(n));
-    for (qint32 i = 0; i < n; ++i) {
-        m_namen.einfuegen(i, [this](qint32 j) { return name(j); });
-        m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
-    }
+    m_namen.aufbauen(n, [this](qint32 j) { return name(j); });
+    m_casNummern.aufbauen(n, [this](qint32 j) { return cas(j); });
 }
 
 qint32 pruefsumme(const TStoff& s) {
@@ -200,20 +164,21 @@ qint32 pruefsumme(const TStoff& s) {
 }
 
 std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
-    return ladenAusDatei(*this, pfad);
+    Leeren();
+    QFile datei(pfad);
+    if (!datei.exists()) return std::nullopt;
+    if (!datei.open(QIODevice::ReadOnly)) return Ladefehler{pfad, -1, datei.errorString(), true};
+    ByteLeser l(datei, datei.size());
+    return lesen(l, pfad);
 }
 
 std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
-    return ausBytes(QByteArray(bytes), pfad);
+    ByteLeser l(bytes);
+    return lesen(l, pfad);
 }
 
-std::optional<Ladefehler> TStoffliste::ausBytes(QByteArray&& bytes, const QString& pfad) {
+std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) {
     Leeren();
-    // The permeation codes are descrambled into the front of the file's own buffer, each row
-    // behind the last kept one: the writing never overtakes the reading.
-    m_codes = std::move(bytes);
-    char* codes = m_codes.data();
-    ByteLeser l(m_codes);
     const auto fertig = [this](std::optional<Ladefehler> f) {
         abschliessen();
         return f;
@@ -234,7 +199,7 @@ std::optional<Ladefehler> TStoffliste::ausBytes(QByteArray&& bytes, const QStrin
                                  QStringLiteral("the file ends before its substance count")});
     const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
     m_saetze.reserve(moeglich);
-    m_zeile.reserve(moeglich + 1);
+    m_codes.reservieren(qsizetype(l.rest()));
     m_textAnfang.reserve(2 * moeglich + 1);
     qsizetype ende = 0; // of the texts of the substances kept
 
@@ -252,20 +217,22 @@ std::optional<Ladefehler> TStoffliste::ausBytes(QByteArray&& bytes, const QStrin
         const qsizetype nameEnde = ende;
         textAnhaengen(l, m_texte, ende, summe);
         const quint32 n = l.u32();
-        const qsizetype zeile = m_zeile.back();
-        if (const char* p = l.bytes(n)) summe += entschluesseln(p, n, codes + zeile);
+        const char* p = l.bytes(n);
+        if (p) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
         Satz s;
         s.Zustand = l.u8() ^ kStoffSchluessel;
         s.Kennzahl = l.i32() ^ kStoffSchluessel;
         for (quint8& q : s.Quellung)
             q = l.u8() ^ kStoffSchluessel;
         s.Pruefsumme = l.i32() ^ kStoffSchluessel;
-        if (!l.ok())
+        if (!l.ok()) {
+            if (p) m_codes.entfernenLetzte();
             return fertig(Ladefehler{pfad, l.fehlerOffset(),
                                      QStringLiteral("substance %1 (starting at byte %2) runs "
                                                     "past the end of the file")
                                          .arg(i + 1)
                                          .arg(beginn)});
+        }
         summe += s.Zustand;
         summe += static_cast<quint32>(s.Kennzahl);
         for (quint8 q : s.Quellung)
@@ -273,8 +240,9 @@ std::optional<Ladefehler> TStoffliste::ausBytes(QByteArray&& bytes, const QStrin
         if (static_cast<qint32>(summe) == s.Pruefsumme) {
             m_textAnfang.push_back(nameEnde);
             m_textAnfang.push_back(ende);
-            aufnehmen(s, zeile + n);
+            m_saetze.push_back(s);
         } else {
+            m_codes.entfernenLetzte();
             ende = texteVorher;
             ++m_verworfen;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Codespeicher.h"
 #include "data/Ladefehler.h"
 #include "data/Objekte.h"
 #include "data/Textindex.h"
@@ -14,9 +15,12 @@
 // The scrambling key of tab.qvr for this build.
 inline constexpr quint8 kStoffSchluessel = 0xA7;
 
+class ByteLeser;
+
 // The chemical substance table, held compactly: the permeation codes of all substances in one
-// buffer, row after row; names and CAS numbers decoded once into one text; the few numbers per
-// substance in a small record. TStoff is what a substance reads as for showing and writing.
+// store, mostly at four bits a code; names and CAS numbers decoded once into one text; the few
+// numbers per substance in a small record. TStoff is what a substance reads as for showing and
+// writing.
 class TStoffliste {
 public:
     QString Spalten; // four characters per glove column: the product code
@@ -25,11 +29,11 @@ public:
 
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
-    // damage is reported. An unusable column header loads nothing, not even the header.
+    // damage is reported. An unusable column header loads nothing, not even the header. The
+    // file is read a block at a time, never held whole.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(const QByteArray& bytes, const QString& datei);
-    // The same, reusing the bytes' buffer for the permeation codes.
-    std::optional<Ladefehler> ausBytes(QByteArray&& bytes, const QString& datei);
+    std::optional<Ladefehler> lesen(ByteLeser& l, const QString& datei);
 
     int SpaltenAnzahl() const;
     int SpaltenNummer(quint16 i) const;
@@ -66,11 +70,9 @@ private:
         const auto a = m_textAnfang[std::size_t(j)], e = m_textAnfang[std::size_t(j) + 1];
         return QStringView(m_texte).mid(a, e - a);
     }
-    void aufnehmen(const Satz& s, qsizetype zeilenEnde);
     void abschliessen();
 
-    QByteArray m_codes;                     // permeation codes (Windows-1252), row after row
-    std::vector<qsizetype> m_zeile{0};      // row i is m_codes[m_zeile[i], m_zeile[i + 1])
+    Codespeicher m_codes;
     QString m_texte;                        // name and CAS of each substance, back to back
     std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
     std::vector<Satz> m_saetze;

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <vector>
 
+#if defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
+#include <xmmintrin.h>
+#endif
+
 // Record numbers by a text, open-addressed: for each text only the first record added is kept,
 // so a lookup gives the first match in table order. The texts stay with the caller, who hands in
 // a function giving record i's text. Each slot keeps the text's hash beside the record, so a
@@ -17,27 +21,31 @@ public:
         m_anzahl = 0;
     }
 
-    // Room for n records without growing; only on an empty index.
-    void reservieren(std::size_t n) {
-        if (m_anzahl == 0) m_plaetze.assign(groesseFuer(n), Platz{});
+    // Indexes records 0 .. n-1 afresh. The slots of a large table lie far apart in memory, so
+    // all hashes come first and each slot is fetched ahead of its turn.
+    template <class TextVon> void aufbauen(qint32 n, TextVon textVon) {
+        m_plaetze.assign(groesseFuer(std::size_t(std::max(n, 0))), Platz{});
+        m_anzahl = 0;
+        std::vector<quint32> hashes(std::size_t(std::max(n, 0)));
+        for (qint32 i = 0; i < n; ++i)
+            hashes[std::size_t(i)] = hash(textVon(i));
+        constexpr qint32 kVoraus = 16;
+        for (qint32 i = 0; i < n; ++i) {
+            if (i + kVoraus < n) vorholen(&m_plaetze[hashes[std::size_t(i + kVoraus)] & maske()]);
+            einfuegenMitHash(i, hashes[std::size_t(i)], textVon);
+        }
     }
 
     // Adds record i unless an earlier record has the same text.
     template <class TextVon> void einfuegen(qint32 i, TextVon textVon) {
         if (groesseFuer(m_anzahl + 1) > m_plaetze.size()) wachsen();
-        const QStringView t = textVon(i);
-        const auto h = static_cast<quint32>(qHash(t, 0));
-        std::size_t p = h & maske();
-        for (; m_plaetze[p].satz >= 0; p = (p + 1) & maske())
-            if (m_plaetze[p].hash == h && textVon(m_plaetze[p].satz) == t) return;
-        m_plaetze[p] = {i, h};
-        ++m_anzahl;
+        einfuegenMitHash(i, hash(textVon(i)), textVon);
     }
 
     // The first record with exactly this text, or -1.
     template <class TextVon> qint32 finde(QStringView t, TextVon textVon) const {
         if (m_plaetze.empty()) return -1;
-        const auto h = static_cast<quint32>(qHash(t, 0));
+        const quint32 h = hash(t);
         for (std::size_t p = h & maske(); m_plaetze[p].satz >= 0; p = (p + 1) & maske())
             if (m_plaetze[p].hash == h && textVon(m_plaetze[p].satz) == t) return m_plaetze[p].satz;
         return -1;
@@ -48,6 +56,26 @@ private:
         qint32 satz = -1; // -1: free
         quint32 hash = 0;
     };
+
+    static quint32 hash(QStringView t) { return static_cast<quint32>(qHash(t, 0)); }
+
+    static void vorholen(const void* p) {
+#if defined(__GNUC__) || defined(__clang__)
+        __builtin_prefetch(p);
+#elif defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
+        _mm_prefetch(static_cast<const char*>(p), _MM_HINT_T0);
+#else
+        (void)p;
+#endif
+    }
+
+    template <class TextVon> void einfuegenMitHash(qint32 i, quint32 h, TextVon textVon) {
+        std::size_t p = h & maske();
+        for (; m_plaetze[p].satz >= 0; p = (p + 1) & maske())
+            if (m_plaetze[p].hash == h && textVon(m_plaetze[p].satz) == textVon(i)) return;
+        m_plaetze[p] = {i, h};
+        ++m_anzahl;
+    }
 
     // A power of two, at most two thirds full.
     static std::size_t groesseFuer(std::size_t n) {
