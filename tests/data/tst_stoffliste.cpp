@@ -1,5 +1,7 @@
+#include "data/ByteLeser.h"
 #include "data/Stoffliste.h"
 
+#include <QBuffer>
 #include <QTest>
 
 namespace {
@@ -148,19 +150,66 @@ private Q_SLOTS:
         QTest::newRow("control characters quoted escaped")
             << datei("\x1b[2J", {&a}) << qint64(4) << QStringList{} << "\"\\x1b[2J\"";
     }
+    // Read whole, and from a device three bytes at a time as files are: the same damage.
     void beschaedigteDateien() {
         QFETCH(QByteArray, bytes);
         QFETCH(qint64, offset);
         QFETCH(QStringList, geladen);
         QFETCH(QString, grund);
-        TStoffliste l;
-        const auto f = l.ausBytes(bytes, "tab.qvr");
-        QVERIFY(f);
-        QCOMPARE(f->offset, offset);
-        QCOMPARE(namen(l), geladen); // records before the damage stay usable
-        QVERIFY2(f->meldung().contains(grund), qPrintable(f->meldung()));
-        if (grund.contains("header") || grund.startsWith('"'))
-            QCOMPARE(l.SpaltenAnzahl(), 0); // a header the search cannot use is not kept
+        QBuffer geraet(&bytes);
+        QVERIFY(geraet.open(QIODevice::ReadOnly));
+        ByteLeser blockweise(geraet, bytes.size(), 3);
+        for (const bool ganz : {true, false}) {
+            TStoffliste l;
+            const auto f = ganz ? l.ausBytes(bytes, "tab.qvr") : l.lesen(blockweise, "tab.qvr");
+            QVERIFY(f);
+            QCOMPARE(f->offset, offset);
+            QCOMPARE(namen(l), geladen); // records before the damage stay usable
+            QVERIFY2(f->meldung().contains(grund), qPrintable(f->meldung()));
+            if (grund.contains("header") || grund.startsWith('"'))
+                QCOMPARE(l.SpaltenAnzahl(), 0); // a header the search cannot use is not kept
+        }
+    }
+
+    // Rows of the usual codes are packed, any other row is kept as it is; both read back whole,
+    // with the sum of their bytes, across the sixteen-byte steps of the packing.
+    void codespeicher_data() {
+        QTest::addColumn<QByteArray>("zeile");
+        QTest::addColumn<bool>("gepackt");
+        const QByteArray alle = "0123456?OABZ";
+        QTest::newRow("empty") << QByteArray() << true;
+        QTest::newRow("one code") << QByteArray("6") << true;
+        QTest::newRow("every code, 36 long") << alle + alle + alle << true;
+        QTest::newRow("odd length 33") << (alle + alle + alle).left(33) << true;
+        QTest::newRow("other letter in the first 16") << "0123456?OABxZ" + alle + alle << false;
+        QTest::newRow("lower case in the tail") << alle + alle + "0o" << false;
+        QTest::newRow("7 and blank") << alle + alle + alle + "7 " << false;
+        QTest::newRow("Windows-1252 and NUL") << QByteArray("\x80\0A", 3) + alle + alle << false;
+        QTest::newRow("400 codes") << alle.repeated(33) + "?OAB" << true;
+    }
+    void codespeicher() {
+        QFETCH(QByteArray, zeile);
+        QFETCH(bool, gepackt);
+        constexpr quint8 kSchluessel = 0x5C;
+        QByteArray verschluesselt = zeile;
+        quint32 summe = 0;
+        for (char& c : verschluesselt) {
+            summe += quint8(c);
+            c = char(c ^ kSchluessel);
+        }
+        Codespeicher speicher;
+        speicher.anhaengen("12", 2, 0);
+        speicher.anhaengen("xyz", 3, 0);
+        speicher.entfernenLetzte(); // as for a record with a wrong checksum
+        QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()), kSchluessel),
+                 summe);
+        speicher.anhaengen("3?", 2, 0);
+        speicher.abschliessen();
+        QCOMPARE(speicher.size(), 3);
+        QCOMPARE(speicher.zeile(0), QByteArray("12"));
+        QCOMPARE(speicher.zeile(1), zeile);
+        QCOMPARE(speicher.gepackt(1), gepackt);
+        QCOMPARE(speicher.zeile(2), QByteArray("3?"));
     }
 
     // The one rule for a usable column header: the reader and the tool's pack both follow it.
