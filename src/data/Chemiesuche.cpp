@@ -108,21 +108,38 @@ QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList&
 }
 
 QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand) {
-    // Each name is case-folded once, so the sort compares plain texts: comparing without regard
-    // to case folds both texts on every comparison, which a large table makes slow.
+    // Each name is case-folded once into one shared text, so the sort compares plain texts and
+    // a large table costs no allocation per name. Plain ASCII, nearly every name, folds to lower
+    // case by itself.
     struct Eintrag {
-        QString gefaltet;
+        qsizetype anfang;
+        qint32 laenge;
         qint32 index;
     };
+    QString gefaltet;
     std::vector<Eintrag> eintraege;
-    for (qsizetype i = 0; i < stoffe.size(); ++i)
-        if (stoffe.zustand(i) == zustand)
-            eintraege.push_back({stoffe.name(i).toString().toCaseFolded(), qint32(i)});
-    std::stable_sort(eintraege.begin(), eintraege.end(),
-                     [&stoffe](const Eintrag& a, const Eintrag& b) {
-                         if (a.gefaltet != b.gefaltet) return a.gefaltet < b.gefaltet;
-                         return stoffe.name(a.index) < stoffe.name(b.index);
-                     });
+    for (qsizetype i = 0; i < stoffe.size(); ++i) {
+        if (stoffe.zustand(i) != zustand) continue;
+        const QStringView name = stoffe.name(i);
+        const qsizetype anfang = gefaltet.size();
+        if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+            gefaltet.append(name);
+            for (auto* c = gefaltet.data() + anfang; c != gefaltet.data() + gefaltet.size(); ++c)
+                if (*c >= u'A' && *c <= u'Z') *c = QChar(c->unicode() + (u'a' - u'A'));
+        } else {
+            gefaltet.append(name.toString().toCaseFolded());
+        }
+        eintraege.push_back({anfang, qint32(gefaltet.size() - anfang), qint32(i)});
+    }
+    const auto text = [&gefaltet](const Eintrag& e) {
+        return QStringView(gefaltet).mid(e.anfang, e.laenge);
+    };
+    // Equal folded names go by their own spelling, then by table order.
+    std::sort(eintraege.begin(), eintraege.end(), [&](const Eintrag& a, const Eintrag& b) {
+        if (const int c = text(a).compare(text(b))) return c < 0;
+        if (const int c = stoffe.name(a.index).compare(stoffe.name(b.index))) return c < 0;
+        return a.index < b.index;
+    });
     QList<qint32> reihe;
     reihe.reserve(qsizetype(eintraege.size()));
     for (const Eintrag& e : eintraege)

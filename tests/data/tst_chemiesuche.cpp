@@ -230,13 +230,23 @@ void TstChemiesuche::stoffnamenSortiert() {
     stoff(s, "Sulphur", "", {}, 1);
     stoff(s, "Mystery", "", {}, 0);
     stoff(s, "Benzene", "", {}, 2);
+    // Ties of the folded names go by spelling, then table order; non-ASCII folds as well.
+    stoff(s, "ACETONE", "", {}, 2);
+    stoff(s, "Äther", "", {}, 2);
+    stoff(s, "Zinc", "", {}, 2);
+    stoff(s, "acetone", "", {}, 2);
+    stoff(s, "ACETONE", "A", {}, 2);
+    stoff(s, "äTHER", "", {}, 2);
     const auto namen = [&s](quint8 zustand) {
         QStringList n;
         for (qint32 i : stoffreihe(s, zustand))
             n.append(s.name(i).toString());
         return n;
     };
-    QCOMPARE(namen(2), (QStringList{"Acetone", "Benzene", "toluene"}));
+    QCOMPARE(namen(2), (QStringList{"ACETONE", "ACETONE", "Acetone", "acetone", "Benzene",
+                                    "toluene", "Zinc", "Äther", "äTHER"}));
+    const QList<qint32> reihe = stoffreihe(s, 2);
+    QCOMPARE(reihe.mid(0, 2), (QList<qint32>{5, 9})); // the equal ones in table order
     QCOMPARE(namen(1), QStringList{"Sulphur"});
     QVERIFY(namen(3).isEmpty());
 }
