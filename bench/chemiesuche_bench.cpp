@@ -77,6 +77,14 @@ void BM_Chemiesuche(benchmark::State& state) {
 }
 BENCHMARK(BM_Chemiesuche)->Unit(benchmark::kMillisecond);
 
+// The order of one of the three substance boxes, made when the search window is.
+void BM_Stoffreihe(benchmark::State& state) {
+    Daten& d = daten();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(stoffreihe(d.stoffe, 2));
+}
+BENCHMARK(BM_Stoffreihe)->Unit(benchmark::kMillisecond);
+
 // Painting the visible part of the grid, half way down; the counters compare the memory of one
 // picture of the whole grid with the viewport the widget paints into.
 void BM_RasterSichtbar(benchmark::State& state) {

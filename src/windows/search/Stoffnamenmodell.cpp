@@ -1,32 +1,38 @@
 #include "windows/search/Stoffnamenmodell.h"
 
-TStoffnamenModell::TStoffnamenModell(const TStoffliste& stoffe, QList<qint32> reihe,
-                                     QObject* parent)
-    : QAbstractListModel(parent), m_stoffe(stoffe), m_reihe(std::move(reihe)) {}
+#include "data/Chemiesuche.h"
+
+TStoffnamenModell::TStoffnamenModell(const TStoffliste& stoffe, quint8 zustand, QObject* parent)
+    : QAbstractListModel(parent), m_stoffe(stoffe), m_zustand(zustand) {}
+
+const QList<qint32>& TStoffnamenModell::reihe() const {
+    if (!m_reihe) m_reihe = stoffreihe(m_stoffe, m_zustand);
+    return *m_reihe;
+}
 
 int TStoffnamenModell::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_reihe.size());
+    return parent.isValid() ? 0 : static_cast<int>(reihe().size());
 }
 
 QVariant TStoffnamenModell::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_reihe.size()) return {};
+    if (!index.isValid() || index.row() >= reihe().size()) return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return name(index.row()).toString();
     return {};
 }
 
 QStringView TStoffnamenModell::name(int zeile) const {
-    return m_stoffe.name(m_reihe[zeile]);
+    return m_stoffe.name(reihe()[zeile]);
 }
 
 int TStoffnamenModell::zeileMitAnfang(QStringView text) const {
-    for (int i = 0; i < m_reihe.size(); ++i)
+    for (int i = 0; i < reihe().size(); ++i)
         if (name(i).startsWith(text, Qt::CaseInsensitive)) return i;
     return -1;
 }
 
 int TStoffnamenModell::zeileMitNamen(QStringView gesucht) const {
-    for (int i = 0; i < m_reihe.size(); ++i)
+    for (int i = 0; i < reihe().size(); ++i)
         if (name(i) == gesucht) return i;
     return -1;
 }

@@ -5,12 +5,16 @@
 #include <QAbstractListModel>
 #include <QList>
 
-// The names one substance box lists, read in place from the table: one row per substance, in
-// the order given (the box's alphabetical order), no copy of the names.
+#include <optional>
+
+// The names one substance box lists, read in place from the table: one row per substance of
+// one state, in the box's alphabetical order, no copy of the names. Sorting a large table takes
+// a while, so the order is made when the box is first asked, not when the window is made at
+// start.
 class TStoffnamenModell : public QAbstractListModel {
     Q_OBJECT
 public:
-    TStoffnamenModell(const TStoffliste& stoffe, QList<qint32> reihe, QObject* parent = nullptr);
+    TStoffnamenModell(const TStoffliste& stoffe, quint8 zustand, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -22,6 +26,9 @@ public:
     int zeileMitNamen(QStringView name) const;
 
 private:
+    const QList<qint32>& reihe() const;
+
     const TStoffliste& m_stoffe;
-    const QList<qint32> m_reihe;
+    const quint8 m_zustand;
+    mutable std::optional<QList<qint32>> m_reihe;
 };

@@ -120,7 +120,7 @@ void TForm3::FormCreate() {
 // by typing is only shown: "->" and Enter take a name the user picked in the list, or the
 // exact name typed.
 void TForm3::boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand) {
-    auto* modell = new TStoffnamenModell(m_k.stoffe, stoffreihe(m_k.stoffe, zustand), box);
+    auto* modell = new TStoffnamenModell(m_k.stoffe, zustand, box);
     box->setModel(modell);
     connect(eingabe, &QLineEdit::textEdited, box, [box, modell](const QString& t) {
         const QModelIndex treffer = modell->index(modell->zeileMitAnfang(t));
