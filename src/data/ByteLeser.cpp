@@ -1,42 +1,53 @@
 #include "data/ByteLeser.h"
 
-#include <QIODevice>
+#include "data/Vorausleser.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 ByteLeser::ByteLeser(const QByteArray& bytes)
     : m_anfang(bytes.constData()), m_zeiger(m_anfang), m_ende(m_anfang + bytes.size()),
       m_groesse(bytes.size()) {}
 
 ByteLeser::ByteLeser(QIODevice& geraet, qint64 groesse, qsizetype block)
-    : m_geraet(&geraet), m_block(std::max<qsizetype>(block, 1)),
+    : m_voraus(std::make_unique<Vorausleser>(geraet, std::max<qint64>(groesse, 0),
+                                             std::max<qsizetype>(block, 1))),
       m_groesse(std::max<qint64>(groesse, 0)) {}
 
-// Keeps the unread bytes, moved to the front, and reads on until n bytes are at hand. The block
-// grows only for a field longer than itself, and never beyond what the size leaves: a length
-// field promising more than that fails before anything is allocated.
+ByteLeser::~ByteLeser() = default;
+
+// Moves on to the next block of the device, the unread bytes of this one put in the room before
+// it; a field longer than that room is put together in a buffer of its own. A length field
+// promising more than the size leaves fails before anything is read or allocated.
 const char* ByteLeser::nachladen(qint64 n) {
-    if (!m_ok || n < 0 || n > rest() || !m_geraet) return fehlschlag();
-    const qint64 vorhanden = m_ende - m_zeiger;
-    const qint64 ziel = std::min<qint64>(std::max<qint64>(m_block, n), rest());
+    if (!m_ok || n < 0 || n > rest() || !m_voraus) return fehlschlag();
+    const qint64 uebrig = m_ende - m_zeiger;
     m_basis = position();
-    if (m_puffer.size() < ziel) {
-        QByteArray neu(qsizetype(ziel), Qt::Uninitialized);
-        std::memcpy(neu.data(), m_zeiger, std::size_t(vorhanden));
-        m_puffer.swap(neu);
-    } else {
-        std::memmove(m_puffer.data(), m_zeiger, std::size_t(vorhanden));
+    Vorausleser::Block b = m_voraus->naechster();
+    if (b.laenge > 0 && uebrig <= m_voraus->vorraum() && uebrig + b.laenge >= n) {
+        char* anfang = b.daten - uebrig;
+        std::memcpy(anfang, m_zeiger, std::size_t(uebrig));
+        m_voraus->freigeben(m_blockNummer);
+        m_blockNummer = b.nummer;
+        m_anfang = m_zeiger = anfang;
+        m_ende = b.daten + b.laenge;
+        return bytes(n);
     }
-    qint64 gelesen = vorhanden;
-    while (gelesen < ziel) {
-        const qint64 r = m_geraet->read(m_puffer.data() + gelesen, ziel - gelesen);
-        if (r <= 0) break;
-        gelesen += r;
+    QByteArray feld;
+    feld.reserve(qsizetype(n));
+    feld.append(m_zeiger, qsizetype(uebrig));
+    m_voraus->freigeben(std::exchange(m_blockNummer, -1));
+    while (b.laenge > 0) {
+        feld.append(b.daten, b.laenge);
+        m_voraus->freigeben(b.nummer);
+        if (feld.size() >= n) break;
+        b = m_voraus->naechster();
     }
+    m_puffer.swap(feld);
     m_anfang = m_zeiger = m_puffer.constData();
-    m_ende = m_anfang + gelesen;
-    if (gelesen < ziel) m_groesse = m_basis + gelesen; // the file ended before its size
+    m_ende = m_anfang + m_puffer.size();
+    if (m_puffer.size() < n) m_groesse = m_basis + m_puffer.size(); // the file ended early
     return bytes(n);
 }
 

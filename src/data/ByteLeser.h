@@ -4,8 +4,10 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 class QIODevice;
+class Vorausleser;
 
 // Reads little-endian fields with bounds checks, from bytes in memory or from a device a block
 // at a time. After the first read that runs past the end, every read fails and fehlerOffset()
@@ -13,9 +15,13 @@ class QIODevice;
 class ByteLeser {
 public:
     explicit ByteLeser(const QByteArray& bytes);
-    // Reads the first `groesse` bytes of `geraet` in blocks of `block` bytes, so a large file is
-    // never held whole. A pointer from bytes() stays valid until the next read.
-    ByteLeser(QIODevice& geraet, qint64 groesse, qsizetype block = qsizetype(1) << 16);
+    // Reads the first `groesse` bytes of `geraet` in blocks of `block` bytes, read ahead on a
+    // thread of their own, so a large file is never held whole. A pointer from bytes() stays
+    // valid until the next read. The device is not to be touched while the reader lives.
+    ByteLeser(QIODevice& geraet, qint64 groesse, qsizetype block = qsizetype(1) << 18);
+    ~ByteLeser();
+    ByteLeser(const ByteLeser&) = delete;
+    ByteLeser& operator=(const ByteLeser&) = delete;
 
     qint64 position() const { return m_basis + (m_zeiger - m_anfang); }
     qint64 rest() const { return m_groesse - position(); }
@@ -48,9 +54,9 @@ private:
     const char* nachladen(qint64 n);
     const char* fehlschlag();
 
-    QIODevice* m_geraet = nullptr;
-    QByteArray m_puffer; // the current block of the device
-    qsizetype m_block = 0;
+    std::unique_ptr<Vorausleser> m_voraus;
+    int m_blockNummer = -1; // the device's block at hand, if not in m_puffer
+    QByteArray m_puffer;    // a field longer than the room before a block, put together
     const char* m_anfang = nullptr; // the bytes at hand: [m_anfang, m_ende), read up to m_zeiger
     const char* m_zeiger = nullptr;
     const char* m_ende = nullptr;

@@ -186,6 +186,9 @@ private Q_SLOTS:
         QTest::newRow("7 and blank") << alle + alle + alle + "7 " << false;
         QTest::newRow("Windows-1252 and NUL") << QByteArray("\x80\0A", 3) + alle + alle << false;
         QTest::newRow("400 codes") << alle.repeated(33) + "?OAB" << true;
+        QByteArray spaet = alle.repeated(4);
+        spaet[40] = 'x';
+        QTest::newRow("other letter after 32") << spaet << false;
     }
     void codespeicher() {
         QFETCH(QByteArray, zeile);
