@@ -5,25 +5,28 @@
 #include "shared/Sichtbar.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 
 namespace {
 
 // Three empty texts, Zustand, Kennzahl, five Quellung bytes and the checksum.
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
+// From this many substances on, the indexes are built beside the reading; a batch is that many.
+constexpr qint32 kNebenherAb = 4096;
 
-// Appends a scrambled text at ende of texte, which grows with room to spare, and adds its
-// descrambled bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
+// Appends a scrambled text at ende of texte, which has room for it, and adds its descrambled
+// bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
 // Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
 // nothing; the reader has failed then.
-void textAnhaengen(ByteLeser& l, QString& texte, qsizetype& ende, quint32& summe) {
+void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
     if (!p || n == 0) return;
-    if (texte.size() < ende + qsizetype(n))
-        texte.resize(std::max({qsizetype(4096), 2 * texte.size(), ende + qsizetype(n)}));
-    char16_t* ziel = reinterpret_cast<char16_t*>(texte.data()) + ende;
+    char16_t* ziel = texte + ende;
     ende += qsizetype(n);
     const auto* roh = reinterpret_cast<const unsigned char*>(p);
     quint32 s = 0;
@@ -43,6 +46,68 @@ void textAnhaengen(ByteLeser& l, QString& texte, qsizetype& ende, quint32& summe
         std::copy(text.utf16(), text.utf16() + n, ziel);
     }
 }
+
+// Indexes names and CAS numbers on a thread of its own while the table is still being read,
+// taking the substances read so far in batches. The texts and their starts must stay where they
+// are meanwhile.
+class Indexfaden {
+public:
+    Indexfaden(const char16_t* texte, const qsizetype* anfang, Textindex& namen, Textindex& cas)
+        : m_texte(texte), m_anfang(anfang), m_namen(namen), m_cas(cas),
+          m_faden([this] { arbeiten(); }) {}
+    ~Indexfaden() { beenden(m_bereit); }
+
+    // Substances 0 .. bereit-1 are read and kept.
+    void weiter(qint32 bereit) {
+        {
+            const std::lock_guard sperre(m_sperre);
+            m_bereit = bereit;
+        }
+        m_signal.notify_one();
+    }
+    // ... and that is all: returns when they are indexed.
+    void beenden(qint32 bereit) {
+        {
+            const std::lock_guard sperre(m_sperre);
+            m_bereit = bereit;
+            m_fertig = true;
+        }
+        m_signal.notify_one();
+        if (m_faden.joinable()) m_faden.join();
+    }
+
+private:
+    QStringView text(qint32 j) const {
+        return QStringView(m_texte + m_anfang[j], m_anfang[j + 1] - m_anfang[j]);
+    }
+    void arbeiten() {
+        qint32 erledigt = 0;
+        for (;;) {
+            qint32 bis;
+            bool fertig;
+            {
+                std::unique_lock sperre(m_sperre);
+                m_signal.wait(sperre, [&] { return m_bereit > erledigt || m_fertig; });
+                bis = m_bereit;
+                fertig = m_fertig;
+            }
+            m_namen.einfuegen(erledigt, bis, [this](qint32 i) { return text(2 * i); });
+            m_cas.einfuegen(erledigt, bis, [this](qint32 i) { return text(2 * i + 1); });
+            erledigt = std::max(erledigt, bis);
+            if (fertig) return;
+        }
+    }
+
+    const char16_t* const m_texte;
+    const qsizetype* const m_anfang;
+    Textindex& m_namen;
+    Textindex& m_cas;
+    std::mutex m_sperre;
+    std::condition_variable m_signal;
+    qint32 m_bereit = 0;
+    bool m_fertig = false;
+    std::thread m_faden; // last: starts when all the rest is ready
+};
 
 // A column group is a decimal number, optionally after blanks and a minus sign.
 std::optional<int> gruppenWert(QStringView g) {
@@ -141,14 +206,19 @@ void TStoffliste::anhaengen(const TStoff& s) {
     m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
 }
 
-// Gives back the room not used and indexes names and CAS numbers.
-void TStoffliste::abschliessen() {
+// Gives back the room not used and indexes names and CAS numbers, unless that is done already.
+void TStoffliste::abschliessen(bool indiziert) {
     m_codes.abschliessen();
     m_texte.truncate(m_textAnfang.back());
     m_texte.squeeze();
+    if (indiziert) return;
     const auto n = static_cast<qint32>(size());
-    m_namen.aufbauen(n, [this](qint32 j) { return name(j); });
-    m_casNummern.aufbauen(n, [this](qint32 j) { return cas(j); });
+    m_namen.leeren();
+    m_casNummern.leeren();
+    m_namen.reservieren(std::size_t(n));
+    m_casNummern.reservieren(std::size_t(n));
+    m_namen.einfuegen(0, n, [this](qint32 j) { return name(j); });
+    m_casNummern.einfuegen(0, n, [this](qint32 j) { return cas(j); });
 }
 
 qint32 pruefsumme(const TStoff& s) {
@@ -179,8 +249,10 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
 
 std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) {
     Leeren();
-    const auto fertig = [this](std::optional<Ladefehler> f) {
-        abschliessen();
+    std::optional<Indexfaden> faden;
+    const auto fertig = [this, &faden](std::optional<Ladefehler> f) {
+        if (faden) faden->beenden(qint32(size()));
+        abschliessen(faden.has_value());
         return f;
     };
     const quint32 kopfLaenge = l.u32();
@@ -200,8 +272,17 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
     m_saetze.reserve(moeglich);
     m_codes.reservieren(qsizetype(l.rest()));
+    // Room for every text the rest can hold, so neither the texts nor their starts move while
+    // the index thread reads them; the memory is only taken up as texts come.
     m_textAnfang.reserve(2 * moeglich + 1);
+    m_texte.resize(qsizetype(l.rest()));
+    char16_t* const texte = reinterpret_cast<char16_t*>(m_texte.data());
     qsizetype ende = 0; // of the texts of the substances kept
+    if (moeglich >= std::size_t(kNebenherAb)) {
+        m_namen.reservieren(moeglich);
+        m_casNummern.reservieren(moeglich);
+        faden.emplace(texte, m_textAnfang.data(), m_namen, m_casNummern);
+    }
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
@@ -213,9 +294,9 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
                                          .arg(i)});
         quint32 summe = 0;
         const qsizetype texteVorher = ende;
-        textAnhaengen(l, m_texte, ende, summe);
+        textAnhaengen(l, texte, ende, summe);
         const qsizetype nameEnde = ende;
-        textAnhaengen(l, m_texte, ende, summe);
+        textAnhaengen(l, texte, ende, summe);
         const quint32 n = l.u32();
         const char* p = l.bytes(n);
         if (p) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
@@ -241,6 +322,7 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
             m_textAnfang.push_back(nameEnde);
             m_textAnfang.push_back(ende);
             m_saetze.push_back(s);
+            if (faden && size() % kNebenherAb == 0) faden->weiter(qint32(size()));
         } else {
             m_codes.entfernenLetzte();
             ende = texteVorher;

@@ -70,7 +70,7 @@ private:
         const auto a = m_textAnfang[std::size_t(j)], e = m_textAnfang[std::size_t(j) + 1];
         return QStringView(m_texte).mid(a, e - a);
     }
-    void abschliessen();
+    void abschliessen(bool indiziert);
 
     Codespeicher m_codes;
     QString m_texte;                        // name and CAS of each substance, back to back

@@ -21,24 +21,32 @@ public:
         m_anzahl = 0;
     }
 
-    // Indexes records 0 .. n-1 afresh. The slots of a large table lie far apart in memory, so
-    // all hashes come first and each slot is fetched ahead of its turn.
-    template <class TextVon> void aufbauen(qint32 n, TextVon textVon) {
-        m_plaetze.assign(groesseFuer(std::size_t(std::max(n, 0))), Platz{});
-        m_anzahl = 0;
-        std::vector<quint32> hashes(std::size_t(std::max(n, 0)));
-        for (qint32 i = 0; i < n; ++i)
-            hashes[std::size_t(i)] = hash(textVon(i));
+    // Room for n records without growing; only on an empty index.
+    void reservieren(std::size_t n) {
+        if (m_anzahl == 0) m_plaetze.assign(groesseFuer(n), Platz{});
+    }
+
+    // Adds records von .. bis-1, each unless an earlier record has the same text. The slots of
+    // a large table lie far apart in memory, so all hashes come first and each slot is fetched
+    // ahead of its turn.
+    template <class TextVon> void einfuegen(qint32 von, qint32 bis, TextVon textVon) {
+        if (bis <= von) return;
+        if (groesseFuer(m_anzahl + std::size_t(bis - von)) > m_plaetze.size())
+            wachsen(m_anzahl + std::size_t(bis - von));
+        std::vector<quint32> hashes(std::size_t(bis - von));
+        for (qint32 i = von; i < bis; ++i)
+            hashes[std::size_t(i - von)] = hash(textVon(i));
         constexpr qint32 kVoraus = 16;
-        for (qint32 i = 0; i < n; ++i) {
-            if (i + kVoraus < n) vorholen(&m_plaetze[hashes[std::size_t(i + kVoraus)] & maske()]);
-            einfuegenMitHash(i, hashes[std::size_t(i)], textVon);
+        for (qint32 i = von; i < bis; ++i) {
+            if (i + kVoraus < bis)
+                vorholen(&m_plaetze[hashes[std::size_t(i + kVoraus - von)] & maske()]);
+            einfuegenMitHash(i, hashes[std::size_t(i - von)], textVon);
         }
     }
 
     // Adds record i unless an earlier record has the same text.
     template <class TextVon> void einfuegen(qint32 i, TextVon textVon) {
-        if (groesseFuer(m_anzahl + 1) > m_plaetze.size()) wachsen();
+        if (groesseFuer(m_anzahl + 1) > m_plaetze.size()) wachsen(m_anzahl + 1);
         einfuegenMitHash(i, hash(textVon(i)), textVon);
     }
 
@@ -86,8 +94,8 @@ private:
     }
     std::size_t maske() const { return m_plaetze.size() - 1; }
 
-    void wachsen() {
-        std::vector<Platz> alt(groesseFuer(m_anzahl + 1));
+    void wachsen(std::size_t fuer) {
+        std::vector<Platz> alt(groesseFuer(fuer));
         alt.swap(m_plaetze);
         for (const Platz& a : alt) {
             if (a.satz < 0) continue;

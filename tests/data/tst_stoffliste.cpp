@@ -2,6 +2,8 @@
 #include "data/Stoffliste.h"
 
 #include <QBuffer>
+#include <QHash>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -252,6 +254,35 @@ private Q_SLOTS:
         QFETCH(int, stelle);
         const auto f = ::spaltenFehler(spalten);
         QCOMPARE(f ? int(f->stelle) : -1, stelle);
+    }
+
+    // A table large enough to be indexed beside the reading, read from a file: every name and CAS
+    // number leads to its first substance, a dropped record to none.
+    void grosseTabelleAusDatei() {
+        std::vector<TStoff> stoffe;
+        for (int i = 0; i < 9000; ++i)
+            stoffe.push_back(stoff(QStringLiteral("S%1").arg(i % 5000), QString::number(i), "12"));
+        stoffe[3210].Pruefsumme += 1;
+        std::vector<const TStoff*> zeiger;
+        for (const TStoff& s : stoffe)
+            zeiger.push_back(&s);
+        QTemporaryDir dir;
+        QFile f(dir.filePath("tab.qvr"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(stoffdatei("0001", zeiger));
+        f.close();
+        TStoffliste l;
+        QVERIFY(!l.Laden(f.fileName()));
+        QCOMPARE(l.size(), 8999);
+        QHash<QString, qsizetype> erster;
+        for (qsizetype i = l.size() - 1; i >= 0; --i)
+            erster[l.name(i).toString()] = i;
+        for (qsizetype i = 0; i < l.size(); ++i) {
+            QCOMPARE(l.indexName(l.name(i)), erster[l.name(i).toString()]);
+            QCOMPARE(l.indexCas(l.cas(i).toString()), i);
+        }
+        QCOMPARE(l.indexCas("3210"), -1);
+        QCOMPARE(l.indexName(u"S3210"), 8209); // its twin 5000 on, one place up for the dropped
     }
 
     void riesigeAnzahlReserviertNichts() {
