@@ -1,5 +1,7 @@
 #include "data/Codespeicher.h"
 
+#include "data/Speicherseiten.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -127,7 +129,9 @@ void Codespeicher::leeren() {
 }
 
 void Codespeicher::reservieren(qsizetype bytes) {
-    if (m_daten.size() < bytes) m_daten.resize(bytes);
+    if (m_daten.size() >= bytes) return;
+    m_daten.resize(bytes);
+    grosseSeitenErbitten(m_daten.data(), m_daten.size());
 }
 
 char* Codespeicher::platzFuer(qsizetype n) {

@@ -1,6 +1,7 @@
 #include "data/Stoffliste.h"
 
 #include "data/ByteLeser.h"
+#include "data/Speicherseiten.h"
 #include "shared/Codepage1252.h"
 #include "shared/Sichtbar.h"
 
@@ -277,6 +278,7 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     m_textAnfang.reserve(2 * moeglich + 1);
     m_texte.resize(qsizetype(l.rest()));
     char16_t* const texte = reinterpret_cast<char16_t*>(m_texte.data());
+    grosseSeitenErbitten(texte, 2 * m_texte.size());
     qsizetype ende = 0; // of the texts of the substances kept
     if (moeglich >= std::size_t(kNebenherAb)) {
         m_namen.reservieren(moeglich);
