@@ -23,7 +23,9 @@ const Code kCodes[] = {
 };
 
 const Code* finde(QChar c) {
-    const char16_t z = c.toUpper().unicode();
+    // The codes are ASCII, and no other character has an ASCII capital among them.
+    char16_t z = c.unicode();
+    if (z >= u'a' && z <= u'z') z -= u'a' - u'A';
     for (const Code& k : kCodes)
         if (k.zeichen == z) return &k;
     return nullptr;
