@@ -27,7 +27,7 @@ const char* ByteLeser::nachladen(qint64 n) {
     Vorausleser::Block b = m_voraus->naechster();
     if (b.laenge > 0 && uebrig <= m_voraus->vorraum() && uebrig + b.laenge >= n) {
         char* anfang = b.daten - uebrig;
-        std::memcpy(anfang, m_zeiger, std::size_t(uebrig));
+        if (uebrig > 0) std::memcpy(anfang, m_zeiger, std::size_t(uebrig)); // none at the start
         m_voraus->freigeben(m_blockNummer);
         m_blockNummer = b.nummer;
         m_anfang = m_zeiger = anfang;
@@ -36,7 +36,7 @@ const char* ByteLeser::nachladen(qint64 n) {
     }
     QByteArray feld;
     feld.reserve(qsizetype(n));
-    feld.append(m_zeiger, qsizetype(uebrig));
+    if (uebrig > 0) feld.append(m_zeiger, qsizetype(uebrig));
     m_voraus->freigeben(std::exchange(m_blockNummer, -1));
     while (b.laenge > 0) {
         feld.append(b.daten, b.laenge);
