@@ -16,12 +16,17 @@ struct Ladefehler {
     QString meldung() const;
 };
 
-// Loads a data file into a list through its ausBytes(). A file that does not exist leaves the
-// list empty with no error: reporting it is the caller's task.
-template <class Liste> std::optional<Ladefehler> ladenAusDatei(Liste& liste, const QString& pfad) {
-    liste.Leeren();
+// Opens a data file and hands it to lesen(QFile&). A file that does not exist gives no error:
+// reporting it is the caller's task; one that cannot be opened is unreadable, not damaged.
+template <class Lesen> std::optional<Ladefehler> dateiLesen(const QString& pfad, Lesen lesen) {
     QFile datei(pfad);
     if (!datei.exists()) return std::nullopt;
     if (!datei.open(QIODevice::ReadOnly)) return Ladefehler{pfad, -1, datei.errorString(), true};
-    return liste.ausBytes(datei.readAll(), pfad);
+    return lesen(datei);
+}
+
+// Loads a data file into a list through its ausBytes(); a missing file leaves the list empty.
+template <class Liste> std::optional<Ladefehler> ladenAusDatei(Liste& liste, const QString& pfad) {
+    liste.Leeren();
+    return dateiLesen(pfad, [&](QFile& datei) { return liste.ausBytes(datei.readAll(), pfad); });
 }

@@ -214,8 +214,6 @@ void TStoffliste::abschliessen(bool indiziert) {
     m_texte.squeeze();
     if (indiziert) return;
     const auto n = static_cast<qint32>(size());
-    m_namen.leeren();
-    m_casNummern.leeren();
     m_namen.reservieren(std::size_t(n));
     m_casNummern.reservieren(std::size_t(n));
     m_namen.einfuegen(0, n, [this](qint32 j) { return name(j); });
@@ -236,11 +234,10 @@ qint32 pruefsumme(const TStoff& s) {
 
 std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
     Leeren();
-    QFile datei(pfad);
-    if (!datei.exists()) return std::nullopt;
-    if (!datei.open(QIODevice::ReadOnly)) return Ladefehler{pfad, -1, datei.errorString(), true};
-    ByteLeser l(datei, datei.size());
-    return lesen(l, pfad);
+    return dateiLesen(pfad, [&](QFile& datei) {
+        ByteLeser l(datei, datei.size());
+        return lesen(l, pfad);
+    });
 }
 
 std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
