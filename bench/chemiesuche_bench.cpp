@@ -29,7 +29,7 @@ struct Daten {
             spalten += QStringLiteral("%1").arg(1000 + i, 4);
             auto h = std::make_unique<TChemie>();
             h->Nummer = 1000 + i;
-            h->Name = QStringLiteral("Chemical glove model %1").arg(i);
+            h->setzeText(Textfeld::Name, QStringLiteral("Chemical glove model %1").arg(i));
             h->Laenge = 300 + i % 4 * 100;
             h->Materialklasse = quint8(1 + i % 5);
             h->Klassenwerte[7] = quint8(i % 10);

@@ -45,10 +45,10 @@ struct Daten {
         for (int i = 0; i < kHandschuhe; ++i) {
             auto h = neuerHandschuh(quint8(i % 5));
             h->Nummer = kHandschuhe - i;
-            h->Name = QStringLiteral("Glove %1").arg(i);
-            h->Beschreibung =
-                QStringLiteral("A sturdy glove for demanding work, number %1.").arg(i);
-            h->Material = QStringLiteral("Nitrile");
+            h->setzeText(Textfeld::Name, QStringLiteral("Glove %1").arg(i));
+            h->setzeText(Textfeld::Beschreibung,
+                         QStringLiteral("A sturdy glove for demanding work, number %1.").arg(i));
+            h->setzeText(Textfeld::Material, QStringLiteral("Nitrile"));
             h->Dicke = 0.1 * (i % 20);
             gloves.push_back(std::move(h));
             g.push_back(gloves.back().get());

@@ -22,8 +22,8 @@ struct Fenster {
         for (int i = 0; i < 50; ++i) {
             auto h = std::make_unique<TChemie>();
             h->Nummer = 1000 + i;
-            h->Name = QStringLiteral("Glove %1").arg(i);
-            h->Farbe = QStringLiteral("blue");
+            h->setzeText(Textfeld::Name, QStringLiteral("Glove %1").arg(i));
+            h->setzeText(Textfeld::Farbe, QStringLiteral("blue"));
             kontext.katalog.anhaengen(std::move(h));
         }
         plan = std::make_unique<TForm6>(kontext);

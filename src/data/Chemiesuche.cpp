@@ -165,7 +165,7 @@ TChemiesuchErgebnis chemiesuche(const TProduktliste& katalog, const TStoffliste&
         if (!erfuellt(*glove, anf)) continue;
         TChemieschutz r;
         r.Nummer = nummer;
-        r.Name = glove->Name;
+        r.Name = glove->Name();
         r.Preisklasse = glove->Klassenwerte[7];
         r.Permeation.reserve(auswahl.size());
         r.Quellung.reserve(auswahl.size());

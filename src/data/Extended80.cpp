@@ -1,9 +1,22 @@
 #include "data/Extended80.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
 namespace extended80 {
+
+namespace {
+
+// m * 2^k. Scaling by a power of two made from its bits is exact and far cheaper than ldexp,
+// which only stays for powers a double cannot hold.
+double skaliert(std::uint64_t m, int k) {
+    const double d = static_cast<double>(m);
+    if (k < -1022 || k > 1023) return std::ldexp(d, k);
+    return d * std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
+}
+
+} // namespace
 
 std::optional<double> decode(const Bytes& b) {
     std::uint64_t mant = 0;
@@ -17,10 +30,10 @@ std::optional<double> decode(const Bytes& b) {
     double wert;
     if (exponent == 0) {
         // Zero or a denormal: far below anything a double holds except zero itself.
-        wert = std::ldexp(static_cast<double>(mant), -16382 - 63);
+        wert = skaliert(mant, -16382 - 63);
     } else {
         if (!ganzBit) return std::nullopt;
-        wert = std::ldexp(static_cast<double>(mant), exponent - 16383 - 63);
+        wert = skaliert(mant, exponent - 16383 - 63);
     }
     if (!std::isfinite(wert)) return std::nullopt;
     return negativ ? -wert : wert;

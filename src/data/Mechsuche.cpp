@@ -112,7 +112,7 @@ QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntw
 }
 
 QString mechEintrag(const THandschuh& h, bool imPlan) {
-    QString e = h.Name + QStringLiteral("  ") + QString::number(h.Nummer);
+    QString e = h.Name() + QStringLiteral("  ") + QString::number(h.Nummer);
     if (h.Gruppe == kEinweggruppe)
         e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (one time glove)"));
     if (imPlan) e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (already in glove plan)"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -17,19 +19,24 @@ enum THandschuhTyp : quint8 {
     TypFeuer = 4
 };
 
+// The eight texts of a glove, in the order the catalogue file holds them.
+enum class Textfeld : quint8 {
+    Beschreibung,
+    Zusatztext,
+    Bilddatei,
+    Name,
+    Farbe,
+    Material,
+    Ausfuehrung,
+    Einheit
+};
+constexpr int kTextfelder = 8;
+
 struct THandschuh {
     virtual ~THandschuh() = default;
 
     quint8 Typ = 0;
     quint8 Gruppe = 0;
-    QString Beschreibung;
-    QString Zusatztext;
-    QString Bilddatei;
-    QString Name;
-    QString Farbe;
-    QString Material;
-    QString Ausfuehrung;
-    QString Einheit;
     qint32 Nummer = 0;
     qint32 Laenge = 0;
     double Dicke = 0.0; // NaN where the file's value is no valid number: shown empty
@@ -45,10 +52,34 @@ struct THandschuh {
     quint8 Laengenklasse = 0;
     qint32 Reserve = 0;
 
+    QString text(Textfeld f) const;
+    QString Beschreibung() const { return text(Textfeld::Beschreibung); }
+    QString Zusatztext() const { return text(Textfeld::Zusatztext); }
+    QString Bilddatei() const { return text(Textfeld::Bilddatei); }
+    QString Name() const { return text(Textfeld::Name); }
+    QString Farbe() const { return text(Textfeld::Farbe); }
+    QString Material() const { return text(Textfeld::Material); }
+    QString Ausfuehrung() const { return text(Textfeld::Ausfuehrung); }
+    QString Einheit() const { return text(Textfeld::Einheit); }
+    // The text's Windows-1252 bytes as the file holds them.
+    QByteArrayView rohtext(Textfeld f) const;
+    // The eight texts as the file holds them, each after its 4-byte length.
+    QByteArrayView textblock() const;
+    // Characters Windows-1252 cannot hold are kept as '?', as the file would keep them.
+    void setzeText(Textfeld f, const QString& text);
+
     bool istElectro() const { return Typ == TypElectro; }
 
 protected:
     THandschuh() = default;
+
+private:
+    friend class TProduktliste;
+    // The texts stay in the file's form: a loaded glove shares the catalogue file's bytes and
+    // keeps only where its text block starts, so loading allocates nothing per text; a glove
+    // built in code holds a block of its own.
+    QByteArray m_texte;
+    qsizetype m_texteAb = 0;
 };
 
 // Every knitted class carries Strickwerte and Klassenwerte; they are declared once here.

@@ -4,53 +4,119 @@
 #include "data/Extended80.h"
 #include "shared/Codepage1252.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
 namespace {
 
-// Typ, Gruppe, 8 empty texts, Nummer .. Reserve and one 20-byte block: the shortest record.
-constexpr qint64 kKleinsterDatensatz = 2 + 8 * 4 + 4 + 4 + 10 + 4 + 9 + 4 + 20;
+// Nummer .. Reserve: the fields after the texts, before the 20-byte blocks.
+constexpr qint64 kFesteFelder = 4 + 4 + 10 + 4 + 9 + 4;
+// Typ, Gruppe, 8 empty texts, the fixed fields and one 20-byte block: the shortest record.
+constexpr qint64 kKleinsterDatensatz = 2 + 8 * 4 + kFesteFelder + 20;
 
-QString text(ByteLeser& l) {
-    const quint32 n = l.u32();
-    const char* p = l.bytes(n);
-    return p ? cp1252::decode(p, n) : QString();
-}
+// Reads fields known to be present: a record's fixed part, taken from the reader in one piece.
+struct Zeigerleser {
+    const char* p;
+    quint8 u8() { return static_cast<quint8>(*p++); }
+    qint32 i32() {
+        const qint32 v = qFromLittleEndian<qint32>(p);
+        p += 4;
+        return v;
+    }
+    const char* bytes(qint64 n) {
+        const char* q = p;
+        p += n;
+        return q;
+    }
+};
 
-void werte(ByteLeser& l, TWerte& w) {
-    if (const char* p = l.bytes(20)) std::memcpy(w.data(), p, 20);
+// The fields after the texts, from either reader.
+template <class Leser> void festeFelder(Leser& l, THandschuh& h, extended80::Bytes& dicke) {
+    h.Nummer = l.i32();
+    h.Laenge = l.i32();
+    if (const char* p = l.bytes(10)) std::memcpy(dicke.data(), p, 10);
+    h.Packung = l.i32();
+    for (quint8* b : {&h.Groessen, &h.Kategorie, &h.Umgebung, &h.Gefahr, &h.Griff,
+                      &h.Fingerfertigkeit, &h.Eigenschaften, &h.Materialklasse, &h.Laengenklasse})
+        *b = l.u8();
+    h.Reserve = l.i32();
+    auto werte = [&](TWerte& w) {
+        if (const char* p = l.bytes(20)) std::memcpy(w.data(), p, 20);
+    };
+    if (h.istElectro()) {
+        werte(static_cast<TElectro&>(h).Elektrowerte);
+    } else {
+        auto& s = static_cast<TStrick&>(h);
+        werte(s.Strickwerte);
+        werte(s.Klassenwerte);
+    }
 }
 
 } // namespace
 
 void TProduktliste::Leeren() {
-    while (!m_eintraege.empty())
-        m_eintraege.pop_back();
+    m_eintraege.clear();
+    m_block.clear();
+    m_einzeln.clear();
+}
+
+void TProduktliste::anhaengen(std::unique_ptr<THandschuh> h) {
+    m_eintraege.push_back(h.get());
+    m_einzeln.push_back(std::move(h));
 }
 
 void TProduktliste::sortieren() {
-    std::stable_sort(m_eintraege.begin(), m_eintraege.end(),
-                     [](const auto& a, const auto& b) { return a->Nummer < b->Nummer; });
+    std::stable_sort(
+        m_eintraege.begin(), m_eintraege.end(),
+        [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; });
 }
 
 const THandschuh* TProduktliste::finde(qint32 nummer) const {
-    for (const auto& h : m_eintraege)
-        if (h->Nummer == nummer) return h.get();
+    for (const THandschuh* h : m_eintraege)
+        if (h->Nummer == nummer) return h;
     return nullptr;
 }
 
 const THandschuh* TProduktliste::findeName(const QString& name) const {
-    for (const auto& h : m_eintraege)
-        if (h->Name == name) return h.get();
+    // Compared in the file's code page; a name it cannot hold is no glove's.
+    if (cp1252::firstUnencodable(name) >= 0) return nullptr;
+    const QByteArray roh = cp1252::encode(name);
+    for (const THandschuh* h : m_eintraege)
+        if (h->rohtext(Textfeld::Name) == roh) return h;
     return nullptr;
 }
 
 qsizetype TProduktliste::indexVon(const THandschuh* h) const {
-    for (std::size_t i = 0; i < m_eintraege.size(); ++i)
-        if (m_eintraege[i].get() == h) return static_cast<qsizetype>(i);
-    return -1;
+    const auto it = std::find(m_eintraege.begin(), m_eintraege.end(), h);
+    return it == m_eintraege.end() ? -1 : static_cast<qsizetype>(it - m_eintraege.begin());
+}
+
+THandschuh* TProduktliste::anlegen(quint8 typ) {
+    Q_ASSERT(m_block.size() < m_block.capacity());
+    Platz* p = nullptr;
+    switch (typ) {
+    case TypChemie:
+        p = &m_block.emplace_back(std::in_place_type<TChemie>);
+        break;
+    case TypIso:
+        p = &m_block.emplace_back(std::in_place_type<TIso>);
+        break;
+    case TypElectro:
+        p = &m_block.emplace_back(std::in_place_type<TElectro>);
+        break;
+    case TypSchnitt:
+        p = &m_block.emplace_back(std::in_place_type<TSchnitt>);
+        break;
+    case TypFeuer:
+        p = &m_block.emplace_back(std::in_place_type<TFeuer>);
+        break;
+    default:
+        return nullptr;
+    }
+    return std::visit([](auto& h) -> THandschuh* { return &h; }, *p);
 }
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ) {
@@ -76,7 +142,12 @@ std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) {
 
 std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
     Leeren();
-    ByteLeser l(bytes);
+    // The gloves keep their texts in these bytes. Bytes that only borrow their memory
+    // (QByteArray::fromRawData) share nothing when copied: those are copied deep, as the caller
+    // may free them after the call.
+    QByteArray quelle = bytes;
+    if (!quelle.isSharedWith(bytes)) quelle = QByteArray(bytes.constData(), bytes.size());
+    ByteLeser l(quelle);
     auto fehler = [&](qint64 offset, const QString& grund) {
         Leeren();
         return Ladefehler{pfad, offset, grund};
@@ -84,8 +155,12 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
     const quint32 anzahl = l.u32();
     if (!l.ok())
         return fehler(0, QStringLiteral("the file is shorter than its 4-byte glove count"));
-    // Reserve no more than the bytes present can hold, whatever the count claims.
-    m_eintraege.reserve(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
+    // Reserve no more than the bytes present can hold, whatever the count claims. The block must
+    // never move: glove i is made only after i whole records of at least the smallest size, so
+    // i + 1 <= rest / smallest + 1, the one more being the record that may turn out cut short.
+    const qint64 platz = std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz + 1);
+    m_block.reserve(static_cast<std::size_t>(platz));
+    m_eintraege.reserve(static_cast<std::size_t>(platz));
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
@@ -95,32 +170,24 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                       .arg(anzahl)
                                       .arg(i));
         const quint8 typ = l.u8();
-        auto h = neuerHandschuh(typ);
+        THandschuh* h = anlegen(typ);
         if (!h)
             return fehler(beginn, QStringLiteral("glove %1 has the unknown type %2 (0 to 4 are "
                                                  "known)")
                                       .arg(i + 1)
                                       .arg(typ));
         h->Gruppe = l.u8();
-        for (QString* t : {&h->Beschreibung, &h->Zusatztext, &h->Bilddatei, &h->Name, &h->Farbe,
-                           &h->Material, &h->Ausfuehrung, &h->Einheit})
-            *t = text(l);
-        h->Nummer = l.i32();
-        h->Laenge = l.i32();
+        h->m_texteAb = l.position();
+        for (int k = 0; k < kTextfelder; ++k)
+            l.bytes(l.u32());
         extended80::Bytes dicke{};
-        if (const char* p = l.bytes(10)) std::memcpy(dicke.data(), p, 10);
-        h->Packung = l.i32();
-        for (quint8* b :
-             {&h->Groessen, &h->Kategorie, &h->Umgebung, &h->Gefahr, &h->Griff,
-              &h->Fingerfertigkeit, &h->Eigenschaften, &h->Materialklasse, &h->Laengenklasse})
-            *b = l.u8();
-        h->Reserve = l.i32();
-        if (auto* e = static_cast<TElectro*>(h->istElectro() ? h.get() : nullptr)) {
-            werte(l, e->Elektrowerte);
+        const qint64 fest = kFesteFelder + (h->istElectro() ? 20 : 40);
+        if (const char* p = l.rest() >= fest ? l.bytes(fest) : nullptr) {
+            Zeigerleser z{p};
+            festeFelder(z, *h, dicke);
         } else {
-            auto* s = static_cast<TStrick*>(h.get());
-            werte(l, s->Strickwerte);
-            werte(l, s->Klassenwerte);
+            // Field by field, so that a record cut short tells which field it lost.
+            festeFelder(l, *h, dicke);
         }
         if (!l.ok())
             return fehler(l.fehlerOffset(), QStringLiteral("glove %1 (starting at byte %2) runs "
@@ -129,12 +196,14 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                                 .arg(beginn));
         // A value that is no number spoils only itself: the record around it is intact.
         h->Dicke = extended80::decode(dicke).value_or(std::numeric_limits<double>::quiet_NaN());
-        m_eintraege.push_back(std::move(h));
+        h->m_texte = quelle;
+        m_eintraege.push_back(h);
     }
     // Equal product codes keep their file order so the catalogue reads the same every time. The
     // maker's file is in order already, which a look over it tells without sorting.
-    if (!std::is_sorted(m_eintraege.begin(), m_eintraege.end(),
-                        [](const auto& a, const auto& b) { return a->Nummer < b->Nummer; }))
+    if (!std::is_sorted(
+            m_eintraege.begin(), m_eintraege.end(),
+            [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; }))
         sortieren();
     return std::nullopt;
 }
@@ -145,12 +214,7 @@ QByteArray produktdatei(const std::vector<const THandschuh*>& gloves) {
     for (const THandschuh* h : gloves) {
         w.u8(h->Typ);
         w.u8(h->Gruppe);
-        for (const QString* t : {&h->Beschreibung, &h->Zusatztext, &h->Bilddatei, &h->Name,
-                                 &h->Farbe, &h->Material, &h->Ausfuehrung, &h->Einheit}) {
-            const QByteArray b = cp1252::encode(*t);
-            w.u32(static_cast<quint32>(b.size()));
-            w.bytes(b);
-        }
+        w.bytes(h->textblock().toByteArray());
         w.i32(h->Nummer);
         w.i32(h->Laenge);
         const auto d = extended80::encode(h->Dicke);

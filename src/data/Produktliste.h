@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <optional>
+#include <variant>
 #include <vector>
 
 // The product catalogue: owns its gloves, kept sorted by Nummer.
@@ -31,11 +32,18 @@ public:
     qsizetype indexVon(const THandschuh* h) const;
 
     // Appends a glove (tools and tests build catalogues this way) without sorting.
-    void anhaengen(std::unique_ptr<THandschuh> h) { m_eintraege.push_back(std::move(h)); }
+    void anhaengen(std::unique_ptr<THandschuh> h);
     void sortieren();
 
 private:
-    std::vector<std::unique_ptr<THandschuh>> m_eintraege;
+    using Platz = std::variant<TChemie, TIso, TElectro, TSchnitt, TFeuer>; // in Typ order
+    THandschuh* anlegen(quint8 typ);
+
+    // The file's gloves in one block, reserved before reading so it never moves; gloves
+    // appended one by one are owned on their own. m_eintraege holds both in catalogue order.
+    std::vector<Platz> m_block;
+    std::vector<std::unique_ptr<THandschuh>> m_einzeln;
+    std::vector<THandschuh*> m_eintraege;
 };
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ); // null for a Typ outside 0..4

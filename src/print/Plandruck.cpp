@@ -84,11 +84,11 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
                                 const QStringList& einsatzbereiche) {
     PlanDruckSpalte s;
     s.farbe = QColor::fromRgb(planfarbe(farbcode(h)));
-    s.farbname = h.Farbe;
+    s.farbname = h.Farbe();
     s.nummer = QString::number(h.Nummer);
-    s.name = h.Name;
+    s.name = h.Name();
     s.laenge = QString::number(h.Laenge);
-    s.material = h.Material;
+    s.material = h.Material();
     s.groessen = groessentext(h.Groessen);
     s.kategorie =
         QString::number(h.Kategorie) + QLatin1Char(' ') + normtext(produktseite(h).piktogramm);

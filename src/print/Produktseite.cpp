@@ -45,15 +45,15 @@ QString seitenname(quint8 typ) {
 
 Produktseite produktseite(const THandschuh& h) {
     Produktseite s;
-    s.name = h.Name;
+    s.name = h.Name();
     s.w = {QString::number(h.Nummer),
-           h.Farbe,
+           h.Farbe(),
            groessentext(h.Groessen),
-           h.Material,
-           h.Ausfuehrung,
+           h.Material(),
+           h.Ausfuehrung(),
            QString::number(h.Laenge) + QStringLiteral(" mm"),
            std::isfinite(h.Dicke) ? zahltext(h.Dicke) + QStringLiteral(" mm") : QString(),
-           QString::number(h.Packung) + QLatin1Char(' ') + h.Einheit};
+           QString::number(h.Packung) + QLatin1Char(' ') + h.Einheit()};
     s.kategorie = texte::text(10181) + QString::number(h.Kategorie);
     s.notebook5 = seitenname(h.Typ);
     if (const TElectro* e = alsElectro(h)) {

@@ -18,8 +18,8 @@ inline std::unique_ptr<TChemie> handschuh(qint32 nummer, const QString& name, qu
                                           qint32 laenge = 350, quint8 materialklasse = 1) {
     auto h = std::make_unique<TChemie>();
     h->Nummer = nummer;
-    h->Name = name;
-    h->Beschreibung = name + QStringLiteral(" description");
+    h->setzeText(Textfeld::Name, name);
+    h->setzeText(Textfeld::Beschreibung, name + QStringLiteral(" description"));
     h->Laenge = laenge;
     h->Materialklasse = materialklasse;
     h->Klassenwerte[7] = preis;

@@ -41,8 +41,8 @@ inline std::vector<std::unique_ptr<THandschuh>> handschuhe() {
     for (const Def& d : defs) {
         auto h = neuerHandschuh(d.typ);
         h->Nummer = d.nummer;
-        h->Name = QString::fromUtf8(d.name);
-        h->Beschreibung = h->Name + QStringLiteral(" description");
+        h->setzeText(Textfeld::Name, QString::fromUtf8(d.name));
+        h->setzeText(Textfeld::Beschreibung, h->Name() + QStringLiteral(" description"));
         h->Gruppe = d.gruppe;
         h->Gefahr = d.gefahr;
         h->Umgebung = d.umgebung;

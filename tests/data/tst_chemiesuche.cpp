@@ -17,7 +17,7 @@ struct GloveDef {
 std::unique_ptr<THandschuh> glove(const GloveDef& d) {
     auto h = std::make_unique<TChemie>();
     h->Nummer = d.nummer;
-    h->Name = QStringLiteral("Glove %1").arg(d.nummer);
+    h->setzeText(Textfeld::Name, QStringLiteral("Glove %1").arg(d.nummer));
     h->Laenge = d.laenge;
     h->Materialklasse = d.materialklasse;
     h->Klassenwerte[1] = d.temperatur;

@@ -13,7 +13,7 @@ namespace {
 std::unique_ptr<THandschuh> glove(quint8 typ, qint32 nummer, const QString& name = {}) {
     auto h = neuerHandschuh(typ);
     h->Nummer = nummer;
-    h->Name = name.isEmpty() ? QStringLiteral("G%1").arg(nummer) : name;
+    h->setzeText(Textfeld::Name, name.isEmpty() ? QStringLiteral("G%1").arg(nummer) : name);
     return h;
 }
 
@@ -33,14 +33,14 @@ private Q_SLOTS:
     void allesFelderUeberstehenDieRundreise() {
         TChemie c;
         c.Gruppe = 4;
-        c.Beschreibung = "Nitrile, 0.38 mm — “flock lined”";
-        c.Zusatztext = "extra";
-        c.Bilddatei = "v.jpg";
-        c.Name = "Velto";
-        c.Farbe = "green";
-        c.Material = "NBR";
-        c.Ausfuehrung = "rolled cuff";
-        c.Einheit = "pairs";
+        c.setzeText(Textfeld::Beschreibung, "Nitrile, 0.38 mm — “flock lined”");
+        c.setzeText(Textfeld::Zusatztext, "extra");
+        c.setzeText(Textfeld::Bilddatei, "v.jpg");
+        c.setzeText(Textfeld::Name, "Velto");
+        c.setzeText(Textfeld::Farbe, "green");
+        c.setzeText(Textfeld::Material, "NBR");
+        c.setzeText(Textfeld::Ausfuehrung, "rolled cuff");
+        c.setzeText(Textfeld::Einheit, "pairs");
         c.Nummer = 1234;
         c.Laenge = 330;
         c.Dicke = 0.38;
@@ -73,8 +73,8 @@ private Q_SLOTS:
         QCOMPARE(e2->Dicke, 1.5);
         const auto* c2 = alsChemie(liste.at(1));
         QVERIFY(c2);
-        QCOMPARE(c2->Beschreibung, c.Beschreibung);
-        QCOMPARE(c2->Einheit, c.Einheit);
+        QCOMPARE(c2->Beschreibung(), c.Beschreibung());
+        QCOMPARE(c2->Einheit(), c.Einheit());
         QCOMPARE(c2->Dicke, 0.38);
         QCOMPARE(c2->Reserve, -7);
         QCOMPARE(c2->Laengenklasse, 1);
@@ -93,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(b.size(), 4 + (fest + textLaenge + 20) + (fest + textLaenge + 40));
         TProduktliste liste;
         QVERIFY(!liste.ausBytes(b, "p"));
-        QCOMPARE(liste.at(1).Name, QString("G6"));
+        QCOMPARE(liste.at(1).Name(), QString("G6"));
     }
 
     void sortierung_data() {
@@ -122,9 +122,9 @@ private Q_SLOTS:
         auto a = glove(TypIso, 9, "first"), b = glove(TypFeuer, 9, "second"), c = glove(TypIso, 1);
         TProduktliste p;
         QVERIFY(!p.ausBytes(datei({a.get(), b.get(), c.get()}), "p"));
-        QCOMPARE(p.at(1).Name, QString("first"));
-        QCOMPARE(p.at(2).Name, QString("second"));
-        QCOMPARE(p.finde(9)->Name, QString("first"));
+        QCOMPARE(p.at(1).Name(), QString("first"));
+        QCOMPARE(p.at(2).Name(), QString("second"));
+        QCOMPARE(p.finde(9)->Name(), QString("first"));
         QCOMPARE(p.finde(4), nullptr);
         QCOMPARE(p.indexVon(p.findeName("second")), 2);
         QCOMPARE(p.findeName("Second"), nullptr);

@@ -47,8 +47,8 @@ private Q_SLOTS:
             const THandschuh& h = m_katalog.at(i);
             ++proGruppe[h.Gruppe];
             typen.insert(h.Typ);
-            ohneBild += h.Bilddatei.isEmpty();
-            QVERIFY2(h.Nummer >= 1000 && h.Nummer <= 9999, qPrintable(h.Name));
+            ohneBild += h.Bilddatei().isEmpty();
+            QVERIFY2(h.Nummer >= 1000 && h.Nummer <= 9999, qPrintable(h.Name()));
         }
         for (int g = 0; g <= 8; ++g)
             QVERIFY2(proGruppe[g] >= 3, qPrintable(QString::number(g)));
@@ -57,7 +57,7 @@ private Q_SLOTS:
         for (const char* name : {"Velto", "Marnix", "Plexon"}) {
             bool da = false;
             for (qsizetype i = 0; i < m_katalog.size(); ++i)
-                da |= m_katalog.at(i).Name == QLatin1String(name);
+                da |= m_katalog.at(i).Name() == QLatin1String(name);
             QVERIFY2(da, name);
         }
     }

@@ -16,7 +16,7 @@ PlanDruckDaten plan(int spalten, int langeNotizIn = -1, int langeZeilen = 0) {
     for (int i = 0; i < spalten; ++i) {
         TSchnitt h;
         h.Nummer = 1000 + i;
-        h.Name = QStringLiteral("Glove %1").arg(i);
+        h.setzeText(Textfeld::Name, QStringLiteral("Glove %1").arg(i));
         h.Kategorie = 2;
         h.Strickwerte[6] = 2;
         QStringList einsatz{"Areas of practice:"};
@@ -115,7 +115,7 @@ private Q_SLOTS:
     void rotesFarbfeld() {
         TElectro e;
         e.Nummer = 120;
-        e.Farbe = QStringLiteral("red/black");
+        e.setzeText(Textfeld::Farbe, QStringLiteral("red/black"));
         e.Elektrowerte[10] = 13;
         e.Elektrowerte[11] = 1;
         e.Kategorie = 3;

@@ -13,10 +13,10 @@ using Kind = RecordingCanvas::Kind;
 template <class T> std::unique_ptr<THandschuh> glove() {
     auto h = std::make_unique<T>();
     h->Nummer = 4711;
-    h->Name = QStringLiteral("Plexon");
+    h->setzeText(Textfeld::Name, QStringLiteral("Plexon"));
     h->Kategorie = 2;
     h->Groessen = 21;
-    h->Material = QStringLiteral("Nitrile");
+    h->setzeText(Textfeld::Material, QStringLiteral("Nitrile"));
     return h;
 }
 

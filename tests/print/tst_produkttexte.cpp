@@ -108,7 +108,7 @@ private Q_SLOTS:
         iso.Laenge = 300;
         iso.Dicke = 1.25;
         iso.Packung = 12;
-        iso.Einheit = QStringLiteral("pairs");
+        iso.setzeText(Textfeld::Einheit, QStringLiteral("pairs"));
         iso.Groessen = 21;
         iso.Strickwerte = {5, 0, 1, 4, 2, 0, 4};
         iso.Klassenwerte = {0, 1, 2, 3, 0};

@@ -17,7 +17,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_dir.filePath("EN")));
         TChemie a;
         a.Nummer = 1000;
-        a.Name = QStringLiteral("Plexon");
+        a.setzeText(Textfeld::Name, QStringLiteral("Plexon"));
         TElectro b;
         b.Nummer = 120;
         b.Elektrowerte[10] = 13;

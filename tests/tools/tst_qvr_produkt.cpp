@@ -21,12 +21,13 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(m_daten + "/Pics"));
         TFeuer feuer;
         feuer.Nummer = 5200;
-        feuer.Name = QStringLiteral("Velto Heat");
-        feuer.Beschreibung = QStringLiteral("Heat protective glove for foundries.");
-        feuer.Bilddatei = QStringLiteral("velto.jpg");
+        feuer.setzeText(Textfeld::Name, QStringLiteral("Velto Heat"));
+        feuer.setzeText(Textfeld::Beschreibung,
+                        QStringLiteral("Heat protective glove for foundries."));
+        feuer.setzeText(Textfeld::Bilddatei, QStringLiteral("velto.jpg"));
         TElectro electro;
         electro.Nummer = 120;
-        electro.Name = QStringLiteral("Voltra");
+        electro.setzeText(Textfeld::Name, QStringLiteral("Voltra"));
         electro.Elektrowerte[7] = 5;
         QFile datei(m_daten + "/produkte.qvr");
         QVERIFY(datei.open(QIODevice::WriteOnly));

@@ -29,8 +29,8 @@ struct Datensatz {
         auto chemie = std::make_unique<TChemie>();
         chemie->Gruppe = 4;
         chemie->Nummer = 4301;
-        chemie->Name = QStringLiteral("Velto");
-        chemie->Bilddatei = QStringLiteral("4301.jpg");
+        chemie->setzeText(Textfeld::Name, QStringLiteral("Velto"));
+        chemie->setzeText(Textfeld::Bilddatei, QStringLiteral("4301.jpg"));
         chemie->Kategorie = 3;
         chemie->Materialklasse = 3;
         chemie->Strickwerte = {6, 4, 2, 1, 2, 6, 0};
@@ -38,7 +38,7 @@ struct Datensatz {
         gloves.push_back(std::move(chemie));
         auto electro = std::make_unique<TElectro>();
         electro->Nummer = 1001;
-        electro->Name = QStringLiteral("Voltis 0");
+        electro->setzeText(Textfeld::Name, QStringLiteral("Voltis 0"));
         electro->Kategorie = 3;
         electro->Elektrowerte[11] = 1;
         gloves.push_back(std::move(electro));
@@ -212,9 +212,9 @@ private Q_SLOTS:
         QTest::newRow("unknown function link")
             << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"] += "<a href=\"but-druck\">p</a>"; })
             << "\"but-druck\" is no function of the program";
-        QTest::newRow("product link without its glove")
-            << Aenderung([](Datensatz& d) { d.gloves[0]->Name = "Velto Light"; })
-            << "\"but-velto\" needs a glove named Velto";
+        QTest::newRow("product link without its glove") << Aenderung([](Datensatz& d) {
+            d.gloves[0]->setzeText(Textfeld::Name, "Velto Light");
+        }) << "\"but-velto\" needs a glove named Velto";
         QTest::newRow("reference glove outside its group") << Aenderung([](Datensatz& d) {
             d.gruppen.replace("\"Referenz\": 4301", "\"Referenz\": 4302");
         }) << "reference glove 4302 is not one of its codes";

@@ -33,7 +33,7 @@ public:
         for (int i = 0; i < anzahl; ++i) {
             halter.push_back(neuerHandschuh(0));
             halter.back()->Nummer = 1000 + i;
-            halter.back()->Name = QStringLiteral("Glove %1").arg(i);
+            halter.back()->setzeText(Textfeld::Name, QStringLiteral("Glove %1").arg(i));
             liste.push_back(halter.back().get());
         }
         schreiben(sprache + QStringLiteral("/produkte.qvr"), produktdatei(liste));

@@ -157,7 +157,7 @@ private Q_SLOTS:
         Testprogramm p;
         auto glove = neuerHandschuh(0);
         glove->Nummer = 1000;
-        glove->Name = markup;
+        glove->setzeText(Textfeld::Name, markup);
         p.schreiben(QStringLiteral("EN/produkte.qvr"), produktdatei({glove.get()}));
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
         form1.fensterErzeugen();

@@ -47,7 +47,7 @@ QByteArray seite(const QString& name, const QStringList& verweise = {}) {
 THandschuh* handschuh(std::vector<std::unique_ptr<THandschuh>>& halter, qint32 nummer) {
     halter.push_back(neuerHandschuh(0));
     halter.back()->Nummer = nummer;
-    halter.back()->Name = QStringLiteral("Velto");
+    halter.back()->setzeText(Textfeld::Name, QStringLiteral("Velto"));
     return halter.back().get();
 }
 

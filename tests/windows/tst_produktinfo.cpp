@@ -32,9 +32,9 @@ template <class T> std::unique_ptr<T> glove(qint32 nummer, quint8 gruppe, const 
     auto h = std::make_unique<T>();
     h->Nummer = nummer;
     h->Gruppe = gruppe;
-    h->Name = name;
-    h->Material = QStringLiteral("Nitrile");
-    h->Ausfuehrung = QStringLiteral("Seamless knit");
+    h->setzeText(Textfeld::Name, name);
+    h->setzeText(Textfeld::Material, QStringLiteral("Nitrile"));
+    h->setzeText(Textfeld::Ausfuehrung, QStringLiteral("Seamless knit"));
     h->Kategorie = 2;
     return h;
 }
@@ -93,31 +93,34 @@ private Q_SLOTS:
         e->Elektrowerte[8] = 1;
         e->Elektrowerte[9] = 20;
         e->Elektrowerte[11] = 1;
-        e->Bilddatei = QStringLiteral("gross.jpg");
-        e->Beschreibung = QStringLiteral(
-            "Insulating glove of natural rubber for live work up to 1000 V AC. Anatomically "
-            "shaped, with a rolled cuff. Always worn with a leather over-glove.");
+        e->setzeText(Textfeld::Bilddatei, QStringLiteral("gross.jpg"));
+        e->setzeText(
+            Textfeld::Beschreibung,
+            QStringLiteral(
+                "Insulating glove of natural rubber for live work up to 1000 V AC. Anatomically "
+                "shaped, with a rolled cuff. Always worn with a leather over-glove."));
         k.anhaengen(std::move(e));
         auto i = glove<TIso>(200, 3, QStringLiteral("Frosta"));
         i->Klassenwerte = {0, 2, 1, 3, 0};
-        i->Bilddatei = QStringLiteral("klein.jpg");
+        i->setzeText(Textfeld::Bilddatei, QStringLiteral("klein.jpg"));
         k.anhaengen(std::move(i));
         auto c = glove<TChemie>(300, 4, QStringLiteral("Plexon"));
         c->Klassenwerte = {1, 8, 0, 9};
         c->Strickwerte = {0, 5, 1, 4, 2, 0, 0};
-        c->Beschreibung = QStringLiteral("Chemical glove.\r\nSecond paragraph.");
+        c->setzeText(Textfeld::Beschreibung,
+                     QStringLiteral("Chemical glove.\r\nSecond paragraph."));
         k.anhaengen(std::move(c));
         auto s = glove<TSchnitt>(400, 1, QStringLiteral("Marnix"));
         s->Groessen = 21;
-        s->Bilddatei = QStringLiteral("missing.jpg");
+        s->setzeText(Textfeld::Bilddatei, QStringLiteral("missing.jpg"));
         k.anhaengen(std::move(s));
         auto f = glove<TFeuer>(500, 2, QStringLiteral("Velto"));
         f->Klassenwerte = {1, 0, 1, 2, 3, 4, 5};
         f->Strickwerte[6] = 5;
-        f->Material = QStringLiteral("Para-aramid knit with leather palm");
-        f->Farbe = QStringLiteral("yellow");
-        f->Beschreibung =
-            QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(25);
+        f->setzeText(Textfeld::Material, QStringLiteral("Para-aramid knit with leather palm"));
+        f->setzeText(Textfeld::Farbe, QStringLiteral("yellow"));
+        f->setzeText(Textfeld::Beschreibung,
+                     QString(QStringLiteral("Heat protective glove for foundries. ")).repeated(25));
         k.anhaengen(std::move(f));
         k.anhaengen(glove<TSchnitt>(600, 5, QStringLiteral("Grippa")));
         k.anhaengen(glove<TSchnitt>(50, 5, QStringLiteral("Tacto")));
@@ -317,8 +320,8 @@ private Q_SLOTS:
 
     void materialSchriftHatUntergrenze() {
         auto lang = glove<TSchnitt>(800, 9, QStringLiteral("Long"));
-        lang->Material = QString(300, QLatin1Char('W'));
-        lang->Ausfuehrung = QStringLiteral("Short");
+        lang->setzeText(Textfeld::Material, QString(300, QLatin1Char('W')));
+        lang->setzeText(Textfeld::Ausfuehrung, QStringLiteral("Short"));
         TKontext kontext;
         kontext.katalog.anhaengen(std::move(lang));
         TForm2 form(kontext);

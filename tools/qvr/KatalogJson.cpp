@@ -32,14 +32,14 @@ QJsonObject handschuhNachJson(const THandschuh& h) {
     QJsonObject o{
         {"Typ", h.Typ},
         {"Gruppe", h.Gruppe},
-        {"Beschreibung", h.Beschreibung},
-        {"Zusatztext", h.Zusatztext},
-        {"Bilddatei", h.Bilddatei},
-        {"Name", h.Name},
-        {"Farbe", h.Farbe},
-        {"Material", h.Material},
-        {"Ausfuehrung", h.Ausfuehrung},
-        {"Einheit", h.Einheit},
+        {"Beschreibung", h.Beschreibung()},
+        {"Zusatztext", h.Zusatztext()},
+        {"Bilddatei", h.Bilddatei()},
+        {"Name", h.Name()},
+        {"Farbe", h.Farbe()},
+        {"Material", h.Material()},
+        {"Ausfuehrung", h.Ausfuehrung()},
+        {"Einheit", h.Einheit()},
         {"Nummer", h.Nummer},
         {"Laenge", h.Laenge},
         // null where the catalogue's thickness is no valid number
@@ -84,14 +84,14 @@ std::unique_ptr<THandschuh> handschuhAusJson(const QJsonObject& o, qsizetype nr)
     }
     f.nurBekannte(bekannt);
     h->Gruppe = static_cast<quint8>(f.ganz("Gruppe", 0, 255));
-    h->Beschreibung = f.text("Beschreibung");
-    h->Zusatztext = f.text("Zusatztext");
-    h->Bilddatei = f.text("Bilddatei");
-    h->Name = f.text("Name");
-    h->Farbe = f.text("Farbe");
-    h->Material = f.text("Material");
-    h->Ausfuehrung = f.text("Ausfuehrung");
-    h->Einheit = f.text("Einheit");
+    h->setzeText(Textfeld::Beschreibung, f.text("Beschreibung"));
+    h->setzeText(Textfeld::Zusatztext, f.text("Zusatztext"));
+    h->setzeText(Textfeld::Bilddatei, f.text("Bilddatei"));
+    h->setzeText(Textfeld::Name, f.text("Name"));
+    h->setzeText(Textfeld::Farbe, f.text("Farbe"));
+    h->setzeText(Textfeld::Material, f.text("Material"));
+    h->setzeText(Textfeld::Ausfuehrung, f.text("Ausfuehrung"));
+    h->setzeText(Textfeld::Einheit, f.text("Einheit"));
     h->Nummer = static_cast<qint32>(f.ganz("Nummer", kI32Min, kI32Max));
     h->Laenge = static_cast<qint32>(f.ganz("Laenge", kI32Min, kI32Max));
     h->Dicke =

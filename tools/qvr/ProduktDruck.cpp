@@ -50,12 +50,12 @@ int produktDruckBefehl(const QStringList& args) {
 
     ProduktDruckDaten d;
     zeilenAusSeite(d, produktseite(*h));
-    const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h->Bilddatei, kBildfeld);
+    const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h->Bilddatei(), kBildfeld);
     d.bildfeld =
         bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
     d.fuss = werkzeugFusszeile();
     const auto fehler = pdfSchreiben(p.value(pdf), [&d, h](PageCanvas& c) {
-        d.beschreibung = beschreibungUmbrechen(c, h->Beschreibung);
+        d.beschreibung = beschreibungUmbrechen(c, h->Beschreibung());
         produktspezifikationDrucken(c, d);
     });
     if (fehler) ungueltig(*fehler);

@@ -17,7 +17,7 @@ namespace pruefung {
 namespace {
 
 QString gloveName(const THandschuh& h) {
-    return QStringLiteral("glove %1 %2").arg(h.Nummer).arg(h.Name);
+    return QStringLiteral("glove %1 %2").arg(h.Nummer).arg(h.Name());
 }
 
 // One value that must lie on its scale; "what" names it for the message.
@@ -120,8 +120,8 @@ void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& problem
         if (h.Laengenklasse > 3)
             probleme << wer + QStringLiteral(": Laengenklasse %1 is not 0..3").arg(h.Laengenklasse);
         klassenwertePruefen(h, probleme);
-        if (!h.Bilddatei.isEmpty() && !QFileInfo::exists(pics.filePath(h.Bilddatei)))
-            probleme << wer + QStringLiteral(": picture Pics/%1 is missing").arg(h.Bilddatei);
+        if (!h.Bilddatei().isEmpty() && !QFileInfo::exists(pics.filePath(h.Bilddatei())))
+            probleme << wer + QStringLiteral(": picture Pics/%1 is missing").arg(h.Bilddatei());
         const int p = piktogramm(h);
         const QString bmp = QStringLiteral("p%1.bmp").arg(p);
         if (p > 6)

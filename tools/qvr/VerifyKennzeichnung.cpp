@@ -165,10 +165,10 @@ void kennzeichnung(const QString& wo, const QString& text, const TProduktliste& 
             << vorn + QStringLiteral("product code %1 is not in the catalogue").arg(m.captured(2));
         return;
     }
-    if (h->Name != m.captured(1))
+    if (h->Name() != m.captured(1))
         probleme << vorn + QStringLiteral("glove %1 is %2, not %3")
                                .arg(h->Nummer)
-                               .arg(h->Name, m.captured(1));
+                               .arg(h->Name(), m.captured(1));
     static const QRegularExpression stelle(QStringLiteral("\\bCE\\s+\\d{4}\\b"));
     if (stelle.match(text).hasMatch() && h->Kategorie != 3)
         probleme << vorn + QStringLiteral("a notified body follows the CE mark only in category "

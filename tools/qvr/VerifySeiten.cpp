@@ -176,7 +176,7 @@ private:
 
     bool hatGlove(const QString& name) const {
         for (qsizetype i = 0; i < m_katalog->size(); ++i)
-            if (m_katalog->at(i).Name == name) return true;
+            if (m_katalog->at(i).Name() == name) return true;
         return false;
     }
 

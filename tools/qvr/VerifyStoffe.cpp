@@ -58,13 +58,13 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
         if (!h)
             probleme << wo + QStringLiteral(": no glove of the catalogue has this code");
         else if (h->Typ != TypChemie)
-            probleme << wo + QStringLiteral(": %1 is not a chemical glove").arg(h->Name);
+            probleme << wo + QStringLiteral(": %1 is not a chemical glove").arg(h->Name());
         // Results against hazardous chemicals make PPE of category III, whatever the group.
         else if (h->Kategorie != 3)
             probleme << wo +
                             QStringLiteral(": %1 has permeation results but category %2; "
                                            "protection against hazardous chemicals is category III")
-                                .arg(h->Name)
+                                .arg(h->Name())
                                 .arg(h->Kategorie);
     }
     if (katalog)
@@ -75,7 +75,7 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
                     << QStringLiteral(
                            "tab.qvr: chemical glove %1 %2 has no column, so no search finds it")
                            .arg(h.Nummer)
-                           .arg(h.Name);
+                           .arg(h.Name());
         }
     std::set<QString> namen;
     for (qsizetype k = 0; k < tabelle.size(); ++k) {
@@ -167,7 +167,7 @@ void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoff
         if (h.Typ == TypChemie && zugeordnet.count(h.Nummer) == 0)
             probleme << name + QStringLiteral(": chemical glove %1 %2 belongs to no group")
                                    .arg(h.Nummer)
-                                   .arg(h.Name);
+                                   .arg(h.Name());
     }
 }
 

@@ -160,7 +160,7 @@ void TForm6::spalteErzeugen(int i) {
 
     auto* pp = new TPlanPanel(QStringLiteral("pp") + nr, i, h, flaeche);
 
-    auto* qq = new QLabel(h.Farbe, flaeche);
+    auto* qq = new QLabel(h.Farbe(), flaeche);
     qq->setObjectName(QStringLiteral("qq") + nr);
     qq->setGeometry(x + 10, 3, 200, 41);
     qq->setFrameStyle(QFrame::Panel | QFrame::Raised);

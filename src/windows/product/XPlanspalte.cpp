@@ -70,8 +70,8 @@ TPlanPanel::TPlanPanel(const QString& name, int slot, const THandschuh& h, QWidg
     c4 = label(54, 5, true, texte::text(10258));
     c5 = label(70, 5, true, texte::text(10259));
     l1 = label(6, 58, false, QString::number(h.Nummer));
-    l2 = label(22, 58, false, h.Name);
-    l3 = label(38, 58, false, h.Material);
+    l2 = label(22, 58, false, h.Name());
+    l3 = label(38, 58, false, h.Material());
     l4 = label(54, 58, false, QString::number(h.Laenge));
     l5 = label(70, 58, false, groessentext(h.Groessen));
     const char* namen[] = {"c1", "c2", "c3", "c4", "c5", "l1", "l2", "l3", "l4", "l5"};

@@ -99,7 +99,7 @@ void TForm2::kategorieZeigen(int nummer) {
     ui->ComboBox2->clear();
     ui->Memo1->setText(texte::text(k.erklaerung));
     const auto anhaengen = [this](const THandschuh& h) {
-        ui->ComboBox1->addItem(h.Name);
+        ui->ComboBox1->addItem(h.Name());
         ui->ComboBox2->addItem(QString::number(h.Nummer));
     };
     if (k.quelle == TProduktkategorie::Plan) {

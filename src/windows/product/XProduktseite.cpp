@@ -35,14 +35,14 @@ void TForm2::produktzeigen(int index) {
     const THandschuh& h = m_kontext.katalog.at(index);
     const Produktseite s = produktseite(h);
     ui->Notebook1->setCurrentWidget(ui->Produkt);
-    bildLaden(h.Bilddatei);
+    bildLaden(h.Bilddatei());
     ui->Titel->setText(s.name);
     ui->Image1->setAccessibleName(s.name);
     for (int k = 1; k <= 8; ++k)
         feld(QStringLiteral("w"), k)->setText(s.w[k - 1]);
     schriftEinpassen(ui->w4);
     schriftEinpassen(ui->w5);
-    beschreibungSetzen(h.Beschreibung);
+    beschreibungSetzen(h.Beschreibung());
     ui->Kategorie->setText(s.kategorie);
 
     seiteWaehlen(ui->Notebook4, s.notebook4);

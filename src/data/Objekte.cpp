@@ -1,0 +1,50 @@
+#include "data/Objekte.h"
+
+#include "shared/Codepage1252.h"
+
+#include <QtEndian>
+
+namespace {
+
+// Eight empty texts: the block of a glove that was never given one.
+constexpr char kLeererBlock[kTextfelder * 4] = {};
+
+} // namespace
+
+QByteArrayView THandschuh::textblock() const {
+    if (m_texte.isEmpty()) return QByteArrayView(kLeererBlock, sizeof kLeererBlock);
+    QByteArrayView block(m_texte.constData() + m_texteAb, m_texte.size() - m_texteAb);
+    qsizetype ende = 0;
+    for (int k = 0; k < kTextfelder; ++k)
+        ende += 4 + qFromLittleEndian<quint32>(block.data() + ende);
+    return block.first(ende);
+}
+
+QByteArrayView THandschuh::rohtext(Textfeld f) const {
+    if (m_texte.isEmpty()) return {};
+    // The block was checked whole when it was read or built, so its lengths can be trusted.
+    const char* p = m_texte.constData() + m_texteAb;
+    for (int k = 0; k < static_cast<int>(f); ++k)
+        p += 4 + qFromLittleEndian<quint32>(p);
+    return QByteArrayView(p + 4, qFromLittleEndian<quint32>(p));
+}
+
+QString THandschuh::text(Textfeld f) const {
+    const QByteArrayView b = rohtext(f);
+    return cp1252::decode(b.data(), b.size());
+}
+
+void THandschuh::setzeText(Textfeld f, const QString& text) {
+    // Rebuilt whole, so a loaded glove stops sharing the file and no old text lingers.
+    QByteArray block;
+    for (int k = 0; k < kTextfelder; ++k) {
+        const QByteArray b = k == static_cast<int>(f)
+                                 ? cp1252::encode(text)
+                                 : rohtext(static_cast<Textfeld>(k)).toByteArray();
+        char laenge[4];
+        qToLittleEndian<quint32>(static_cast<quint32>(b.size()), laenge);
+        block.append(laenge, 4).append(b);
+    }
+    m_texte = block;
+    m_texteAb = 0;
+}
