@@ -11,19 +11,21 @@ constexpr char kLeererBlock[kTextfelder * 4] = {};
 
 } // namespace
 
+const char* THandschuh::block() const {
+    return m_fremd ? m_fremd : m_eigen.isEmpty() ? kLeererBlock : m_eigen.constData();
+}
+
 QByteArrayView THandschuh::textblock() const {
-    if (m_texte.isEmpty()) return QByteArrayView(kLeererBlock, sizeof kLeererBlock);
-    QByteArrayView block(m_texte.constData() + m_texteAb, m_texte.size() - m_texteAb);
+    // The block was checked whole when it was read or built, so its lengths can be trusted.
+    const char* p = block();
     qsizetype ende = 0;
     for (int k = 0; k < kTextfelder; ++k)
-        ende += 4 + qFromLittleEndian<quint32>(block.data() + ende);
-    return block.first(ende);
+        ende += 4 + qFromLittleEndian<quint32>(p + ende);
+    return QByteArrayView(p, ende);
 }
 
 QByteArrayView THandschuh::rohtext(Textfeld f) const {
-    if (m_texte.isEmpty()) return {};
-    // The block was checked whole when it was read or built, so its lengths can be trusted.
-    const char* p = m_texte.constData() + m_texteAb;
+    const char* p = block();
     for (int k = 0; k < static_cast<int>(f); ++k)
         p += 4 + qFromLittleEndian<quint32>(p);
     return QByteArrayView(p + 4, qFromLittleEndian<quint32>(p));
@@ -36,15 +38,15 @@ QString THandschuh::text(Textfeld f) const {
 
 void THandschuh::setzeText(Textfeld f, const QString& text) {
     // Rebuilt whole, so a loaded glove stops sharing the file and no old text lingers.
-    QByteArray block;
+    QByteArray neu;
     for (int k = 0; k < kTextfelder; ++k) {
         const QByteArray b = k == static_cast<int>(f)
                                  ? cp1252::encode(text)
                                  : rohtext(static_cast<Textfeld>(k)).toByteArray();
         char laenge[4];
         qToLittleEndian<quint32>(static_cast<quint32>(b.size()), laenge);
-        block.append(laenge, 4).append(b);
+        neu.append(laenge, 4).append(b);
     }
-    m_texte = block;
-    m_texteAb = 0;
+    m_eigen = neu;
+    m_fremd = nullptr;
 }

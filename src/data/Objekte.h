@@ -72,14 +72,18 @@ struct THandschuh {
 
 protected:
     THandschuh() = default;
+    // Gloves are not copied: a loaded glove's texts live in its catalogue, as long as it does.
+    THandschuh(THandschuh&&) = default;
+    THandschuh& operator=(THandschuh&&) = default;
 
 private:
     friend class TProduktliste;
-    // The texts stay in the file's form: a loaded glove shares the catalogue file's bytes and
-    // keeps only where its text block starts, so loading allocates nothing per text; a glove
-    // built in code holds a block of its own.
-    QByteArray m_texte;
-    qsizetype m_texteAb = 0;
+    // The texts stay in the file's form, each after its 4-byte length. A loaded glove points at
+    // its block in the catalogue's copy of the file, so loading allocates nothing per text; a
+    // glove built in code holds a block of its own.
+    const char* block() const;
+    const char* m_fremd = nullptr;
+    QByteArray m_eigen;
 };
 
 // Every knitted class carries Strickwerte and Klassenwerte; they are declared once here.

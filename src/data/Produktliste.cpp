@@ -61,6 +61,7 @@ void TProduktliste::Leeren() {
     m_eintraege.clear();
     m_block.clear();
     m_einzeln.clear();
+    m_datei.clear();
 }
 
 void TProduktliste::anhaengen(std::unique_ptr<THandschuh> h) {
@@ -142,12 +143,12 @@ std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) {
 
 std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
     Leeren();
-    // The gloves keep their texts in these bytes. Bytes that only borrow their memory
+    // The gloves point at their texts in these bytes. Bytes that only borrow their memory
     // (QByteArray::fromRawData) share nothing when copied: those are copied deep, as the caller
     // may free them after the call.
-    QByteArray quelle = bytes;
-    if (!quelle.isSharedWith(bytes)) quelle = QByteArray(bytes.constData(), bytes.size());
-    ByteLeser l(quelle);
+    m_datei = bytes;
+    if (!m_datei.isSharedWith(bytes)) m_datei = QByteArray(bytes.constData(), bytes.size());
+    ByteLeser l(m_datei);
     auto fehler = [&](qint64 offset, const QString& grund) {
         Leeren();
         return Ladefehler{pfad, offset, grund};
@@ -177,7 +178,7 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                       .arg(i + 1)
                                       .arg(typ));
         h->Gruppe = l.u8();
-        h->m_texteAb = l.position();
+        h->m_fremd = m_datei.constData() + l.position();
         for (int k = 0; k < kTextfelder; ++k)
             l.bytes(l.u32());
         extended80::Bytes dicke{};
@@ -196,7 +197,6 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                                 .arg(beginn));
         // A value that is no number spoils only itself: the record around it is intact.
         h->Dicke = extended80::decode(dicke).value_or(std::numeric_limits<double>::quiet_NaN());
-        h->m_texte = quelle;
         m_eintraege.push_back(h);
     }
     // Equal product codes keep their file order so the catalogue reads the same every time. The

@@ -44,6 +44,7 @@ private:
     std::vector<Platz> m_block;
     std::vector<std::unique_ptr<THandschuh>> m_einzeln;
     std::vector<THandschuh*> m_eintraege;
+    QByteArray m_datei; // the file read, holding the loaded gloves' texts
 };
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ); // null for a Typ outside 0..4
