@@ -11,6 +11,7 @@ endif()
 set(erwartet
     opt/ardentix/Ardentix
     opt/ardentix/qvr
+    opt/ardentix/qvr-print
     opt/ardentix/${DATEN}/produkte.qvr
     opt/ardentix/${DATEN}/tab.qvr
     opt/ardentix/${DATEN}/Adressen.QVR

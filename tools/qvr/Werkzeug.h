@@ -1,0 +1,13 @@
+#pragma once
+
+#include <functional>
+
+// What qvr and its printing part share: the usage text and how a command ends.
+extern const char* const kQvrBenutzung;
+
+// Starts the tool's process: a write beyond a file-size limit then fails and is reported,
+// instead of the signal ending the tool without a word.
+void werkzeugStarten();
+
+// Runs a command and turns a QvrFehler into its message on stderr and its exit status.
+int befehlAusfuehren(const std::function<int()>& befehl);
