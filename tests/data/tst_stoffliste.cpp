@@ -191,6 +191,13 @@ private Q_SLOTS:
         QByteArray spaet = alle.repeated(4);
         spaet[40] = 'x';
         QTest::newRow("other letter after 32") << spaet << false;
+        // Neighbours of the codes, each alone among codes where 32 are taken at once.
+        for (const char c : QByteArray("/:>7@CNPQY[_\x8F\xB0\xCF")) {
+            QByteArray nah = alle.repeated(4);
+            nah[5] = c;
+            QTest::newRow(qPrintable(QStringLiteral("neighbour 0x%1").arg(quint8(c), 0, 16)))
+                << nah << false;
+        }
     }
     void codespeicher() {
         QFETCH(QByteArray, zeile);
