@@ -171,7 +171,8 @@ void Codespeicher::leeren() {
     m_zeilen.clear();
 }
 
-void Codespeicher::reservieren(qsizetype bytes) {
+void Codespeicher::reservieren(qsizetype bytes, std::size_t zeilen) {
+    m_zeilen.reserve(zeilen);
     if (m_daten.size() >= bytes) return;
     m_daten.resize(bytes);
     grosseSeitenErbitten(m_daten.data(), m_daten.size());

@@ -10,9 +10,9 @@
 class Codespeicher {
 public:
     void leeren();
-    // Room for `bytes` codes in all, so filling never moves the buffer; the memory is only taken
-    // up as rows come.
-    void reservieren(qsizetype bytes);
+    // Room for `bytes` codes in `zeilen` rows in all, so filling never moves the buffers; the
+    // memory is only taken up as rows come.
+    void reservieren(qsizetype bytes, std::size_t zeilen);
     // Appends a row whose bytes are scrambled with `schluessel`; returns the sum of its clear
     // bytes.
     quint32 anhaengen(const char* verschluesselt, quint32 n, quint8 schluessel);

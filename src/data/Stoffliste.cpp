@@ -53,8 +53,11 @@ void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summ
 // are meanwhile.
 class Indexfaden {
 public:
-    Indexfaden(const char16_t* texte, const qsizetype* anfang, Textindex& namen, Textindex& cas)
-        : m_texte(texte), m_anfang(anfang), m_namen(namen), m_cas(cas),
+    // The indexes are sized for `moeglich` substances on the thread, which so takes up their
+    // memory instead of the reader.
+    Indexfaden(const char16_t* texte, const qsizetype* anfang, std::size_t moeglich,
+               Textindex& namen, Textindex& cas)
+        : m_texte(texte), m_anfang(anfang), m_moeglich(moeglich), m_namen(namen), m_cas(cas),
           m_faden([this] { arbeiten(); }) {}
     ~Indexfaden() { beenden(m_bereit); }
 
@@ -82,6 +85,8 @@ private:
         return QStringView(m_texte + m_anfang[j], m_anfang[j + 1] - m_anfang[j]);
     }
     void arbeiten() {
+        m_namen.reservieren(m_moeglich);
+        m_cas.reservieren(m_moeglich);
         qint32 erledigt = 0;
         for (;;) {
             qint32 bis;
@@ -101,6 +106,7 @@ private:
 
     const char16_t* const m_texte;
     const qsizetype* const m_anfang;
+    const std::size_t m_moeglich;
     Textindex& m_namen;
     Textindex& m_cas;
     std::mutex m_sperre;
@@ -269,7 +275,7 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
                                  QStringLiteral("the file ends before its substance count")});
     const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
     m_saetze.reserve(moeglich);
-    m_codes.reservieren(qsizetype(l.rest()));
+    m_codes.reservieren(qsizetype(l.rest()), moeglich);
     // Room for every text the rest can hold, so neither the texts nor their starts move while
     // the index thread reads them; the memory is only taken up as texts come.
     m_textAnfang.reserve(2 * moeglich + 1);
@@ -277,11 +283,8 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     char16_t* const texte = reinterpret_cast<char16_t*>(m_texte.data());
     grosseSeitenErbitten(texte, 2 * m_texte.size());
     qsizetype ende = 0; // of the texts of the substances kept
-    if (moeglich >= std::size_t(kNebenherAb)) {
-        m_namen.reservieren(moeglich);
-        m_casNummern.reservieren(moeglich);
-        faden.emplace(texte, m_textAnfang.data(), m_namen, m_casNummern);
-    }
+    if (moeglich >= std::size_t(kNebenherAb))
+        faden.emplace(texte, m_textAnfang.data(), moeglich, m_namen, m_casNummern);
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
