@@ -11,6 +11,10 @@
 #include <mutex>
 #include <thread>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // Three empty texts, Zustand, Kennzahl, five Quellung bytes and the checksum.
@@ -32,7 +36,26 @@ void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summ
     const auto* roh = reinterpret_cast<const unsigned char*>(p);
     quint32 s = 0;
     bool abweichend = false;
-    for (quint32 i = 0; i < n; ++i) {
+    quint32 i = 0;
+#if defined(__SSE2__)
+    // Sixteen at a time where every x86-64 processor can: SAD sums the bytes, and a byte is
+    // where Windows-1252 differs when, moved down by 0x80, it lies below 0x20.
+    const __m128i schluessel = _mm_set1_epi8(kSchluessel);
+    const __m128i null = _mm_setzero_si128();
+    const __m128i halb = _mm_set1_epi8(char(0x80));
+    const __m128i grenze = _mm_set1_epi8(0x1F);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i b =
+            _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(roh + i)), schluessel);
+        const __m128i summe = _mm_sad_epu8(b, null);
+        s += quint32(_mm_cvtsi128_si32(summe) + _mm_extract_epi16(summe, 4));
+        const __m128i unten = _mm_add_epi8(b, halb);
+        abweichend |= _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(unten, grenze), unten)) != 0;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), _mm_unpacklo_epi8(b, null));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i + 8), _mm_unpackhi_epi8(b, null));
+    }
+#endif
+    for (; i < n; ++i) {
         const unsigned char b = roh[i] ^ kStoffSchluessel;
         s += b;
         abweichend |= static_cast<unsigned char>(b - 0x80) < 0x20;

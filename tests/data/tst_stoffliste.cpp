@@ -38,7 +38,8 @@ class TstStoffliste : public QObject {
 private Q_SLOTS:
     void rundreiseUndVerschluesselung() {
         const TStoff a = stoff("Ethanol", "64-17-5", "35", 2);
-        const TStoff b = stoff("Säure €", "7664-93-9", "?6", 0);
+        // Long enough to be read sixteen at a time, with a Windows-1252 sign in both parts.
+        const TStoff b = stoff("Säure € aus dem Labor, 98 ‰ rein", "7664-93-9", "?6", 0);
         const QByteArray bytes = datei(" 120 042", {&a, &b});
         // The name is stored XOR the key, never in plain text.
         QVERIFY(!bytes.contains("Ethanol"));
@@ -46,7 +47,7 @@ private Q_SLOTS:
         TStoffliste l;
         QVERIFY(!l.ausBytes(bytes, "tab.qvr"));
         QCOMPARE(l.Spalten, QString(" 120 042"));
-        QCOMPARE(namen(l), (QStringList{"Ethanol", "Säure €"}));
+        QCOMPARE(namen(l), (QStringList{"Ethanol", b.Name}));
         QCOMPARE(l.at(1).Zustand, 0); // loaded, for the CAS search
         QCOMPARE(l.at(1).Kennzahl, b.Kennzahl);
         QCOMPARE(l.at(1).Quellung, b.Quellung);
