@@ -1,5 +1,7 @@
 #include "data/Extended80.h"
 
+#include <QtEndian>
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -19,22 +21,15 @@ double skaliert(std::uint64_t m, int k) {
 } // namespace
 
 std::optional<double> decode(const Bytes& b) {
-    std::uint64_t mant = 0;
-    for (int i = 7; i >= 0; --i)
-        mant = (mant << 8) | b[i];
-    const int se = b[8] | (b[9] << 8);
+    const auto mant = qFromLittleEndian<std::uint64_t>(b.data());
+    const int se = qFromLittleEndian<quint16>(b.data() + 8);
     const bool negativ = se & 0x8000;
     const int exponent = se & 0x7FFF;
     if (exponent == 0x7FFF) return std::nullopt; // infinity or NaN
-    const bool ganzBit = mant >> 63;
-    double wert;
-    if (exponent == 0) {
-        // Zero or a denormal: far below anything a double holds except zero itself.
-        wert = skaliert(mant, -16382 - 63);
-    } else {
-        if (!ganzBit) return std::nullopt;
-        wert = skaliert(mant, exponent - 16383 - 63);
-    }
+    // Zero or a denormal: far below anything a double holds except zero itself.
+    if (exponent == 0) return negativ ? -0.0 : 0.0;
+    if (!(mant >> 63)) return std::nullopt; // no integer bit: not in normal form
+    const double wert = skaliert(mant, exponent - 16383 - 63);
     if (!std::isfinite(wert)) return std::nullopt;
     return negativ ? -wert : wert;
 }

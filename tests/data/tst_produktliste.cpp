@@ -254,6 +254,14 @@ private Q_SLOTS:
         QCOMPARE(extended80::decode(enc).value(), wert);
     }
 
+    // A value written with all 64 bits of its mantissa reads as the nearest double.
+    void extended80Gerundet() {
+        const QByteArray lang = QByteArray::fromHex("5c8fc2f5285c8fc2fd3f"); // 0.38 in 80 bits
+        extended80::Bytes b{};
+        std::memcpy(b.data(), lang.constData(), 10);
+        QCOMPARE(extended80::decode(b).value(), 0.38);
+    }
+
     void extended80Ungueltig() {
         extended80::Bytes unendlich{};
         unendlich[7] = 0x80;
