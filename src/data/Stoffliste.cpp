@@ -325,7 +325,9 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
         const quint32 n = l.u32();
         const char* p = l.bytes(n);
         if (p) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
-        Satz s;
+        // Filled in place: a record put together on the stack and copied whole stalls on its
+        // narrow stores.
+        Satz& s = m_saetze.emplace_back();
         s.Zustand = l.u8() ^ kStoffSchluessel;
         s.Kennzahl = l.i32() ^ kStoffSchluessel;
         for (quint8& q : s.Quellung)
@@ -333,6 +335,7 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
         s.Pruefsumme = l.i32() ^ kStoffSchluessel;
         if (!l.ok()) {
             if (p) m_codes.entfernenLetzte();
+            m_saetze.pop_back();
             return fertig(Ladefehler{pfad, l.fehlerOffset(),
                                      QStringLiteral("substance %1 (starting at byte %2) runs "
                                                     "past the end of the file")
@@ -346,10 +349,10 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
         if (static_cast<qint32>(summe) == s.Pruefsumme) {
             m_textAnfang.push_back(nameEnde);
             m_textAnfang.push_back(ende);
-            m_saetze.push_back(s);
             if (faden && size() % kNebenherAb == 0) faden->weiter(qint32(size()));
         } else {
             m_codes.entfernenLetzte();
+            m_saetze.pop_back();
             ende = texteVorher;
             ++m_verworfen;
         }
