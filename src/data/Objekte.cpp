@@ -37,7 +37,7 @@ QString THandschuh::text(Textfeld f) const {
 }
 
 void THandschuh::setzeText(Textfeld f, const QString& text) {
-    // Rebuilt whole, so a loaded glove stops sharing the file and no old text lingers.
+    // Rebuilt whole into a block of its own, so no old text lingers in it.
     QByteArray neu;
     for (int k = 0; k < kTextfelder; ++k) {
         const QByteArray b = k == static_cast<int>(f)
