@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -69,6 +70,15 @@ template <class Leser> void festeFelder(Leser& l, THandschuh& h, extended80::Byt
     }
 }
 
+// A new glove of class `typ` at the end of the block: its variant holds the classes in Typ order,
+// so a Typ is the index of its class.
+template <class Platz, std::size_t... I>
+THandschuh* anlegenNachTyp(std::vector<Platz>& block, quint8 typ, std::index_sequence<I...>) {
+    THandschuh* h = nullptr;
+    ((typ == I && (h = &std::get<I>(block.emplace_back(std::in_place_index<I>)))) || ...);
+    return h;
+}
+
 } // namespace
 
 void TProduktliste::Leeren() {
@@ -111,27 +121,7 @@ qsizetype TProduktliste::indexVon(const THandschuh* h) const {
 
 THandschuh* TProduktliste::anlegen(quint8 typ) {
     Q_ASSERT(m_block.size() < m_block.capacity());
-    Platz* p = nullptr;
-    switch (typ) {
-    case TypChemie:
-        p = &m_block.emplace_back(std::in_place_type<TChemie>);
-        break;
-    case TypIso:
-        p = &m_block.emplace_back(std::in_place_type<TIso>);
-        break;
-    case TypElectro:
-        p = &m_block.emplace_back(std::in_place_type<TElectro>);
-        break;
-    case TypSchnitt:
-        p = &m_block.emplace_back(std::in_place_type<TSchnitt>);
-        break;
-    case TypFeuer:
-        p = &m_block.emplace_back(std::in_place_type<TFeuer>);
-        break;
-    default:
-        return nullptr;
-    }
-    return std::visit([](auto& h) -> THandschuh* { return &h; }, *p);
+    return anlegenNachTyp(m_block, typ, std::make_index_sequence<std::variant_size_v<Platz>>());
 }
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ) {
