@@ -22,7 +22,12 @@ int druckProgramm(const QStringList& args) {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.setInputChannelMode(QProcess::ForwardedInputChannel);
-    p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/qvr-print"), args);
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("/qvr-print.exe");
+#else
+    const QString name = QStringLiteral("/qvr-print");
+#endif
+    p.start(QCoreApplication::applicationDirPath() + name, args);
     if (!p.waitForStarted(-1))
         ungueltig(QStringLiteral("cannot start qvr-print beside qvr: %1").arg(p.errorString()));
     p.waitForFinished(-1);
