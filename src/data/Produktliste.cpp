@@ -82,6 +82,7 @@ THandschuh* anlegenNachTyp(std::vector<Platz>& block, quint8 typ, std::index_seq
 } // namespace
 
 void TProduktliste::Leeren() {
+    m_sortiert = true;
     m_eintraege.clear();
     m_block.clear();
     m_einzeln.clear();
@@ -89,6 +90,7 @@ void TProduktliste::Leeren() {
 }
 
 void TProduktliste::anhaengen(std::unique_ptr<THandschuh> h) {
+    if (!m_eintraege.empty() && h->Nummer < m_eintraege.back()->Nummer) m_sortiert = false;
     m_eintraege.push_back(h.get());
     m_einzeln.push_back(std::move(h));
 }
@@ -97,9 +99,17 @@ void TProduktliste::sortieren() {
     std::stable_sort(
         m_eintraege.begin(), m_eintraege.end(),
         [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; });
+    m_sortiert = true;
 }
 
 const THandschuh* TProduktliste::finde(qint32 nummer) const {
+    // In a sorted catalogue the first of equal codes in order is the first found by halves.
+    if (m_sortiert) {
+        const auto it =
+            std::lower_bound(m_eintraege.begin(), m_eintraege.end(), nummer,
+                             [](const THandschuh* h, qint32 n) { return h->Nummer < n; });
+        return it != m_eintraege.end() && (*it)->Nummer == nummer ? *it : nullptr;
+    }
     for (const THandschuh* h : m_eintraege)
         if (h->Nummer == nummer) return h;
     return nullptr;

@@ -44,7 +44,8 @@ private:
     std::vector<Platz> m_block;
     std::vector<std::unique_ptr<THandschuh>> m_einzeln;
     std::vector<THandschuh*> m_eintraege;
-    QByteArray m_datei; // the file read, holding the loaded gloves' texts
+    QByteArray m_datei;     // the file read, holding the loaded gloves' texts
+    bool m_sortiert = true; // m_eintraege in Nummer order, so finde() may search by halves
 };
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ); // null for a Typ outside 0..4

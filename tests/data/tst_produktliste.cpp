@@ -128,6 +128,12 @@ private Q_SLOTS:
         QCOMPARE(p.finde(4), nullptr);
         QCOMPARE(p.indexVon(p.findeName("second")), 2);
         QCOMPARE(p.findeName("Second"), nullptr);
+        TProduktliste q; // appended out of order: found in that order all the same
+        q.anhaengen(glove(TypIso, 9, "x"));
+        q.anhaengen(glove(TypIso, 1));
+        q.anhaengen(glove(TypIso, 9, "y"));
+        QCOMPARE(q.finde(9)->Name(), QString("x"));
+        QCOMPARE(q.finde(1)->Nummer, 1);
     }
 
     void fehlendeDateiIstKeinFehler() {
