@@ -25,7 +25,7 @@ public:
     qsizetype size() const { return static_cast<qsizetype>(m_eintraege.size()); }
     bool isEmpty() const { return m_eintraege.empty(); }
     const THandschuh& at(qsizetype i) const { return *m_eintraege[static_cast<std::size_t>(i)]; }
-    // First glove with that product code, scanning from the front; null when there is none.
+    // First glove with that product code in catalogue order; null when there is none.
     const THandschuh* finde(qint32 nummer) const;
     // First glove whose Name is exactly name; null when there is none.
     const THandschuh* findeName(const QString& name) const;
