@@ -41,30 +41,16 @@ void packenAb(const quint8* roh, quint32 von, quint32 n, quint8 schluessel, quin
 }
 
 #if defined(__GNUC__) || defined(__clang__)
-// The same steps on N characters at once, with the compilers' vector types: a character's four
-// bits, whether it is a code at all, and the pairs put together. The sum goes through 16-bit
+// The same steps on sixteen characters at once, with the compilers' vector types: a character's
+// four bits, whether it is a code at all, and the pairs put together. The sum goes through 16-bit
 // lanes, emptied before they can overflow.
-template <int N> struct Vektor;
-template <> struct Vektor<16> {
-    typedef quint8 B __attribute__((vector_size(16)));
-    typedef quint16 W __attribute__((vector_size(16)));
-    typedef quint8 H __attribute__((vector_size(8)));
-    typedef quint64 Q __attribute__((vector_size(16)));
-};
-template <> struct Vektor<32> {
-    typedef quint8 B __attribute__((vector_size(32)));
-    typedef quint16 W __attribute__((vector_size(32)));
-    typedef quint8 H __attribute__((vector_size(16)));
-    typedef quint64 Q __attribute__((vector_size(32)));
-};
-
-template <int N>
 [[gnu::always_inline]] inline void packenVektor(const quint8* roh, quint32 n, quint8 schluessel,
                                                 quint8* ziel, quint32& i, Ergebnis& e) {
-    using B = typename Vektor<N>::B;
-    using W = typename Vektor<N>::W;
-    using H = typename Vektor<N>::H;
-    using Q = typename Vektor<N>::Q;
+    constexpr int N = 16;
+    typedef quint8 B __attribute__((vector_size(N)));
+    typedef quint16 W __attribute__((vector_size(N)));
+    typedef quint8 H __attribute__((vector_size(N / 2)));
+    typedef quint64 Q __attribute__((vector_size(N)));
     B gut;
     std::memset(&gut, 0xFF, N);
     W summen{};
@@ -137,7 +123,7 @@ template <int N>
     _mm256_store_si256(reinterpret_cast<__m256i*>(teil), summen);
     e.summe += quint32(teil[0] + teil[1] + teil[2] + teil[3]);
     e.gepackt &= _mm256_testz_si256(fremd, fremd) != 0;
-    packenVektor<16>(roh, n, schluessel, ziel, i, e);
+    packenVektor(roh, n, schluessel, ziel, i, e);
 }
 
 bool mitAvx2() {
@@ -157,7 +143,7 @@ Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel) {
         packenAvx2(roh, n, schluessel, ziel, i, e);
     else
 #endif
-        packenVektor<16>(roh, n, schluessel, ziel, i, e);
+        packenVektor(roh, n, schluessel, ziel, i, e);
 #endif
     packenAb(roh, i, n, schluessel, ziel, e);
     return e;
