@@ -65,7 +65,10 @@ private:
         quint32 hash = 0;
     };
 
-    static quint32 hash(QStringView t) { return static_cast<quint32>(qHash(t, 0)); }
+    // Any seed but zero: Qt hashes a zero seed with SipHash, and others with the processor's AES
+    // instructions where it has them, more than twice as fast.
+    static quint32 hash(QStringView t) { return static_cast<quint32>(qHash(t, kSamen)); }
+    static constexpr std::size_t kSamen = 0x9E3779B9;
 
     static void vorholen(const void* p) {
 #if defined(__GNUC__) || defined(__clang__)
