@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtEndian>
 
 #include <cstdint>
 #include <memory>
@@ -26,6 +27,9 @@ public:
     qint64 position() const { return m_basis + (m_zeiger - m_anfang); }
     qint64 rest() const { return m_groesse - position(); }
     bool ok() const { return m_ok; }
+    // How many bytes after the read position are in memory at hand: what a caller may read
+    // ahead of bytes() without moving on.
+    qint64 zurHand() const { return m_ende - m_zeiger; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
     // Inline: the readers call these for every field of large files.
@@ -64,6 +68,23 @@ private:
     qint64 m_groesse = 0;
     bool m_ok = true;
     qint64 m_fehlerOffset = -1;
+};
+
+// Reads fields known to be present, with the same calls as ByteLeser: a record's fixed part,
+// taken from the reader in one piece, so one template reads it either way.
+struct Zeigerleser {
+    const char* p;
+    quint8 u8() { return static_cast<quint8>(*p++); }
+    qint32 i32() {
+        const qint32 v = qFromLittleEndian<qint32>(p);
+        p += 4;
+        return v;
+    }
+    const char* bytes(qint64 n) {
+        const char* q = p;
+        p += n;
+        return q;
+    }
 };
 
 // Little-endian writer for the same formats.

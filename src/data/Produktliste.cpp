@@ -18,22 +18,6 @@ constexpr qint64 kFesteFelder = 4 + 4 + 10 + 4 + 9 + 4;
 // Typ, Gruppe, 8 empty texts, the fixed fields and one 20-byte block: the shortest record.
 constexpr qint64 kKleinsterDatensatz = 2 + 8 * 4 + kFesteFelder + 20;
 
-// Reads fields known to be present: a record's fixed part, taken from the reader in one piece.
-struct Zeigerleser {
-    const char* p;
-    quint8 u8() { return static_cast<quint8>(*p++); }
-    qint32 i32() {
-        const qint32 v = qFromLittleEndian<qint32>(p);
-        p += 4;
-        return v;
-    }
-    const char* bytes(qint64 n) {
-        const char* q = p;
-        p += n;
-        return q;
-    }
-};
-
 // The length of the eight texts at p, each after its length, or 0 when they run past `rest`.
 // Walked here rather than through the reader, whose position would go through memory each time.
 qint64 textblockLaenge(const char* p, qint64 rest) {

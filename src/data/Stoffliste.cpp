@@ -17,13 +17,15 @@
 
 namespace {
 
-// Three empty texts, Zustand, Kennzahl, five Quellung bytes and the checksum.
-constexpr qint64 kKleinsterDatensatz = 3 * 4 + 1 + 4 + 5 + 4;
+// Zustand, Kennzahl, five Quellung bytes and the checksum: a record's part after its texts.
+constexpr qint64 kFesteFelder = 1 + 4 + 5 + 4;
+// Three empty texts and the fixed part.
+constexpr qint64 kKleinsterDatensatz = 3 * 4 + kFesteFelder;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 // From this many substances on, the indexes are built beside the reading; a batch is that many.
 constexpr qint32 kNebenherAb = 4096;
 
-// Appends a scrambled text at ende of texte, which has room for it, and adds its descrambled
+// Appends a scrambled text at ende of texte, which has room for it and sixteen more, and adds its descrambled
 // bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
 // Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
 // nothing; the reader has failed then.
@@ -44,15 +46,27 @@ void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summ
     const __m128i null = _mm_setzero_si128();
     const __m128i halb = _mm_set1_epi8(char(0x80));
     const __m128i grenze = _mm_set1_epi8(0x1F);
-    for (; i + 16 <= n; i += 16) {
-        const __m128i b =
-            _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(roh + i)), schluessel);
+    const auto schritt = [&](__m128i b) {
         const __m128i summe = _mm_sad_epu8(b, null);
         s += quint32(_mm_cvtsi128_si32(summe) + _mm_extract_epi16(summe, 4));
         const __m128i unten = _mm_add_epi8(b, halb);
         abweichend |= _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(unten, grenze), unten)) != 0;
         _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i), _mm_unpacklo_epi8(b, null));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + i + 8), _mm_unpackhi_epi8(b, null));
+    };
+    const auto laden = [&] {
+        return _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(roh + i)),
+                             schluessel);
+    };
+    for (; i + 16 <= n; i += 16)
+        schritt(laden());
+    // The last few in one more step where the reader holds sixteen bytes from there: the bytes
+    // past the text become zeros, which add nothing and differ nowhere, and their stores land in
+    // the room after the text that the next text overwrites.
+    if (i < n && qint64(i) + 16 <= qint64(n) + l.zurHand()) {
+        const __m128i stelle = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+        schritt(_mm_and_si128(laden(), _mm_cmpgt_epi8(_mm_set1_epi8(char(n - i)), stelle)));
+        i = n;
     }
 #endif
     for (; i < n; ++i) {
@@ -276,6 +290,13 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
 
 std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) {
     Leeren();
+    const auto festeFelder = [](auto& l, Satz& s) {
+        s.Zustand = l.u8() ^ kStoffSchluessel;
+        s.Kennzahl = l.i32() ^ kStoffSchluessel;
+        for (quint8& q : s.Quellung)
+            q = l.u8() ^ kStoffSchluessel;
+        s.Pruefsumme = l.i32() ^ kStoffSchluessel;
+    };
     std::optional<Indexfaden> faden;
     const auto fertig = [this, &faden](std::optional<Ladefehler> f) {
         if (faden) faden->beenden(qint32(size()));
@@ -299,10 +320,11 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
     m_saetze.reserve(moeglich);
     m_codes.reservieren(qsizetype(l.rest()), moeglich);
-    // Room for every text the rest can hold, so neither the texts nor their starts move while
-    // the index thread reads them; the memory is only taken up as texts come.
+    // Room for every text the rest can hold and the last step's sixteen, so neither the texts
+    // nor their starts move while the index thread reads them; the memory is only taken up as
+    // texts come.
     m_textAnfang.reserve(2 * moeglich + 1);
-    m_texte.resize(qsizetype(l.rest()));
+    m_texte.resize(qsizetype(l.rest()) + 16);
     char16_t* const texte = reinterpret_cast<char16_t*>(m_texte.data());
     grosseSeitenErbitten(texte, 2 * m_texte.size());
     qsizetype ende = 0; // of the texts of the substances kept
@@ -328,11 +350,13 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
         // Filled in place: a record put together on the stack and copied whole stalls on its
         // narrow stores.
         Satz& s = m_saetze.emplace_back();
-        s.Zustand = l.u8() ^ kStoffSchluessel;
-        s.Kennzahl = l.i32() ^ kStoffSchluessel;
-        for (quint8& q : s.Quellung)
-            q = l.u8() ^ kStoffSchluessel;
-        s.Pruefsumme = l.i32() ^ kStoffSchluessel;
+        if (const char* f = l.rest() >= kFesteFelder ? l.bytes(kFesteFelder) : nullptr) {
+            Zeigerleser z{f};
+            festeFelder(z, s);
+        } else {
+            // Field by field, so that a record cut short tells which field it lost.
+            festeFelder(l, s);
+        }
         if (!l.ok()) {
             if (p) m_codes.entfernenLetzte();
             m_saetze.pop_back();

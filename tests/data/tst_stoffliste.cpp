@@ -56,6 +56,32 @@ private Q_SLOTS:
         QCOMPARE(l.verworfen(), 0);
     }
 
+    // Names of every length up to two sixteen-byte steps, each ending in a Windows-1252 sign,
+    // read whole and in blocks small enough that texts end where the bytes at hand run out.
+    void textlaengen() {
+        std::vector<TStoff> stoffe;
+        std::vector<const TStoff*> zeiger;
+        QStringList erwartet;
+        for (int n = 1; n <= 33; ++n) {
+            stoffe.push_back(stoff(QString(n - 1, u'x') + u'€', QString(n % 17, u'7'), "12"));
+            erwartet << stoffe.back().Name;
+        }
+        for (const TStoff& s : stoffe)
+            zeiger.push_back(&s);
+        QByteArray bytes = stoffdatei("0001", zeiger);
+        for (const qsizetype block : {qsizetype(0), qsizetype(5), qsizetype(40)}) {
+            QBuffer geraet(&bytes);
+            QVERIFY(geraet.open(QIODevice::ReadOnly));
+            std::optional<ByteLeser> blockweise;
+            if (block > 0) blockweise.emplace(geraet, bytes.size(), block);
+            TStoffliste l;
+            QVERIFY(block > 0 ? !l.lesen(*blockweise, "t") : !l.ausBytes(bytes, "t"));
+            QCOMPARE(l.verworfen(), 0); // the sums hold too
+            QCOMPARE(namen(l), erwartet);
+            QCOMPARE(l.cas(16), stoffe[16].CAS);
+        }
+    }
+
     void falschePruefsummeWirdStillVerworfen() {
         const TStoff a = stoff("A", "1-1-1", "1"), c = stoff("C", "3-3-3", "3");
         TStoff b = stoff("B", "2-2-2", "2");
