@@ -59,8 +59,8 @@ private:
     const char* fehlschlag();
 
     std::unique_ptr<Vorausleser> m_voraus;
-    int m_blockNummer = -1; // the device's block at hand, if not in m_puffer
-    QByteArray m_puffer;    // a field longer than the room before a block, put together
+    int m_blockNummer = -1;         // the device's block at hand, if not in m_puffer
+    QByteArray m_puffer;            // a field longer than the room before a block, put together
     const char* m_anfang = nullptr; // the bytes at hand: [m_anfang, m_ende), read up to m_zeiger
     const char* m_zeiger = nullptr;
     const char* m_ende = nullptr;

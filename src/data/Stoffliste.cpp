@@ -25,8 +25,8 @@ constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 // From this many substances on, the indexes are built beside the reading; a batch is that many.
 constexpr qint32 kNebenherAb = 4096;
 
-// Appends a scrambled text at ende of texte, which has room for it and sixteen more, and adds its descrambled
-// bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
+// Appends a scrambled text at ende of texte, which has room for it and sixteen more, and adds its
+// descrambled bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
 // Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
 // nothing; the reader has failed then.
 void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summe) {

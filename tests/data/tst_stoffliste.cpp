@@ -218,10 +218,13 @@ private Q_SLOTS:
         QByteArray spaet = alle.repeated(4);
         spaet[40] = 'x';
         QTest::newRow("other letter after 32") << spaet << false;
-        // Neighbours of the codes, each alone among codes where 32 are taken at once.
-        for (const char c : QByteArray("/:>7@CNPQY[_\x8F\xB0\xCF")) {
-            QByteArray nah = alle.repeated(4);
-            nah[5] = c;
+        // Neighbours of the codes, each alone among codes where 64 are taken at once, in either
+        // half of the step.
+        const QByteArray nachbarn = "/:>7@CNPQY[_\x8F\xB0\xCF";
+        for (qsizetype k = 0; k < nachbarn.size(); ++k) {
+            const char c = nachbarn[k];
+            QByteArray nah = alle.repeated(11);
+            nah[5 + k % 2 * 32] = c;
             QTest::newRow(qPrintable(QStringLiteral("neighbour 0x%1").arg(quint8(c), 0, 16)))
                 << nah << false;
         }
