@@ -27,9 +27,9 @@ public:
     qint64 position() const { return m_basis + (m_zeiger - m_anfang); }
     qint64 rest() const { return m_groesse - position(); }
     bool ok() const { return m_ok; }
-    // How many bytes after the read position are in memory at hand: what a caller may read
+    // The bytes after the read position that are in memory at hand: what a caller may look at
     // ahead of bytes() without moving on.
-    qint64 zurHand() const { return m_ende - m_zeiger; }
+    QByteArrayView zurHand() const { return {m_zeiger, m_ende - m_zeiger}; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
     // Inline: the readers call these for every field of large files.
@@ -74,18 +74,36 @@ private:
 // taken from the reader in one piece, so one template reads it either way.
 struct Zeigerleser {
     const char* p;
+    const char* ende; // of the bytes known to be present
+    QByteArrayView zurHand() const { return {p, ende - p}; }
     quint8 u8() { return static_cast<quint8>(*p++); }
-    qint32 i32() {
-        const qint32 v = qFromLittleEndian<qint32>(p);
+    quint32 u32() {
+        const quint32 v = qFromLittleEndian<quint32>(p);
         p += 4;
         return v;
     }
+    qint32 i32() { return static_cast<qint32>(u32()); }
     const char* bytes(qint64 n) {
         const char* q = p;
         p += n;
         return q;
     }
 };
+
+// The length of `felder` fields at p, each after its 32-bit length, or 0 when they run past the
+// `da` bytes there. Walked on a pointer rather than through a reader, whose position would go
+// through memory each time.
+inline qint64 feldkette(const char* p, qint64 da, int felder) {
+    qint64 n = 0;
+    for (int k = 0; k < felder; ++k) {
+        if (da - n < 4) return 0;
+        const quint32 laenge = qFromLittleEndian<quint32>(p + n);
+        n += 4;
+        if (laenge > da - n) return 0;
+        n += laenge;
+    }
+    return n;
+}
 
 // Little-endian writer for the same formats.
 class ByteSchreiber {

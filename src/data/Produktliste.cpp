@@ -18,20 +18,6 @@ constexpr qint64 kFesteFelder = 4 + 4 + 10 + 4 + 9 + 4;
 // Typ, Gruppe, 8 empty texts, the fixed fields and one 20-byte block: the shortest record.
 constexpr qint64 kKleinsterDatensatz = 2 + 8 * 4 + kFesteFelder + 20;
 
-// The length of the eight texts at p, each after its length, or 0 when they run past `rest`.
-// Walked here rather than through the reader, whose position would go through memory each time.
-qint64 textblockLaenge(const char* p, qint64 rest) {
-    qint64 n = 0;
-    for (int k = 0; k < kTextfelder; ++k) {
-        if (rest - n < 4) return 0;
-        const quint32 laenge = qFromLittleEndian<quint32>(p + n);
-        n += 4;
-        if (laenge > rest - n) return 0;
-        n += laenge;
-    }
-    return n;
-}
-
 // The fields after the texts, from either reader.
 template <class Leser> void festeFelder(Leser& l, THandschuh& h, extended80::Bytes& dicke) {
     h.Nummer = l.i32();
@@ -177,7 +163,7 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                       .arg(typ));
         h->Gruppe = l.u8();
         h->m_fremd = m_datei.constData() + l.position();
-        if (const qint64 n = textblockLaenge(h->m_fremd, l.rest()); n > 0) {
+        if (const qint64 n = feldkette(h->m_fremd, l.rest(), kTextfelder); n > 0) {
             l.bytes(n);
         } else {
             // Field by field, so that a block cut short tells which field it lost.
@@ -187,7 +173,7 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         extended80::Bytes dicke{};
         const qint64 fest = kFesteFelder + (h->istElectro() ? 20 : 40);
         if (const char* p = l.rest() >= fest ? l.bytes(fest) : nullptr) {
-            Zeigerleser z{p};
+            Zeigerleser z{p, p + fest};
             festeFelder(z, *h, dicke);
         } else {
             // Field by field, so that a record cut short tells which field it lost.

@@ -29,7 +29,8 @@ constexpr qint32 kNebenherAb = 4096;
 // descrambled bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
 // Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
 // nothing; the reader has failed then.
-void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
+template <class Leser>
+void textAnhaengen(Leser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
     if (!p || n == 0) return;
@@ -63,7 +64,7 @@ void textAnhaengen(ByteLeser& l, char16_t* texte, qsizetype& ende, quint32& summ
     // The last few in one more step where the reader holds sixteen bytes from there: the bytes
     // past the text become zeros, which add nothing and differ nowhere, and their stores land in
     // the room after the text that the next text overwrites.
-    if (i < n && qint64(i) + 16 <= qint64(n) + l.zurHand()) {
+    if (i < n && qint64(i) + 16 <= qint64(n) + l.zurHand().size()) {
         const __m128i stelle = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
         schritt(_mm_and_si128(laden(), _mm_cmpgt_epi8(_mm_set1_epi8(char(n - i)), stelle)));
         i = n;
@@ -341,24 +342,35 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
                                          .arg(i)});
         quint32 summe = 0;
         const qsizetype texteVorher = ende;
-        textAnhaengen(l, texte, ende, summe);
-        const qsizetype nameEnde = ende;
-        textAnhaengen(l, texte, ende, summe);
-        const quint32 n = l.u32();
-        const char* p = l.bytes(n);
-        if (p) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
+        qsizetype nameEnde = 0;
+        bool mitZeile = false;
         // Filled in place: a record put together on the stack and copied whole stalls on its
         // narrow stores.
         Satz& s = m_saetze.emplace_back();
-        if (const char* f = l.rest() >= kFesteFelder ? l.bytes(kFesteFelder) : nullptr) {
-            Zeigerleser z{f};
-            festeFelder(z, s);
+        const auto satzLesen = [&](auto& l) {
+            textAnhaengen(l, texte, ende, summe);
+            nameEnde = ende;
+            textAnhaengen(l, texte, ende, summe);
+            const quint32 n = l.u32();
+            const char* p = l.bytes(n);
+            mitZeile = p != nullptr;
+            if (mitZeile) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
+            festeFelder(l, s);
+        };
+        const QByteArrayView da = l.zurHand();
+        if (const qint64 felder = feldkette(da.data(), da.size(), 3);
+            felder > 0 && da.size() - felder >= kFesteFelder) {
+            // The whole record is at hand: read on a pointer of its own, which stays in a
+            // register, and moved past at once.
+            const char* p = l.bytes(felder + kFesteFelder);
+            Zeigerleser z{p, p + felder + kFesteFelder};
+            satzLesen(z);
         } else {
             // Field by field, so that a record cut short tells which field it lost.
-            festeFelder(l, s);
+            satzLesen(l);
         }
         if (!l.ok()) {
-            if (p) m_codes.entfernenLetzte();
+            if (mitZeile) m_codes.entfernenLetzte();
             m_saetze.pop_back();
             return fertig(Ladefehler{pfad, l.fehlerOffset(),
                                      QStringLiteral("substance %1 (starting at byte %2) runs "
