@@ -3,8 +3,10 @@
 #include <QIODevice>
 
 namespace {
-// One block being filled, one being worked on, one the work moves on to.
-constexpr int kPuffer = 3;
+// One block being filled, one being worked on, and six more ahead: the reading thread may lose
+// its core for a while to another one (the index thread of a large table), and the work then
+// goes on with what was read ahead instead of waiting; with three it waited a tenth of the time.
+constexpr int kPuffer = 8;
 } // namespace
 
 Vorausleser::Vorausleser(QIODevice& geraet, qint64 groesse, qsizetype block)
