@@ -291,13 +291,6 @@ std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const Q
 
 std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) {
     Leeren();
-    const auto festeFelder = [](auto& l, Satz& s) {
-        s.Zustand = l.u8() ^ kStoffSchluessel;
-        s.Kennzahl = l.i32() ^ kStoffSchluessel;
-        for (quint8& q : s.Quellung)
-            q = l.u8() ^ kStoffSchluessel;
-        s.Pruefsumme = l.i32() ^ kStoffSchluessel;
-    };
     std::optional<Indexfaden> faden;
     const auto fertig = [this, &faden](std::optional<Ladefehler> f) {
         if (faden) faden->beenden(qint32(size()));
@@ -355,7 +348,11 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
             const char* p = l.bytes(n);
             mitZeile = p != nullptr;
             if (mitZeile) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
-            festeFelder(l, s);
+            s.Zustand = l.u8() ^ kStoffSchluessel;
+            s.Kennzahl = l.i32() ^ kStoffSchluessel;
+            for (quint8& q : s.Quellung)
+                q = l.u8() ^ kStoffSchluessel;
+            s.Pruefsumme = l.i32() ^ kStoffSchluessel;
         };
         const QByteArrayView da = l.zurHand();
         if (const qint64 felder = feldkette(da.data(), da.size(), 3);
