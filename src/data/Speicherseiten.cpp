@@ -6,7 +6,7 @@
 
 void grosseSeitenErbitten(void* anfang, qsizetype bytes) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    constexpr quintptr kSeite = quintptr(2) << 20;
+    constexpr auto kSeite = quintptr(kGrosseSeite);
     const auto a = (reinterpret_cast<quintptr>(anfang) + kSeite - 1) & ~(kSeite - 1);
     const auto e = (reinterpret_cast<quintptr>(anfang) + quintptr(bytes)) & ~(kSeite - 1);
     // Only advice: where the system declines, the buffer simply keeps its small pages.
@@ -14,5 +14,17 @@ void grosseSeitenErbitten(void* anfang, qsizetype bytes) {
 #else
     Q_UNUSED(anfang);
     Q_UNUSED(bytes);
+#endif
+}
+
+qsizetype grosseSeiteAb(const void* anfang, qsizetype bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    if (bytes < 4 * kGrosseSeite) return 0;
+    const auto a = reinterpret_cast<quintptr>(anfang);
+    return qsizetype(((a + quintptr(kGrosseSeite) - 1) & ~quintptr(kGrosseSeite - 1)) - a);
+#else
+    Q_UNUSED(anfang);
+    Q_UNUSED(bytes);
+    return 0;
 #endif
 }

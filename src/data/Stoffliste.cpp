@@ -318,10 +318,12 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     // nor their starts move while the index thread reads them; the memory is only taken up as
     // texts come.
     m_textAnfang.reserve(2 * moeglich + 1);
-    m_texte.resize(qsizetype(l.rest()) + 16);
+    m_texte.resize(qsizetype(l.rest()) + 16 + kGrosseSeite / 2);
     char16_t* const texte = reinterpret_cast<char16_t*>(m_texte.data());
     grosseSeitenErbitten(texte, 2 * m_texte.size());
-    qsizetype ende = 0; // of the texts of the substances kept
+    // The texts start at a huge page; the characters before it are never touched or read.
+    qsizetype ende = grosseSeiteAb(texte, 2 * m_texte.size()) / 2; // of the texts kept
+    m_textAnfang[0] = ende;
     if (moeglich >= std::size_t(kNebenherAb))
         faden.emplace(texte, m_textAnfang.data(), moeglich, m_namen, m_casNummern);
 
