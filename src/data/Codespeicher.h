@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Speicherseiten.h"
+
 #include <QByteArray>
 
 #include <vector>
@@ -36,5 +38,5 @@ private:
 
     QByteArray m_daten;
     qsizetype m_ende = 0;
-    std::vector<Zeile> m_zeilen;
+    std::vector<Zeile, GrosseSeitenAllokator<Zeile>> m_zeilen;
 };
