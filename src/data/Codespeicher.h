@@ -1,7 +1,5 @@
 #pragma once
 
-#include "data/Speicherseiten.h"
-
 #include <QByteArray>
 
 #include <vector>
@@ -38,5 +36,5 @@ private:
 
     QByteArray m_daten;
     qsizetype m_ende = 0;
-    std::vector<Zeile, GrosseSeitenAllokator<Zeile>> m_zeilen;
+    std::vector<Zeile> m_zeilen;
 };

@@ -42,8 +42,8 @@ template <class Leser> void festeFelder(Leser& l, THandschuh& h, extended80::Byt
 
 // A new glove of class `typ` at the end of the block: its variant holds the classes in Typ order,
 // so a Typ is the index of its class.
-template <class Block, std::size_t... I>
-THandschuh* anlegenNachTyp(Block& block, quint8 typ, std::index_sequence<I...>) {
+template <class Platz, std::size_t... I>
+THandschuh* anlegenNachTyp(std::vector<Platz>& block, quint8 typ, std::index_sequence<I...>) {
     THandschuh* h = nullptr;
     ((typ == I && (h = &std::get<I>(block.emplace_back(std::in_place_index<I>)))) || ...);
     return h;

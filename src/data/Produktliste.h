@@ -2,7 +2,6 @@
 
 #include "data/Ladefehler.h"
 #include "data/Objekte.h"
-#include "data/Speicherseiten.h"
 
 #include <QByteArray>
 #include <QString>
@@ -42,7 +41,7 @@ private:
 
     // The file's gloves in one block, reserved before reading so it never moves; gloves
     // appended one by one are owned on their own. m_eintraege holds both in catalogue order.
-    std::vector<Platz, GrosseSeitenAllokator<Platz>> m_block;
+    std::vector<Platz> m_block;
     std::vector<std::unique_ptr<THandschuh>> m_einzeln;
     std::vector<THandschuh*> m_eintraege;
     QByteArray m_datei;     // the file read, holding the loaded gloves' texts

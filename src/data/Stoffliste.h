@@ -3,7 +3,6 @@
 #include "data/Codespeicher.h"
 #include "data/Ladefehler.h"
 #include "data/Objekte.h"
-#include "data/Speicherseiten.h"
 #include "data/Textindex.h"
 
 #include <QByteArray>
@@ -74,10 +73,9 @@ private:
     void abschliessen(bool indiziert);
 
     Codespeicher m_codes;
-    QString m_texte; // name and CAS of each substance, back to back
-    std::vector<qsizetype, GrosseSeitenAllokator<qsizetype>> m_textAnfang{
-        0}; // text j starts at m_textAnfang[j]; 2 per substance
-    std::vector<Satz, GrosseSeitenAllokator<Satz>> m_saetze;
+    QString m_texte;                        // name and CAS of each substance, back to back
+    std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
+    std::vector<Satz> m_saetze;
     Textindex m_namen, m_casNummern;
     qsizetype m_verworfen = 0;
 };
