@@ -70,8 +70,8 @@ private:
     qint64 m_fehlerOffset = -1;
 };
 
-// Reads fields known to be present, with the same calls as ByteLeser: a record's fixed part,
-// taken from the reader in one piece, so one template reads it either way.
+// Reads fields known to be present, with the same calls as ByteLeser: a record, or its fixed
+// part, taken from the reader in one piece, so one template reads it either way.
 struct Zeigerleser {
     const char* p;
     const char* ende; // of the bytes known to be present

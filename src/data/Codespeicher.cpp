@@ -178,14 +178,12 @@ void Codespeicher::leeren() {
 void Codespeicher::reservieren(qsizetype bytes, std::size_t zeilen) {
     m_zeilen.reserve(zeilen);
     if (m_daten.size() - m_ende >= bytes) return;
-    if (m_zeilen.empty()) {
-        // An empty store starts at a huge page; the bytes before it are never touched.
-        m_daten.resize(bytes + kGrosseSeite);
-        m_ende = grosseSeiteAb(m_daten.constData(), m_daten.size());
-        m_daten.resize(m_ende + bytes);
-    } else {
-        m_daten.resize(m_ende + bytes);
+    if (const qsizetype vorlauf = grosseSeitenVorlauf(bytes); vorlauf > 0 && m_zeilen.empty()) {
+        // A large empty store starts at a huge page; the bytes before it are never touched.
+        m_daten.resize(vorlauf + bytes);
+        m_ende = bisGrosseSeite(m_daten.constData());
     }
+    m_daten.resize(m_ende + bytes);
     grosseSeitenErbitten(m_daten.data(), m_daten.size());
 }
 

@@ -17,14 +17,16 @@ void grosseSeitenErbitten(void* anfang, qsizetype bytes) {
 #endif
 }
 
-qsizetype grosseSeiteAb(const void* anfang, qsizetype bytes) {
+qsizetype grosseSeitenVorlauf(qsizetype bytes) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    if (bytes < 4 * kGrosseSeite) return 0;
-    const auto a = reinterpret_cast<quintptr>(anfang);
-    return qsizetype(((a + quintptr(kGrosseSeite) - 1) & ~quintptr(kGrosseSeite - 1)) - a);
+    return bytes >= 4 * kGrosseSeite ? kGrosseSeite : 0;
 #else
-    Q_UNUSED(anfang);
     Q_UNUSED(bytes);
     return 0;
 #endif
+}
+
+qsizetype bisGrosseSeite(const void* anfang) {
+    const auto a = reinterpret_cast<quintptr>(anfang);
+    return qsizetype(((a + quintptr(kGrosseSeite) - 1) & ~quintptr(kGrosseSeite - 1)) - a);
 }

@@ -7,9 +7,11 @@
 // whole huge pages inside the buffer are affected; elsewhere this does nothing.
 void grosseSeitenErbitten(void* anfang, qsizetype bytes);
 
-// Where the first whole huge page of a buffer begins, as an offset from its start: a large
-// buffer filled from there has all its memory in huge pages, where the few megabytes before
-// the first one would otherwise take a page fault every four kilobytes. 0 for a buffer too
-// small for that to matter, or where there are no huge pages.
+// The room to add to a buffer of `bytes` so that what it holds can start at a huge page: then all
+// of it comes in huge pages, where the megabytes before the first one would otherwise take a page
+// fault every four kilobytes. None for a buffer too small for that to matter, or where there are
+// no huge pages.
 inline constexpr qsizetype kGrosseSeite = qsizetype(2) << 20;
-qsizetype grosseSeiteAb(const void* anfang, qsizetype bytes);
+qsizetype grosseSeitenVorlauf(qsizetype bytes);
+// How far from `anfang` the next huge page begins.
+qsizetype bisGrosseSeite(const void* anfang);

@@ -318,11 +318,13 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     // nor their starts move while the index thread reads them; the memory is only taken up as
     // texts come.
     m_textAnfang.reserve(2 * moeglich + 1);
-    m_texte.resize(qsizetype(l.rest()) + 16 + kGrosseSeite / 2);
+    const qsizetype platz = qsizetype(l.rest()) + 16;
+    const qsizetype vorlauf = grosseSeitenVorlauf(2 * platz) / 2;
+    m_texte.resize(vorlauf + platz);
     char16_t* const texte = reinterpret_cast<char16_t*>(m_texte.data());
     grosseSeitenErbitten(texte, 2 * m_texte.size());
-    // The texts start at a huge page; the characters before it are never touched or read.
-    qsizetype ende = grosseSeiteAb(texte, 2 * m_texte.size()) / 2; // of the texts kept
+    // Large texts start at a huge page; the characters before it are never touched or read.
+    qsizetype ende = vorlauf > 0 ? bisGrosseSeite(texte) / 2 : 0; // of the texts kept
     m_textAnfang[0] = ende;
     if (moeglich >= std::size_t(kNebenherAb))
         faden.emplace(texte, m_textAnfang.data(), moeglich, m_namen, m_casNummern);
