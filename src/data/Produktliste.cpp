@@ -66,9 +66,19 @@ void TProduktliste::anhaengen(std::unique_ptr<THandschuh> h) {
 }
 
 void TProduktliste::sortieren() {
-    std::stable_sort(
-        m_eintraege.begin(), m_eintraege.end(),
-        [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; });
+    // A catalogue kept newest first runs strictly downwards: turned round it is in order, and
+    // with no two codes equal there is no order of twins to keep. The general sort would shift
+    // every glove one place at a time in its first pass over such a list.
+    const auto nichtFallend = [](const THandschuh* a, const THandschuh* b) {
+        return a->Nummer <= b->Nummer;
+    };
+    if (std::adjacent_find(m_eintraege.begin(), m_eintraege.end(), nichtFallend) ==
+        m_eintraege.end())
+        std::reverse(m_eintraege.begin(), m_eintraege.end());
+    else
+        std::stable_sort(
+            m_eintraege.begin(), m_eintraege.end(),
+            [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; });
     m_sortiert = true;
 }
 

@@ -101,6 +101,7 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("liste");
         QTest::newRow("descending") << QList<int>{30, 20, 10} << QList<int>{10, 20, 30};
         QTest::newRow("negative first") << QList<int>{5, -3, 0} << QList<int>{-3, 0, 5};
+        QTest::newRow("down, then up") << QList<int>{30, 10, 20} << QList<int>{10, 20, 30};
         QTest::newRow("empty") << QList<int>{} << QList<int>{};
     }
     void sortierung() {
