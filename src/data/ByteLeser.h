@@ -1,34 +1,21 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
+#include <QByteArrayView>
 #include <QtEndian>
 
-#include <cstdint>
-#include <memory>
-
-class QIODevice;
-class Vorausleser;
-
-// Reads little-endian fields with bounds checks, from bytes in memory or from a device a block
-// at a time. After the first read that runs past the end, every read fails and fehlerOffset()
-// tells where the short field began.
+// Reads little-endian fields with bounds checks from bytes in memory. After the first read that
+// runs past the end, every read fails and fehlerOffset() tells where the short field began.
 class ByteLeser {
 public:
-    explicit ByteLeser(const QByteArray& bytes);
-    // Reads the first `groesse` bytes of `geraet` in blocks of `block` bytes, read ahead on a
-    // thread of their own, so a large file is never held whole. A pointer from bytes() stays
-    // valid until the next read. The device is not to be touched while the reader lives.
-    ByteLeser(QIODevice& geraet, qint64 groesse, qsizetype block = qsizetype(1) << 18);
-    ~ByteLeser();
-    ByteLeser(const ByteLeser&) = delete;
-    ByteLeser& operator=(const ByteLeser&) = delete;
+    explicit ByteLeser(QByteArrayView bytes)
+        : m_anfang(bytes.data()), m_zeiger(m_anfang), m_ende(m_anfang + bytes.size()) {}
 
-    qint64 position() const { return m_basis + (m_zeiger - m_anfang); }
-    qint64 rest() const { return m_groesse - position(); }
+    qint64 position() const { return m_zeiger - m_anfang; }
+    qint64 rest() const { return m_ende - m_zeiger; }
     bool ok() const { return m_ok; }
-    // The bytes after the read position that are in memory at hand: what a caller may look at
-    // ahead of bytes() without moving on.
+    // The bytes after the read position: what a caller may look at ahead of bytes() without
+    // moving on.
     QByteArrayView zurHand() const { return {m_zeiger, m_ende - m_zeiger}; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
@@ -39,9 +26,7 @@ public:
     }
     quint32 u32() {
         const char* p = bytes(4);
-        if (!p) return 0;
-        const auto* u = reinterpret_cast<const unsigned char*>(p);
-        return quint32(u[0]) | quint32(u[1]) << 8 | quint32(u[2]) << 16 | quint32(u[3]) << 24;
+        return p ? qFromLittleEndian<quint32>(p) : 0;
     }
     qint32 i32() { return static_cast<qint32>(u32()); }
     // Pointer to n raw bytes, or null (and failed) when fewer remain.
@@ -51,21 +36,15 @@ public:
             m_zeiger += n;
             return p;
         }
-        return nachladen(n);
+        return fehlschlag();
     }
 
 private:
-    const char* nachladen(qint64 n);
     const char* fehlschlag();
 
-    std::unique_ptr<Vorausleser> m_voraus;
-    int m_blockNummer = -1;         // the device's block at hand, if not in m_puffer
-    QByteArray m_puffer;            // a field longer than the room before a block, put together
-    const char* m_anfang = nullptr; // the bytes at hand: [m_anfang, m_ende), read up to m_zeiger
-    const char* m_zeiger = nullptr;
-    const char* m_ende = nullptr;
-    qint64 m_basis = 0; // offset of m_anfang in the whole
-    qint64 m_groesse = 0;
+    const char* m_anfang; // the bytes: [m_anfang, m_ende), read up to m_zeiger
+    const char* m_zeiger;
+    const char* m_ende;
     bool m_ok = true;
     qint64 m_fehlerOffset = -1;
 };

@@ -1,6 +1,7 @@
 #include "data/Stoffliste.h"
 
 #include "data/ByteLeser.h"
+#include "data/Dateiabbild.h"
 #include "data/Speicherseiten.h"
 #include "shared/Codepage1252.h"
 #include "shared/Sichtbar.h"
@@ -279,17 +280,20 @@ qint32 pruefsumme(const TStoff& s) {
 std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
     Leeren();
     return dateiLesen(pfad, [&](QFile& datei) {
-        ByteLeser l(datei, datei.size());
-        return lesen(l, pfad);
+        Dateiabbild abbild(datei);
+        // A file the system cannot map (an empty one among them) is read whole instead.
+        return abbild.ok() ? lesen(abbild.bytes(), pfad, &abbild)
+                           : lesen(datei.readAll(), pfad, nullptr);
     });
 }
 
-std::optional<Ladefehler> TStoffliste::ausBytes(const QByteArray& bytes, const QString& pfad) {
-    ByteLeser l(bytes);
-    return lesen(l, pfad);
+std::optional<Ladefehler> TStoffliste::ausBytes(QByteArrayView bytes, const QString& pfad) {
+    return lesen(bytes, pfad, nullptr);
 }
 
-std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) {
+std::optional<Ladefehler> TStoffliste::lesen(QByteArrayView bytes, const QString& pfad,
+                                             Dateiabbild* abbild) {
+    ByteLeser l(bytes);
     Leeren();
     std::optional<Indexfaden> faden;
     const auto fertig = [this, &faden](std::optional<Ladefehler> f) {
@@ -331,6 +335,7 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
+        if (abbild) abbild->gelesenBis(beginn);
         if (l.rest() == 0)
             return fertig(Ladefehler{pfad, beginn,
                                      QStringLiteral("the count promises %1 substances, but only "

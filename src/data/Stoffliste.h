@@ -15,7 +15,7 @@
 // The scrambling key of tab.qvr for this build.
 inline constexpr quint8 kStoffSchluessel = 0xA7;
 
-class ByteLeser;
+class Dateiabbild;
 
 // The chemical substance table, held compactly: the permeation codes of all substances in one
 // store, mostly at four bits a code; names and CAS numbers decoded once into one text; the few
@@ -30,10 +30,9 @@ public:
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
     // damage is reported. An unusable column header loads nothing, not even the header. The
-    // file is read a block at a time, never held whole.
+    // file is read in place where the system can map it, never held whole.
     std::optional<Ladefehler> Laden(const QString& pfad);
-    std::optional<Ladefehler> ausBytes(const QByteArray& bytes, const QString& datei);
-    std::optional<Ladefehler> lesen(ByteLeser& l, const QString& datei);
+    std::optional<Ladefehler> ausBytes(QByteArrayView bytes, const QString& datei);
 
     int SpaltenAnzahl() const;
     int SpaltenNummer(quint16 i) const;
@@ -71,6 +70,9 @@ private:
         return QStringView(m_texte).mid(a, e - a);
     }
     void abschliessen(bool indiziert);
+    // `abbild`, where the bytes are a mapped file, is told how far the reading has come.
+    std::optional<Ladefehler> lesen(QByteArrayView bytes, const QString& datei,
+                                    Dateiabbild* abbild);
 
     Codespeicher m_codes;
     QString m_texte;                        // name and CAS of each substance, back to back
