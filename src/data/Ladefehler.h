@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 
 #include <optional>
@@ -17,10 +18,13 @@ struct Ladefehler {
 };
 
 // Opens a data file and hands it to lesen(QFile&). A file that does not exist gives no error:
-// reporting it is the caller's task; one that cannot be opened is unreadable, not damaged.
+// reporting it is the caller's task; one that cannot be opened is unreadable, not damaged, and so
+// is anything but a plain file: opening a pipe would wait for a writer that may never come.
 template <class Lesen> std::optional<Ladefehler> dateiLesen(const QString& pfad, Lesen lesen) {
+    const QFileInfo info(pfad);
+    if (!info.exists()) return std::nullopt;
+    if (!info.isFile()) return Ladefehler{pfad, -1, QStringLiteral("it is not a plain file"), true};
     QFile datei(pfad);
-    if (!datei.exists()) return std::nullopt;
     if (!datei.open(QIODevice::ReadOnly)) return Ladefehler{pfad, -1, datei.errorString(), true};
     return lesen(datei);
 }

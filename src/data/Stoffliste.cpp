@@ -281,9 +281,10 @@ std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
     Leeren();
     return dateiLesen(pfad, [&](QFile& datei) {
         Dateiabbild abbild(datei);
-        // A file the system cannot map (an empty one among them) is read whole instead.
+        // A file the system cannot map (an empty one among them) is read whole instead, no
+        // more than the size it gives: a pipe in its place reads as empty, not without end.
         return abbild.ok() ? lesen(abbild.bytes(), pfad, &abbild)
-                           : lesen(datei.readAll(), pfad, nullptr);
+                           : lesen(datei.read(datei.size()), pfad, nullptr);
     });
 }
 

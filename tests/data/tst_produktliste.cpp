@@ -8,6 +8,10 @@
 #include <cmath>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 std::unique_ptr<THandschuh> glove(quint8 typ, qint32 nummer, const QString& name = {}) {
@@ -223,13 +227,25 @@ private Q_SLOTS:
                  meldung);
     }
 
-    // A file that is there but cannot be opened is unreadable, not damaged.
+    // A file that is there but cannot be opened is unreadable, not damaged; a pipe in its place
+    // is refused before it is opened, which would wait for a writer.
+    void unlesbareDatei_data() {
+        QTest::addColumn<bool>("rohr");
+        QTest::newRow("a folder") << false;
+#ifdef Q_OS_UNIX
+        QTest::newRow("a pipe") << true;
+#endif
+    }
     void unlesbareDatei() {
+        QFETCH(bool, rohr);
         QTemporaryDir d;
-        const QString ordner = d.filePath(QStringLiteral("produkte.qvr"));
-        QVERIFY(QDir().mkdir(ordner));
+        const QString pfad = d.filePath(QStringLiteral("produkte.qvr"));
+#ifdef Q_OS_UNIX
+        if (rohr) QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+#endif
+        if (!rohr) QVERIFY(QDir().mkdir(pfad));
         TProduktliste p;
-        const auto f = p.Laden(ordner);
+        const auto f = p.Laden(pfad);
         QVERIFY(f);
         QVERIFY2(f->unlesbar && f->meldung().contains("cannot be read"), qPrintable(f->meldung()));
     }
