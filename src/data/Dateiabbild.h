@@ -2,7 +2,6 @@
 
 #include <QByteArrayView>
 
-#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
