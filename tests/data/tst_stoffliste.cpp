@@ -23,6 +23,13 @@ QByteArray datei(const QString& spalten, std::initializer_list<const TStoff*> st
     return stoffdatei(spalten, std::vector<const TStoff*>(stoffe));
 }
 
+// The bytes as a file of that name in dir; its path.
+QString ablegen(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) return {};
+    return f.fileName();
+}
+
 QStringList namen(const TStoffliste& l) {
     QStringList n;
     for (qsizetype i = 0; i < l.size(); ++i)
@@ -177,13 +184,11 @@ private Q_SLOTS:
         QFETCH(QStringList, geladen);
         QFETCH(QString, grund);
         QTemporaryDir dir;
-        QFile datei(dir.filePath("tab.qvr"));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        datei.write(bytes);
-        datei.close();
+        const QString pfad = ablegen(dir, "tab.qvr", bytes);
+        QVERIFY(!pfad.isEmpty());
         for (const bool ganz : {true, false}) {
             TStoffliste l;
-            const auto f = ganz ? l.ausBytes(bytes, "tab.qvr") : l.Laden(datei.fileName());
+            const auto f = ganz ? l.ausBytes(bytes, "tab.qvr") : l.Laden(pfad);
             QVERIFY(f);
             QCOMPARE(f->offset, offset);
             QCOMPARE(namen(l), geladen); // records before the damage stay usable
@@ -297,12 +302,9 @@ private Q_SLOTS:
         for (const TStoff& s : stoffe)
             zeiger.push_back(&s);
         QTemporaryDir dir;
-        QFile f(dir.filePath("tab.qvr"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(stoffdatei("0001", zeiger));
-        f.close();
+        const QString pfad = ablegen(dir, "tab.qvr", stoffdatei("0001", zeiger));
         TStoffliste l;
-        QVERIFY(!l.Laden(f.fileName()));
+        QVERIFY(!l.Laden(pfad));
         QCOMPARE(l.size(), 8999);
         QHash<QString, qsizetype> erster;
         for (qsizetype i = l.size() - 1; i >= 0; --i)
@@ -318,14 +320,11 @@ private Q_SLOTS:
     // A mapped file read front to back with a short lead: the bytes ahead are right while the
     // thread runs ahead and pages behind go back, and those behind still read right after.
     void dateiabbild() {
-        QTemporaryDir dir;
-        QFile f(dir.filePath("gross"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
         QByteArray inhalt(1 << 20, Qt::Uninitialized);
         for (qsizetype i = 0; i < inhalt.size(); ++i)
             inhalt[i] = char(i * 7 / 3);
-        f.write(inhalt);
-        f.close();
+        QTemporaryDir dir;
+        QFile f(ablegen(dir, "gross", inhalt));
         QVERIFY(f.open(QIODevice::ReadOnly));
         Dateiabbild abbild(f, 64 * 1024);
         QVERIFY(abbild.ok());
@@ -335,9 +334,7 @@ private Q_SLOTS:
             QCOMPARE(abbild.bytes()[i], inhalt[i]);
         }
         QCOMPARE(abbild.bytes().first(4096), QByteArrayView(inhalt).first(4096));
-        QFile leer(dir.filePath("leer"));
-        QVERIFY(leer.open(QIODevice::WriteOnly));
-        leer.close();
+        QFile leer(ablegen(dir, "leer", {}));
         QVERIFY(leer.open(QIODevice::ReadOnly));
         QVERIFY(!Dateiabbild(leer).ok());
     }
