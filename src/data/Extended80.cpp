@@ -2,37 +2,9 @@
 
 #include <QtEndian>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 namespace extended80 {
-
-namespace {
-
-// m * 2^k. Scaling by a power of two made from its bits is exact and far cheaper than ldexp,
-// which only stays for powers a double cannot hold.
-double skaliert(std::uint64_t m, int k) {
-    const double d = static_cast<double>(m);
-    if (k < -1022 || k > 1023) return std::ldexp(d, k);
-    return d * std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52);
-}
-
-} // namespace
-
-std::optional<double> decode(const Bytes& b) {
-    const auto mant = qFromLittleEndian<std::uint64_t>(b.data());
-    const int se = qFromLittleEndian<quint16>(b.data() + 8);
-    const bool negativ = se & 0x8000;
-    const int exponent = se & 0x7FFF;
-    if (exponent == 0x7FFF) return std::nullopt; // infinity or NaN
-    // Zero or a denormal: far below anything a double holds except zero itself.
-    if (exponent == 0) return negativ ? -0.0 : 0.0;
-    if (!(mant >> 63)) return std::nullopt; // no integer bit: not in normal form
-    const double wert = skaliert(mant, exponent - 16383 - 63);
-    if (!std::isfinite(wert)) return std::nullopt;
-    return negativ ? -wert : wert;
-}
 
 Bytes encode(double v) {
     Bytes b{};

@@ -66,16 +66,19 @@ void TProduktliste::anhaengen(std::unique_ptr<THandschuh> h) {
 }
 
 void TProduktliste::sortieren() {
+    Verlauf v;
+    for (std::size_t i = 1; i < m_eintraege.size() && (v.steigend || v.fallend); ++i)
+        v.weiter(m_eintraege[i - 1]->Nummer, m_eintraege[i]->Nummer);
+    ordnen(v);
+}
+
+void TProduktliste::ordnen(Verlauf v) {
     // A catalogue kept newest first runs strictly downwards: turned round it is in order, and
     // with no two codes equal there is no order of twins to keep. The general sort would shift
     // every glove one place at a time in its first pass over such a list.
-    const auto nichtFallend = [](const THandschuh* a, const THandschuh* b) {
-        return a->Nummer <= b->Nummer;
-    };
-    if (std::adjacent_find(m_eintraege.begin(), m_eintraege.end(), nichtFallend) ==
-        m_eintraege.end())
+    if (!v.steigend && v.fallend)
         std::reverse(m_eintraege.begin(), m_eintraege.end());
-    else
+    else if (!v.steigend)
         std::stable_sort(
             m_eintraege.begin(), m_eintraege.end(),
             [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; });
@@ -156,6 +159,7 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
     const qint64 platz = std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz + 1);
     m_block.reserve(static_cast<std::size_t>(platz));
     m_eintraege.reserve(static_cast<std::size_t>(platz));
+    Verlauf verlauf; // of the product codes, told as they come, so no pass after tells it
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
@@ -196,14 +200,12 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                                 .arg(beginn));
         // A value that is no number spoils only itself: the record around it is intact.
         h->Dicke = extended80::decode(dicke).value_or(std::numeric_limits<double>::quiet_NaN());
+        if (i > 0) verlauf.weiter(m_eintraege.back()->Nummer, h->Nummer);
         m_eintraege.push_back(h);
     }
     // Equal product codes keep their file order so the catalogue reads the same every time. The
-    // maker's file is in order already, which a look over it tells without sorting.
-    if (!std::is_sorted(
-            m_eintraege.begin(), m_eintraege.end(),
-            [](const THandschuh* a, const THandschuh* b) { return a->Nummer < b->Nummer; }))
-        sortieren();
+    // maker's file is in order already, and then nothing is sorted.
+    ordnen(verlauf);
     return std::nullopt;
 }
 

@@ -36,6 +36,16 @@ public:
     void sortieren();
 
 private:
+    // How the product codes of the list run: never down, or strictly down all the way.
+    struct Verlauf {
+        bool steigend = true;
+        bool fallend = true;
+        void weiter(qint32 vorher, qint32 jetzt) {
+            steigend &= vorher <= jetzt;
+            fallend &= vorher > jetzt;
+        }
+    };
+    void ordnen(Verlauf v);
     using Platz = std::variant<TChemie, TIso, TElectro, TSchnitt, TFeuer>; // in Typ order
     THandschuh* anlegen(quint8 typ);
 
