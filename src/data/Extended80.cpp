@@ -1,7 +1,5 @@
 #include "data/Extended80.h"
 
-#include <QtEndian>
-
 #include <cmath>
 
 namespace extended80 {
