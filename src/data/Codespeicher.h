@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Vektorbreite.h"
+
 #include <QByteArray>
 
 #include <vector>
@@ -9,6 +11,8 @@
 // file; any other row is kept byte for byte.
 class Codespeicher {
 public:
+    explicit Codespeicher(Vektorbreite breite = vektorbreite()) : m_breite(breite) {}
+
     void leeren();
     // Room for `bytes` codes in `zeilen` rows in all, so filling never moves the buffers; the
     // memory is only taken up as rows come.
@@ -34,6 +38,7 @@ private:
     };
     char* platzFuer(qsizetype n);
 
+    Vektorbreite m_breite;
     QByteArray m_daten;
     qsizetype m_ende = 0;
     std::vector<Zeile> m_zeilen;

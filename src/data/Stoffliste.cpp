@@ -3,6 +3,7 @@
 #include "data/ByteLeser.h"
 #include "data/Dateiabbild.h"
 #include "data/Speicherseiten.h"
+#include "data/Vektorbefehle.h"
 #include "shared/Codepage1252.h"
 #include "shared/Sichtbar.h"
 
@@ -11,10 +12,7 @@
 #include <cstring>
 #include <mutex>
 #include <thread>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <type_traits>
 
 namespace {
 
@@ -26,20 +24,13 @@ constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 // From this many substances on, the indexes are built beside the reading; a batch is that many.
 constexpr qint32 kNebenherAb = 4096;
 
-// Appends a scrambled text at ende of texte, which has room for it and sixteen more, and adds its
-// descrambled bytes to the checksum. One pass descrambles, sums and widens; the few bytes where
-// Windows-1252 differs from Latin-1 are mended after. A text running past the end appends
-// nothing; the reader has failed then.
-template <class Leser>
-void textAnhaengen(Leser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
-    const quint32 n = l.u32();
-    const char* p = l.bytes(n);
-    if (!p || n == 0) return;
-    char16_t* ziel = texte + ende;
-    ende += qsizetype(n);
-    const auto* roh = reinterpret_cast<const unsigned char*>(p);
+// Descrambles a text's n bytes into ziel, widened, and returns the sum of its clear bytes;
+// `abweichend` tells whether any of them is where Windows-1252 differs from Latin-1. The bytes
+// past the text up to `lesbar` may be read, and ziel has room for sixteen characters more, which
+// may be overwritten. One pass descrambles, sums and widens.
+quint32 weiten(const unsigned char* roh, quint32 n, qint64 lesbar, char16_t* ziel,
+               bool& abweichend) {
     quint32 s = 0;
-    bool abweichend = false;
     quint32 i = 0;
 #if defined(__SSE2__)
     // Sixteen at a time where every x86-64 processor can: SAD sums the bytes, and a byte is
@@ -62,14 +53,16 @@ void textAnhaengen(Leser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
     };
     for (; i + 16 <= n; i += 16)
         schritt(laden());
-    // The last few in one more step where the reader holds sixteen bytes from there: the bytes
-    // past the text become zeros, which add nothing and differ nowhere, and their stores land in
-    // the room after the text that the next text overwrites.
-    if (i < n && qint64(i) + 16 <= qint64(n) + l.zurHand().size()) {
+    // The last few in one more step where sixteen bytes can be read from there: the bytes past
+    // the text become zeros, which add nothing and differ nowhere, and their stores land in the
+    // room after the text that the next text overwrites.
+    if (i < n && qint64(i) + 16 <= lesbar) {
         const __m128i stelle = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
         schritt(_mm_and_si128(laden(), _mm_cmpgt_epi8(_mm_set1_epi8(char(n - i)), stelle)));
         i = n;
     }
+#else
+    Q_UNUSED(lesbar);
 #endif
     for (; i < n; ++i) {
         const unsigned char b = roh[i] ^ kStoffSchluessel;
@@ -77,7 +70,56 @@ void textAnhaengen(Leser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
         abweichend |= static_cast<unsigned char>(b - 0x80) < 0x20;
         ziel[i] = b;
     }
-    summe += s;
+    return s;
+}
+
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+// The same with AVX-512, 32 bytes a step under a mask: a name or CAS number takes one step, and
+// nothing past the text is read or written.
+[[gnu::target("avx512f,avx512bw,avx512vl,bmi2")]] quint32
+weitenAvx512(const unsigned char* roh, quint32 n, char16_t* ziel, bool& abweichend) {
+    const __m256i schluessel = _mm256_set1_epi8(kSchluessel);
+    const __m256i halb = _mm256_set1_epi8(char(0x80));
+    const __m256i grenze = _mm256_set1_epi8(0x20);
+    const __m256i null = _mm256_setzero_si256();
+    __m256i summen = null;
+    __mmask32 anders = 0;
+    for (quint32 i = 0; i < n; i += 32) {
+        const __mmask32 da = _bzhi_u32(~0u, std::min(n - i, 32u));
+        const __m256i b = _mm256_maskz_mov_epi8(
+            da, _mm256_xor_si256(_mm256_maskz_loadu_epi8(da, roh + i), schluessel));
+        summen = _mm256_add_epi64(summen, _mm256_sad_epu8(b, null));
+        anders |= _mm256_mask_cmplt_epu8_mask(da, _mm256_add_epi8(b, halb), grenze);
+        _mm512_mask_storeu_epi16(ziel + i, da, _mm512_cvtepu8_epi16(b));
+    }
+    abweichend = anders != 0;
+    const __m128i h =
+        _mm_add_epi64(_mm256_castsi256_si128(summen), _mm256_extracti128_si256(summen, 1));
+    return quint32(_mm_cvtsi128_si64(h) + _mm_extract_epi64(h, 1));
+}
+#endif
+
+// Appends a scrambled text at ende of texte, which has room for it and sixteen more, and adds its
+// descrambled bytes to the checksum. The few bytes where Windows-1252 differs from Latin-1 are
+// mended after. A text running past the end appends nothing; the reader has failed then.
+template <class Leser>
+void textAnhaengen(Leser& l, char16_t* texte, qsizetype& ende, quint32& summe,
+                   Vektorbreite breite) {
+    const quint32 n = l.u32();
+    const char* p = l.bytes(n);
+    if (!p || n == 0) return;
+    char16_t* ziel = texte + ende;
+    ende += qsizetype(n);
+    const auto* roh = reinterpret_cast<const unsigned char*>(p);
+    bool abweichend = false;
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__))
+    if (breite == Vektorbreite::Avx512)
+        summe += weitenAvx512(roh, n, ziel, abweichend);
+    else
+#else
+    Q_UNUSED(breite);
+#endif
+        summe += weiten(roh, n, qint64(n) + l.zurHand().size(), ziel, abweichend);
     if (abweichend) {
         QByteArray klar(p, n);
         for (char& c : klar)
@@ -85,6 +127,22 @@ void textAnhaengen(Leser& l, char16_t* texte, qsizetype& ende, quint32& summe) {
         const QString text = cp1252::decode(klar);
         std::copy(text.utf16(), text.utf16() + n, ziel);
     }
+}
+
+// How far ahead of the record being read its bytes are fetched into the cache. The mapped file's
+// pages lie anywhere in memory, so the processor's own fetching ahead stops at each page's end.
+constexpr qint64 kVorausLesen = 4096;
+
+// Fetches bytes [ab, ab + n) of `bytes`, as far as there are any, into the cache ahead of use.
+void vorholen(QByteArrayView bytes, qint64 ab, qint64 n) {
+#if defined(__GNUC__) || defined(__clang__)
+    for (qint64 k = ab, bis = std::min(ab + n, bytes.size()); k < bis; k += 64)
+        __builtin_prefetch(bytes.data() + k);
+#else
+    Q_UNUSED(bytes);
+    Q_UNUSED(ab);
+    Q_UNUSED(n);
+#endif
 }
 
 // Indexes names and CAS numbers on a thread of its own while the table is still being read,
@@ -351,18 +409,30 @@ std::optional<Ladefehler> TStoffliste::lesen(QByteArrayView bytes, const QString
         // narrow stores.
         Satz& s = m_saetze.emplace_back();
         const auto satzLesen = [&](auto& l) {
-            textAnhaengen(l, texte, ende, summe);
+            textAnhaengen(l, texte, ende, summe, m_breite);
             nameEnde = ende;
-            textAnhaengen(l, texte, ende, summe);
+            textAnhaengen(l, texte, ende, summe, m_breite);
             const quint32 n = l.u32();
             const char* p = l.bytes(n);
             mitZeile = p != nullptr;
             if (mitZeile) summe += m_codes.anhaengen(p, n, kStoffSchluessel);
-            s.Zustand = l.u8() ^ kStoffSchluessel;
-            s.Kennzahl = l.i32() ^ kStoffSchluessel;
-            for (quint8& q : s.Quellung)
-                q = l.u8() ^ kStoffSchluessel;
-            s.Pruefsumme = l.i32() ^ kStoffSchluessel;
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(l)>, Zeigerleser>) {
+                // All fourteen bytes at once: the five Quellung bytes come as one word.
+                const char* f = l.bytes(kFesteFelder);
+                s.Zustand = quint8(f[0] ^ kSchluessel);
+                s.Kennzahl = qint32(qFromLittleEndian<quint32>(f + 1) ^ kStoffSchluessel);
+                const quint64 quellung =
+                    qFromLittleEndian<quint64>(f + 5) ^ 0x0101010101ull * kStoffSchluessel;
+                for (std::size_t k = 0; k < s.Quellung.size(); ++k)
+                    s.Quellung[k] = quint8(quellung >> (8 * k));
+                s.Pruefsumme = qint32(qFromLittleEndian<quint32>(f + 10) ^ kStoffSchluessel);
+            } else {
+                s.Zustand = l.u8() ^ kStoffSchluessel;
+                s.Kennzahl = l.i32() ^ kStoffSchluessel;
+                for (quint8& q : s.Quellung)
+                    q = l.u8() ^ kStoffSchluessel;
+                s.Pruefsumme = l.i32() ^ kStoffSchluessel;
+            }
         };
         const QByteArrayView da = l.zurHand();
         if (const qint64 felder = feldkette(da.data(), da.size(), 3);
@@ -370,6 +440,7 @@ std::optional<Ladefehler> TStoffliste::lesen(QByteArrayView bytes, const QString
             // The whole record is at hand: read on a pointer of its own, which stays in a
             // register, and moved past at once.
             const char* p = l.bytes(felder + kFesteFelder);
+            vorholen(da, kVorausLesen, felder + kFesteFelder);
             Zeigerleser z{p, p + felder + kFesteFelder};
             satzLesen(z);
         } else {

@@ -23,6 +23,9 @@ class Dateiabbild;
 // writing.
 class TStoffliste {
 public:
+    // `breite`: how wide the reader's vector steps may be; all widths read the same.
+    explicit TStoffliste(Vektorbreite breite = vektorbreite()) : m_breite(breite), m_codes(breite) {}
+
     QString Spalten; // four characters per glove column: the product code
 
     void Leeren();
@@ -74,6 +77,7 @@ private:
     std::optional<Ladefehler> lesen(QByteArrayView bytes, const QString& datei,
                                     Dateiabbild* abbild);
 
+    Vektorbreite m_breite;
     Codespeicher m_codes;
     QString m_texte;                        // name and CAS of each substance, back to back
     std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance

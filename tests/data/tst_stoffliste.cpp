@@ -30,6 +30,14 @@ QString ablegen(const QTemporaryDir& dir, const QString& name, const QByteArray&
     return f.fileName();
 }
 
+// Every vector width this processor has, for the readers that step at each.
+QList<Vektorbreite> breiten() {
+    QList<Vektorbreite> b{Vektorbreite::Schmal};
+    if (vektorbreite() >= Vektorbreite::Avx2) b << Vektorbreite::Avx2;
+    if (vektorbreite() >= Vektorbreite::Avx512) b << Vektorbreite::Avx512;
+    return b;
+}
+
 QStringList namen(const TStoffliste& l) {
     QStringList n;
     for (qsizetype i = 0; i < l.size(); ++i)
@@ -62,7 +70,8 @@ private Q_SLOTS:
         QCOMPARE(l.verworfen(), 0);
     }
 
-    // Names of every length up to two sixteen-byte steps, each ending in a Windows-1252 sign.
+    // Names of every length up to two sixteen-byte steps and past one of 32, each ending in a
+    // Windows-1252 sign, read at every width.
     void textlaengen() {
         std::vector<TStoff> stoffe;
         std::vector<const TStoff*> zeiger;
@@ -73,11 +82,13 @@ private Q_SLOTS:
         }
         for (const TStoff& s : stoffe)
             zeiger.push_back(&s);
-        TStoffliste l;
-        QVERIFY(!l.ausBytes(stoffdatei("0001", zeiger), "t"));
-        QCOMPARE(l.verworfen(), 0); // the sums hold too
-        QCOMPARE(namen(l), erwartet);
-        QCOMPARE(l.cas(16), stoffe[16].CAS);
+        for (const Vektorbreite b : breiten()) {
+            TStoffliste l(b);
+            QVERIFY(!l.ausBytes(stoffdatei("0001", zeiger), "t"));
+            QCOMPARE(l.verworfen(), 0); // the sums hold too
+            QCOMPARE(namen(l), erwartet);
+            QCOMPARE(l.cas(16), stoffe[16].CAS);
+        }
     }
 
     void falschePruefsummeWirdStillVerworfen() {
@@ -199,7 +210,7 @@ private Q_SLOTS:
     }
 
     // Rows of the usual codes are packed, any other row is kept as it is; both read back whole,
-    // with the sum of their bytes, across the sixteen-byte steps of the packing.
+    // with the sum of their bytes, across the steps of the packing at every width.
     void codespeicher_data() {
         QTest::addColumn<QByteArray>("zeile");
         QTest::addColumn<bool>("gepackt");
@@ -216,6 +227,10 @@ private Q_SLOTS:
         QByteArray spaet = alle.repeated(4);
         spaet[40] = 'x';
         QTest::newRow("other letter after 32") << spaet << false;
+        QByteArray hinten = alle.repeated(12);
+        hinten[100] = 'x';
+        QTest::newRow("other letter in the second half of 128") << hinten << false;
+        QTest::newRow("odd length 255") << alle.repeated(22).left(255) << true;
         // Neighbours of the codes, each alone among codes where 64 are taken at once, in either
         // half of the step.
         const QByteArray nachbarn = "/:>7@CNPQY[_\x8F\xB0\xCF";
@@ -237,19 +252,22 @@ private Q_SLOTS:
             summe += quint8(c);
             c = char(c ^ kSchluessel);
         }
-        Codespeicher speicher;
-        speicher.anhaengen("12", 2, 0);
-        speicher.anhaengen("xyz", 3, 0);
-        speicher.entfernenLetzte(); // as for a record with a wrong checksum
-        QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()), kSchluessel),
-                 summe);
-        speicher.anhaengen("3?", 2, 0);
-        speicher.abschliessen();
-        QCOMPARE(speicher.size(), 3);
-        QCOMPARE(speicher.zeile(0), QByteArray("12"));
-        QCOMPARE(speicher.zeile(1), zeile);
-        QCOMPARE(speicher.gepackt(1), gepackt);
-        QCOMPARE(speicher.zeile(2), QByteArray("3?"));
+        for (const Vektorbreite b : breiten()) {
+            Codespeicher speicher(b);
+            speicher.anhaengen("12", 2, 0);
+            speicher.anhaengen("xyz", 3, 0);
+            speicher.entfernenLetzte(); // as for a record with a wrong checksum
+            QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()),
+                                        kSchluessel),
+                     summe);
+            speicher.anhaengen("3?", 2, 0);
+            speicher.abschliessen();
+            QCOMPARE(speicher.size(), 3);
+            QCOMPARE(speicher.zeile(0), QByteArray("12"));
+            QCOMPARE(speicher.zeile(1), zeile);
+            QCOMPARE(speicher.gepackt(1), gepackt);
+            QCOMPARE(speicher.zeile(2), QByteArray("3?"));
+        }
     }
 
     // The one rule for a usable column header: the reader and the tool's pack both follow it.
