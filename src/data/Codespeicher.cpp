@@ -13,6 +13,10 @@ namespace {
 constexpr char kZeichen[16] = {'0', '1', '2', '3', '4', '5', '6', 'O',
                                0,   'A', 'B', 0,   0,   0,   'Z', '?'};
 
+// What the table lookups flip into a character's low half, by its high half: 'O', 'A' and 'B'
+// (high half 4) 8, 'Z' (5) 8 ^ 12.
+constexpr char kKipp[16] = {0, 0, 0, 0, 8, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+
 constexpr quint8 vierBit(quint8 c) {
     return quint8((c & 0x0F) ^ ((c & 0x40) ? 8 : 0) ^ ((c & 0x50) == 0x50 ? 12 : 0));
 }
@@ -83,9 +87,8 @@ void packenAb(const quint8* roh, quint32 von, quint32 n, quint8 schluessel, quin
 // those four bits is itself. Bytes sum through SAD into 64-bit lanes that cannot overflow.
 [[gnu::target("avx2")]] void packenAvx2(const quint8* roh, quint32 n, quint8 schluessel,
                                         quint8* ziel, quint32& i, Ergebnis& e) {
-    // 'O', 'A' and 'B' (high half 4) flip 8 into their low half, 'Z' (5) 8 ^ 12.
-    const __m256i kippTafel = _mm256_setr_epi8(0, 0, 0, 0, 8, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                               0, 0, 8, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    const __m256i kippTafel =
+        _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kKipp)));
     const __m256i zeichenTafel =
         _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kZeichen)));
     const __m256i halb = _mm256_set1_epi8(0x0F);
@@ -147,8 +150,8 @@ void packenAb(const quint8* roh, quint32 von, quint32 n, quint8 schluessel, quin
 [[gnu::target("avx512f,avx512bw,avx512vl,bmi2")]] void packenAvx512(const quint8* roh, quint32 n,
                                                                   quint8 schluessel, quint8* ziel,
                                                                   quint32& i, Ergebnis& e) {
-    const __m512i kippTafel = _mm512_broadcast_i32x4(
-        _mm_setr_epi8(0, 0, 0, 0, 8, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    const __m512i kippTafel =
+        _mm512_broadcast_i32x4(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kKipp)));
     const __m512i zeichenTafel =
         _mm512_broadcast_i32x4(_mm_loadu_si128(reinterpret_cast<const __m128i*>(kZeichen)));
     const __m512i halb = _mm512_set1_epi8(0x0F);
