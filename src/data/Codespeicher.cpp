@@ -144,8 +144,8 @@ void packenAb(const quint8* roh, quint32 von, quint32 n, quint8 schluessel, quin
     packenVektor(roh, n, schluessel, ziel, i, e);
 }
 
-// The same rule once more, 64 characters a step with AVX-512, and the last few in one step with
-// masks: bytes past the row load as zeros and count nowhere, and only the row's bytes are
+// The same rule once more with AVX-512, 128 characters a step, and the last few in steps of 64
+// under masks: bytes past the row load as zeros and count nowhere, and only the row's bytes are
 // stored.
 [[gnu::target("avx512f,avx512bw,avx512vl,bmi2")]] void packenAvx512(const quint8* roh, quint32 n,
                                                                   quint8 schluessel, quint8* ziel,
@@ -199,7 +199,7 @@ void packenAb(const quint8* roh, quint32 von, quint32 n, quint8 schluessel, quin
 #endif
 
 Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel,
-                Vektorbreite breite) {
+                [[maybe_unused]] Vektorbreite breite) {
     Ergebnis e;
     quint32 i = 0;
 #if defined(__GNUC__) || defined(__clang__)
@@ -211,8 +211,6 @@ Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel,
     else
 #endif
         packenVektor(roh, n, schluessel, ziel, i, e);
-#else
-    Q_UNUSED(breite);
 #endif
     packenAb(roh, i, n, schluessel, ziel, e);
     return e;

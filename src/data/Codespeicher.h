@@ -24,6 +24,7 @@ public:
     // Gives back the room not used.
     void abschliessen();
 
+    Vektorbreite breite() const { return m_breite; }
     qsizetype size() const { return qsizetype(m_zeilen.size()); }
     // Row i's codes in Windows-1252.
     QByteArray zeile(qsizetype i) const;

@@ -391,6 +391,7 @@ std::optional<Ladefehler> TStoffliste::lesen(QByteArrayView bytes, const QString
     m_textAnfang[0] = ende;
     if (moeglich >= std::size_t(kNebenherAb))
         faden.emplace(texte, m_textAnfang.data(), moeglich, m_namen, m_casNummern);
+    const Vektorbreite breite = m_codes.breite();
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
@@ -409,9 +410,9 @@ std::optional<Ladefehler> TStoffliste::lesen(QByteArrayView bytes, const QString
         // narrow stores.
         Satz& s = m_saetze.emplace_back();
         const auto satzLesen = [&](auto& l) {
-            textAnhaengen(l, texte, ende, summe, m_breite);
+            textAnhaengen(l, texte, ende, summe, breite);
             nameEnde = ende;
-            textAnhaengen(l, texte, ende, summe, m_breite);
+            textAnhaengen(l, texte, ende, summe, breite);
             const quint32 n = l.u32();
             const char* p = l.bytes(n);
             mitZeile = p != nullptr;

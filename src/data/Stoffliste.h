@@ -24,7 +24,7 @@ class Dateiabbild;
 class TStoffliste {
 public:
     // `breite`: how wide the reader's vector steps may be; all widths read the same.
-    explicit TStoffliste(Vektorbreite breite = vektorbreite()) : m_breite(breite), m_codes(breite) {}
+    explicit TStoffliste(Vektorbreite breite = vektorbreite()) : m_codes(breite) {}
 
     QString Spalten; // four characters per glove column: the product code
 
@@ -77,7 +77,6 @@ private:
     std::optional<Ladefehler> lesen(QByteArrayView bytes, const QString& datei,
                                     Dateiabbild* abbild);
 
-    Vektorbreite m_breite;
     Codespeicher m_codes;
     QString m_texte;                        // name and CAS of each substance, back to back
     std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
