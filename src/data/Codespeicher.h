@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Speicherseiten.h"
 #include "data/Vektorbreite.h"
 
 #include <QByteArray>
@@ -42,5 +43,5 @@ private:
     Vektorbreite m_breite;
     QByteArray m_daten;
     qsizetype m_ende = 0;
-    std::vector<Zeile> m_zeilen;
+    Seitenvektor<Zeile> m_zeilen;
 };

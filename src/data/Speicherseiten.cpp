@@ -1,5 +1,7 @@
 #include "data/Speicherseiten.h"
 
+#include <new>
+
 #ifdef __linux__
 #include <sys/mman.h>
 #endif
@@ -29,4 +31,40 @@ qsizetype grosseSeitenVorlauf(qsizetype bytes) {
 qsizetype bisGrosseSeite(const void* anfang) {
     const auto a = reinterpret_cast<quintptr>(anfang);
     return qsizetype(((a + quintptr(kGrosseSeite) - 1) & ~quintptr(kGrosseSeite - 1)) - a);
+}
+
+bool grosseSeitenDa() {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    return true;
+#else
+    return false;
+#endif
+}
+
+void* grosseSeitenHolen(std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    // Mapped with a huge page to spare, the bytes before the first huge page and after the last
+    // one given back.
+    const std::size_t seite = std::size_t(kGrosseSeite);
+    void* roh = mmap(nullptr, bytes + seite, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
+                     -1, 0);
+    if (roh == MAP_FAILED) throw std::bad_alloc();
+    auto* anfang = static_cast<char*>(roh);
+    const qsizetype vorne = bisGrosseSeite(anfang);
+    if (vorne > 0) munmap(anfang, std::size_t(vorne));
+    if (std::size_t(vorne) < seite) munmap(anfang + vorne + bytes, seite - std::size_t(vorne));
+    grosseSeitenErbitten(anfang + vorne, qsizetype(bytes));
+    return anfang + vorne;
+#else
+    return ::operator new(bytes);
+#endif
+}
+
+void grosseSeitenFreigeben(void* p, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    munmap(p, bytes);
+#else
+    Q_UNUSED(bytes);
+    ::operator delete(p);
+#endif
 }

@@ -2,6 +2,10 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
+#include <memory>
+#include <vector>
+
 // Asks the system to back a large buffer with huge pages where it offers them (Linux): the tens
 // of megabytes of a large table then cost some dozens of page faults instead of thousands. Only
 // whole huge pages inside the buffer are affected; elsewhere this does nothing.
@@ -15,3 +19,42 @@ inline constexpr qsizetype kGrosseSeite = qsizetype(2) << 20;
 qsizetype grosseSeitenVorlauf(qsizetype bytes);
 // How far from `anfang` the next huge page begins.
 qsizetype bisGrosseSeite(const void* anfang);
+
+// Memory of `bytes`, a whole number of huge pages, starting at one and backed by them where the
+// system offers them; mapped on its own, so that freeing it gives it back to the system at once.
+// Throws std::bad_alloc where there is none.
+void* grosseSeitenHolen(std::size_t bytes);
+void grosseSeitenFreigeben(void* p, std::size_t bytes);
+// Whether grosseSeitenHolen() is worth it here: only where the system has huge pages.
+bool grosseSeitenDa();
+
+// Memory for the large arrays of a table (its records, its text starts, its indexes): an array
+// of a megabyte or more is given whole huge pages, so filling it costs a page fault every two
+// megabytes instead of every four kilobytes, and the scattered slots of an index are found
+// without missing the processor's cache of pages. At most one part-used huge page is left over,
+// little beside what the array holds. Smaller arrays come from the heap.
+template <class T> struct Seitenzuteiler {
+    using value_type = T;
+    Seitenzuteiler() = default;
+    template <class U> Seitenzuteiler(const Seitenzuteiler<U>& /*unused*/) {}
+
+    T* allocate(std::size_t n) {
+        if (!seitenweise(n)) return std::allocator<T>().allocate(n);
+        return static_cast<T*>(grosseSeitenHolen(gerundet(n)));
+    }
+    void deallocate(T* p, std::size_t n) {
+        if (!seitenweise(n)) return std::allocator<T>().deallocate(p, n);
+        grosseSeitenFreigeben(p, gerundet(n));
+    }
+    template <class U> bool operator==(const Seitenzuteiler<U>& /*unused*/) const { return true; }
+
+private:
+    static bool seitenweise(std::size_t n) {
+        return n * sizeof(T) >= (std::size_t(1) << 20) && grosseSeitenDa();
+    }
+    static std::size_t gerundet(std::size_t n) {
+        constexpr auto seite = std::size_t(kGrosseSeite);
+        return (n * sizeof(T) + seite - 1) / seite * seite;
+    }
+};
+template <class T> using Seitenvektor = std::vector<T, Seitenzuteiler<T>>;

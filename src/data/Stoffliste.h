@@ -79,8 +79,8 @@ private:
 
     Codespeicher m_codes;
     QString m_texte;                        // name and CAS of each substance, back to back
-    std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
-    std::vector<Satz> m_saetze;
+    Seitenvektor<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
+    Seitenvektor<Satz> m_saetze;
     Textindex m_namen, m_casNummern;
     qsizetype m_verworfen = 0;
 };

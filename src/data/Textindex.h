@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Speicherseiten.h"
+
 #include <QHashFunctions>
 #include <QStringView>
 
@@ -98,7 +100,7 @@ private:
     std::size_t maske() const { return m_plaetze.size() - 1; }
 
     void wachsen(std::size_t fuer) {
-        std::vector<Platz> alt(groesseFuer(fuer));
+        Seitenvektor<Platz> alt(groesseFuer(fuer));
         alt.swap(m_plaetze);
         for (const Platz& a : alt) {
             if (a.satz < 0) continue;
@@ -109,6 +111,6 @@ private:
         }
     }
 
-    std::vector<Platz> m_plaetze;
+    Seitenvektor<Platz> m_plaetze;
     std::size_t m_anzahl = 0;
 };

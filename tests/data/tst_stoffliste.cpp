@@ -309,11 +309,12 @@ private Q_SLOTS:
         QCOMPARE(f ? int(f->stelle) : -1, stelle);
     }
 
-    // A table large enough to be indexed beside the reading, read from a file: every name and CAS
-    // number leads to its first substance, a dropped record to none.
+    // A table large enough to be indexed beside the reading, and for its records and indexes to
+    // take huge pages, read from a file: every name and CAS number leads to its first substance,
+    // a dropped record to none.
     void grosseTabelleAusDatei() {
         std::vector<TStoff> stoffe;
-        for (int i = 0; i < 9000; ++i)
+        for (int i = 0; i < 45000; ++i)
             stoffe.push_back(stoff(QStringLiteral("S%1").arg(i % 5000), QString::number(i), "12"));
         stoffe[3210].Pruefsumme += 1;
         std::vector<const TStoff*> zeiger;
@@ -323,7 +324,7 @@ private Q_SLOTS:
         const QString pfad = ablegen(dir, "tab.qvr", stoffdatei("0001", zeiger));
         TStoffliste l;
         QVERIFY(!l.Laden(pfad));
-        QCOMPARE(l.size(), 8999);
+        QCOMPARE(l.size(), 44999);
         QHash<QString, qsizetype> erster;
         for (qsizetype i = l.size() - 1; i >= 0; --i)
             erster[l.name(i).toString()] = i;
