@@ -46,8 +46,8 @@ void* grosseSeitenHolen(std::size_t bytes) {
     // Mapped with a huge page to spare, the bytes before the first huge page and after the last
     // one given back.
     const std::size_t seite = std::size_t(kGrosseSeite);
-    void* roh = mmap(nullptr, bytes + seite, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
-                     -1, 0);
+    void* roh =
+        mmap(nullptr, bytes + seite, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (roh == MAP_FAILED) throw std::bad_alloc();
     auto* anfang = static_cast<char*>(roh);
     const qsizetype vorne = bisGrosseSeite(anfang);

@@ -22,7 +22,7 @@ qsizetype bisGrosseSeite(const void* anfang);
 
 // Memory of `bytes`, a whole number of huge pages, starting at one and backed by them where the
 // system offers them; mapped on its own, so that freeing it gives it back to the system at once.
-// Throws std::bad_alloc where there is none.
+// Throws std::bad_alloc when the system has no memory to give.
 void* grosseSeitenHolen(std::size_t bytes);
 void grosseSeitenFreigeben(void* p, std::size_t bytes);
 // Whether grosseSeitenHolen() is worth it here: only where the system has huge pages.

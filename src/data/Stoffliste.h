@@ -78,7 +78,7 @@ private:
                                     Dateiabbild* abbild);
 
     Codespeicher m_codes;
-    QString m_texte;                        // name and CAS of each substance, back to back
+    QString m_texte;                         // name and CAS of each substance, back to back
     Seitenvektor<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
     Seitenvektor<Satz> m_saetze;
     Textindex m_namen, m_casNummern;
