@@ -33,16 +33,8 @@ qsizetype bisGrosseSeite(const void* anfang) {
     return qsizetype(((a + quintptr(kGrosseSeite) - 1) & ~quintptr(kGrosseSeite - 1)) - a);
 }
 
-bool grosseSeitenDa() {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    return true;
-#else
-    return false;
-#endif
-}
-
+#ifdef __linux__
 void* grosseSeitenHolen(std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
     // Mapped with a huge page to spare, the bytes before the first huge page and after the last
     // one given back.
     const std::size_t seite = std::size_t(kGrosseSeite);
@@ -55,16 +47,9 @@ void* grosseSeitenHolen(std::size_t bytes) {
     if (std::size_t(vorne) < seite) munmap(anfang + vorne + bytes, seite - std::size_t(vorne));
     grosseSeitenErbitten(anfang + vorne, qsizetype(bytes));
     return anfang + vorne;
-#else
-    return ::operator new(bytes);
-#endif
 }
 
 void grosseSeitenFreigeben(void* p, std::size_t bytes) {
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
     munmap(p, bytes);
-#else
-    Q_UNUSED(bytes);
-    ::operator delete(p);
-#endif
 }
+#endif

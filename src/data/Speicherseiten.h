@@ -20,13 +20,17 @@ qsizetype grosseSeitenVorlauf(qsizetype bytes);
 // How far from `anfang` the next huge page begins.
 qsizetype bisGrosseSeite(const void* anfang);
 
+// Whether the system has huge pages to give arrays of their own.
+#ifdef __linux__
+inline constexpr bool kGrosseSeitenDa = true;
+#else
+inline constexpr bool kGrosseSeitenDa = false;
+#endif
 // Memory of `bytes`, a whole number of huge pages, starting at one and backed by them where the
 // system offers them; mapped on its own, so that freeing it gives it back to the system at once.
-// Throws std::bad_alloc when the system has no memory to give.
+// Throws std::bad_alloc when the system has no memory to give. Only where kGrosseSeitenDa.
 void* grosseSeitenHolen(std::size_t bytes);
 void grosseSeitenFreigeben(void* p, std::size_t bytes);
-// Whether grosseSeitenHolen() is worth it here: only where the system has huge pages.
-bool grosseSeitenDa();
 
 // Memory for the large arrays of a table (its records, its text starts, its indexes): an array
 // of a megabyte or more is given whole huge pages, so filling it costs a page fault every two
@@ -39,19 +43,19 @@ template <class T> struct Seitenzuteiler {
     template <class U> Seitenzuteiler(const Seitenzuteiler<U>& /*unused*/) {}
 
     T* allocate(std::size_t n) {
-        if (!seitenweise(n)) return std::allocator<T>().allocate(n);
-        return static_cast<T*>(grosseSeitenHolen(gerundet(n)));
+        if constexpr (kGrosseSeitenDa)
+            if (gross(n)) return static_cast<T*>(grosseSeitenHolen(gerundet(n)));
+        return std::allocator<T>().allocate(n);
     }
     void deallocate(T* p, std::size_t n) {
-        if (!seitenweise(n)) return std::allocator<T>().deallocate(p, n);
-        grosseSeitenFreigeben(p, gerundet(n));
+        if constexpr (kGrosseSeitenDa)
+            if (gross(n)) return grosseSeitenFreigeben(p, gerundet(n));
+        std::allocator<T>().deallocate(p, n);
     }
     template <class U> bool operator==(const Seitenzuteiler<U>& /*unused*/) const { return true; }
 
 private:
-    static bool seitenweise(std::size_t n) {
-        return n * sizeof(T) >= (std::size_t(1) << 20) && grosseSeitenDa();
-    }
+    static bool gross(std::size_t n) { return n * sizeof(T) >= (std::size_t(1) << 20); }
     static std::size_t gerundet(std::size_t n) {
         constexpr auto seite = std::size_t(kGrosseSeite);
         return (n * sizeof(T) + seite - 1) / seite * seite;

@@ -309,7 +309,7 @@ private Q_SLOTS:
         QCOMPARE(f ? int(f->stelle) : -1, stelle);
     }
 
-    // A table large enough to be indexed beside the reading, and for its records and indexes to
+    // A table large enough to be indexed beside the reading, and for its name and CAS indexes to
     // take huge pages, read from a file: every name and CAS number leads to its first substance,
     // a dropped record to none.
     void grosseTabelleAusDatei() {
