@@ -71,17 +71,26 @@ struct Zeigerleser {
 
 // The length of `felder` fields at p, each after its 32-bit length, or 0 when they run past the
 // `da` bytes there. Walked on a pointer rather than through a reader, whose position would go
-// through memory each time.
+// through memory each time. A length too long shows at the next field's check or at the end:
+// lengths of 32 bits cannot overflow their 64-bit sum.
 inline qint64 feldkette(const char* p, qint64 da, int felder) {
     qint64 n = 0;
     for (int k = 0; k < felder; ++k) {
         if (da - n < 4) return 0;
         const quint32 laenge = qFromLittleEndian<quint32>(p + n);
         n += 4;
-        if (laenge > da - n) return 0;
+        if (laenge == 0) {
+            // Most texts of a catalogue are empty. Kept a branch, which the processor predicts,
+            // so the next field's place need not wait for this length to be read; the compiler
+            // would otherwise fold both ways into one addition of the length.
+#if defined(__GNUC__)
+            asm("" : "+r"(n));
+#endif
+            continue;
+        }
         n += laenge;
     }
-    return n;
+    return n <= da ? n : 0;
 }
 
 // Little-endian writer for the same formats.

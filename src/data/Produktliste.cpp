@@ -24,9 +24,17 @@ template <class Leser> void festeFelder(Leser& l, THandschuh& h, extended80::Byt
     h.Laenge = l.i32();
     if (const char* p = l.bytes(10)) std::memcpy(dicke.data(), p, 10);
     h.Packung = l.i32();
-    for (quint8* b : {&h.Groessen, &h.Kategorie, &h.Umgebung, &h.Gefahr, &h.Griff,
-                      &h.Fingerfertigkeit, &h.Eigenschaften, &h.Materialklasse, &h.Laengenklasse})
-        *b = l.u8();
+    // One by one rather than through a list of their places, which the compiler builds anew
+    // for every glove.
+    h.Groessen = l.u8();
+    h.Kategorie = l.u8();
+    h.Umgebung = l.u8();
+    h.Gefahr = l.u8();
+    h.Griff = l.u8();
+    h.Fingerfertigkeit = l.u8();
+    h.Eigenschaften = l.u8();
+    h.Materialklasse = l.u8();
+    h.Laengenklasse = l.u8();
     h.Reserve = l.i32();
     auto werte = [&](TWerte& w) {
         if (const char* p = l.bytes(20)) std::memcpy(w.data(), p, 20);

@@ -165,6 +165,10 @@ private Q_SLOTS:
         langerText[4 + 2 + 3 * 4 + 3] = char(0x7F); // Name length 0x7F000004
         QTest::newRow("text length beyond the end")
             << langerText << qint64(4 + 2 + 4 * 4) << "past the end";
+        QByteArray langerLetzter = gut; // Einheit, the last text, 0xFFFFFFFF long
+        langerLetzter.replace(4 + 2 + 7 * 4 + 4, 4, QByteArray(4, char(0xFF)));
+        QTest::newRow("last text length beyond the end")
+            << langerLetzter << qint64(4 + 2 + 8 * 4 + 4) << "past the end";
         QByteArray typ = gut;
         typ[4 + einLaenge] = 5;
         QTest::newRow("unknown type") << typ << qint64(4 + einLaenge) << "unknown type 5";
