@@ -120,7 +120,8 @@ qsizetype TProduktliste::indexVon(const THandschuh* h) const {
     return it == m_eintraege.end() ? -1 : static_cast<qsizetype>(it - m_eintraege.begin());
 }
 
-THandschuh* TProduktliste::anlegen(quint8 typ) {
+// Inline: the reader makes every glove of a file here, and only it calls this.
+inline THandschuh* TProduktliste::anlegen(quint8 typ) {
     Q_ASSERT(m_block.size() < m_block.capacity());
     return anlegenNachTyp(m_block, typ, std::make_index_sequence<std::variant_size_v<Platz>>());
 }
