@@ -4,6 +4,7 @@
 #include "shared/Zeilendatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -63,6 +64,9 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
 }
 
 PlandateiGelesen plandateiLaden(const QString& pfad) {
+    // Opening a pipe would wait for a writer that may never come, and a device may never end.
+    if (const QFileInfo info(pfad); info.exists() && !info.isFile())
+        return fehler(0, QStringLiteral("it is not a plain file"));
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) return fehler(0, datei.errorString());
     if (datei.size() > kHoechstensBytes)

@@ -4,6 +4,7 @@
 #include "texte/Texte.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -70,6 +71,7 @@ TAdressblock zeileZerlegen(const QString& zeile) {
 }
 
 bool codeNachschlagen(const QString& adressdatei, const QString& code, TAdressblock& block) {
+    if (!QFileInfo(adressdatei).isFile()) return false; // a pipe would wait in open()
     QFile datei(adressdatei);
     if (!datei.open(QIODevice::ReadOnly)) return false;
     QString letzte;

@@ -27,8 +27,8 @@ TAdressblock standardAdressblock();
 // Looks code up in the distributor list (Adressen.QVR): the first line whose first three
 // characters equal the whole code, else the file's last line. A last line of exactly "end"
 // means "not listed" and leaves block unchanged (false); otherwise that line is split into
-// the block (true). An empty file splits its empty last line; a file that cannot be opened
-// leaves the block unchanged.
+// the block (true). An empty file splits its empty last line; a file that cannot be opened,
+// or is no plain file, leaves the block unchanged.
 bool codeNachschlagen(const QString& adressdatei, const QString& code, TAdressblock& block);
 
 // Splits one distributor line into the ten entries: each entry ends at a tab; the text after

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 using Block = std::array<QString, 10>;
@@ -213,6 +217,16 @@ private Q_SLOTS:
         QVERIFY(b.An[9].startsWith("xxx"));
         QVERIFY(b.An[9].size() < (1 << 20));
     }
+
+#ifdef Q_OS_UNIX
+    void rohrStattAdressdatei() {
+        // A pipe is refused before it is opened, which would wait for a writer.
+        const QString pfad = m_dir->filePath("Rohr.QVR");
+        QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
+        TAdressblock b;
+        QVERIFY(!codeNachschlagen(pfad, QStringLiteral("999"), b));
+    }
+#endif
 
     // A store that cannot be written, or one damaged by hand, says so; a damaged one still
     // gives its readable lines, so the distributor stays.

@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 class TstPlandatei : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -86,6 +90,14 @@ private Q_SLOTS:
         const PlandateiGelesen fehlt = plandateiLaden(dir.filePath("none.PLN"));
         const auto* f = std::get_if<PlandateiFehler>(&fehlt);
         QVERIFY(f && f->zeile == 0);
+#ifdef Q_OS_UNIX
+        // A pipe is refused before it is opened, which would wait for a writer.
+        const QString rohr = dir.filePath("pipe.PLN");
+        QCOMPARE(::mkfifo(QFile::encodeName(rohr).constData(), 0600), 0);
+        const PlandateiGelesen ausRohr = plandateiLaden(rohr);
+        const auto* r = std::get_if<PlandateiFehler>(&ausRohr);
+        QVERIFY(r && r->grund.contains("not a plain file"));
+#endif
     }
 
     void fehlendeCodesBleibenDraussen() {
