@@ -18,6 +18,10 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const QString kEinfuehrung = QString::fromUtf8("Einführung.htm");
@@ -146,6 +150,18 @@ private Q_SLOTS:
         QCOMPARE(dialoge::gezeigt(), QStringList());
         QCOMPARE(QDir::currentPath(), QDir(m_p->pfad()).absolutePath());
     }
+
+#ifdef Q_OS_UNIX
+    void rohrAlsBild() {
+        // A picture that is a pipe is not opened, which would wait for a writer.
+        QCOMPARE(::mkfifo(QFile::encodeName(html(QStringLiteral("rohr.png"))).constData(), 0600),
+                 0);
+        klick("SpeedButton5");
+        const QVariant bild =
+            m_html->document()->resource(QTextDocument::ImageResource, QUrl("rohr.png"));
+        QVERIFY(bild.value<QImage>().isNull());
+    }
+#endif
 
     void fehlendeSeite_data() {
         QTest::addColumn<QString>("vorher"); // the button pressed before, "" for none

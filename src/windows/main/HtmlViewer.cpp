@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -111,6 +112,11 @@ QVariant THtmlViewer::loadResource(int type, const QUrl& name) {
     // Relative names arrive resolved against the shown document. Only local files are read:
     // a page never makes the program reach out to the network.
     if (!name.isLocalFile()) return {};
+    // Only plain files are opened: a pipe would wait in open() for a writer that may never come.
+    // Anything else of the name gets an empty answer rather than none, for the document would
+    // otherwise open it itself.
+    if (const QFileInfo info(name.toLocalFile()); info.exists() && !info.isFile())
+        return type == QTextDocument::ImageResource ? QVariant(QImage()) : QVariant(QString());
     QFile f(name.toLocalFile());
     if (!f.open(QIODevice::ReadOnly)) return {};
     switch (type) {
