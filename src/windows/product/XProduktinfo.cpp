@@ -98,9 +98,12 @@ void TForm2::kategorieZeigen(int nummer) {
     ui->ComboBox1->clear();
     ui->ComboBox2->clear();
     ui->Memo1->setText(texte::text(k.erklaerung));
-    const auto anhaengen = [this](const THandschuh& h) {
-        ui->ComboBox1->addItem(h.Name());
-        ui->ComboBox2->addItem(QString::number(h.Nummer));
+    // Gathered first and put in at once: a large catalogue added row by row kept the start
+    // waiting while each list told its view of every row.
+    QStringList namen, nummern;
+    const auto anhaengen = [&](const THandschuh& h) {
+        namen << h.Name();
+        nummern << QString::number(h.Nummer);
     };
     if (k.quelle == TProduktkategorie::Plan) {
         for (const THandschuh* h : m_kontext.plan.Planliste)
@@ -110,6 +113,8 @@ void TForm2::kategorieZeigen(int nummer) {
         for (qsizetype i = 0; i < katalog.size(); ++i)
             if (inKategorie(k, katalog.at(i))) anhaengen(katalog.at(i));
     }
+    ui->ComboBox1->addItems(namen);
+    ui->ComboBox2->addItems(nummern);
     zeileWaehlen(-1);
 }
 
