@@ -80,9 +80,9 @@ inline qint64 feldkette(const char* p, qint64 da, int felder) {
         const quint32 laenge = qFromLittleEndian<quint32>(p + n);
         n += 4;
         if (laenge == 0) {
-            // Most texts of a catalogue are empty. Kept a branch, which the processor predicts,
-            // so the next field's place need not wait for this length to be read; the compiler
-            // would otherwise fold both ways into one addition of the length.
+            // An empty text (most gloves have no extra text) is kept a branch, which the
+            // processor predicts, so the next field's place need not wait for this length to be
+            // read; the compiler would otherwise fold both ways into one addition of the length.
 #if defined(__GNUC__)
             asm("" : "+r"(n));
 #endif
