@@ -1,8 +1,5 @@
 #pragma once
 
-#include "data/Speicherseiten.h"
-#include "data/Vektorbreite.h"
-
 #include <QByteArray>
 
 #include <vector>
@@ -12,8 +9,6 @@
 // file; any other row is kept byte for byte.
 class Codespeicher {
 public:
-    explicit Codespeicher(Vektorbreite breite = vektorbreite()) : m_breite(breite) {}
-
     void leeren();
     // Room for `bytes` codes in `zeilen` rows in all, so filling never moves the buffers; the
     // memory is only taken up as rows come.
@@ -25,7 +20,6 @@ public:
     // Gives back the room not used.
     void abschliessen();
 
-    Vektorbreite breite() const { return m_breite; }
     qsizetype size() const { return qsizetype(m_zeilen.size()); }
     // Row i's codes in Windows-1252.
     QByteArray zeile(qsizetype i) const;
@@ -40,8 +34,7 @@ private:
     };
     char* platzFuer(qsizetype n);
 
-    Vektorbreite m_breite;
     QByteArray m_daten;
     qsizetype m_ende = 0;
-    Seitenvektor<Zeile> m_zeilen;
+    std::vector<Zeile> m_zeilen;
 };

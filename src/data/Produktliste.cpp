@@ -18,8 +18,8 @@ constexpr qint64 kFesteFelder = 4 + 4 + 10 + 4 + 9 + 4;
 // Typ, Gruppe, 8 empty texts, the fixed fields and one 20-byte block: the shortest record.
 constexpr qint64 kKleinsterDatensatz = 2 + 8 * 4 + kFesteFelder + 20;
 
-// The fields after the texts, from either reader.
-template <class Leser> void festeFelder(Leser& l, THandschuh& h, extended80::Bytes& dicke) {
+// The fields after the texts.
+void festeFelder(ByteLeser& l, THandschuh& h, extended80::Bytes& dicke) {
     h.Nummer = l.i32();
     h.Laenge = l.i32();
     if (const char* p = l.bytes(10)) std::memcpy(dicke.data(), p, 10);
@@ -186,22 +186,10 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
                                       .arg(typ));
         h->Gruppe = l.u8();
         h->m_fremd = m_datei.constData() + l.position();
-        if (const qint64 n = feldkette(h->m_fremd, l.rest(), kTextfelder); n > 0) {
-            l.bytes(n);
-        } else {
-            // Field by field, so that a block cut short tells which field it lost.
-            for (int k = 0; k < kTextfelder; ++k)
-                l.bytes(l.u32());
-        }
+        for (int k = 0; k < kTextfelder; ++k)
+            l.bytes(l.u32());
         extended80::Bytes dicke{};
-        const qint64 fest = kFesteFelder + (h->istElectro() ? 20 : 40);
-        if (const char* p = l.rest() >= fest ? l.bytes(fest) : nullptr) {
-            Zeigerleser z{p, p + fest};
-            festeFelder(z, *h, dicke);
-        } else {
-            // Field by field, so that a record cut short tells which field it lost.
-            festeFelder(l, *h, dicke);
-        }
+        festeFelder(l, *h, dicke);
         if (!l.ok())
             return fehler(l.fehlerOffset(), QStringLiteral("glove %1 (starting at byte %2) runs "
                                                            "past the end of the file")

@@ -15,7 +15,7 @@
 // The scrambling key of tab.qvr for this build.
 inline constexpr quint8 kStoffSchluessel = 0xA7;
 
-class Dateiabbild;
+class ByteLeser;
 
 // The chemical substance table, held compactly: the permeation codes of all substances in one
 // store, mostly at four bits a code; names and CAS numbers decoded once into one text; the few
@@ -23,9 +23,6 @@ class Dateiabbild;
 // writing.
 class TStoffliste {
 public:
-    // `breite`: how wide the reader's vector steps may be; all widths read the same.
-    explicit TStoffliste(Vektorbreite breite = vektorbreite()) : m_codes(breite) {}
-
     QString Spalten; // four characters per glove column: the product code
 
     void Leeren();
@@ -33,7 +30,7 @@ public:
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
     // damage is reported. An unusable column header loads nothing, not even the header. The
-    // file is read in place where the system can map it, and then never held whole.
+    // file is read a piece at a time, never held whole.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(QByteArrayView bytes, const QString& datei);
 
@@ -72,15 +69,13 @@ private:
         const auto a = m_textAnfang[std::size_t(j)], e = m_textAnfang[std::size_t(j) + 1];
         return QStringView(m_texte).mid(a, e - a);
     }
-    void abschliessen(bool indiziert);
-    // `abbild`, where the bytes are a mapped file, is told how far the reading has come.
-    std::optional<Ladefehler> lesen(QByteArrayView bytes, const QString& datei,
-                                    Dateiabbild* abbild);
+    void abschliessen();
+    std::optional<Ladefehler> lesen(ByteLeser& l, const QString& datei);
 
     Codespeicher m_codes;
     QString m_texte;                         // name and CAS of each substance, back to back
-    Seitenvektor<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
-    Seitenvektor<Satz> m_saetze;
+    std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
+    std::vector<Satz> m_saetze;
     Textindex m_namen, m_casNummern;
     qsizetype m_verworfen = 0;
 };

@@ -1,16 +1,9 @@
 #pragma once
 
-#include "data/Speicherseiten.h"
-
 #include <QHashFunctions>
 #include <QStringView>
 
-#include <algorithm>
 #include <vector>
-
-#if defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
-#include <xmmintrin.h>
-#endif
 
 // Record numbers by a text, open-addressed: for each text only the first record added is kept,
 // so a lookup gives the first match in table order. The texts stay with the caller, who hands in
@@ -28,28 +21,15 @@ public:
         if (m_anzahl == 0) m_plaetze.assign(groesseFuer(n), Platz{});
     }
 
-    // Adds records von .. bis-1, each unless an earlier record has the same text. The slots of
-    // a large table lie far apart in memory, so all hashes come first and each slot is fetched
-    // ahead of its turn.
-    template <class TextVon> void einfuegen(qint32 von, qint32 bis, TextVon textVon) {
-        if (bis <= von) return;
-        if (groesseFuer(m_anzahl + std::size_t(bis - von)) > m_plaetze.size())
-            wachsen(m_anzahl + std::size_t(bis - von));
-        std::vector<quint32> hashes(std::size_t(bis - von));
-        for (qint32 i = von; i < bis; ++i)
-            hashes[std::size_t(i - von)] = hash(textVon(i));
-        constexpr qint32 kVoraus = 16;
-        for (qint32 i = von; i < bis; ++i) {
-            if (i + kVoraus < bis)
-                vorholen(&m_plaetze[hashes[std::size_t(i + kVoraus - von)] & maske()]);
-            einfuegenMitHash(i, hashes[std::size_t(i - von)], textVon);
-        }
-    }
-
     // Adds record i unless an earlier record has the same text.
     template <class TextVon> void einfuegen(qint32 i, TextVon textVon) {
         if (groesseFuer(m_anzahl + 1) > m_plaetze.size()) wachsen(m_anzahl + 1);
-        einfuegenMitHash(i, hash(textVon(i)), textVon);
+        const quint32 h = hash(textVon(i));
+        std::size_t p = h & maske();
+        for (; m_plaetze[p].satz >= 0; p = (p + 1) & maske())
+            if (m_plaetze[p].hash == h && textVon(m_plaetze[p].satz) == textVon(i)) return;
+        m_plaetze[p] = {i, h};
+        ++m_anzahl;
     }
 
     // The first record with exactly this text, or -1.
@@ -67,28 +47,8 @@ private:
         quint32 hash = 0;
     };
 
-    // Any seed but zero: Qt hashes a zero seed with SipHash, and others with the processor's AES
-    // instructions where it has them, more than twice as fast.
     static quint32 hash(QStringView t) { return static_cast<quint32>(qHash(t, kSamen)); }
     static constexpr std::size_t kSamen = 0x9E3779B9;
-
-    static void vorholen(const void* p) {
-#if defined(__GNUC__) || defined(__clang__)
-        __builtin_prefetch(p);
-#elif defined(_MSC_VER) && (defined(_M_X64) || defined(_M_IX86))
-        _mm_prefetch(static_cast<const char*>(p), _MM_HINT_T0);
-#else
-        (void)p;
-#endif
-    }
-
-    template <class TextVon> void einfuegenMitHash(qint32 i, quint32 h, TextVon textVon) {
-        std::size_t p = h & maske();
-        for (; m_plaetze[p].satz >= 0; p = (p + 1) & maske())
-            if (m_plaetze[p].hash == h && textVon(m_plaetze[p].satz) == textVon(i)) return;
-        m_plaetze[p] = {i, h};
-        ++m_anzahl;
-    }
 
     // A power of two, at most two thirds full.
     static std::size_t groesseFuer(std::size_t n) {
@@ -100,7 +60,7 @@ private:
     std::size_t maske() const { return m_plaetze.size() - 1; }
 
     void wachsen(std::size_t fuer) {
-        Seitenvektor<Platz> alt(groesseFuer(fuer));
+        std::vector<Platz> alt(groesseFuer(fuer));
         alt.swap(m_plaetze);
         for (const Platz& a : alt) {
             if (a.satz < 0) continue;
@@ -111,6 +71,6 @@ private:
         }
     }
 
-    Seitenvektor<Platz> m_plaetze;
+    std::vector<Platz> m_plaetze;
     std::size_t m_anzahl = 0;
 };

@@ -1,4 +1,3 @@
-#include "data/Dateiabbild.h"
 #include "data/Stoffliste.h"
 
 #include <QHash>
@@ -30,14 +29,6 @@ QString ablegen(const QTemporaryDir& dir, const QString& name, const QByteArray&
     return f.fileName();
 }
 
-// Every vector width this processor has, for the readers that step at each.
-QList<Vektorbreite> breiten() {
-    QList<Vektorbreite> b{Vektorbreite::Schmal};
-    if (vektorbreite() >= Vektorbreite::Avx2) b << Vektorbreite::Avx2;
-    if (vektorbreite() >= Vektorbreite::Avx512) b << Vektorbreite::Avx512;
-    return b;
-}
-
 QStringList namen(const TStoffliste& l) {
     QStringList n;
     for (qsizetype i = 0; i < l.size(); ++i)
@@ -52,7 +43,7 @@ class TstStoffliste : public QObject {
 private Q_SLOTS:
     void rundreiseUndVerschluesselung() {
         const TStoff a = stoff("Ethanol", "64-17-5", "35", 2);
-        // Long enough to be read sixteen at a time, with a Windows-1252 sign in both parts.
+        // With a Windows-1252 sign in both parts.
         const TStoff b = stoff("Säure € aus dem Labor, 98 ‰ rein", "7664-93-9", "?6", 0);
         const QByteArray bytes = datei(" 120 042", {&a, &b});
         // The name is stored XOR the key, never in plain text.
@@ -70,8 +61,7 @@ private Q_SLOTS:
         QCOMPARE(l.verworfen(), 0);
     }
 
-    // Names of every length up to two sixteen-byte steps and past one of 32, each ending in a
-    // Windows-1252 sign, read at every width.
+    // Names of lengths 1 to 33, each ending in a Windows-1252 sign.
     void textlaengen() {
         std::vector<TStoff> stoffe;
         std::vector<const TStoff*> zeiger;
@@ -82,13 +72,11 @@ private Q_SLOTS:
         }
         for (const TStoff& s : stoffe)
             zeiger.push_back(&s);
-        for (const Vektorbreite b : breiten()) {
-            TStoffliste l(b);
-            QVERIFY(!l.ausBytes(stoffdatei("0001", zeiger), "t"));
-            QCOMPARE(l.verworfen(), 0); // the sums hold too
-            QCOMPARE(namen(l), erwartet);
-            QCOMPARE(l.cas(16), stoffe[16].CAS);
-        }
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(stoffdatei("0001", zeiger), "t"));
+        QCOMPARE(l.verworfen(), 0); // the sums hold too
+        QCOMPARE(namen(l), erwartet);
+        QCOMPARE(l.cas(16), stoffe[16].CAS);
     }
 
     void falschePruefsummeWirdStillVerworfen() {
@@ -210,7 +198,7 @@ private Q_SLOTS:
     }
 
     // Rows of the usual codes are packed, any other row is kept as it is; both read back whole,
-    // with the sum of their bytes, across the steps of the packing at every width.
+    // with the sum of their bytes, across the blocks of the packing.
     void codespeicher_data() {
         QTest::addColumn<QByteArray>("zeile");
         QTest::addColumn<bool>("gepackt");
@@ -252,22 +240,20 @@ private Q_SLOTS:
             summe += quint8(c);
             c = char(c ^ kSchluessel);
         }
-        for (const Vektorbreite b : breiten()) {
-            Codespeicher speicher(b);
-            speicher.anhaengen("12", 2, 0);
-            speicher.anhaengen("xyz", 3, 0);
-            speicher.entfernenLetzte(); // as for a record with a wrong checksum
-            QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()),
-                                        kSchluessel),
-                     summe);
-            speicher.anhaengen("3?", 2, 0);
-            speicher.abschliessen();
-            QCOMPARE(speicher.size(), 3);
-            QCOMPARE(speicher.zeile(0), QByteArray("12"));
-            QCOMPARE(speicher.zeile(1), zeile);
-            QCOMPARE(speicher.gepackt(1), gepackt);
-            QCOMPARE(speicher.zeile(2), QByteArray("3?"));
-        }
+        Codespeicher speicher;
+        speicher.anhaengen("12", 2, 0);
+        speicher.anhaengen("xyz", 3, 0);
+        speicher.entfernenLetzte(); // as for a record with a wrong checksum
+        QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()),
+                                    kSchluessel),
+                 summe);
+        speicher.anhaengen("3?", 2, 0);
+        speicher.abschliessen();
+        QCOMPARE(speicher.size(), 3);
+        QCOMPARE(speicher.zeile(0), QByteArray("12"));
+        QCOMPARE(speicher.zeile(1), zeile);
+        QCOMPARE(speicher.gepackt(1), gepackt);
+        QCOMPARE(speicher.zeile(2), QByteArray("3?"));
     }
 
     // The one rule for a usable column header: the reader and the tool's pack both follow it.
@@ -309,9 +295,8 @@ private Q_SLOTS:
         QCOMPARE(f ? int(f->stelle) : -1, stelle);
     }
 
-    // A table large enough to be indexed beside the reading, and for its name and CAS indexes to
-    // take huge pages, read from a file: every name and CAS number leads to its first substance,
-    // a dropped record to none.
+    // A table read from a file in several pieces: every name and CAS number leads to its first
+    // substance, a dropped record to none.
     void grosseTabelleAusDatei() {
         std::vector<TStoff> stoffe;
         for (int i = 0; i < 45000; ++i)
@@ -334,28 +319,6 @@ private Q_SLOTS:
         }
         QCOMPARE(l.indexCas("3210"), -1);
         QCOMPARE(l.indexName(u"S3210"), 8209); // its twin 5000 on, one place up for the dropped
-    }
-
-    // A mapped file read front to back with a short lead: the bytes ahead are right while the
-    // thread runs ahead and pages behind go back, and those behind still read right after.
-    void dateiabbild() {
-        QByteArray inhalt(1 << 20, Qt::Uninitialized);
-        for (qsizetype i = 0; i < inhalt.size(); ++i)
-            inhalt[i] = char(i * 7 / 3);
-        QTemporaryDir dir;
-        QFile f(ablegen(dir, "gross", inhalt));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        Dateiabbild abbild(f, 64 * 1024);
-        QVERIFY(abbild.ok());
-        QCOMPARE(abbild.bytes().size(), inhalt.size());
-        for (qsizetype i = 0; i < inhalt.size(); i += 4099) {
-            abbild.gelesenBis(i);
-            QCOMPARE(abbild.bytes()[i], inhalt[i]);
-        }
-        QCOMPARE(abbild.bytes().first(4096), QByteArrayView(inhalt).first(4096));
-        QFile leer(ablegen(dir, "leer", {}));
-        QVERIFY(leer.open(QIODevice::ReadOnly));
-        QVERIFY(!Dateiabbild(leer).ok());
     }
 
     void riesigeAnzahlReserviertNichts() {
