@@ -2,8 +2,9 @@
 // distributor block, the windows made at start (the chemical search reads the substance table),
 // the main window shown; all but the pause. The process's peak resident memory goes beside it.
 //   start_bench [--benchmark_...] PROGRAM_DIR   (PROGRAM_DIR/EN holds the data; see bench/messen)
+#include "Start.h"
+
 #include "app/Einstellungsspeicher.h"
-#include "windows/main/Start.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,7 +23,8 @@ double spitzeMiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) return 0;
     for (const QByteArray& zeile : status.readAll().split('\n'))
-        if (zeile.startsWith("VmHWM:")) return zeile.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
+        if (zeile.startsWith("VmHWM:"))
+            return zeile.mid(6).trimmed().split(' ')[0].toDouble() / 1024;
     return 0;
 }
 

@@ -28,7 +28,6 @@ public:
 
     // Makes w one of the controls this panel owns.
     void besitzen(QWidget* w) { m_besitz.append(w); }
-    const QList<QPointer<QWidget>>& besitz() const { return m_besitz; }
 
     TPlanLabel *c1, *c2, *c3, *c4, *c5;
     TPlanLabel *l1, *l2, *l3, *l4, *l5;

@@ -1,4 +1,4 @@
-#include "windows/main/Start.h"
+#include "Start.h"
 
 #include "windows/main/TSplashScreen.h"
 

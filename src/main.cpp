@@ -1,6 +1,7 @@
+#include "Start.h"
+
 #include "app/Einstellungsspeicher.h"
 #include "app/Sprachmodul.h"
-#include "windows/main/Start.h"
 
 #include <QApplication>
 #include <QLocale>
