@@ -63,20 +63,6 @@ public:
     }
 };
 
-struct Antwort {
-    bool ja = false;
-    std::optional<QString> text;
-};
-
-struct Zustand {
-    std::deque<Antwort> antworten;
-    QStringList gezeigt;
-};
-Zustand& zustand() {
-    static Zustand z;
-    return z;
-}
-
 std::unique_ptr<Beantworter>& beantworter() {
     static std::unique_ptr<Beantworter> b = std::make_unique<QtDialoge>();
     return b;
@@ -110,15 +96,6 @@ private:
     QList<QPointer<QWidget>> m_fenster;
 };
 
-// Takes the next queued answer into a; false when none is queued.
-bool vorbereitet(Antwort& a) {
-    auto& q = zustand().antworten;
-    if (q.empty()) return false;
-    a = std::move(q.front());
-    q.pop_front();
-    return true;
-}
-
 } // namespace
 
 QString startordner(const QString& dokumente, const QString& heim) {
@@ -131,63 +108,33 @@ void beantworterSetzen(std::unique_ptr<Beantworter> b) {
 }
 
 void meldung(QWidget* parent, const QString& caption, const QString& text) {
-    zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
     const Zurueckgestellt z;
     beantworter()->meldung(parent, caption, text);
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
-    zustand().gezeigt.append(caption + QStringLiteral(": ") + text);
-    if (Antwort a; vorbereitet(a)) return a.ja;
     const Zurueckgestellt z;
     return beantworter()->frage(parent, caption, text);
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe) {
-    if (Antwort a; vorbereitet(a)) return a.text;
     const Zurueckgestellt z;
     return beantworter()->eingabe(parent, caption, label, vorgabe);
 }
 
 std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
-    if (Antwort a; vorbereitet(a)) return a.text;
     const Zurueckgestellt z;
     return beantworter()->oeffnen(parent, caption, filter);
 }
 
 std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
-    if (Antwort a; vorbereitet(a)) return a.text;
     const Zurueckgestellt z;
     return beantworter()->speichern(parent, caption, filter);
 }
 
 void druckerEinrichten(QWidget* parent, QPrinter& drucker) {
-    if (Antwort a; vorbereitet(a)) {
-        if (a.text) {
-            drucker.setOutputFormat(QPrinter::PdfFormat);
-            drucker.setOutputFileName(*a.text);
-        }
-        return;
-    }
     beantworter()->druckerEinrichten(parent, drucker);
-}
-
-void naechsteAntwort(bool ja) {
-    zustand().antworten.push_back({ja, std::nullopt});
-}
-void naechsteAntwort(std::optional<QString> text) {
-    zustand().antworten.push_back({false, std::move(text)});
-}
-
-QStringList gezeigt() {
-    QStringList g = zustand().gezeigt;
-    zustand().gezeigt.clear();
-    return g;
-}
-
-void zuruecksetzen() {
-    zustand() = Zustand{};
 }
 
 } // namespace dialoge

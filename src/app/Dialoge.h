@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
-
-#include <deque>
 #include <memory>
 #include <optional>
 
@@ -11,7 +8,7 @@ class QPrinter;
 class QWidget;
 
 // Every modal question, message and file dialog of the program goes through here, so tests can
-// queue the answers instead of blocking on a real dialog.
+// answer them through their own Beantworter instead of blocking on a real dialog.
 namespace dialoge {
 
 // Message box with caption and an OK button.
@@ -48,15 +45,5 @@ void beantworterSetzen(std::unique_ptr<Beantworter> b);
 
 // The folder a file dialog starts in: the user's documents folder where it exists, else home.
 QString startordner(const QString& dokumente, const QString& heim);
-
-// --- for tests ---
-// Queue the answer for the next question (Yes/No), input or file dialog (a text, or nothing for
-// Cancel). A message needs none.
-void naechsteAntwort(bool ja);
-void naechsteAntwort(std::optional<QString> text);
-// Captions and texts of the messages and questions shown since the last call, in order
-// ("caption: text").
-QStringList gezeigt();
-void zuruecksetzen();
 
 } // namespace dialoge

@@ -1,3 +1,5 @@
+#include "Testdialoge.h"
+
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "shared/gui/PageCanvas.h"
@@ -49,7 +51,7 @@ class TstDruckdienst : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init() { dialoge::zuruecksetzen(); }
+    void init() { testdialoge::zuruecksetzen(); }
     void ohneDruckerInsPdf_data();
     void ohneDruckerInsPdf();
     void abbrechenDrucktNichts();
@@ -63,12 +65,12 @@ private Q_SLOTS:
 // replaces an earlier one unasked.
 void TstDruckdienst::pdfDruckerFragtJedesMal() {
     QTemporaryDir dir;
-    dialoge::naechsteAntwort(std::optional<QString>(dir.filePath("eingerichtet.pdf")));
+    testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath("eingerichtet.pdf")));
     druckdienst::einrichten(nullptr);
     QPushButton knopf;
     Beobachtung b;
     for (const char* name : {"erster.pdf", "zweiter.pdf"}) {
-        dialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
+        testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
         QVERIFY(
             druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
         QCOMPARE(pdfSeiten(dir.filePath(name)), 2);
@@ -110,7 +112,7 @@ void TstDruckdienst::ohneDruckerInsPdf() {
     QTemporaryDir dir;
     QPushButton knopf;
     Beobachtung b;
-    dialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
+    testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
     QVERIFY(druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
 
     QCOMPARE(b.aufrufe, 1);
@@ -120,18 +122,18 @@ void TstDruckdienst::ohneDruckerInsPdf() {
     QCOMPARE(pdfSeiten(dir.filePath(datei)), 2);
     QVERIFY(knopf.isEnabled());
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(dialoge::gezeigt().isEmpty());
+    QVERIFY(testdialoge::gezeigt().isEmpty());
 }
 
 void TstDruckdienst::abbrechenDrucktNichts() {
     QPushButton knopf;
     Beobachtung b;
-    dialoge::naechsteAntwort(std::optional<QString>());
+    testdialoge::naechsteAntwort(std::optional<QString>());
     QVERIFY(!druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
     QCOMPARE(b.aufrufe, 0);
     QVERIFY(knopf.isEnabled());
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(dialoge::gezeigt().isEmpty());
+    QVERIFY(testdialoge::gezeigt().isEmpty());
 }
 
 void TstDruckdienst::fehlerWirdGemeldet() {
@@ -139,9 +141,10 @@ void TstDruckdienst::fehlerWirdGemeldet() {
     QTemporaryDir dir;
     QPushButton knopf;
     Beobachtung b;
-    dialoge::naechsteAntwort(std::optional<QString>(dir.filePath(QStringLiteral("no/such/x.pdf"))));
+    testdialoge::naechsteAntwort(
+        std::optional<QString>(dir.filePath(QStringLiteral("no/such/x.pdf"))));
     QVERIFY(!druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
-    const QStringList gezeigt = dialoge::gezeigt();
+    const QStringList gezeigt = testdialoge::gezeigt();
     QCOMPARE(gezeigt.size(), 1);
     QVERIFY2(gezeigt.first().contains(QStringLiteral("x.pdf")), qPrintable(gezeigt.first()));
     QVERIFY(knopf.isEnabled());

@@ -3,36 +3,37 @@
 #include <QFile>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
-// Texts whose blanks and exact wording matter where they are joined with other text.
+// Looking up numbered texts, and the check that every text can be translated.
 class TstTexte : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void texte_data() {
-        QTest::addColumn<int>("nummer");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("date label keeps its blank") << 10025 << "Date: ";
-        QTest::newRow("fax with two leading blanks") << 10031 << "  Fax.: ";
-        QTest::newRow("internet with two leading blanks") << 10034 << "  Internet: ";
-        QTest::newRow("article number") << 10206 << "    Article-No. ";
-        QTest::newRow("length on the fax") << 10207 << "   Length: ";
-        QTest::newRow("unit") << 10109 << " cm";
-        QTest::newRow("page of") << 10262 << " of ";
-        QTest::newRow("category") << 10181 << "Category ";
-        QTest::newRow("first of a range") << 10155 << "Very good";
-        QTest::newRow("last of a range") << 10171 << "Low (max 70°C)";
-        QTest::newRow("permeation 6") << 10012 << "Perm.: L 6";
-        QTest::newRow("data directory") << 10180 << "EN";
-        QTest::newRow("catalogue missing") << 10270 << "The file produkte.qvr is missing";
-        QTest::newRow("maker as default distributor") << 10272 << "Quorvane GmbH";
-        QTest::newRow("empty in the built-in table") << 10209 << "";
-        QTest::newRow("no text with that number") << 10336 << "";
-    }
-    void texte() {
-        QFETCH(int, nummer);
-        QFETCH(QString, text);
-        QCOMPARE(texte::text(nummer), text);
+    // A language module replaces the texts it holds; the others stay English, and a number
+    // without a text reads as empty, never as the number.
+    void sprachmodulErsetztSeineTexte() {
+        class EinText : public QTranslator {
+        public:
+            bool isEmpty() const override { return false; }
+            QString translate(const char* kontext, const char* quelle, const char*,
+                              int) const override {
+                return qstrcmp(kontext, "Texte") == 0 && qstrcmp(quelle, "10015") == 0
+                           ? QStringLiteral("Fehler!")
+                           : QString();
+            }
+        };
+        const QString englisch15 = texte::text(10015), englisch16 = texte::text(10016);
+        QVERIFY(!englisch15.isEmpty() && !englisch16.isEmpty());
+        QCOMPARE(texte::text(10336), QString());
+        QCOMPARE(texte::text(9999), QString());
+        EinText modul;
+        QCoreApplication::installTranslator(&modul);
+        QCOMPARE(texte::text(10015), QStringLiteral("Fehler!"));
+        QCOMPARE(texte::text(10016), englisch16);
+        QCOMPARE(texte::text(10336), QString());
+        QCoreApplication::removeTranslator(&modul);
+        QCOMPARE(texte::text(10015), englisch15);
     }
 
     // The translators' template must list every numbered text the program has, or a language
@@ -57,5 +58,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TstTexte)
+QTEST_GUILESS_MAIN(TstTexte)
 #include "tst_texte.moc"

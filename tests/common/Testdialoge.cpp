@@ -4,8 +4,9 @@
 #include "app/Verweis.h"
 
 #include <QApplication>
-
+#include <QPrinter>
 #include <QWidget>
+
 #include <deque>
 
 namespace testdialoge {
@@ -19,6 +20,28 @@ QStringList& fenster() {
 std::deque<Eingabe>& eingaben() {
     static std::deque<Eingabe> d;
     return d;
+}
+
+struct Antwort {
+    bool ja = false;
+    std::optional<QString> text;
+};
+std::deque<Antwort>& antworten() {
+    static std::deque<Antwort> d;
+    return d;
+}
+
+QStringList& gezeigteTexte() {
+    static QStringList l;
+    return l;
+}
+
+// Takes the next queued answer into a; false when none is queued.
+bool vorbereitet(Antwort& a) {
+    if (antworten().empty()) return false;
+    a = std::move(antworten().front());
+    antworten().pop_front();
+    return true;
 }
 
 // The window's name, marked when a window that stays on top would still cover the box.
@@ -35,30 +58,44 @@ void merken(QWidget* parent) {
 }
 
 [[noreturn]] void unbeantwortet(const char* art, const QString& caption) {
-    qFatal("%s \"%s\" with no queued answer (dialoge::naechsteAntwort)", art, qPrintable(caption));
+    qFatal("%s \"%s\" with no queued answer (testdialoge::naechsteAntwort)", art,
+           qPrintable(caption));
 }
 
 class Antworten : public dialoge::Beantworter {
 public:
-    void meldung(QWidget* parent, const QString&, const QString&) override { merken(parent); }
-    bool frage(QWidget*, const QString& caption, const QString&) override {
+    void meldung(QWidget* parent, const QString& caption, const QString& text) override {
+        gezeigteTexte().append(caption + QStringLiteral(": ") + text);
+        merken(parent);
+    }
+    bool frage(QWidget*, const QString& caption, const QString& text) override {
+        gezeigteTexte().append(caption + QStringLiteral(": ") + text);
+        if (Antwort a; vorbereitet(a)) return a.ja;
         unbeantwortet("question", caption);
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                    const QString&) override {
+        if (Antwort a; vorbereitet(a)) return a.text;
         if (eingaben().empty()) unbeantwortet("input", caption);
         const Eingabe antwort = std::move(eingaben().front());
         eingaben().pop_front();
         return antwort(ueberFenster(parent), label);
     }
     std::optional<QString> oeffnen(QWidget*, const QString& caption, const QString&) override {
+        if (Antwort a; vorbereitet(a)) return a.text;
         unbeantwortet("open dialog", caption);
     }
     std::optional<QString> speichern(QWidget*, const QString& caption, const QString&) override {
+        if (Antwort a; vorbereitet(a)) return a.text;
         unbeantwortet("save dialog", caption);
     }
-    void druckerEinrichten(QWidget*, QPrinter&) override {
-        unbeantwortet("printer setup", QStringLiteral("Printer Settings"));
+    void druckerEinrichten(QWidget*, QPrinter& drucker) override {
+        Antwort a;
+        if (!vorbereitet(a)) unbeantwortet("printer setup", QStringLiteral("Printer Settings"));
+        if (a.text) {
+            drucker.setOutputFormat(QPrinter::PdfFormat);
+            drucker.setOutputFileName(*a.text);
+        }
     }
 };
 
@@ -84,6 +121,24 @@ QStringList ueber() {
 
 void naechsteEingabe(Eingabe antwort) {
     eingaben().push_back(std::move(antwort));
+}
+
+void naechsteAntwort(bool ja) {
+    antworten().push_back({ja, std::nullopt});
+}
+void naechsteAntwort(std::optional<QString> text) {
+    antworten().push_back({false, std::move(text)});
+}
+
+QStringList gezeigt() {
+    QStringList g = gezeigteTexte();
+    gezeigteTexte().clear();
+    return g;
+}
+
+void zuruecksetzen() {
+    antworten().clear();
+    gezeigteTexte().clear();
 }
 
 } // namespace testdialoge

@@ -10,6 +10,17 @@
 // once instead of waiting for a user who is not there.
 namespace testdialoge {
 
+// Queue the answer for the next question (Yes/No), input, file or printer-setup dialog (a text,
+// or nothing for Cancel; for the printer setup, the file to print into as PDF). A message needs
+// none.
+void naechsteAntwort(bool ja);
+void naechsteAntwort(std::optional<QString> text);
+// Captions and texts of the messages and questions shown since the last call, in order
+// ("caption: text").
+QStringList gezeigt();
+// Forgets the queued answers and the messages shown.
+void zuruecksetzen();
+
 // For each message since the last call, the window it was shown over (the object name of its
 // parent's window, empty for none, " (on top)" added if that window would still cover it).
 QStringList ueber();

@@ -1,7 +1,7 @@
-#include "texte/Texte.h"
 #include "print/Seitenrahmen.h"
 #include "shared/gui/PdfAusgabe.h"
 #include "shared/gui/RecordingCanvas.h"
+#include "texte/Texte.h"
 
 #include <QDate>
 #include <QLocale>
@@ -64,7 +64,7 @@ private Q_SLOTS:
     void kontaktzeile();
     void codeUndAn4NieGedruckt();
     void ohneLogoKeinBild();
-    void textteAusDerTabelle();
+    void fusszeilenInhalt();
     void seitenumbruch();
     void umbruchAufPapier();
 };
@@ -177,22 +177,12 @@ void TstSeitenrahmen::ohneLogoKeinBild() {
     QCOMPARE(c.ops(Kind::Line, 0).size(), 1);
 }
 
-void TstSeitenrahmen::textteAusDerTabelle() {
+// The footer's data: the distributor block as given, today's date as the user writes it, the
+// logo. Its captions are the numbered texts, which the page tests above see printed.
+void TstSeitenrahmen::fusszeilenInhalt() {
     const QImage logo(10, 10, QImage::Format_RGB32);
     const auto d = fusszeilenDaten(adressblock(), logo);
     QCOMPARE(d.an, adressblock());
-    QCOMPARE(d.haendler, texte::text(10024));
-    QCOMPARE(d.datumTitel, texte::text(10025));
-    QCOMPARE(d.adresse, texte::text(10026));
-    QCOMPARE(d.telefon, texte::text(10030));
-    QCOMPARE(d.fax, texte::text(10031));
-    QCOMPARE(d.email, texte::text(10033));
-    QCOMPARE(d.internet, texte::text(10034));
-    QCOMPARE(d.hersteller[0], texte::text(10027));
-    QCOMPARE(d.hersteller[1], texte::text(10028));
-    QCOMPARE(d.hersteller[2], texte::text(10029));
-    QCOMPARE(d.hersteller[3], texte::text(10032));
-    QCOMPARE(d.hersteller[4], texte::text(10035));
     QCOMPARE(d.datum, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     QCOMPARE(d.logo.size(), logo.size());
 }

@@ -1,3 +1,4 @@
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -13,7 +14,7 @@
 class TstAnfang : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { dialoge::zuruecksetzen(); }
+    void init() { testdialoge::zuruecksetzen(); }
     void cleanup() { bildschirm::setzenFuerTests({}); }
 
     void anpassung_data() {

@@ -1,5 +1,7 @@
 // The two order windows as the main menu opens them: the individual production request, made
 // at start and kept, and the sample order, fresh for every use.
+#include "Fenstertest.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Dialoge.h"
@@ -20,12 +22,6 @@
 #include <QTimer>
 
 namespace {
-
-template <class T = QWidget> T* kind(QWidget* w, const QString& name) {
-    T* k = w->findChild<T*>(name);
-    if (!k) qFatal("no control %s", qPrintable(name));
-    return k;
-}
 
 QStringList eintraege(QComboBox* c) {
     QStringList l;
@@ -51,16 +47,7 @@ class TstBestellfenster : public QObject {
     // Runs `tun` inside the modal window that the menu button opens, then closes it if `tun`
     // left it open. False when no such window came up.
     template <class T> bool imFenster(const char* knopf, const std::function<void(T&)>& tun) {
-        bool gesehen = false;
-        QTimer::singleShot(0, [&] {
-            auto* f = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!f) return;
-            gesehen = true;
-            tun(*f);
-            if (f->isVisible()) f->reject();
-        });
-        kind<QPushButton>(m_form1.get(), QLatin1String(knopf))->click();
-        return gesehen;
+        return imModalenFenster<T>([&] { klick(m_form1.get(), QLatin1String(knopf)); }, tun);
     }
     bool imMuster(const std::function<void(TForm11&)>& tun) {
         return imFenster<TForm11>("SpeedButton24", tun);
@@ -81,7 +68,7 @@ private Q_SLOTS:
         m_p->katalog(3);
         m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
         m_form1->fensterErzeugen();
-        dialoge::zuruecksetzen(); // the chemical search's missing table
+        testdialoge::zuruecksetzen(); // the chemical search's missing table
         m_form1->kontext().benutzer.re = {"Fa. Werkschutz", "Ringstr. 5", "12345 Oststadt",
                                           "0301 22"};
     }
@@ -157,13 +144,13 @@ private Q_SLOTS:
             kind<QCheckBox>(&f, "y2")->click();
             bildSpeichern(f, QStringLiteral("individual-production"));
             // A job that cannot be written: message, window open, button back.
-            dialoge::naechsteAntwort(std::optional<QString>(dir.filePath("no/such/x.pdf")));
+            testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath("no/such/x.pdf")));
             kind<QPushButton>(&f, "Button1")->click();
             QVERIFY(f.isVisible());
             QVERIFY(kind<QPushButton>(&f, "Button1")->isEnabled());
             QVERIFY(!QApplication::overrideCursor());
-            QCOMPARE(dialoge::gezeigt().size(), 1);
-            dialoge::naechsteAntwort(std::optional<QString>(pdf));
+            QCOMPARE(testdialoge::gezeigt().size(), 1);
+            testdialoge::naechsteAntwort(std::optional<QString>(pdf));
             kind<QPushButton>(&f, "Button1")->click();
         };
         QVERIFY(imFenster<TForm12>("SpeedButton22", tun));
@@ -262,7 +249,7 @@ private Q_SLOTS:
             kind<QLineEdit>(&f, "d1")->setText("9");
             kind<QComboBox>(&f, "x3")->setCurrentIndex(5);
             kind<QLineEdit>(&f, "e5")->setText("Mr Brandt, Purchasing Department");
-            dialoge::naechsteAntwort(std::optional<QString>(pdf));
+            testdialoge::naechsteAntwort(std::optional<QString>(pdf));
             kind<QPushButton>(&f, "Button4")->click();
             QVERIFY(!f.isVisible());
         }));
@@ -270,7 +257,7 @@ private Q_SLOTS:
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
-        QVERIFY(dialoge::gezeigt().isEmpty());
+        QVERIFY(testdialoge::gezeigt().isEmpty());
     }
 };
 

@@ -2,6 +2,7 @@
 // screen rule once (the main window owns them, and its scaling must not reach them), and every
 // button of the chemical search is on the screen.
 #include "../common/ChemieTestdaten.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -43,7 +44,7 @@ private Q_SLOTS:
             gross.fenster<TForm3>()->findChild<QPlainTextEdit*>("Memo1")->font().pointSizeF();
         QVERIFY(m_memoPunkte > 0);
     }
-    void init() { dialoge::zuruecksetzen(); }
+    void init() { testdialoge::zuruecksetzen(); }
     void cleanupTestCase() { bildschirm::setzenFuerTests({}); }
 
     void jedesFensterEinmal_data() {

@@ -1,4 +1,5 @@
 #include "../common/ChemieTestdaten.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Dialoge.h"
@@ -29,7 +30,7 @@ void klickUeberDasFenster(QWidget* knopf) {
 class TstChemiesucheStart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init() { dialoge::zuruecksetzen(); }
+    void init() { testdialoge::zuruecksetzen(); }
 
     void oeffnetModalAufKrit1() {
         Testprogramm p;
@@ -73,7 +74,7 @@ private Q_SLOTS:
         form1.findChild<QPushButton*>("SpeedButton3")->click();
         QVERIFY(form2->isVisible() && form2->isWindow());
         QCOMPARE(form2->windowModality(), Qt::NonModal);
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
     }
 
     void menueStilBleibtImMenue() {
@@ -102,7 +103,7 @@ private Q_SLOTS:
         p.schreiben("EN/tab.qvr", stoffdatei(QStringLiteral("00011x02"), {}));
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
         form1.fensterErzeugen();
-        const QStringList g = dialoge::gezeigt();
+        const QStringList g = testdialoge::gezeigt();
         QCOMPARE(g.size(), 1);
         QVERIFY2(g[0].contains("tab.qvr is damaged"), qPrintable(g[0]));
         QVERIFY(!form1.findChild<QPushButton*>("SpeedButton2")->isEnabled());
@@ -114,7 +115,7 @@ private Q_SLOTS:
         chemietestdaten::schreiben(p.datei("EN"), false);
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
         form1.fensterErzeugen();
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
         QVERIFY(!form1.findChild<QPushButton*>("SpeedButton2")->isEnabled());
         QVERIFY(form1.findChild<QPushButton*>("SpeedButton6")->isEnabled()); // the rest works
     }

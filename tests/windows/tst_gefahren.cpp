@@ -1,5 +1,7 @@
 // The hazard analysis window as the main menu opens it: prefilled, fitted to the screen, its
 // sections opening and closing, saving, loading and printing through the program's services.
+#include "Fenstertest.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -36,18 +38,10 @@ class TstGefahren : public QObject {
             if (!vorher.contains(f)) return f;
         return nullptr;
     }
-    template <class T = QWidget> static T* kind(QWidget* f, const QString& name) {
-        T* w = f->findChild<T*>(name);
-        if (!w) qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    static void klick(QWidget* f, const char* knopf) {
-        kind<QAbstractButton>(f, QLatin1String(knopf))->click();
-    }
 
 private Q_SLOTS:
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         bildschirm::setzenFuerTests({1024, 768});
         m_p = std::make_unique<Testprogramm>();
         m_p->katalog(1);
@@ -166,14 +160,14 @@ private Q_SLOTS:
             kind<QCheckBox>(a, QStringLiteral("d%1").arg(n))->setChecked(n % 3 == 0);
         kind<QPlainTextEdit>(a, "Memo1")->setPlainText("a\ntwo words\nsay\"it");
         const QString pfad = m_p->datei("werk.GAN");
-        dialoge::naechsteAntwort(std::optional<QString>(m_p->datei("werk.txt")));
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p->datei("werk.txt")));
         klick(a, "SpeedButton2");
         QCOMPARE(zeilendatei::lesen(pfad)->size(), 41);
 
         TForm8* b = oeffnen();
-        dialoge::naechsteAntwort(std::optional<QString>(pfad));
+        testdialoge::naechsteAntwort(std::optional<QString>(pfad));
         klick(b, "SpeedButton1");
-        QCOMPARE(dialoge::gezeigt(), QStringList());
+        QCOMPARE(testdialoge::gezeigt(), QStringList());
         QVERIFY(b->analyse() == a->analyse());
         QCOMPARE(b->analyse().memo, QStringList({"a", "two words", "say\"it"}));
         QCOMPARE(b->druckDaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
@@ -205,9 +199,9 @@ private Q_SLOTS:
         QFETCH(QString, meldung);
         TForm8* f = oeffnen();
         kind<QLineEdit>(f, "e12")->setText(e12);
-        dialoge::naechsteAntwort(datei ? std::optional<QString>(m_p->datei(*datei)) : datei);
+        testdialoge::naechsteAntwort(datei ? std::optional<QString>(m_p->datei(*datei)) : datei);
         klick(f, qPrintable(knopf));
-        const QStringList gezeigt = dialoge::gezeigt();
+        const QStringList gezeigt = testdialoge::gezeigt();
         QCOMPARE(gezeigt.size(), meldung.isEmpty() ? 0 : 1);
         if (!meldung.isEmpty()) QVERIFY2(gezeigt[0].contains(meldung), qPrintable(gezeigt[0]));
         QVERIFY(!QFile::exists(m_p->datei("werk.GAN")));
@@ -225,9 +219,9 @@ private Q_SLOTS:
         QFETCH(int, meldungen);
         if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
         TForm8* f = oeffnen();
-        dialoge::naechsteAntwort(std::optional<QString>(m_p->datei(pdf)));
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p->datei(pdf)));
         klick(f, "SpeedButton3");
-        QCOMPARE(dialoge::gezeigt().size(), meldungen);
+        QCOMPARE(testdialoge::gezeigt().size(), meldungen);
         QCOMPARE(QFile::exists(m_p->datei(pdf)), meldungen == 0);
         QVERIFY(kind(f, "SpeedButton3")->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
@@ -235,14 +229,7 @@ private Q_SLOTS:
 
     void hotline() {
         TForm8* f = oeffnen();
-        bool gesehen = false;
-        QTimer::singleShot(0, [&gesehen] {
-            auto* h = qobject_cast<TForm5*>(QApplication::activeModalWidget());
-            gesehen = h;
-            if (h) h->close();
-        });
-        klick(f, "SpeedButton4");
-        QVERIFY(gesehen);
+        QVERIFY(imModalenFenster<TForm5>([&] { klick(f, "SpeedButton4"); }, [](TForm5&) {}));
     }
 };
 

@@ -1,6 +1,7 @@
 // The glove plan window as the program makes it: hidden at start with the main window, columns
 // from every add, notes, delete, save, load with damaged files, and what goes to the printout.
 #include "../common/Testdateien.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Dialoge.h"
@@ -66,7 +67,7 @@ class TstHandschutzplan : public QObject {
 
 private Q_SLOTS:
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         m_p = std::make_unique<Testprogramm>();
         m_p->katalog(5);
         m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
@@ -74,7 +75,7 @@ private Q_SLOTS:
         m_form1->fensterErzeugen();
         m_plan = m_form1->findChild<TForm6*>();
         QVERIFY(m_plan && !m_plan->isVisible());
-        dialoge::gezeigt(); // the chemical search's missing table
+        testdialoge::gezeigt(); // the chemical search's missing table
     }
     void cleanup() {
         m_form1.reset();
@@ -124,14 +125,14 @@ private Q_SLOTS:
 
         // Saved under plan.old.txt in a folder with a dot: plan.PLN in that folder, N = 2.
         QVERIFY(QDir(m_p->pfad()).mkpath("a.b"));
-        dialoge::naechsteAntwort(m_p->datei("a.b/plan.old.txt"));
+        testdialoge::naechsteAntwort(m_p->datei("a.b/plan.old.txt"));
         klick(QStringLiteral("SpeedButton2"));
         QCOMPARE(QDir(m_p->datei("a.b")).entryList(QDir::Files), QStringList{"plan.PLN"});
         const auto zeilen = zeilendatei::lesen(m_p->datei("a.b/plan.PLN"));
         QCOMPARE(*zeilen,
                  (QStringList{"2", "1001", "1002", "Me", "My street 1", "12345 Town", "note1",
                               "\"Areas of practice:\"", "edited", "\"Areas of practice:\""}));
-        QCOMPARE(dialoge::gezeigt(), QStringList{});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{});
     }
 
     void notizBehaeltAchtunddreissigZeilen() {
@@ -180,10 +181,10 @@ private Q_SLOTS:
               << "gone"
               << "gone";
         QVERIFY(!zeilendatei::schreiben(m_p->datei("alt.PLN"), datei));
-        dialoge::naechsteAntwort(m_p->datei("alt.PLN"));
+        testdialoge::naechsteAntwort(m_p->datei("alt.PLN"));
         klick(QStringLiteral("SpeedButton3"));
         // The code the catalogue no longer has is left out and named; the others load.
-        QCOMPARE(dialoge::gezeigt(),
+        QCOMPARE(testdialoge::gezeigt(),
                  QStringList{"Error!: These product codes are not in the catalogue; their "
                              "columns were left out: 777"});
         QCOMPARE(listen().size(), 2);
@@ -218,11 +219,11 @@ private Q_SLOTS:
         zeigen();
         einfuegen(QStringLiteral("ma0"), {"keep me"});
         kind<QLineEdit>(QStringLiteral("Edit2"))->setText(QStringLiteral("typed"));
-        dialoge::gezeigt();
-        dialoge::naechsteAntwort(true);
-        dialoge::naechsteAntwort(inhalt.isEmpty() ? m_p->datei("none.PLN") : plandatei(inhalt));
+        testdialoge::gezeigt();
+        testdialoge::naechsteAntwort(true);
+        testdialoge::naechsteAntwort(inhalt.isEmpty() ? m_p->datei("none.PLN") : plandatei(inhalt));
         klick(QStringLiteral("SpeedButton3"));
-        const QStringList gezeigt = dialoge::gezeigt();
+        const QStringList gezeigt = testdialoge::gezeigt();
         QCOMPARE(gezeigt.size(), 2);
         QCOMPARE(gezeigt[0], QStringLiteral("Warning!: The actual glove plan will be "
                                             "cancelled...continue anyway?"));
@@ -240,9 +241,9 @@ private Q_SLOTS:
         einfuegen(QStringLiteral("ma0"), nummeriert("long line of text", 30));
         const QString pfad = plandatei("0\r\nold\r\n\r\n\r\n");
         // A file-size limit makes the write fail part-way, even for root.
-        dialoge::naechsteAntwort(pfad);
+        testdialoge::naechsteAntwort(pfad);
         testdateien::mitDateigroesse(64, [&] { klick(QStringLiteral("SpeedButton2")); });
-        const QStringList gezeigt = dialoge::gezeigt();
+        const QStringList gezeigt = testdialoge::gezeigt();
         QCOMPARE(gezeigt.size(), 1);
         QVERIFY2(gezeigt[0].startsWith("Error!: Cannot write"), qPrintable(gezeigt[0]));
         QCOMPARE(*zeilendatei::lesen(pfad), (QStringList{"0", "old", "", ""}));
@@ -253,8 +254,8 @@ private Q_SLOTS:
 
     void leererPlanDrucktNichts() {
         // No job and no question for a PDF file name: the queued names stay unused.
-        dialoge::naechsteAntwort(QStringLiteral("first"));
-        dialoge::naechsteAntwort(QStringLiteral("second"));
+        testdialoge::naechsteAntwort(QStringLiteral("first"));
+        testdialoge::naechsteAntwort(QStringLiteral("second"));
         klick(QStringLiteral("SpeedButton4"));
         QCOMPARE(dialoge::speichern(nullptr, {}, {}), QStringLiteral("first"));
     }

@@ -1,3 +1,5 @@
+#include "Fenstertest.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Dialoge.h"
@@ -25,7 +27,7 @@ class TstHotline : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         verweis::geoeffnet();
         m_p = std::make_unique<Testprogramm>();
         m_k = std::make_unique<TKontext>();
@@ -91,9 +93,9 @@ private Q_SLOTS:
         m_k->einstellungen->schreiben(kSchluesselAdressblock, {"An1", "An2"},
                                       {"000", "Quorvane GmbH"});
         TForm5 f(*m_k);
-        dialoge::naechsteAntwort(code);
+        testdialoge::naechsteAntwort(code);
         QTest::mouseClick(f.findChild<QPushButton*>("SpeedButton1"), Qt::LeftButton);
-        QCOMPARE(dialoge::gezeigt(), meldung);
+        QCOMPARE(testdialoge::gezeigt(), meldung);
         QCOMPARE(m_k->adressen.An[1], an2);
         QCOMPARE(text(f, "a1"), an2);
         QCOMPARE(m_p->speicher()->lesen(kSchluesselAdressblock, {"An2"})->value(0), an2);
@@ -102,7 +104,7 @@ private Q_SLOTS:
     void ohneGespeichertenSchluesselNurImSpeicher() {
         m_p->adressen();
         TForm5 f(*m_k);
-        dialoge::naechsteAntwort(std::optional<QString>("101"));
+        testdialoge::naechsteAntwort(std::optional<QString>("101"));
         QTest::mouseClick(f.findChild<QPushButton*>("SpeedButton1"), Qt::LeftButton);
         QCOMPARE(m_k->adressen.An[0], "101");
         QVERIFY(!m_p->speicher()->vorhanden(kSchluesselAdressblock));
@@ -140,12 +142,8 @@ private Q_SLOTS:
     void hotlineZeigenFrisch() {
         QWidget eltern;
         for (int i = 0; i < 2; ++i) {
-            QTimer::singleShot(0, [] {
-                auto* f = qobject_cast<TForm5*>(QApplication::activeModalWidget());
-                QVERIFY(f);
-                f->findChild<QPushButton*>("SpeedButton2")->click();
-            });
-            hotlineZeigen(&eltern, *m_k);
+            QVERIFY(imModalenFenster<TForm5>([&] { hotlineZeigen(&eltern, *m_k); },
+                                             [](TForm5& f) { klick(&f, "SpeedButton2"); }));
             QVERIFY(eltern.findChildren<TForm5*>().isEmpty());
         }
     }
@@ -173,13 +171,8 @@ private Q_SLOTS:
         auto* form2 = form1.findChild<TForm2*>();
         form2->produktzeigen(0);
         pruefen(form2);
-        QTimer::singleShot(0, [&pruefen] {
-            auto* f = qobject_cast<TForm5*>(QApplication::activeModalWidget());
-            QVERIFY(f);
-            pruefen(f);
-            f->close();
-        });
-        form1.findChild<QAbstractButton*>("SpeedButton6")->click();
+        QVERIFY(imModalenFenster<TForm5>([&] { klick(&form1, "SpeedButton6"); },
+                                         [&pruefen](TForm5& f) { pruefen(&f); }));
         QCOMPARE(gezeigt, 2);
     }
 

@@ -1,5 +1,6 @@
 // The information page of the real main window on a data directory of its own: the eight page
 // buttons, missing pages, history, links into program functions and out to the browser.
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -95,7 +96,7 @@ class TstInfoseiten : public QObject {
 
 private Q_SLOTS:
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         verweis::geoeffnet();
         bildschirm::setzenFuerTests({1024, 768});
         m_p = std::make_unique<Testprogramm>();
@@ -120,7 +121,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
         m_html = m_form1->findChild<THtmlViewer*>(QStringLiteral("htmlLite1"));
         QVERIFY(m_html);
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
     }
     void cleanup() {
         m_form1.reset();
@@ -147,7 +148,7 @@ private Q_SLOTS:
         const QVariant bild =
             m_html->document()->resource(QTextDocument::ImageResource, QUrl("bild.png"));
         QCOMPARE(bild.value<QImage>().size(), QSize(20, 20));
-        QCOMPARE(dialoge::gezeigt(), QStringList());
+        QCOMPARE(testdialoge::gezeigt(), QStringList());
         QCOMPARE(QDir::currentPath(), QDir(m_p->pfad()).absolutePath());
     }
 
@@ -192,7 +193,7 @@ private Q_SLOTS:
         m_form1->seiteZeigen(QStringLiteral("Vorgabe"));
         klick(qPrintable(knopf));
         QCOMPARE(m_form1->seite(), "CE-Info");
-        QCOMPARE(dialoge::gezeigt(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
+        QCOMPARE(testdialoge::gezeigt(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
         QCOMPARE(m_html->dokument(), dokument);
         QCOMPARE(m_html->toPlainText(), text);
         QCOMPARE(m_html->verlauf().eintraege().size(), vorher.isEmpty() ? 0 : 1);
@@ -235,7 +236,7 @@ private Q_SLOTS:
         QVERIFY(!aktiv("SpeedButton12") && aktiv("SpeedButton11"));
         klick("SpeedButton11");
         QCOMPARE(m_html->dokument(), html(QStringLiteral("other.htm")));
-        QCOMPARE(dialoge::gezeigt(), QStringList());
+        QCOMPARE(testdialoge::gezeigt(), QStringList());
         QCOMPARE(QDir::currentPath(), QDir(m_p->pfad()).absolutePath());
     }
 
@@ -286,7 +287,7 @@ private Q_SLOTS:
                  geoeffnet.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(geoeffnet)});
         QCOMPARE(m_html->dokument(), html(kEinfuehrung));
         QCOMPARE(m_form1->seite(), "CE-Info");
-        QCOMPARE(dialoge::gezeigt(), QStringList());
+        QCOMPARE(testdialoge::gezeigt(), QStringList());
     }
 
 private:

@@ -11,6 +11,8 @@
 #include "windows/main/Anfang.h"
 #include "windows/product/XProduktinfo.h"
 
+#include "Fenstertest.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include <QAbstractButton>
@@ -54,22 +56,16 @@ class TestProduktinfo : public QObject {
     TKontext m_kontext;
     std::unique_ptr<TForm2> m_form;
 
-    template <class T = QWidget> T* kind(const QString& name) {
-        T* w = m_form->findChild<T*>(name);
-        if (!w) qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-    QString text(const QString& label) { return kind<QLabel>(label)->text(); }
-    void klick(const QString& knopf) { kind<QAbstractButton>(knopf)->click(); }
+    QString text(const QString& label) { return kind<QLabel>(m_form.get(), label)->text(); }
     QStringList codes() {
         QStringList c;
-        auto* l = kind<QListWidget>(QStringLiteral("ComboBox2"));
+        auto* l = kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox2"));
         for (int i = 0; i < l->count(); ++i)
             c << l->item(i)->text();
         return c;
     }
     QString seite(const char* notebook) {
-        return TForm2::seitenname(kind<QStackedWidget>(QLatin1String(notebook)));
+        return TForm2::seitenname(kind<QStackedWidget>(m_form.get(), QLatin1String(notebook)));
     }
     void zeigen(qint32 nummer) {
         m_form->produktzeigen(int(m_kontext.katalog.indexVon(m_kontext.katalog.finde(nummer))));
@@ -130,7 +126,7 @@ private Q_SLOTS:
 
     // A fresh window and an empty glove plan for every test: nothing carries over.
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         m_kontext.plan.Planliste.clear();
         m_kontext.plan.Arbeitsbereiche.clear();
         m_kontext.plan.Einsatzbereiche.clear();
@@ -141,11 +137,10 @@ private Q_SLOTS:
     void startetMitKomplettliste() {
         QVERIFY(!m_form->isVisible());
         QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
-        QVERIFY(kind<QAbstractButton>(QStringLiteral("SpeedButton10"))->isChecked());
+        QVERIFY(kind<QAbstractButton>(m_form.get(), QStringLiteral("SpeedButton10"))->isChecked());
         QCOMPARE(codes(), (QStringList{"50", "100", "200", "300", "400", "500", "600", "700"}));
-        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->item(0)->text(),
+        QCOMPARE(kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox1"))->item(0)->text(),
                  QStringLiteral("Tacto"));
-        QCOMPARE(m_form->size(), QSize(900, 715));
     }
 
     void kategorien_data() {
@@ -163,16 +158,17 @@ private Q_SLOTS:
     void kategorien() {
         QFETCH(QString, knopf);
         QFETCH(QStringList, erwartet);
-        klick(knopf);
+        klick(m_form.get(), knopf);
         QCOMPARE(codes(), erwartet);
-        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->count(), erwartet.size());
-        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->currentRow(), -1);
+        QCOMPARE(kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox1"))->count(),
+                 erwartet.size());
+        QCOMPARE(kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox1"))->currentRow(), -1);
     }
 
     void listenBleibenGepaart() {
-        klick(QStringLiteral("SpeedButton10"));
-        auto* namen = kind<QListWidget>(QStringLiteral("ComboBox1"));
-        auto* nummern = kind<QListWidget>(QStringLiteral("ComboBox2"));
+        klick(m_form.get(), QStringLiteral("SpeedButton10"));
+        auto* namen = kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox1"));
+        auto* nummern = kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox2"));
         nummern->setCurrentRow(3);
         QCOMPARE(namen->currentRow(), 3);
         namen->setCurrentRow(5);
@@ -181,7 +177,7 @@ private Q_SLOTS:
         // Scrolled as one: a row far down shows at the same height in both.
         for (int i = 0; i < 60; ++i)
             m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(0), {}, {});
-        klick(QStringLiteral("SpeedButton9"));
+        klick(m_form.get(), QStringLiteral("SpeedButton9"));
         m_form->show();
         namen->setCurrentRow(55);
         QVERIFY(nummern->verticalScrollBar()->value() > 0);
@@ -196,39 +192,39 @@ private Q_SLOTS:
     }
 
     void leereListeTutNichts() {
-        klick(QStringLiteral("SpeedButton6"));
+        klick(m_form.get(), QStringLiteral("SpeedButton6"));
         for (const char* k : {"SpeedButton11", "SpeedButton14", "SpeedButton13"}) {
-            klick(QLatin1String(k));
+            klick(m_form.get(), QLatin1String(k));
             QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
         }
     }
 
     void navigation() {
-        klick(QStringLiteral("SpeedButton10"));
-        klick(QStringLiteral("SpeedButton11")); // no selection: nothing
+        klick(m_form.get(), QStringLiteral("SpeedButton10"));
+        klick(m_form.get(), QStringLiteral("SpeedButton11")); // no selection: nothing
         QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
-        klick(QStringLiteral("SpeedButton13")); // "<-" with no selection: nothing
+        klick(m_form.get(), QStringLiteral("SpeedButton13")); // "<-" with no selection: nothing
         QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
-        klick(QStringLiteral("SpeedButton14")); // "->" with none: the first glove
+        klick(m_form.get(), QStringLiteral("SpeedButton14")); // "->" with none: the first glove
         QCOMPARE(seite("Notebook1"), QStringLiteral("Produkt"));
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("50"));
-        klick(QStringLiteral("SpeedButton13")); // at row 0: nothing
+        klick(m_form.get(), QStringLiteral("SpeedButton13")); // at row 0: nothing
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("50"));
-        klick(QStringLiteral("SpeedButton14"));
+        klick(m_form.get(), QStringLiteral("SpeedButton14"));
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("100"));
-        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->currentRow(), 1);
-        kind<QListWidget>(QStringLiteral("ComboBox2"))->setCurrentRow(7);
-        klick(QStringLiteral("SpeedButton14")); // last row: nothing
+        QCOMPARE(kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox1"))->currentRow(), 1);
+        kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox2"))->setCurrentRow(7);
+        klick(m_form.get(), QStringLiteral("SpeedButton14")); // last row: nothing
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("100"));
-        klick(QStringLiteral("SpeedButton13"));
+        klick(m_form.get(), QStringLiteral("SpeedButton13"));
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("600"));
-        klick(QStringLiteral("SpeedButton17")); // "Previous Menu" keeps the list
+        klick(m_form.get(), QStringLiteral("SpeedButton17")); // "Previous Menu" keeps the list
         QCOMPARE(seite("Notebook1"), QStringLiteral("Vorgabe"));
-        QCOMPARE(kind<QListWidget>(QStringLiteral("ComboBox1"))->currentRow(), 6);
-        klick(QStringLiteral("SpeedButton11"));
+        QCOMPARE(kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox1"))->currentRow(), 6);
+        klick(m_form.get(), QStringLiteral("SpeedButton11"));
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("600"));
 
-        auto* nummern = kind<QListWidget>(QStringLiteral("ComboBox2"));
+        auto* nummern = kind<QListWidget>(m_form.get(), QStringLiteral("ComboBox2"));
         nummern->setCurrentRow(4);
         Q_EMIT nummern->itemDoubleClicked(nummern->item(4));
         QCOMPARE(text(QStringLiteral("w1")), QStringLiteral("400"));
@@ -252,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("m10")), "0" + sep + "5 (mA)");
         QCOMPARE(text(QStringLiteral("Titel")), QStringLiteral("Voltra"));
         QCOMPARE(text(QStringLiteral("Kategorie")), QStringLiteral("Category 2"));
-        QVERIFY(!kind<QLabel>(QStringLiteral("Image2"))->pixmap().isNull());
+        QVERIFY(!kind<QLabel>(m_form.get(), QStringLiteral("Image2"))->pixmap().isNull());
     }
 
     void strickSeiten_data() {
@@ -292,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("p4")), QStringLiteral("Level 3"));
         QCOMPARE(text(QStringLiteral("w3")), QString());
         // No pictogram p0.bmp: the box stays empty and the page is complete.
-        QVERIFY(kind<QLabel>(QStringLiteral("Image2"))->pixmap().isNull());
+        QVERIFY(kind<QLabel>(m_form.get(), QStringLiteral("Image2"))->pixmap().isNull());
         QCOMPARE(text(QStringLiteral("w8")), QStringLiteral("0 "));
         zeigen(400);
         QCOMPARE(text(QStringLiteral("w3")), QStringLiteral("7, 9, 11"));
@@ -311,8 +307,8 @@ private Q_SLOTS:
         QFETCH(QRect, lage);
         const QString vorher = QDir::currentPath();
         zeigen(nummer);
-        auto* bild = kind<QLabel>(QStringLiteral("Image1"));
-        QCOMPARE(bild->isVisibleTo(kind(QStringLiteral("Bildfeld"))), !lage.isNull());
+        auto* bild = kind<QLabel>(m_form.get(), QStringLiteral("Image1"));
+        QCOMPARE(bild->isVisibleTo(kind(m_form.get(), QStringLiteral("Bildfeld"))), !lage.isNull());
         if (!lage.isNull()) QCOMPARE(bild->geometry(), lage);
         QCOMPARE(text(QStringLiteral("Bildfeld")), QStringLiteral("No picture available"));
         QCOMPARE(QDir::currentPath(), vorher);
@@ -334,16 +330,16 @@ private Q_SLOTS:
 
     void zumPlanHinzufuegen() {
         zeigen(300);
-        klick(QStringLiteral("SpeedButton15"));
-        klick(QStringLiteral("SpeedButton15"));
+        klick(m_form.get(), QStringLiteral("SpeedButton15"));
+        klick(m_form.get(), QStringLiteral("SpeedButton15"));
         const TPlanlisten& plan = m_kontext.plan;
         QCOMPARE(plan.size(), 2);
         QCOMPARE(plan.Planliste[1]->Nummer, 300);
         QCOMPARE(plan.Einsatzbereiche[0], kommatext::schreiben({QStringLiteral("Areas of use:")}));
         QCOMPARE(plan.Arbeitsbereiche[0], kommatext::schreiben({QStringLiteral("Work areas:")}));
         zeigen(100);
-        klick(QStringLiteral("SpeedButton15"));
-        klick(QStringLiteral("SpeedButton9"));
+        klick(m_form.get(), QStringLiteral("SpeedButton15"));
+        klick(m_form.get(), QStringLiteral("SpeedButton9"));
         QCOMPARE(codes(), (QStringList{"300", "300", "100"}));
     }
 
@@ -383,24 +379,26 @@ private Q_SLOTS:
         if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
         zeigen(500);
         const QString pdf = m_dir.filePath(QStringLiteral("spec.pdf"));
-        dialoge::naechsteAntwort(std::optional<QString>(pdf));
-        klick(QStringLiteral("SpeedButton16"));
+        testdialoge::naechsteAntwort(std::optional<QString>(pdf));
+        klick(m_form.get(), QStringLiteral("SpeedButton16"));
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
-        QVERIFY(kind(QStringLiteral("SpeedButton16"))->isEnabled());
-        QVERIFY(dialoge::gezeigt().isEmpty());
+        QVERIFY(kind(m_form.get(), QStringLiteral("SpeedButton16"))->isEnabled());
+        QVERIFY(testdialoge::gezeigt().isEmpty());
     }
 
     void beschreibungZeilen() {
         zeigen(300);
         const QStringList zeilen = m_form->druckdaten().beschreibung;
         QCOMPARE(zeilen, (QStringList{"Chemical glove.", "Second paragraph."}));
-        QCOMPARE(kind<QPlainTextEdit>(QStringLiteral("RichEdit1"))->toPlainText(),
+        QCOMPARE(kind<QPlainTextEdit>(m_form.get(), QStringLiteral("RichEdit1"))->toPlainText(),
                  zeilen.join(QLatin1Char('\n')));
         zeigen(200);
         QVERIFY(m_form->druckdaten().beschreibung.isEmpty());
-        QVERIFY(kind<QPlainTextEdit>(QStringLiteral("RichEdit1"))->toPlainText().isEmpty());
+        QVERIFY(kind<QPlainTextEdit>(m_form.get(), QStringLiteral("RichEdit1"))
+                    ->toPlainText()
+                    .isEmpty());
     }
 
     void skaliert_data() {
@@ -453,21 +451,14 @@ private Q_SLOTS:
         QCOMPARE(form2->findChild<QListWidget*>(QStringLiteral("ComboBox2"))->count(), 3);
 
         // The logo button opens the hotline window modally.
-        bool hotline = false;
-        QTimer::singleShot(0, this, [&hotline] {
-            if (auto* d = qobject_cast<TForm5*>(QApplication::activeModalWidget())) {
-                hotline = true;
-                d->close();
-            }
-        });
-        form2->findChild<QAbstractButton*>(QStringLiteral("LogoButton"))->click();
-        QVERIFY(hotline);
+        QVERIFY(imModalenFenster<TForm5>([&] { klick(form2, QStringLiteral("LogoButton")); },
+                                         [](TForm5&) {}));
     }
 
     void schliessenVersteckt() {
         zeigen(100);
         m_form->show();
-        klick(QStringLiteral("SpeedButton18"));
+        klick(m_form.get(), QStringLiteral("SpeedButton18"));
         QVERIFY(!m_form->isVisible());
         QCOMPARE(seite("Notebook1"), QStringLiteral("Produkt"));
         m_form->vorgabeZeigen();

@@ -1,5 +1,7 @@
 // The organisational assessment window as the main menu opens it: changed flag and close
 // question, the task editor, each window's own tasks, memo limits, load, save and print.
+#include "Fenstertest.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -20,28 +22,20 @@
 
 namespace {
 
-template <class T = QWidget> T* c(QWidget* f, const QString& name) {
-    T* w = f->findChild<T*>(name);
-    if (!w) qFatal("no control %s", qPrintable(name));
-    return w;
-}
-void klick(QWidget* f, const QString& name) {
-    c<QAbstractButton>(f, name)->click();
-}
 QString text(QWidget* f, const QString& name) {
-    return c<QLineEdit>(f, name)->text();
+    return kind<QLineEdit>(f, name)->text();
 }
 QStringList zeilen(QWidget* f, const QString& name) {
-    return c<QPlainTextEdit>(f, name)->toPlainText().split(u'\n');
+    return kind<QPlainTextEdit>(f, name)->toPlainText().split(u'\n');
 }
 
 // Types a task into the editor and stores it on task button a(n).
 void aufgabe(QWidget* f, int n, const QString& task, bool beratung = false) {
     klick(f, QStringLiteral("a%1").arg(n));
-    c<QLineEdit>(f, "e1")->setText(task);
-    c<QLineEdit>(f, "e2")->setText(task + " who");
-    c<QPlainTextEdit>(f, "r1")->setPlainText("cuts\nhot parts");
-    c<QCheckBox>(f, "cb1")->setChecked(beratung);
+    kind<QLineEdit>(f, "e1")->setText(task);
+    kind<QLineEdit>(f, "e2")->setText(task + " who");
+    kind<QPlainTextEdit>(f, "r1")->setPlainText("cuts\nhot parts");
+    kind<QCheckBox>(f, "cb1")->setChecked(beratung);
     klick(f, "SpeedButton4");
 }
 
@@ -75,19 +69,19 @@ private Q_SLOTS:
         m_form1 = std::make_unique<TForm1>(m_p.pfad(), m_p.eingerichteterSpeicher());
         m_form1->kontext().benutzer.re = {"Me GmbH", "Street 1", "12345 Town", "0123"};
     }
-    void init() { dialoge::zuruecksetzen(); }
+    void init() { testdialoge::zuruecksetzen(); }
     void cleanup() { qDeleteAll(m_form1->findChildren<TForm7*>()); }
 
     void zeigenAendertNichts() {
         QPointer<TForm7> f = oeffnen();
         QCOMPARE(f->windowTitle(), "Hazard Assessment");
         QVERIFY(f->isVisible());
-        QCOMPARE(c<QStackedWidget>(f, "notebook1")->currentWidget()->objectName(), "Seite1");
+        QCOMPARE(kind<QStackedWidget>(f, "notebook1")->currentWidget()->objectName(), "Seite1");
         QCOMPARE(text(f, "d1"), "Me GmbH");
         QCOMPARE(text(f, "d4"), "0123");
         QVERIFY(!f->geaendert());
         klick(f, "SpeedButton1");
-        QVERIFY(dialoge::gezeigt().isEmpty());
+        QVERIFY(testdialoge::gezeigt().isEmpty());
         QVERIFY(geschlossen(f));
     }
 
@@ -106,31 +100,31 @@ private Q_SLOTS:
         QPointer<TForm7> f = oeffnen();
         aufgabe(f, 3, "Cut sheet metal");
         QVERIFY(f->geaendert());
-        QCOMPARE(c<QPushButton>(f, "a3")->text(), "Cut sheet metal");
-        dialoge::naechsteAntwort(ja);
+        QCOMPARE(kind<QPushButton>(f, "a3")->text(), "Cut sheet metal");
+        testdialoge::naechsteAntwort(ja);
         if (weg == "close box")
             f->close();
         else
             klick(f, weg);
-        QCOMPARE(dialoge::gezeigt(), QStringList{kFrage});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{kFrage});
         QCOMPARE(geschlossen(f), ja);
     }
 
     void aufgabeWechseln() {
         TForm7* f = oeffnen();
         aufgabe(f, 4, "Grind", true);
-        c<QCheckBox>(f, "cb2")->setChecked(true); // not stored without "OK"
+        kind<QCheckBox>(f, "cb2")->setChecked(true); // not stored without "OK"
         klick(f, "a1");
         QCOMPARE(text(f, "e1"), "");
-        QVERIFY(!c<QCheckBox>(f, "cb1")->isChecked());
-        QVERIFY(c<QPushButton>(f, "a1")->isChecked());
+        QVERIFY(!kind<QCheckBox>(f, "cb1")->isChecked());
+        QVERIFY(kind<QPushButton>(f, "a1")->isChecked());
         klick(f, "a4");
         QCOMPARE(text(f, "e1"), "Grind");
         QCOMPARE(text(f, "e2"), "Grind who");
         QCOMPARE(zeilen(f, "r1"), (QStringList{"cuts", "hot parts"}));
-        QVERIFY(c<QCheckBox>(f, "cb1")->isChecked());
-        QVERIFY(!c<QCheckBox>(f, "cb2")->isChecked());
-        QVERIFY(!c<QPushButton>(f, "a1")->isChecked());
+        QVERIFY(kind<QCheckBox>(f, "cb1")->isChecked());
+        QVERIFY(!kind<QCheckBox>(f, "cb2")->isChecked());
+        QVERIFY(!kind<QPushButton>(f, "a1")->isChecked());
     }
 
     // Closing one window leaves the tasks of another as they were.
@@ -139,14 +133,14 @@ private Q_SLOTS:
         QPointer<TForm7> b = oeffnen();
         aufgabe(a, 2, "A task");
         aufgabe(b, 2, "B task");
-        dialoge::naechsteAntwort(true);
+        testdialoge::naechsteAntwort(true);
         b->close();
         QVERIFY(geschlossen(b));
         klick(a, "a1");
         klick(a, "a2");
         QCOMPARE(text(a, "e1"), "A task");
         QCOMPARE(zeilen(a, "r1"), (QStringList{"cuts", "hot parts"}));
-        QCOMPARE(c<QPushButton>(a, "a2")->text(), "A task");
+        QCOMPARE(kind<QPushButton>(a, "a2")->text(), "A task");
     }
 
     // A line beyond a memo's limit goes at once, whether typed or pasted.
@@ -165,7 +159,7 @@ private Q_SLOTS:
         QFETCH(int, grenze);
         QFETCH(bool, aendert);
         TForm7* f = oeffnen();
-        auto* m = c<QPlainTextEdit>(f, memo);
+        auto* m = kind<QPlainTextEdit>(f, memo);
         QStringList voll;
         for (int i = 1; i <= grenze; ++i)
             voll << QStringLiteral("line %1").arg(i);
@@ -199,19 +193,19 @@ private Q_SLOTS:
 
         TForm7* f = oeffnen();
         aufgabe(f, 3, "stale");
-        dialoge::naechsteAntwort(std::optional<QString>(datei));
+        testdialoge::naechsteAntwort(std::optional<QString>(datei));
         klick(f, "SpeedButton14");
         QVERIFY(!f->geaendert());
         QCOMPARE(text(f, "d1"), "Müller");
         QCOMPARE(zeilen(f, "m2"), b.m[1]);
-        QCOMPARE(c<QPushButton>(f, "a25")->text(), "Last");
-        QCOMPARE(c<QPushButton>(f, "a3")->text(), "");
-        QVERIFY(c<QPushButton>(f, "a1")->isChecked());
+        QCOMPARE(kind<QPushButton>(f, "a25")->text(), "Last");
+        QCOMPARE(kind<QPushButton>(f, "a3")->text(), "");
+        QVERIFY(kind<QPushButton>(f, "a1")->isChecked());
         QCOMPARE(text(f, "e1"), "Weld");
-        QVERIFY(c<QCheckBox>(f, "cb1")->isChecked());
+        QVERIFY(kind<QCheckBox>(f, "cb1")->isChecked());
 
-        c<QLineEdit>(f, "t13")->setText("Plant 3");
-        dialoge::naechsteAntwort(std::optional<QString>(m_p.datei("copy.v2")));
+        kind<QLineEdit>(f, "t13")->setText("Plant 3");
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("copy.v2")));
         klick(f, "SpeedButton15");
         QVERIFY(!f->geaendert());
         QString fehler;
@@ -221,19 +215,19 @@ private Q_SLOTS:
         QVERIFY(*kopie == b);
 
         // Refused: the field is named, the file and the changed flag stay.
-        c<QPlainTextEdit>(f, "m2")->setPlainText("Ω");
-        dialoge::gezeigt();
-        dialoge::naechsteAntwort(std::optional<QString>(m_p.datei("copy.GBN")));
+        kind<QPlainTextEdit>(f, "m2")->setPlainText("Ω");
+        testdialoge::gezeigt();
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("copy.GBN")));
         klick(f, "SpeedButton10");
-        const QStringList gezeigt = dialoge::gezeigt();
+        const QStringList gezeigt = testdialoge::gezeigt();
         QCOMPARE(gezeigt.size(), 1);
         QVERIFY2(gezeigt[0].startsWith("Error!: \"Safety advisor:\": "), qPrintable(gezeigt[0]));
         QVERIFY(f->geaendert());
         QVERIFY(*bewertungsdatei::laden(m_p.datei("copy.GBN"), fehler) == b);
 
-        dialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
         klick(f, "SpeedButton11");
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: File not found!"});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: File not found!"});
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
 
@@ -249,14 +243,14 @@ private Q_SLOTS:
         QFETCH(bool, gelingt);
         if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
         TForm7* f = oeffnen();
-        c<QPlainTextEdit>(f, "m1")->setPlainText("QVR");
-        dialoge::naechsteAntwort(std::optional<QString>(m_p.datei(pdf)));
+        kind<QPlainTextEdit>(f, "m1")->setPlainText("QVR");
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei(pdf)));
         klick(f, "SpeedButton13");
         QCOMPARE(zeilen(f, "m1"), (QStringList{"QVR", " "}));
         QVERIFY(f->geaendert());
         QCOMPARE(QFile::exists(m_p.datei(pdf)), gelingt);
-        QCOMPARE(dialoge::gezeigt().size(), gelingt ? 0 : 1);
-        QVERIFY(c<QPushButton>(f, "SpeedButton13")->isEnabled());
+        QCOMPARE(testdialoge::gezeigt().size(), gelingt ? 0 : 1);
+        QVERIFY(kind<QPushButton>(f, "SpeedButton13")->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -272,11 +266,11 @@ private Q_SLOTS:
         TForm7* f = oeffnen();
         bildschirm::setzenFuerTests({1024, 768});
         QCOMPARE(f->size(), bildschirm);
-        QCOMPARE(c<QLineEdit>(f, "t13")->font().pixelSize(),
+        QCOMPARE(kind<QLineEdit>(f, "t13")->font().pixelSize(),
                  qRound(13 * bildschirm.width() / 1024.0));
-        c<QLineEdit>(f, "t13")->setText("Metal works, hall 3");
+        kind<QLineEdit>(f, "t13")->setText("Metal works, hall 3");
         for (int s = 0; s < 5; ++s)
-            c<QLineEdit>(f, QStringLiteral("t%1").arg(14 + s))
+            kind<QLineEdit>(f, QStringLiteral("t%1").arg(14 + s))
                 ->setText(QStringLiteral("Area %1").arg(s + 1));
         aufgabe(f, 1, "Cut sheet metal", true);
         aufgabe(f, 7, "Deburr edges");

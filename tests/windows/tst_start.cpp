@@ -1,3 +1,4 @@
+#include "Start.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 
@@ -6,7 +7,6 @@
 #include "app/Sprachmodul.h"
 #include "texte/Texte.h"
 #include "windows/forms/XReg.h"
-#include "windows/main/Start.h"
 #include "windows/main/TSplashScreen.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ class TstStart : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         testdialoge::ueber();
         bildschirm::setzenFuerTests({1024, 768});
         QDir::setCurrent(QDir::tempPath());
@@ -84,7 +84,7 @@ private Q_SLOTS:
         QCOMPARE(form1->seite(), "Vorgabe");
         // This program directory has no substance table: the chemical search says so, and
         // nothing else complains.
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
     }
 
     void splashBild() {
@@ -99,7 +99,7 @@ private Q_SLOTS:
         Testprogramm p;
         auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
         QVERIFY(!form1);
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file produkte.qvr is missing"});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: The file produkte.qvr is missing"});
         // Shown over the splash: under it the program would look hung.
         QCOMPARE(testdialoge::ueber(), QStringList{"TFormSplashScreen"});
         QVERIFY(!sichtbareFenster());
@@ -131,7 +131,7 @@ private Q_SLOTS:
         p.katalog(1);
         auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
         QVERIFY(form1);
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
+        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
         QCOMPARE(testdialoge::ueber(), QStringList{"TForm3"});
     }
 
@@ -141,7 +141,7 @@ private Q_SLOTS:
         auto form1 = programmStarten({p.pfad(), p.eingerichteterSpeicher(), 0});
         QVERIFY(!form1);
         QCOMPARE(testdialoge::ueber(), QStringList{"TFormSplashScreen"});
-        const QStringList g = dialoge::gezeigt();
+        const QStringList g = testdialoge::gezeigt();
         QCOMPARE(g.size(), 1);
         QVERIFY2(g[0].startsWith("Error!: ") && g[0].contains("produkte.qvr"), qPrintable(g[0]));
         QVERIFY(!sichtbareFenster());
@@ -200,7 +200,7 @@ private Q_SLOTS:
     void benutzerdialogMitSchliessfeld() {
         Testprogramm p;
         p.katalog(1);
-        dialoge::naechsteAntwort(std::optional<QString>()); // Cancel: the block is not stored
+        testdialoge::naechsteAntwort(std::optional<QString>()); // Cancel: the block is not stored
         benutzerdialogBeantworten({});
         auto form1 = programmStarten({p.pfad(), p.speicher(), 0});
         QVERIFY(form1);
@@ -216,22 +216,19 @@ private Q_SLOTS:
         Testprogramm p;
         p.katalog(1);
         p.schreiben(QStringLiteral("keinOrdner"), "x");
-        dialoge::naechsteAntwort(std::optional<QString>()); // no distributor code
+        testdialoge::naechsteAntwort(std::optional<QString>()); // no distributor code
         benutzerdialogBeantworten({});
         auto form1 = programmStarten(
             {p.pfad(), TQSettingsSpeicher::inDatei(p.datei("keinOrdner/settings.ini")), 0});
         QVERIFY(form1);
         QStringList g;
-        QTRY_VERIFY((g += dialoge::gezeigt(), !g.filter("cannot be read or saved").isEmpty()));
+        QTRY_VERIFY((g += testdialoge::gezeigt(), !g.filter("cannot be read or saved").isEmpty()));
         form1->resize(500, 400); // a later resize says nothing more
         QCoreApplication::sendPostedEvents();
-        QVERIFY(dialoge::gezeigt().filter("cannot be read or saved").isEmpty());
+        QVERIFY(testdialoge::gezeigt().filter("cannot be read or saved").isEmpty());
     }
 
     void deutschesSprachmodul() {
-#ifndef SPRACHMODUL_DE
-        QSKIP("Qt Linguist tools are not installed");
-#else
         Testprogramm p;
         p.katalog(1, QStringLiteral("EN"));
         p.katalog(3, QStringLiteral("DE"));
@@ -252,7 +249,6 @@ private Q_SLOTS:
             delete t;
         }
         QCOMPARE(texte::text(10180), "EN");
-#endif
     }
 };
 

@@ -1,4 +1,5 @@
 #include "../common/ChemieTestdaten.h"
+#include "Testdialoge.h"
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
@@ -83,7 +84,7 @@ void TstXChemiesuche::erstellen(bool mitTabelle) {
 }
 
 void TstXChemiesuche::init() {
-    dialoge::zuruecksetzen();
+    testdialoge::zuruecksetzen();
     erstellen();
 }
 
@@ -96,13 +97,13 @@ void TstXChemiesuche::suchen(const QStringList& liste) {
     auto* l = c<QListWidget>("ListBox1");
     l->clear();
     l->addItems(liste);
-    dialoge::gezeigt();
+    testdialoge::gezeigt();
     c<QPushButton>("SpeedButton1")->click();
 }
 
 void TstXChemiesuche::startUndBoxen() {
     QVERIFY(m_form->tabelleGeladen());
-    QVERIFY(dialoge::gezeigt().isEmpty());
+    QVERIFY(testdialoge::gezeigt().isEmpty());
     QCOMPARE(eintraege(c<QListView>("FluessigBox")), (QStringList{"Acetone", "Toluene"}));
     QCOMPARE(eintraege(c<QListView>("FestBox")), QStringList{"Sodium hydroxide"});
     QCOMPARE(eintraege(c<QListView>("GasBox")), QStringList{"Chlorine"});
@@ -118,10 +119,10 @@ void TstXChemiesuche::startUndBoxen() {
 }
 
 void TstXChemiesuche::tabelleFehlt() {
-    dialoge::gezeigt();
+    testdialoge::gezeigt();
     erstellen(false);
     QVERIFY(!m_form->tabelleGeladen());
-    QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
+    QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: The file tab.qvr is missing."});
     QCOMPARE(c<QListView>("FluessigBox")->model()->rowCount(), 0);
 }
 
@@ -132,10 +133,10 @@ void TstXChemiesuche::tabelleBeschaedigt() {
     QVERIFY(t.open(QIODevice::ReadWrite));
     QVERIFY(t.resize(t.size() - 60)); // drops Mystery and cuts into Sodium hydroxide
     t.close();
-    dialoge::gezeigt();
+    testdialoge::gezeigt();
     m_form = std::make_unique<TForm3>(*m_k);
     QVERIFY(m_form->tabelleGeladen());
-    const QStringList g = dialoge::gezeigt();
+    const QStringList g = testdialoge::gezeigt();
     QCOMPARE(g.size(), 1);
     QVERIFY2(g[0].startsWith("Error!: ") && g[0].contains("runs past the end"), qPrintable(g[0]));
     QCOMPARE(eintraege(c<QListView>("FluessigBox")), (QStringList{"Acetone", "Toluene"}));
@@ -226,14 +227,14 @@ void TstXChemiesuche::waehlenUndSuchen() {
     QVERIFY(liste->currentItem() == nullptr || !liste->currentItem()->isSelected());
     QCOMPARE(eintraege(liste), QStringList{"gaseous - Chlorine"});
 
-    dialoge::gezeigt();
+    testdialoge::gezeigt();
     c<QPushButton>("SpeedButton5")->click();
     QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(),
              QStringLiteral("Krit2"));
     c<QPushButton>("SpeedButton1")->click();
     QCOMPARE(c<QStackedWidget>("Notebook1")->currentWidget()->objectName(),
              QStringLiteral("Ergebnis"));
-    QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
+    QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: Missing or wrong database files!"});
     // Chlorine: ? for Alpha, 5 for Beta and Gamma; Gamma (limited) swells less than Beta.
     const auto& e = m_form->ergebnis().Ergebnisliste;
     QCOMPARE(e.size(), 3u);
@@ -337,7 +338,7 @@ void TstXChemiesuche::bandKehrtZurueck() {
 
 void TstXChemiesuche::planUndProdukt() {
     suchen({"liquid - Toluene"}); // Gamma 1030, Beta 1020, Alpha 1010
-    dialoge::gezeigt();
+    testdialoge::gezeigt();
     QSignalSpy produkt(m_form.get(), &TForm3::produktZeigen);
     c<QPushButton>("SpeedButton4")->click();
     c<QPushButton>("SpeedButton7")->click();
@@ -359,7 +360,7 @@ void TstXChemiesuche::planUndProdukt() {
     r->waehlen(0);
     c<QPushButton>("SpeedButton4")->click();
     QCOMPARE(m_k->plan.size(), 2);
-    QVERIFY(dialoge::gezeigt().isEmpty());
+    QVERIFY(testdialoge::gezeigt().isEmpty());
 }
 
 void TstXChemiesuche::memoNimmtKeinenFokus() {

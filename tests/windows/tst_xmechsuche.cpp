@@ -1,6 +1,7 @@
 // The mechanical search as the program makes it: created at start by the main window and
 // opened from its menu.
 #include "../common/MechTestdaten.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -65,18 +66,18 @@ void TstXMechSuche::starten(QSize groesse) {
     m_form1->fensterErzeugen();
     m_form4 = m_form1->findChild<TForm4*>();
     QVERIFY(m_form4 && !m_form4->isVisible());
-    dialoge::gezeigt(); // the chemical search said that tab.qvr is missing
+    testdialoge::gezeigt(); // the chemical search said that tab.qvr is missing
 }
 
 void TstXMechSuche::init() {
-    dialoge::zuruecksetzen();
+    testdialoge::zuruecksetzen();
     starten();
 }
 
 void TstXMechSuche::cleanup() {
     m_form1.reset();
     bildschirm::setzenFuerTests({});
-    QVERIFY(dialoge::gezeigt().isEmpty());
+    QVERIFY(testdialoge::gezeigt().isEmpty());
 }
 
 QStringList TstXMechSuche::liste() {
@@ -253,7 +254,7 @@ void TstXMechSuche::druckDatenDerLetztenSuche() {
 
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
     const QString pdf = m_p->datei("mech.pdf");
-    dialoge::naechsteAntwort(std::optional<QString>(pdf));
+    testdialoge::naechsteAntwort(std::optional<QString>(pdf));
     klick("SpeedButton14");
     QFile f(pdf);
     QVERIFY(f.open(QIODevice::ReadOnly));

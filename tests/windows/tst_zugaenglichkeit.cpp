@@ -1,4 +1,5 @@
 #include "../common/ChemieTestdaten.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 #include "Zugaenglichkeit.h"
 
@@ -27,7 +28,7 @@ class TstZugaenglichkeit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        dialoge::zuruecksetzen();
+        testdialoge::zuruecksetzen();
         m_p = std::make_unique<Testprogramm>();
         chemietestdaten::schreiben(m_p->datei(QStringLiteral("EN")));
         m_p->adressen();
