@@ -48,13 +48,19 @@ void festeFelder(ByteLeser& l, THandschuh& h, extended80::Bytes& dicke) {
     }
 }
 
-// A new glove of class `typ` at the end of the block: its variant holds the classes in Typ order,
+// The one glove factory: hands the class of Typ `typ` to machen (as a template argument) and
+// returns what it made; null for a Typ outside 0..4. The variant holds the classes in Typ order,
 // so a Typ is the index of its class.
-template <class Platz, std::size_t... I>
-THandschuh* anlegenNachTyp(std::vector<Platz>& block, quint8 typ, std::index_sequence<I...>) {
+template <class Machen, std::size_t... I>
+THandschuh* nachTyp(quint8 typ, Machen machen, std::index_sequence<I...> /*unused*/) {
     THandschuh* h = nullptr;
-    ((typ == I && (h = &std::get<I>(block.emplace_back(std::in_place_index<I>)))) || ...);
+    ((typ == I &&
+      (h = machen.template operator()<std::variant_alternative_t<I, Handschuhklasse>>())) ||
+     ...);
     return h;
+}
+template <class Machen> THandschuh* nachTyp(quint8 typ, Machen machen) {
+    return nachTyp(typ, machen, std::make_index_sequence<std::variant_size_v<Handschuhklasse>>());
 }
 
 } // namespace
@@ -123,24 +129,14 @@ qsizetype TProduktliste::indexVon(const THandschuh* h) const {
 // Inline: the reader makes every glove of a file here, and only it calls this.
 inline THandschuh* TProduktliste::anlegen(quint8 typ) {
     Q_ASSERT(m_block.size() < m_block.capacity());
-    return anlegenNachTyp(m_block, typ, std::make_index_sequence<std::variant_size_v<Platz>>());
+    return nachTyp(typ, [this]<class K>() -> THandschuh* {
+        return &std::get<K>(m_block.emplace_back(std::in_place_type<K>));
+    });
 }
 
 std::unique_ptr<THandschuh> neuerHandschuh(quint8 typ) {
-    switch (typ) {
-    case TypChemie:
-        return std::make_unique<TChemie>();
-    case TypIso:
-        return std::make_unique<TIso>();
-    case TypElectro:
-        return std::make_unique<TElectro>();
-    case TypSchnitt:
-        return std::make_unique<TSchnitt>();
-    case TypFeuer:
-        return std::make_unique<TFeuer>();
-    default:
-        return nullptr;
-    }
+    return std::unique_ptr<THandschuh>(
+        nachTyp(typ, []<class K>() -> THandschuh* { return new K; }));
 }
 
 std::optional<Ladefehler> TProduktliste::Laden(const QString& pfad) {

@@ -11,6 +11,9 @@
 #include <variant>
 #include <vector>
 
+// The glove classes in Typ order.
+using Handschuhklasse = std::variant<TChemie, TIso, TElectro, TSchnitt, TFeuer>;
+
 // The product catalogue: owns its gloves, kept sorted by Nummer.
 class TProduktliste {
 public:
@@ -46,12 +49,11 @@ private:
         }
     };
     void ordnen(Verlauf v);
-    using Platz = std::variant<TChemie, TIso, TElectro, TSchnitt, TFeuer>; // in Typ order
     THandschuh* anlegen(quint8 typ);
 
     // The file's gloves in one block, reserved before reading so it never moves; gloves
     // appended one by one are owned on their own. m_eintraege holds both in catalogue order.
-    std::vector<Platz> m_block;
+    std::vector<Handschuhklasse> m_block;
     std::vector<std::unique_ptr<THandschuh>> m_einzeln;
     std::vector<THandschuh*> m_eintraege;
     QByteArray m_datei;     // the file read, holding the loaded gloves' texts

@@ -122,6 +122,11 @@ std::optional<TStoff> TStoffliste::findeCas(const QString& eingabe) const {
     return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
 }
 
+std::optional<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
+    auto s = findeCas(eingabe);
+    return s && s->hatZustand() ? s : std::nullopt;
+}
+
 void TStoffliste::anhaengen(const TStoff& s) {
     m_texte.append(s.Name);
     m_textAnfang.push_back(m_texte.size());

@@ -53,6 +53,9 @@ public:
     qsizetype indexCas(const QString& eingabe) const;
     std::optional<TStoff> findeName(const QString& name) const;
     std::optional<TStoff> findeCas(const QString& eingabe) const;
+    // The chemical search's CAS look-up: the first substance with this CAS number, found only
+    // when one of the state boxes lists it.
+    std::optional<TStoff> casSuche(const QString& eingabe) const;
 
     void anhaengen(const TStoff& s);
 
@@ -73,7 +76,7 @@ private:
     std::optional<Ladefehler> lesen(ByteLeser& l, const QString& datei);
 
     Codespeicher m_codes;
-    QString m_texte;                         // name and CAS of each substance, back to back
+    QString m_texte;                        // name and CAS of each substance, back to back
     std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
     std::vector<Satz> m_saetze;
     Textindex m_namen, m_casNummern;

@@ -146,6 +146,27 @@ private Q_SLOTS:
         QVERIFY(!l.findeCas(" 64-17-5"));
     }
 
+    // The search finds a CAS number only where a state box lists the substance: the first
+    // substance of that number decides, a listed twin after it does not count.
+    void casSuche_data() {
+        QTest::addColumn<int>("zustand");
+        QTest::addColumn<bool>("gefunden");
+        QTest::newRow("liquid") << 2 << true;
+        QTest::newRow("no state") << 0 << false;
+        QTest::newRow("state 4") << 4 << false;
+    }
+    void casSuche() {
+        QFETCH(int, zustand);
+        QFETCH(bool, gefunden);
+        const TStoff a = stoff("Ethanol", "64-17-5", "3", quint8(zustand));
+        const TStoff b = stoff("Ethanol twin", "64-17-5", "3", 2);
+        TStoffliste l;
+        QVERIFY(!l.ausBytes(datei("0001", {&a, &b}), "t"));
+        const auto s = l.casSuche("64.17.5");
+        QCOMPARE(s.has_value(), gefunden);
+        if (s) QCOMPARE(s->Name, a.Name);
+    }
+
     void beschaedigteDateien_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<qint64>("offset");
@@ -244,8 +265,7 @@ private Q_SLOTS:
         speicher.anhaengen("12", 2, 0);
         speicher.anhaengen("xyz", 3, 0);
         speicher.entfernenLetzte(); // as for a record with a wrong checksum
-        QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()),
-                                    kSchluessel),
+        QCOMPARE(speicher.anhaengen(verschluesselt.constData(), quint32(zeile.size()), kSchluessel),
                  summe);
         speicher.anhaengen("3?", 2, 0);
         speicher.abschliessen();

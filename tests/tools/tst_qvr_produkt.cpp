@@ -75,7 +75,8 @@ private Q_SLOTS:
         QTest::newRow("unknown code") << QStringList{"product", "999", "--data", "EN", "--pdf", "x"}
                                       << 2 << "no glove with product code 999";
         QTest::newRow("no catalogue")
-            << QStringList{"product", "120", "--data", "nowhere", "--pdf", "x"} << 2 << "not found";
+            << QStringList{"product", "120", "--data", "nowhere", "--pdf", "x"} << 2
+            << "the catalogue is missing";
         QTest::newRow("code not a number")
             << QStringList{"product", "12a", "--data", "EN", "--pdf", "x"} << 1
             << "not a product code";

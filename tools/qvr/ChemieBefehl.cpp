@@ -1,6 +1,7 @@
 #include "ChemieBefehl.h"
 
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 #include "data/Datendateien.h"
 
 #include <QDir>
@@ -29,13 +30,6 @@ int listenIndex(const QString& option, const QString& wert, int hoechster) {
     return i;
 }
 
-// As the CAS search of the window: dots read as hyphens, and only substances that one of the
-// three boxes would list count as found.
-std::optional<TStoff> perCas(const TStoffliste& stoffe, const QString& cas) {
-    auto s = stoffe.findeCas(cas);
-    return s && s->hatZustand() ? s : std::nullopt;
-}
-
 // As the boxes list it; the search then takes the first substance of that name in table order.
 std::optional<TStoff> perName(const TStoffliste& stoffe, const QString& name) {
     const auto gelistet = [&stoffe](qsizetype i) { return TStoff::listbar(stoffe.zustand(i)); };
@@ -47,12 +41,8 @@ std::optional<TStoff> perName(const TStoffliste& stoffe, const QString& name) {
 }
 
 void ladeDaten(ChemieAuftrag& a) {
-    const QDir d(a.verzeichnis);
-    const QString produkte = d.filePath(datendatei::katalog());
-    if (!QFile::exists(produkte))
-        ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
-    if (const auto f = a.katalog->Laden(produkte)) ungueltig(f->meldung());
-    const QString tab = d.filePath(datendatei::stofftabelle());
+    katalogLaden(*a.katalog, a.verzeichnis);
+    const QString tab = QDir(a.verzeichnis).filePath(datendatei::stofftabelle());
     if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
     // A damaged table keeps the records read before the damage, as the program does.
     if (const auto f = a.stoffe->Laden(tab)) fehlerAusgabe(f->meldung());
@@ -94,7 +84,7 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
     if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
     ladeDaten(a);
     for (const auto& [perCasNummer, text] : chemikalien) {
-        const auto s = perCasNummer ? perCas(*a.stoffe, text) : perName(*a.stoffe, text);
+        const auto s = perCasNummer ? a.stoffe->casSuche(text) : perName(*a.stoffe, text);
         if (s)
             a.auswahl.append(*s);
         else

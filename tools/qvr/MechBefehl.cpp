@@ -1,11 +1,9 @@
 #include "MechBefehl.h"
 
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 
 #include "data/Plandatei.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <cstdio>
 
@@ -84,10 +82,7 @@ MechAuftrag mechAuftrag(const QStringList& args, bool mitPdf) {
     }
     if (verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
     if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
-    const QString produkte = QDir(verzeichnis).filePath(QStringLiteral("produkte.qvr"));
-    if (!QFile::exists(produkte))
-        ungueltig(produkte + QStringLiteral(": the catalogue is missing"));
-    if (const auto f = a.katalog->Laden(produkte)) ungueltig(f->meldung());
+    katalogLaden(*a.katalog, verzeichnis);
     return a;
 }
 

@@ -2,6 +2,7 @@
 
 #include "DruckBefehl.h"
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 #include "data/Plandatei.h"
 #include "data/Produktliste.h"
 #include "print/Plandruck.h"
@@ -10,7 +11,6 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -24,11 +24,8 @@ int planDruckBefehl(const QStringList& args) {
     if (p.positionalArguments().size() != 1 || !p.isSet(daten) || !p.isSet(pdf))
         falscheBenutzung(QStringLiteral("print plan needs FILE.PLN, --data DIR and --pdf OUT"));
 
-    const QString katalogDatei = QDir(p.value(daten)).filePath(QStringLiteral("produkte.qvr"));
-    if (!QFileInfo(katalogDatei).isFile())
-        ungueltig(QStringLiteral("%1 not found").arg(QDir::toNativeSeparators(katalogDatei)));
     TProduktliste katalog;
-    if (const auto fehler = katalog.Laden(katalogDatei)) ungueltig(fehler->meldung());
+    katalogLaden(katalog, p.value(daten));
 
     const QString planDatei = p.positionalArguments()[0];
     const PlandateiGelesen gelesen = plandateiLaden(planDatei);

@@ -2,7 +2,7 @@
 
 #include "DruckBefehl.h"
 #include "QvrFehler.h"
-#include "data/Datendateien.h"
+#include "Werkzeug.h"
 #include "data/Produktliste.h"
 #include "print/Produktbild.h"
 #include "print/Produktseite.h"
@@ -11,8 +11,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 
@@ -40,11 +38,8 @@ int produktDruckBefehl(const QStringList& args) {
                              .arg(p.positionalArguments()[0]));
 
     const QString verzeichnis = p.value(daten);
-    const QString datei = QDir(verzeichnis).filePath(datendatei::katalog());
-    if (!QFileInfo(datei).isFile())
-        ungueltig(QStringLiteral("%1 not found").arg(QDir::toNativeSeparators(datei)));
     TProduktliste katalog;
-    if (const auto fehler = katalog.Laden(datei)) ungueltig(fehler->meldung());
+    katalogLaden(katalog, verzeichnis);
     const THandschuh* h = katalog.finde(nummer);
     if (!h) ungueltig(QStringLiteral("no glove with product code %1 in the catalogue").arg(nummer));
 

@@ -1,6 +1,11 @@
 #include "Werkzeug.h"
 
 #include "QvrFehler.h"
+#include "data/Datendateien.h"
+#include "data/Produktliste.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <csignal>
 #include <cstdio>
@@ -48,4 +53,11 @@ int befehlAusfuehren(const std::function<int()>& befehl) {
         if (f.status == 1) std::fputs(kQvrBenutzung, stderr);
         return f.status;
     }
+}
+
+void katalogLaden(TProduktliste& katalog, const QString& verzeichnis) {
+    const QString datei = QDir(verzeichnis).filePath(datendatei::katalog());
+    if (!QFileInfo::exists(datei))
+        ungueltig(QDir::toNativeSeparators(datei) + QStringLiteral(": the catalogue is missing"));
+    if (const auto f = katalog.Laden(datei)) ungueltig(f->meldung());
 }

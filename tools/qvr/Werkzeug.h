@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
+
+class TProduktliste;
 
 // What qvr and its printing part share: the usage text and how a command ends.
 extern const char* const kQvrBenutzung;
@@ -11,3 +15,7 @@ void werkzeugStarten();
 
 // Runs a command and turns a QvrFehler into its message on stderr and its exit status.
 int befehlAusfuehren(const std::function<int()>& befehl);
+
+// Loads the catalogue of data directory `verzeichnis`; a missing or damaged one ends the command
+// with its message.
+void katalogLaden(TProduktliste& katalog, const QString& verzeichnis);

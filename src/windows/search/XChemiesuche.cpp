@@ -187,8 +187,7 @@ void TForm3::Button1Click() {
     m_ui->Label15->setText(tr("Search Result:"));
     if (m_ui->Edit1->text().isEmpty()) return;
     m_ui->Edit2->clear();
-    const auto s = m_k.stoffe.findeCas(m_ui->Edit1->text());
-    if (s && s->hatZustand())
+    if (const auto s = m_k.stoffe.casSuche(m_ui->Edit1->text()))
         m_ui->Edit2->setText(auswahlEintrag(zustandswort(s->Zustand), s->Name));
     else
         m_ui->Label15->setText(tr("Search Results: no match found!"));
