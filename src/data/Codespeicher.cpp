@@ -8,8 +8,8 @@ namespace {
 constexpr char kZeichen[16] = {'0', '1', '2', '3', '4', '5', '6', 'O',
                                0,   'A', 'B', 0,   0,   0,   'Z', '?'};
 
-// The rule is a little arithmetic on the character rather than a table lookup, so the compiler
-// can take many characters in one vector step.
+// The four bits of code c: its low half with a pattern of its high half flipped in, so that
+// kZeichen gives c back. Whether c is a code at all is istCode's to say.
 constexpr quint8 vierBit(quint8 c) {
     return quint8((c & 0x0F) ^ ((c & 0x40) ? 8 : 0) ^ ((c & 0x50) == 0x50 ? 12 : 0));
 }
@@ -22,29 +22,10 @@ struct Ergebnis {
     bool gepackt = true;
 };
 
-// Descrambles, sums and packs n bytes two to a byte, the first in the low half. Whole blocks
-// of a fixed size come first: loops the compiler knows the length of are the ones it turns into
-// vector steps on every platform.
+// Descrambles, sums and packs n bytes two to a byte, the first in the low half.
 Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel) {
-    constexpr quint32 kBlock = 32;
     Ergebnis e;
-    quint32 i = 0;
-    for (; i + kBlock <= n; i += kBlock) {
-        quint8 v[kBlock];
-        quint32 summe = 0;
-        bool gut = true;
-        for (quint32 k = 0; k < kBlock; ++k) {
-            const quint8 c = roh[i + k] ^ schluessel;
-            summe += c;
-            gut &= istCode(c);
-            v[k] = vierBit(c);
-        }
-        for (quint32 k = 0; k < kBlock / 2; ++k)
-            ziel[i / 2 + k] = quint8(v[2 * k] | v[2 * k + 1] << 4);
-        e.summe += summe;
-        e.gepackt &= gut;
-    }
-    for (; i < n; ++i) {
+    for (quint32 i = 0; i < n; ++i) {
         const quint8 c = roh[i] ^ schluessel;
         e.summe += c;
         e.gepackt &= istCode(c);

@@ -219,7 +219,7 @@ private Q_SLOTS:
     }
 
     // Rows of the usual codes are packed, any other row is kept as it is; both read back whole,
-    // with the sum of their bytes, across the blocks of the packing.
+    // with the sum of their bytes.
     void codespeicher_data() {
         QTest::addColumn<QByteArray>("zeile");
         QTest::addColumn<bool>("gepackt");
