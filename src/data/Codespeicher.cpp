@@ -1,6 +1,8 @@
 #include "data/Codespeicher.h"
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace {
 
@@ -8,13 +10,28 @@ namespace {
 constexpr char kZeichen[16] = {'0', '1', '2', '3', '4', '5', '6', 'O',
                                0,   'A', 'B', 0,   0,   0,   'Z', '?'};
 
-// The four bits of code c: its low half with a pattern of its high half flipped in, so that
-// kZeichen gives c back. Whether c is a code at all is istCode's to say.
-constexpr quint8 vierBit(quint8 c) {
-    return quint8((c & 0x0F) ^ ((c & 0x40) ? 8 : 0) ^ ((c & 0x50) == 0x50 ? 12 : 0));
-}
-constexpr bool istCode(quint8 c) {
-    return quint8(c - '0') <= 6 || c == '?' || c == 'O' || c == 'A' || c == 'B' || c == 'Z';
+// For each character: its four bits with 0x10 added where it is a code, 0 where it is none.
+constexpr std::array<quint8, 256> kTafel = [] {
+    std::array<quint8, 256> t{};
+    for (quint8 v = 0; v < 16; ++v)
+        if (kZeichen[v]) t[quint8(kZeichen[v])] = quint8(0x10 | v);
+    return t;
+}();
+
+// For each pair of clear characters, the first in the low byte: their packed byte, 0x100 where
+// both are codes, and their sum from bit 16 on. One lookup does a pair's whole work, with no
+// branch: the codes of a row are too mixed for a processor to guess.
+const std::vector<quint32>& paarTafel() {
+    static const std::vector<quint32> tafel = [] {
+        std::vector<quint32> t(65536);
+        for (quint32 paar = 0; paar < t.size(); ++paar) {
+            const quint32 a = paar & 0xFF, b = paar >> 8;
+            const quint32 va = kTafel[a], vb = kTafel[b];
+            t[paar] = (va & 0x0F) | (vb & 0x0F) << 4 | (va & vb & 0x10) << 4 | (a + b) << 16;
+        }
+        return t;
+    }();
+    return tafel;
 }
 
 struct Ergebnis {
@@ -24,17 +41,22 @@ struct Ergebnis {
 
 // Descrambles, sums and packs n bytes two to a byte, the first in the low half.
 Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel) {
-    Ergebnis e;
-    for (quint32 i = 0; i < n; ++i) {
-        const quint8 c = roh[i] ^ schluessel;
-        e.summe += c;
-        e.gepackt &= istCode(c);
-        if (i % 2 == 0)
-            ziel[i / 2] = vierBit(c);
-        else
-            ziel[i / 2] |= quint8(vierBit(c) << 4);
+    const quint32* const tafel = paarTafel().data(); // not read again after each store
+    const quint32 schluesselPaar = schluessel * 0x0101u;
+    quint32 summe = 0, alle = 0x100;
+    for (quint32 i = 0; i + 1 < n; i += 2) {
+        const quint32 e = tafel[(roh[i] | quint32(roh[i + 1]) << 8) ^ schluesselPaar];
+        ziel[i / 2] = quint8(e);
+        alle &= e;
+        summe += e >> 16;
     }
-    return e;
+    if (n % 2 != 0) {
+        const quint8 c = roh[n - 1] ^ schluessel;
+        summe += c;
+        alle &= quint32(kTafel[c]) << 4;
+        ziel[n / 2] = kTafel[c] & 0x0F;
+    }
+    return {summe, alle != 0};
 }
 
 } // namespace

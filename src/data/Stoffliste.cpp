@@ -63,6 +63,7 @@ void TStoffliste::Leeren() {
     m_saetze.clear();
     m_namen.leeren();
     m_casNummern.leeren();
+    m_indiziert = 0;
     Spalten.clear();
     m_verworfen = 0;
 }
@@ -104,11 +105,13 @@ TStoff TStoffliste::at(qsizetype i) const {
 }
 
 qsizetype TStoffliste::indexName(QStringView name) const {
+    indexieren();
     return m_namen.finde(name, [this](qint32 i) { return this->name(i); });
 }
 
 qsizetype TStoffliste::indexCas(const QString& eingabe) const {
     const QString cas = QString(eingabe).replace(u'.', u'-');
+    indexieren();
     return m_casNummern.finde(cas, [this](qint32 i) { return this->cas(i); });
 }
 
@@ -135,22 +138,24 @@ void TStoffliste::anhaengen(const TStoff& s) {
     const QByteArray codes = cp1252::encode(s.Permeation);
     m_codes.anhaengen(codes.constData(), quint32(codes.size()), 0);
     m_saetze.push_back({s.Kennzahl, s.Pruefsumme, s.Zustand, s.Quellung});
-    const auto i = static_cast<qint32>(size() - 1);
-    m_namen.einfuegen(i, [this](qint32 j) { return name(j); });
-    m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
 }
 
-// Gives back the room not used and indexes names and CAS numbers.
+// Gives back the room not used.
 void TStoffliste::abschliessen() {
     m_codes.abschliessen();
     m_texte.truncate(m_textAnfang.back());
     m_texte.squeeze();
+}
+
+void TStoffliste::indexieren() const {
     const auto n = static_cast<qint32>(size());
-    m_namen.reservieren(std::size_t(n));
-    m_casNummern.reservieren(std::size_t(n));
-    for (qint32 i = 0; i < n; ++i) {
-        m_namen.einfuegen(i, [this](qint32 j) { return name(j); });
-        m_casNummern.einfuegen(i, [this](qint32 j) { return cas(j); });
+    if (m_indiziert == 0) {
+        m_namen.reservieren(std::size_t(n));
+        m_casNummern.reservieren(std::size_t(n));
+    }
+    for (; m_indiziert < n; ++m_indiziert) {
+        m_namen.einfuegen(m_indiziert, [this](qint32 j) { return name(j); });
+        m_casNummern.einfuegen(m_indiziert, [this](qint32 j) { return cas(j); });
     }
 }
 

@@ -79,7 +79,11 @@ private:
     QString m_texte;                        // name and CAS of each substance, back to back
     std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
     std::vector<Satz> m_saetze;
-    Textindex m_namen, m_casNummern;
+    // Built on the first look-up, so a table loads without waiting for them: substances
+    // 0 .. m_indiziert - 1 are in them.
+    void indexieren() const;
+    mutable Textindex m_namen, m_casNummern;
+    mutable qint32 m_indiziert = 0;
     qsizetype m_verworfen = 0;
 };
 
