@@ -1,6 +1,7 @@
 // The mechanical search as the program makes it: created at start by the main window and
 // opened from its menu.
 #include "../common/MechTestdaten.h"
+#include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 
@@ -42,13 +43,9 @@ private Q_SLOTS:
 
 private:
     void starten(QSize bildschirm = {1024, 768});
-    template <class T = QPushButton> T* c(const QString& name) {
-        T* w = m_form4->findChild<T*>(name);
-        if (!w) qFatal("no control %s", qPrintable(name));
-        return w;
+    QString seite() {
+        return kind<QStackedWidget>(m_form4, "Notebook1")->currentWidget()->objectName();
     }
-    void klick(const QString& name) { c<QAbstractButton>(name)->click(); }
-    QString seite() { return c<QStackedWidget>("Notebook1")->currentWidget()->objectName(); }
     QStringList liste();
     void suchen(int gefahr, int schnitt = 0);
 
@@ -82,16 +79,16 @@ void TstXMechSuche::cleanup() {
 
 QStringList TstXMechSuche::liste() {
     QStringList t;
-    auto* l = c<QListWidget>("ListBox2");
+    auto* l = kind<QListWidget>(m_form4, "ListBox2");
     for (int i = 0; i < l->count(); ++i)
         t.append(l->item(i)->text());
     return t;
 }
 
 void TstXMechSuche::suchen(int gefahr, int schnitt) {
-    klick(QStringLiteral("r2_%1").arg(gefahr));
-    klick(QStringLiteral("sb%1").arg(schnitt + 1));
-    klick("SpeedButton3");
+    klick(m_form4, QStringLiteral("r2_%1").arg(gefahr));
+    klick(m_form4, QStringLiteral("sb%1").arg(schnitt + 1));
+    klick(m_form4, "SpeedButton3");
     QCOMPARE(seite(), "Seite4");
 }
 
@@ -99,18 +96,18 @@ void TstXMechSuche::oeffnetModalAufSeite1() {
     auto* knopf = m_form1->findChild<QPushButton*>("SpeedButton9");
     QVERIFY(knopf->isEnabled());
     suchen(3);
-    klick("r1_2");
-    bool modal = false, behalten = false;
+    klick(m_form4, "r1_2");
+    bool behalten = false;
     QString erste;
-    QTimer::singleShot(0, [&] {
-        modal = QApplication::activeModalWidget() == m_form4;
-        erste = seite();
-        behalten = c<QRadioButton>("r2_3")->isChecked() && c<QRadioButton>("r1_2")->isChecked() &&
-                   liste() == QStringList{"Thermix 250  2050"};
-        klick("SpeedButton6");
-    });
-    m_form1->SpeedButton9Click();
-    QVERIFY(modal);
+    QVERIFY(imModalenFenster<TForm4>([&] { m_form1->SpeedButton9Click(); },
+                                     [&](TForm4&) {
+                                         erste = seite();
+                                         behalten =
+                                             kind<QRadioButton>(m_form4, "r2_3")->isChecked() &&
+                                             kind<QRadioButton>(m_form4, "r1_2")->isChecked() &&
+                                             liste() == QStringList{"Thermix 250  2050"};
+                                         klick(m_form4, "SpeedButton6");
+                                     }));
     QCOMPARE(erste, "Seite1");
     QVERIFY(behalten);
     QVERIFY(!m_form4->isVisible());
@@ -118,7 +115,7 @@ void TstXMechSuche::oeffnetModalAufSeite1() {
     const QStringList knoepfe{"SpeedButton2", "SpeedButton4", "SpeedButton8"};
     for (const QString& k : knoepfe) {
         m_form4->show();
-        klick(k);
+        klick(m_form4, k);
         QVERIFY2(!m_form4->isVisible(), qPrintable(k));
     }
 }
@@ -140,11 +137,11 @@ void TstXMechSuche::seitenfolge_data() {
 void TstXMechSuche::seitenfolge() {
     QFETCH(int, gefahr);
     QFETCH(QStringList, schritte);
-    klick(QStringLiteral("r2_%1").arg(gefahr));
+    klick(m_form4, QStringLiteral("r2_%1").arg(gefahr));
     QCOMPARE(seite(), "Seite1");
     for (const QString& s : schritte) {
         const QStringList t = s.split('>');
-        klick(t[0]);
+        klick(m_form4, t[0]);
         QCOMPARE(seite(), t[1]);
     }
 }
@@ -155,21 +152,23 @@ void TstXMechSuche::antwortenUndBeispiele() {
     QCOMPARE(a.gefahr, 0);
     QCOMPARE(a.umgebung, 0);
     QCOMPARE(a.schnitt, 0);
-    QCOMPARE(c<QComboBox>("b1")->currentText(), "Unimportant");
-    QCOMPARE(c<QComboBox>("b2")->currentText(), "Unimportant");
-    QCOMPARE(c<QComboBox>("b3")->currentText(), "Unimportant");
+    QCOMPARE(kind<QComboBox>(m_form4, "b1")->currentText(), "Unimportant");
+    QCOMPARE(kind<QComboBox>(m_form4, "b2")->currentText(), "Unimportant");
+    QCOMPARE(kind<QComboBox>(m_form4, "b3")->currentText(), "Unimportant");
     QVERIFY(a.besonders == vorgabe.besonders);
 
     const QString niedrig = "Examples for low cut protection:\nPacking, Handling, Transport...";
-    QCOMPARE(c<QLabel>("Label3")->text(), niedrig);
-    klick("sb3");
-    klick("sb2");
-    QVERIFY(!c("sb1")->isChecked() && c("sb2")->isChecked() && !c("sb3")->isChecked());
+    QCOMPARE(kind<QLabel>(m_form4, "Label3")->text(), niedrig);
+    klick(m_form4, "sb3");
+    klick(m_form4, "sb2");
+    QVERIFY(!kind<QPushButton>(m_form4, "sb1")->isChecked() &&
+            kind<QPushButton>(m_form4, "sb2")->isChecked() &&
+            !kind<QPushButton>(m_form4, "sb3")->isChecked());
     const auto ueber = [this](const char* knopf) {
         QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
                       Qt::NoModifier);
-        QApplication::sendEvent(c(knopf), &e);
-        return c<QLabel>("Label3")->text();
+        QApplication::sendEvent(kind<QPushButton>(m_form4, knopf), &e);
+        return kind<QLabel>(m_form4, "Label3")->text();
     };
     QCOMPARE(ueber("sb3"), "Examples for high cut protection:\n"
                            "press tool, cutting knife, metal parts with edge...");
@@ -177,13 +176,13 @@ void TstXMechSuche::antwortenUndBeispiele() {
              "Examples for medium cut protection\nGlas/Porcelain, sheet metal, Assembly work...");
     QCOMPARE(ueber("sb1"), niedrig);
 
-    klick("r2_4");
-    klick("r1_1");
-    c<QComboBox>("b1")->setCurrentIndex(1);
-    c<QComboBox>("b2")->setCurrentIndex(0);
-    c<QComboBox>("b3")->setCurrentIndex(1);
-    klick("c1");
-    klick("c4");
+    klick(m_form4, "r2_4");
+    klick(m_form4, "r1_1");
+    kind<QComboBox>(m_form4, "b1")->setCurrentIndex(1);
+    kind<QComboBox>(m_form4, "b2")->setCurrentIndex(0);
+    kind<QComboBox>(m_form4, "b3")->setCurrentIndex(1);
+    klick(m_form4, "c1");
+    klick(m_form4, "c4");
     const TMechAntworten b = m_form4->antworten();
     QCOMPARE(b.gefahr, 4);
     QCOMPARE(b.umgebung, 1);
@@ -204,23 +203,23 @@ void TstXMechSuche::suchenUndHandeln() {
     QCOMPARE(k.Suchergebnis[1]->Nummer, 2050);
 
     // Nothing selected: neither button does anything.
-    klick("SpeedButton12");
-    klick("SpeedButton11");
+    klick(m_form4, "SpeedButton12");
+    klick(m_form4, "SpeedButton11");
     QCOMPARE(produkt.size(), 0);
     QCOMPARE(k.plan.size(), 0);
 
-    c<QListWidget>("ListBox2")->setCurrentRow(1);
-    klick("SpeedButton12");
+    kind<QListWidget>(m_form4, "ListBox2")->setCurrentRow(1);
+    klick(m_form4, "SpeedButton12");
     QCOMPARE(produkt.size(), 1);
     QCOMPARE(k.katalog.at(produkt[0][0].toInt()).Nummer, 2050);
     QVERIFY(form2->isVisible()); // shown by the main window, on that glove
     QCOMPARE(TForm2::seitenname(form2->findChild<QStackedWidget*>("Notebook1")), "Produkt");
     form2->hide();
 
-    c<QListWidget>("ListBox2")->setCurrentRow(0);
-    klick("SpeedButton11");
+    kind<QListWidget>(m_form4, "ListBox2")->setCurrentRow(0);
+    klick(m_form4, "SpeedButton11");
     QCOMPARE(liste(), (QStringList{"Marnix  2101 (already in glove plan)", "Thermix 250  2050"}));
-    klick("SpeedButton11");
+    klick(m_form4, "SpeedButton11");
     QCOMPARE(k.plan.size(), 1);
     QCOMPARE(k.plan.Planliste[0]->Nummer, 2101);
     QCOMPARE(k.plan.Einsatzbereiche[0], kommatext::schreiben({"Areas of practice:"}));
@@ -231,19 +230,19 @@ void TstXMechSuche::suchenUndHandeln() {
     k.plan.hinzufuegen(k.katalog.finde(7101), "Areas of use:", "Work areas:");
     suchen(0);
     QCOMPARE(liste().last(), "Purelat  7101 (one time glove) (already in glove plan)");
-    c<QListWidget>("ListBox2")->setCurrentRow(3);
-    klick("SpeedButton11");
+    kind<QListWidget>(m_form4, "ListBox2")->setCurrentRow(3);
+    klick(m_form4, "SpeedButton11");
     QCOMPARE(k.plan.size(), 2);
 }
 
 // The printout shows what the listed gloves were found with, not what the controls say since.
 void TstXMechSuche::druckDatenDerLetztenSuche() {
-    c<QComboBox>("b1")->setCurrentIndex(2);
-    klick("c0");
+    kind<QComboBox>(m_form4, "b1")->setCurrentIndex(2);
+    klick(m_form4, "c0");
     suchen(2, 2);
-    klick("r2_0");
-    c<QComboBox>("b1")->setCurrentIndex(0);
-    klick("c0");
+    klick(m_form4, "r2_0");
+    kind<QComboBox>(m_form4, "b1")->setCurrentIndex(0);
+    klick(m_form4, "c0");
     const MechDruckDaten d = m_form4->druckDaten();
     QCOMPARE(d.antworten.gefahr, 2);
     QCOMPARE(d.antworten.schnitt, 2);
@@ -255,11 +254,11 @@ void TstXMechSuche::druckDatenDerLetztenSuche() {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) QSKIP("a printer is installed");
     const QString pdf = m_p->datei("mech.pdf");
     testdialoge::naechsteAntwort(std::optional<QString>(pdf));
-    klick("SpeedButton14");
+    klick(m_form4, "SpeedButton14");
     QFile f(pdf);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.read(5) == "%PDF-");
-    QVERIFY(c("SpeedButton14")->isEnabled());
+    QVERIFY(kind<QPushButton>(m_form4, "SpeedButton14")->isEnabled());
 }
 
 void TstXMechSuche::bildschirme_data() {
@@ -280,7 +279,7 @@ void TstXMechSuche::bildschirme() {
     QVERIFY(QTest::qWaitForWindowExposed(m_form4));
     suchen(2, 1);
     for (const char* s : {"Seite1", "Seite2", "Seite3", "Seite4"}) {
-        c<QStackedWidget>("Notebook1")->setCurrentWidget(c<QWidget>(s));
+        kind<QStackedWidget>(m_form4, "Notebook1")->setCurrentWidget(kind<QWidget>(m_form4, s));
         QVERIFY(m_form4->minimumSizeHint().boundedTo(platz) == m_form4->minimumSizeHint());
         bildSpeichern(*m_form4, QStringLiteral("mech-%1-%2").arg(bildschirm.width()).arg(s));
     }
