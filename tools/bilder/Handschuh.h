@@ -7,7 +7,7 @@
 
 // How a glove looks in a drawing. The kinds differ in outline (cuff length and flare), surface
 // (knit stitches, dipped coating, smooth polymer, leather seams) and cuff finish.
-// Genoppt is a knit with polymer dots (futter the yarn, farbe the dots); Faeustling a gauntlet mitt.
+// Genoppt is a knit with polymer dots (futter the yarn, farbe the dots), Faeustling a mitt.
 enum class Handschuhart {
     Gestrickt,
     Beschichtet,

@@ -129,9 +129,12 @@ QImage markierung() {
         QPointF wo;
         const char* text;
     } hinweise[] = {
-        {{28, 62}, "Maker, product name and code"}, {{28, 100}, "Size and lot (EN ISO 21420)"},
-        {{28, 136}, "CE mark and notified body"},   {{162, 168}, "Chemical type and test letters"},
-        {{262, 154}, "Mechanical levels (EN 388)"}, {{346, 62}, "Information symbol: read the leaflet"},
+        {{28, 62}, "Maker, product name and code"},
+        {{28, 100}, "Size and lot (EN ISO 21420)"},
+        {{28, 136}, "CE mark and notified body"},
+        {{162, 168}, "Chemical type and test letters"},
+        {{262, 154}, "Mechanical levels (EN 388)"},
+        {{346, 62}, "Information symbol: read the leaflet"},
     };
     for (int i = 0; i < 6; ++i) {
         const auto nummer = QString::number(i + 1);
