@@ -21,6 +21,11 @@ enum class Handschuhart {
 };
 
 struct Handschuhbild {
+    Handschuhbild() = default;
+    // A glove without a class label, as most pictures show one.
+    Handschuhbild(Handschuhart art, QColor farbe, QColor futter, double stulpe)
+        : art(art), farbe(farbe), futter(futter), stulpe(stulpe) {}
+
     Handschuhart art = Handschuhart::Gestrickt;
     QColor farbe{40, 90, 170};    // the glove's own colour (coating, polymer or yarn)
     QColor futter{235, 235, 230}; // liner yarn of coated gloves and the knitted cuff
