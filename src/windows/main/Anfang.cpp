@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QStyle>
 
 namespace {
@@ -158,6 +159,10 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
     connect(ui->SpeedButton10, &QPushButton::clicked, this, &TForm1::SpeedButton10Click);
     connect(ui->SpeedButton9, &QPushButton::clicked, this, &TForm1::SpeedButton9Click);
+
+    // A focused button reacts to Enter as to Space, as buttons in dialogs do.
+    for (QPushButton* k : ui->Notebook1->findChildren<QPushButton*>())
+        k->setAutoDefault(true);
 
     // The searches and the glove plan wait for their windows, made after this one
     // (fensterErzeugen); the chemical search stays disabled without its table.
