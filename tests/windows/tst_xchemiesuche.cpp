@@ -492,7 +492,7 @@ void TstXChemiesuche::rollstand() {
 void TstXChemiesuche::fokusUndEnter() {
     QWidget* anfangs = nullptr;
     QTimer::singleShot(0, m_form.get(), [&] {
-        anfangs = QApplication::focusWidget();
+        anfangs = m_form->focusWidget();
         m_form->reject();
     });
     m_form->oeffnen();

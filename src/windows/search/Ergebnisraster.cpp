@@ -190,14 +190,15 @@ void TErgebnisraster::paintEvent(QPaintEvent* e) {
         p.drawLine(fest.x() + m_w, 0, fest.x() + m_w, kopf);
         p.restore();
     }
-    // The selected band below the header: inverted against the highlight colour, so it keeps
-    // the grid readable.
+    // The selected band below the header: the highlight colour laid thinly over the tints and
+    // framed, so the texts stay black and the tints still show through.
     const QRect b = band(m_tag) & QRect(0, fest.y() + kopf + 1, width(), height());
     if (m_tag >= 0 && b.intersects(r)) {
-        p.save();
-        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        p.fillRect(b, palette().color(QPalette::Highlight));
-        p.restore();
+        QColor hervor = palette().color(QPalette::Highlight);
+        p.setPen(QPen(hervor, 2));
+        hervor.setAlpha(90);
+        p.setBrush(hervor);
+        p.drawRect(b.adjusted(1, 1, -1, -1));
     }
     if (hasFocus()) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
