@@ -32,7 +32,7 @@ const char* const kStil = R"(
 #Panel1 { background: white; border-bottom: 4px solid #e8841e; }
 #Label1 { color: #1b3a73; }
 #Label2 { color: #1b3a73; }
-QGroupBox { color: #1b3a73; border: none; margin-top: 24px; }
+QGroupBox { color: #1b3a73; border: none; margin-top: 1.4em; }
 QGroupBox::title { subcontrol-origin: margin; left: 0px; padding: 0px 0px 2px 0px; border-bottom: 3px solid #e8841e; }
 QPushButton[menue="true"] {
     text-align: left; padding: 4px 14px; color: #1d2a3a; background: #f5f7fa;
