@@ -455,8 +455,8 @@ void TstXChemiesuche::festeTeile_data() {
     QTest::addColumn<QSize>("sicht");
     QTest::addColumn<QSize>("fest");
     QTest::newRow("room for both") << QSize(800, 400) << QSize(230, 120);
-    QTest::newRow("one column and one row beside them") << QSize(325, 170) << QSize(230, 120);
-    QTest::newRow("no whole row under the header") << QSize(800, 169) << QSize(230, 0);
+    QTest::newRow("one column and two rows beside them") << QSize(325, 220) << QSize(230, 120);
+    QTest::newRow("no two rows under the header") << QSize(800, 219) << QSize(230, 0);
     QTest::newRow("no whole column beside the names") << QSize(324, 400) << QSize(0, 120);
 }
 

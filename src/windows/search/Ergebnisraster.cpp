@@ -46,7 +46,7 @@ QStringList kopfzeilen(const QString& name) {
 
 QSize festeTeile(const QSize& sicht, int w, int kopf) {
     return {sicht.width() >= w + TErgebnisraster::Spaltenabstand ? w : 0,
-            sicht.height() >= kopf + TErgebnisraster::Zeilenabstand ? kopf : 0};
+            sicht.height() >= kopf + 2 * TErgebnisraster::Zeilenabstand ? kopf : 0};
 }
 
 int rollstandFuer(int oben, int unten, int kopf, int stand, int hoehe) {

@@ -15,7 +15,7 @@ QStringList kopfzeilen(const QString& name);
 
 // What stays in place while the grid scrolls in a view of size `sicht`: the width of the
 // glove-name column (`w`) and the height of the header (`kopf`) where each leaves room for a
-// whole chemical column or row beside it; 0 where that part scrolls with the grid.
+// whole chemical column, or two whole rows, beside it; 0 where that part scrolls with the grid.
 QSize festeTeile(const QSize& sicht, int w, int kopf);
 
 // The scroll position that shows the rows from `oben` to `unten` whole below a header that

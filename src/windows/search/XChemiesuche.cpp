@@ -94,6 +94,9 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     m_ui->LabelLegende->setText(legende());
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
             &TForm3::suchfeldFokussieren);
+    connect(m_ui->Notebook1, &QStackedWidget::currentChanged, this, [this] {
+        if (m_ui->Notebook1->currentWidget() == m_ui->Krit1) suchfeldFokussieren();
+    });
     m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
     m_ui->SpeedButton16->setIconSize(QSize(178, 103));
     m_ui->SpeedButton16->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -195,8 +198,8 @@ bool TForm3::eventFilter(QObject* o, QEvent* e) {
     return QDialog::eventFilter(o, e);
 }
 
-// Typing goes to the active tab's find field: when the window opens and when a tab is chosen
-// with the mouse; a tab bar moved through with the arrow keys keeps the focus.
+// Typing goes to the active tab's find field: when the first page is shown and when a tab is
+// chosen with the mouse; a tab bar moved through with the arrow keys keeps the focus.
 void TForm3::suchfeldFokussieren() {
     if (m_ui->PageControl1->tabBar()->hasFocus()) return;
     QLineEdit* felder[] = {m_ui->FestBoxEingabe, m_ui->FluessigBoxEingabe, m_ui->GasBoxEingabe,
