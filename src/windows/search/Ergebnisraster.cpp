@@ -124,7 +124,7 @@ QRect TErgebnisraster::sicht() const {
 
 QPoint TErgebnisraster::festePosition() const {
     const QRect s = sicht();
-    const QSize fest = festeTeile(s.size(), m_w, m_g + 45);
+    const QSize fest = festeTeile(s.size(), m_w, kopfhoehe());
     return {fest.width() > 0 ? s.left() : 0, fest.height() > 0 ? s.top() : 0};
 }
 
@@ -145,7 +145,7 @@ QString TErgebnisraster::quellungstext(QChar q) const {
 void TErgebnisraster::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRect r = e->rect();
-    const int kopf = m_g + 45; // the header's lower line
+    const int kopf = kopfhoehe();
     const QPoint fest = festePosition();
     p.fillRect(r, Qt::white);
     // Only the chemical columns and rows that meet the region being painted, with one more on

@@ -43,6 +43,8 @@ public:
 
     int W() const { return m_w; }
     int G() const { return m_g; }
+    // The header's height down to its lower grid line.
+    int kopfhoehe() const { return m_g + 45; }
     int Tag() const { return m_tag; }
     // Selects a row (-1 deselects), repainting only the two bands involved.
     void waehlen(int zeile);

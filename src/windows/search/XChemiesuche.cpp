@@ -14,11 +14,11 @@
 #include "windows/search/Stoffnamenmodell.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QTabBar>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QScrollBar>
+#include <QTabBar>
 
 namespace {
 
@@ -83,7 +83,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_raster, &TErgebnisraster::auswahlGeaendert, this, [this](int zeile) {
         if (zeile < 0) return;
         // The row comes whole into view below the header, which may stay in place above it.
-        const int kopf = m_raster->G() + 45;
+        const int kopf = m_raster->kopfhoehe();
         const int oben = kopf + TErgebnisraster::Zeilenabstand * zeile;
         const QSize sicht = m_ui->ScrollBox1->viewport()->size();
         QScrollBar* leiste = m_ui->ScrollBox1->verticalScrollBar();
