@@ -1,6 +1,7 @@
 #include "print/Chemiebericht.h"
 
 #include "data/Chemiesuche.h"
+#include "print/Einpassen.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -18,6 +19,40 @@ constexpr int kRegeln[] = {190, 710, 850, 960, 1070, 1180, 1290, 1400, 1510, 162
 // looked up when printed.
 QString uebersetzt(const char* s) {
     return QCoreApplication::translate("Chemiebericht", s);
+}
+
+// From the explanation's top offset to the bottom of its last line.
+constexpr int kErklaerung = 80 + 450 + kZeile;
+
+// text broken character-wise into the longest pieces narrower than width; nothing is lost at a
+// break, and nothing is left when not even one character fits.
+QStringList zeichenweise(PageCanvas& c, int width, const QString& text) {
+    QStringList teile;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        // Widths grow with the prefix, so halving finds the longest one without measuring every
+        // prefix of a long name.
+        qsizetype lo = 0, hi = rest.size();
+        while (lo < hi) {
+            const qsizetype mitte = (lo + hi + 1) / 2;
+            if (c.textWidth(rest.left(mitte)) < width)
+                lo = mitte;
+            else
+                hi = mitte - 1;
+        }
+        if (lo == 0) break;
+        teile.append(rest.left(lo));
+        rest.remove(0, lo);
+    }
+    return teile;
+}
+
+constexpr int kNamensbreite = 720 - 200 - 40;
+
+// The height of a substance's row down to its rule: its name wraps in the name column.
+int zeilenhoehe(PageCanvas& c, const TStoff& s) {
+    c.setFont(kArial, 30, false);
+    return std::max(kZeile, kZeile * int(zeichenweise(c, kNamensbreite, s.Name).size())) + 20;
 }
 
 } // namespace
@@ -66,21 +101,8 @@ int textIfFit(PageCanvas& c, int x, int y, int width, const QString& text) {
 
 int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
     int hoehe = 0;
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        // The longest prefix that fits; widths grow with the prefix, so halving finds it
-        // without measuring every prefix of a long name.
-        qsizetype lo = 0, hi = rest.size();
-        while (lo < hi) {
-            const qsizetype mitte = (lo + hi + 1) / 2;
-            if (c.textWidth(rest.left(mitte)) < width)
-                lo = mitte;
-            else
-                hi = mitte - 1;
-        }
-        if (lo == 0) break; // not even one character fits
-        textIfFit(c, x, y + hoehe, width, rest.left(lo));
-        rest.remove(0, lo);
+    for (const QString& teil : zeichenweise(c, width, text)) {
+        textIfFit(c, x, y + hoehe, width, teil);
         hoehe += kZeile;
     }
     return hoehe;
@@ -99,8 +121,10 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     for (int i = 0; i < 5; ++i)
         c.text(200, 190 + 30 * i, titel[i]);
     c.setFont(kArial, 30, false);
+    const int W = static_cast<int>(c.printableSizeMm().width()) * 10;
     for (int i = 0; i < 5; ++i)
-        c.text(700, 190 + 30 * i, d.anforderungen[static_cast<std::size_t>(i)]);
+        textEinpassen(c, 700, 190 + 30 * i, W - 900, 30, false,
+                      d.anforderungen[static_cast<std::size_t>(i)]);
     for (const Materialgruppe& g : materialgruppen()) {
         c.text(g.x, 440, g.zeile1);
         if (!g.zeile2.isEmpty()) c.text(g.x, 470, g.zeile2);
@@ -121,7 +145,7 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
 int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i) {
     const TStoff& s = d.auswahl[i];
     c.setFont(kArial, 30, false);
-    const int h = std::max(kZeile, wrapText(c, 205, y + 10, 720 - 200 - 40, s.Name));
+    const int h = std::max(kZeile, wrapText(c, 205, y + 10, kNamensbreite, s.Name));
     if (s.hatZustand()) c.text(720, y + 10, texte::text(10015 + s.Zustand));
     for (const Materialgruppe& g : materialgruppen()) {
         const TChemieschutz* r = findHandschuh(d.ergebnis, g.referenz);
@@ -207,10 +231,12 @@ void chemieberichtDrucken(PageCanvas& c, const ChemieDruckDaten& d) {
         int y = chemHeader(c, d);
         const int oben = y;
         // At least one row per page, so a page too short for any row still ends the report.
+        // A row of a long name can take several lines; it waits for the next page when the
+        // explanation after it would reach the footer.
         do {
             y = printChemLine(c, d, y, static_cast<int>(i));
             ++i;
-        } while (i < n && y < H - 820);
+        } while (i < n && y < H - 820 && y + zeilenhoehe(c, d.auswahl[i]) + kErklaerung <= H - 165);
         for (int x : kRegeln)
             c.line(x, oben, x, y, 2);
         chemFooter(c, y + 80);
