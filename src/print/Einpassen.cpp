@@ -42,5 +42,6 @@ void textBoxEinpassen(PageCanvas& c, const QRect& r, int x, int y, int hoehe, bo
 }
 
 QStringList umbrechen(PageCanvas& c, const QString& s, double breite) {
+    if (c.textWidth(s) <= breite) return {s};
     return zeilenUmbrechen(s, breite, [&c](const QString& t) { return c.textWidth(t); });
 }

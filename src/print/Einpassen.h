@@ -24,5 +24,6 @@ void textEinpassen(PageCanvas& c, int x, int y, double breite, int hoehe, bool f
 void textBoxEinpassen(PageCanvas& c, const QRect& r, int x, int y, int hoehe, bool fett,
                       const QString& s);
 
-// s broken into lines at most breite wide in the canvas's current font.
+// s broken into lines at most breite wide in the canvas's current font; a line that fits stays
+// as it is, blanks and all.
 QStringList umbrechen(PageCanvas& c, const QString& s, double breite);
