@@ -13,6 +13,8 @@ QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fet
                          const QString& s, double breite) {
     int h = hoehe;
     c.setFont(face, h, fett);
+    // Paper too narrow for the column at all: nothing to fit into, the text prints as it is.
+    if (breite <= 0) return s;
     while (h > kKleinsteSchrift && c.textWidth(s) > breite)
         c.setFont(face, --h, fett);
     if (c.textWidth(s) <= breite) return s;

@@ -12,6 +12,7 @@ inline constexpr int kKleinsteSchrift = 15;
 // Sets the largest font of the given face and weight, not above hoehe, at which s is at most
 // breite wide, but none below kKleinsteSchrift; returns s as it then fits: whole, or cut at the
 // end with "…" when even the smallest font is too wide, so a shortened text shows that it is.
+// With no width at all (paper narrower than the printout's margins) s stays as it is.
 QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fett,
                          const QString& s, double breite);
 
