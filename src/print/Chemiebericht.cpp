@@ -166,6 +166,10 @@ void chemFooter(PageCanvas& c, int y0) {
     static const Text texte[] = {
         {0, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Explanation"), true},
         {50, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Permeation"), false},
+        {50, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "(EN 16523-1) Levels a and b are QVR's own "
+                                            "sub-levels below EN level 1:"),
+         false},
         {90, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Level a:"), true},
         {90, 320, QT_TRANSLATE_NOOP("Chemiebericht", "0 min. <= x < 5 min."), false},
         {90, 600, QT_TRANSLATE_NOOP("Chemiebericht", "Level 1:"), true},
@@ -185,35 +189,43 @@ void chemFooter(PageCanvas& c, int y0) {
         {160, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Degradation"), false},
         {160, 490,
          QT_TRANSLATE_NOOP("Chemiebericht",
-                           "The degradation is not dependent on penetration and permeation."),
+                           "Degradation (EN ISO 374-4) is tested apart from penetration and "
+                           "permeation."),
          false},
         {190, 490,
-         QT_TRANSLATE_NOOP(
-             "Chemiebericht",
-             "However, as a degraded glove is simply useless, QVR does only recommend gloves which "
-             "swell less"),
+         QT_TRANSLATE_NOOP("Chemiebericht",
+                           "EN ISO 374-1:2016+A1:2018 requires it for each chemical a glove is "
+                           "certified for"),
          false},
         {220, 490,
-         QT_TRANSLATE_NOOP("Chemiebericht", "than 15% in the testing chemical. A safety aspect, "
-                                            "which is not offered by DIN/EN 374,"),
+         QT_TRANSLATE_NOOP("Chemiebericht", "and its result to be reported. As a degraded glove "
+                                            "is useless, QVR only recommends"),
          false},
-        {250, 490, QT_TRANSLATE_NOOP("Chemiebericht", "as this test is not even intended."), false},
+        {250, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "gloves which swell less than 15% in the testing "
+                                            "chemical."),
+         false},
         {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "degrad. resistance"), false},
         {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = resistant"), false},
         {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = non resistant"), false},
         {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = partially resistant"), false},
         {290, 1570, QT_TRANSLATE_NOOP("Chemiebericht", "(Z) = destroyed"), false},
         {330, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Penetration"), false},
-        {330, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 3 = AQL value 0,65 = 100% leakproof"),
+        {330, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "Level 3 = AQL value 0,65 (the share of defective "
+                                            "gloves a batch sample may show)"),
          false},
         {360, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 2 = AQL value 1,5"), false},
         {390, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 1 = AQL value 4"), false},
         {420, 490,
-         QT_TRANSLATE_NOOP("Chemiebericht", "All protective gloves are tested for Level 3 = 100% "
-                                            "leakproof, thus level values are not "
-                                            "explicitely listed in"),
+         QT_TRANSLATE_NOOP("Chemiebericht", "Leak tests to EN ISO 374-2, as EN ISO "
+                                            "374-1:2016+A1:2018 requires; all QVR gloves meet "
+                                            "level 3,"),
          false},
-        {450, 490, QT_TRANSLATE_NOOP("Chemiebericht", "above table."), false},
+        {450, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "thus level values are not explicitly listed in "
+                                            "above table."),
+         false},
     };
     for (const Text& t : texte) {
         c.setFont(kArial, 30, t.fett);

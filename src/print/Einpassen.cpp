@@ -3,6 +3,8 @@
 #include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
@@ -15,6 +17,17 @@ QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fet
     c.setFont(face, h, fett);
     // Paper too narrow for the column at all: nothing to fit into, the text prints as it is.
     if (breite <= 0) return s;
+    const double w = c.textWidth(s);
+    if (w <= breite) return s;
+    // Widths grow about in proportion to the height: start there, then step to the largest fit.
+    h = std::max(kKleinsteSchrift, std::min(hoehe - 1, int(hoehe * breite / w)));
+    c.setFont(face, h, fett);
+    while (h < hoehe - 1) {
+        c.setFont(face, h + 1, fett);
+        if (c.textWidth(s) > breite) break;
+        ++h;
+    }
+    c.setFont(face, h, fett);
     while (h > kKleinsteSchrift && c.textWidth(s) > breite)
         c.setFont(face, --h, fett);
     if (c.textWidth(s) <= breite) return s;

@@ -4,6 +4,7 @@
 #include "shared/gui/PageFont.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QHash>
 #include <QRectF>
 #include <QStringList>
 
@@ -22,7 +23,12 @@ using Kind = RecordingCanvas::Kind;
 
 // What a text covers on paper: its measured width by its cell height, turned with its angle.
 inline QRectF textRechteck(const Op& op) {
-    const double w = PageFont(op.face, op.height, op.bold).width(op.text);
+    // A font is laid out once per face, height and weight; a long printout has thousands of texts.
+    static QHash<QString, PageFont> schriften;
+    const QString schluessel = QStringLiteral("%1/%2/%3").arg(op.face).arg(op.height).arg(op.bold);
+    auto it = schriften.find(schluessel);
+    if (it == schriften.end()) it = schriften.insert(schluessel, PageFont(op.face, op.height, op.bold));
+    const double w = it->width(op.text);
     if (op.angle == 900) return QRectF(op.x, op.y - w, op.height, w);
     return QRectF(op.x, op.y, w, op.height);
 }
@@ -88,7 +94,7 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
         printPageFooter(nurFuss, fuss);
         const QList<Op> fussOps = nurFuss.pages().constFirst();
 
-        QList<Op> sichtbare;
+        QList<std::pair<Op, QRectF>> sichtbare; // with where each lies, measured once
         QList<Op> fehlend = fussOps;
         for (const Op& op : c.pages()[p]) {
             const auto it = std::find_if(fehlend.begin(), fehlend.end(),
@@ -96,8 +102,8 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
             const bool imFuss = it != fehlend.end();
             if (imFuss) fehlend.erase(it);
             if (!sichtbar(op)) continue;
-            sichtbare.append(op);
             const QRectF r = flaeche(op);
+            sichtbare.append({op, r});
             if (!papier.adjusted(-kToleranz, -kToleranz, kToleranz, kToleranz).contains(r))
                 f << kopf + name(op) + QStringLiteral(" leaves the paper");
             if (!imFuss && r.bottom() > regel + kToleranz)
@@ -106,20 +112,17 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
                 !QRectF(op.rect)
                      .adjusted(-kToleranz, -kToleranz, kToleranz, kToleranz)
                      .contains(textRechteck(op)))
-                f << kopf + name(op) + QStringLiteral(" is cut by its box ") +
-                         QStringLiteral("(%1 wide, the text %2)")
-                             .arg(op.rect.width())
-                             .arg(textRechteck(op).width());
+                f << kopf + name(op) + QStringLiteral(" is cut by its box");
         }
         for (const Op& op : fehlend)
             if (sichtbar(op)) f << kopf + QStringLiteral("the footer's ") + name(op) + " is missing";
 
         for (qsizetype i = 0; i < sichtbare.size(); ++i)
             for (qsizetype j = i + 1; j < sichtbare.size(); ++j) {
-                const Op& a = sichtbare[i];
-                const Op& b = sichtbare[j];
+                const auto& [a, ra] = sichtbare[i];
+                const auto& [b, rb] = sichtbare[j];
                 if (a.kind == Kind::Image && b.kind == Kind::Image) continue;
-                if (ueberlappen(flaeche(a), flaeche(b)))
+                if (ueberlappen(ra, rb))
                     f << kopf + name(a) + QStringLiteral(" overlaps ") + name(b);
             }
     }

@@ -68,7 +68,7 @@ private Q_SLOTS:
             {"Vibrating tools:", "No", 700},
             {"Type of tool:", "E36", 700},
             {"Type of machine:", "E31", 700},
-            {"Art der Stellteile:", "E32", 700},
+            {"Type of controls:", "E32", 700},
             {"Under arm protection:", "No", 700},
             {"Upper arm protection:", "Yes", 700},
             {"Glove size:", "E33", 700},
