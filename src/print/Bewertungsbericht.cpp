@@ -68,6 +68,7 @@ void seiteEins(PageCanvas& c, const TBewertung& b, const FusszeilenDaten& fuss) 
     // that would print over the last ones, so the rows then start below them.
     const int e = std::max(30 * k1, 40 * k1 - 40);
     textEinpassen(c, 200, f.zeile(820, 40), 380, 40, true, text(10120));
+    c.setFont(kArial, 40, false);
     for (int i = 0; i <= k1; ++i)
         c.text(600, f.zeile(820 + 40 * i, 40), m1[i]);
     int y = f.zeile(900 + e, 40);
@@ -84,7 +85,8 @@ void seiteEins(PageCanvas& c, const TBewertung& b, const FusszeilenDaten& fuss) 
         c.text(1000, f.zeile(1020 + e + 40 * i, 40), beschreibung[i]);
 
     const int d = 40 * k1 + 40 * std::max(0, int(beschreibung.size()) - 1);
-    textEinpassen(c, 200, f.zeile(1260 + d, 60), W - 400, 60, true, text(10124));
+    // The heading goes with its first row.
+    textEinpassen(c, 200, f.zeile(1260 + d, 1410 - 1260 + 40), W - 400, 60, true, text(10124));
     for (int i = 0; i < 9; ++i) {
         const int yi = f.zeile(1410 + d + 50 * i, 40);
         textEinpassen(c, 200, yi, 480, 40, true, text(10125 + i));
@@ -94,17 +96,21 @@ void seiteEins(PageCanvas& c, const TBewertung& b, const FusszeilenDaten& fuss) 
     const int z = 1880 + d;
     y = f.zeile(z, 30);
     textEinpassen(c, 200, y, 380, 30, true, text(10134));
-    textEinpassen(c, 1100, y, 130, 30, true, text(10135));
+    // The attachments' label takes the room it needs; their lines start after it.
+    c.setFont(kArial, 30, true);
+    const int labelbreite = std::min(300, int(c.textWidth(text(10135))) + 1);
+    const int x3 = std::max(1250, 1100 + labelbreite + 15);
+    textEinpassen(c, 1100, y, labelbreite, 30, true, text(10135));
     c.setFont(kArial, 30, false);
     QStringList m2, m3;
     for (const QString& zeile : memoZeilen(b.m[1]))
         m2 += umbrechen(c, zeile, 1100 - 20 - 600);
     for (const QString& zeile : memoZeilen(b.m[2]))
-        m3 += umbrechen(c, zeile, W - 200 - 1250);
+        m3 += umbrechen(c, zeile, W - 200 - x3);
     for (int i = 0; i < std::max(m2.size(), m3.size()); ++i) {
         const int yi = f.zeile(z + 30 * i, 30);
         if (i < m2.size()) c.text(600, yi, m2[i]);
-        if (i < m3.size()) c.text(1250, yi, m3[i]);
+        if (i < m3.size()) c.text(x3, yi, m3[i]);
     }
 }
 

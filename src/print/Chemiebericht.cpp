@@ -167,8 +167,8 @@ void chemFooter(PageCanvas& c, int y0) {
         {0, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Explanation"), true},
         {50, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Permeation"), false},
         {50, 490,
-         QT_TRANSLATE_NOOP("Chemiebericht", "(EN 16523-1) Levels a and b are QVR's own "
-                                            "sub-levels below EN level 1:"),
+         QT_TRANSLATE_NOOP("Chemiebericht", "(EN 16523-1; levels a and b are QVR's own "
+                                            "sub-levels below EN level 1)"),
          false},
         {90, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Level a:"), true},
         {90, 320, QT_TRANSLATE_NOOP("Chemiebericht", "0 min. <= x < 5 min."), false},
