@@ -211,7 +211,7 @@ private Q_SLOTS:
         QFETCH(QString, code);
         TAdressblock block;
         QVERIFY(codeNachschlagen(
-            QDir::cleanPath(QStringLiteral(ARDENTIX_FIXTURES "/../../langdata/EN/Adressen.QVR")),
+            QDir::cleanPath(QStringLiteral(ARDENTIX_FIXTURES "/../../langdata/common/Adressen.QVR")),
             code, block));
         QCOMPARE(block.An[0], code);
         const FusszeilenDaten fuss = fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32));
