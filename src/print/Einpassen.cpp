@@ -11,8 +11,8 @@ const QString kArial = QStringLiteral("Arial");
 
 } // namespace
 
-QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fett,
-                         const QString& s, double breite) {
+QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fett, const QString& s,
+                         double breite) {
     int h = hoehe;
     c.setFont(face, h, fett);
     // Paper too narrow for the column at all: nothing to fit into, the text prints as it is.

@@ -13,8 +13,8 @@ inline constexpr int kKleinsteSchrift = 15;
 // breite wide, but none below kKleinsteSchrift; returns s as it then fits: whole, or cut at the
 // end with "…" when even the smallest font is too wide, so a shortened text shows that it is.
 // With no width at all (paper narrower than the printout's margins) s stays as it is.
-QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fett,
-                         const QString& s, double breite);
+QString schriftEinpassen(PageCanvas& c, const QString& face, int hoehe, bool fett, const QString& s,
+                         double breite);
 
 // A text in a place of fixed width: printed at (x, y) in Arial of the given height and weight
 // where it fits, otherwise in the smaller font schriftEinpassen finds. The canvas keeps Arial of

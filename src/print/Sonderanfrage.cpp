@@ -53,8 +53,7 @@ void sonderanfrageDrucken(PageCanvas& c, const SonderDruckDaten& d) {
         textEinpassen(c, 700, y, W - 900, 40, false, d.eigenschaften[static_cast<std::size_t>(i)]);
     }
     if (d.manschette)
-        textEinpassen(c, 200, 1860, W - 400, 40, false,
-                      text(10108) + d.manschetteCm + text(10109));
+        textEinpassen(c, 200, 1860, W - 400, 40, false, text(10108) + d.manschetteCm + text(10109));
     if (d.noppen) textEinpassen(c, 200, 1900, W - 400, 40, false, text(10110));
 
     for (int f = 0; f < kFingerAnzahl; ++f) {

@@ -27,7 +27,8 @@ inline QRectF textRechteck(const Op& op) {
     static QHash<QString, PageFont> schriften;
     const QString schluessel = QStringLiteral("%1/%2/%3").arg(op.face).arg(op.height).arg(op.bold);
     auto it = schriften.find(schluessel);
-    if (it == schriften.end()) it = schriften.insert(schluessel, PageFont(op.face, op.height, op.bold));
+    if (it == schriften.end())
+        it = schriften.insert(schluessel, PageFont(op.face, op.height, op.bold));
     const double w = it->width(op.text);
     if (op.angle == 900) return QRectF(op.x, op.y - w, op.height, w);
     return QRectF(op.x, op.y, w, op.height);
@@ -46,8 +47,9 @@ inline QRectF flaeche(const Op& op) {
 
 inline QString name(const Op& op) {
     const QRectF r = flaeche(op);
-    const QString was = op.kind == Kind::Image ? QStringLiteral("picture")
-                                               : QLatin1Char('"') + op.text.left(40) + QLatin1Char('"');
+    const QString was = op.kind == Kind::Image
+                            ? QStringLiteral("picture")
+                            : QLatin1Char('"') + op.text.left(40) + QLatin1Char('"');
     return QStringLiteral("%1 at (%2, %3)-(%4, %5)")
         .arg(was)
         .arg(r.left())
@@ -79,10 +81,9 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
     const QSizeF mm = c.printableSizeMm();
     for (qsizetype p = 0; p < c.pages().size(); ++p) {
         const bool quer = c.orientations().value(p) == QPageLayout::Landscape;
-        const QSizeF seite = quer ? QSizeF(std::max(mm.width(), mm.height()),
-                                           std::min(mm.width(), mm.height()))
-                                  : QSizeF(std::min(mm.width(), mm.height()),
-                                           std::max(mm.width(), mm.height()));
+        const QSizeF seite =
+            quer ? QSizeF(std::max(mm.width(), mm.height()), std::min(mm.width(), mm.height()))
+                 : QSizeF(std::min(mm.width(), mm.height()), std::max(mm.width(), mm.height()));
         const int W = int(seite.width()) * 10;
         const int H = int(seite.height()) * 10;
         const QRectF papier(0, 0, W, H);
@@ -115,7 +116,8 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
                 f << kopf + name(op) + QStringLiteral(" is cut by its box");
         }
         for (const Op& op : fehlend)
-            if (sichtbar(op)) f << kopf + QStringLiteral("the footer's ") + name(op) + " is missing";
+            if (sichtbar(op))
+                f << kopf + QStringLiteral("the footer's ") + name(op) + " is missing";
 
         for (qsizetype i = 0; i < sichtbare.size(); ++i)
             for (qsizetype j = i + 1; j < sichtbare.size(); ++j) {

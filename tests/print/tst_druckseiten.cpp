@@ -27,9 +27,12 @@ using Druck = std::function<void(PageCanvas&, const FusszeilenDaten&)>;
 // must break lines and words.
 QString lang(int n, const QString& anfang = QStringLiteral("Text")) {
     static const QStringList woerter = {
-        QStringLiteral("Schweißarbeiten"), QStringLiteral("an"),
-        QStringLiteral("verzinkten"),      QStringLiteral("Blechen"),
-        QStringLiteral("mit"),             QStringLiteral("Lösungsmittelreinigung"),
+        QStringLiteral("Schweißarbeiten"),
+        QStringLiteral("an"),
+        QStringLiteral("verzinkten"),
+        QStringLiteral("Blechen"),
+        QStringLiteral("mit"),
+        QStringLiteral("Lösungsmittelreinigung"),
         QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW")};
     QString s = anfang;
     for (int i = 0; s.size() < n; ++i)
@@ -210,11 +213,12 @@ private Q_SLOTS:
         QFETCH(int, druck);
         QFETCH(QString, code);
         TAdressblock block;
-        QVERIFY(codeNachschlagen(
-            QDir::cleanPath(QStringLiteral(ARDENTIX_FIXTURES "/../../langdata/common/Adressen.QVR")),
-            code, block));
+        QVERIFY(codeNachschlagen(QDir::cleanPath(QStringLiteral(
+                                     ARDENTIX_FIXTURES "/../../langdata/common/Adressen.QVR")),
+                                 code, block));
         QCOMPARE(block.An[0], code);
-        const FusszeilenDaten fuss = fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32));
+        const FusszeilenDaten fuss =
+            fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32));
         RecordingCanvas c(QSizeF(200, 287));
         drucke()[druck].second(c, fuss);
         const QStringList f = seitenpruefung::fehler(c, fuss);

@@ -27,7 +27,8 @@ private Q_SLOTS:
         datei.write(produktdatei({&b, &a}));
         QFile adressen(m_dir.filePath("EN/Adressen.QVR"));
         QVERIFY(adressen.open(QIODevice::WriteOnly));
-        adressen.write("102\tS\xfc" "dhand KG\tIndustriering 7\t\tD\t85221 Dachau\t1\t2\t"
+        adressen.write("102\tS\xfc"
+                       "dhand KG\tIndustriering 7\t\tD\t85221 Dachau\t1\t2\t"
                        "info@suedhand.example\twww.suedhand.example\t\r\nend\r\n");
     }
 
@@ -48,9 +49,8 @@ private Q_SLOTS:
             << "plan.PLN: product code 4711 is not in the catalogue" << QStringList{};
         QTest::newRow("count beyond the lines")
             << QByteArray("9\r\n1000\r\n") << 2 << "plan.PLN, line 3: " << QStringList{};
-        QTest::newRow("code not a number")
-            << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2 << "plan.PLN, line 2: "
-            << QStringList{};
+        QTest::newRow("code not a number") << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2
+                                           << "plan.PLN, line 2: " << QStringList{};
     }
     void drucken() {
         QFETCH(QByteArray, plan);
