@@ -80,14 +80,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The degradation is not dependent on penetration and permeation.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>as this test is not even intended.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>degrad. resistance</source>
         <translation type="unfinished"></translation>
     </message>
@@ -112,19 +104,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Level 3 = AQL value 0,65 = 100% leakproof</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Level 2 = AQL value 1,5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Level 1 = AQL value 4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>above table.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -204,15 +188,35 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>However, as a degraded glove is simply useless, QVR does only recommend gloves which swell less</source>
+        <source>(EN 16523-1; levels a and b are QVR&apos;s own sub-levels below EN level 1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not explicitely listed in</source>
+        <source>Degradation (EN ISO 374-4) is tested apart from penetration and permeation.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,</source>
+        <source>EN ISO 374-1:2016+A1:2018 requires it for each chemical a glove is certified for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and its result to be reported. As a degraded glove is useless, QVR only recommends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gloves which swell less than 15% in the testing chemical.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 3 = AQL value 0,65 (the share of defective gloves a batch sample may show)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leak tests to EN ISO 374-2, as EN ISO 374-1:2016+A1:2018 requires; all QVR gloves meet level 3,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thus level values are not explicitly listed in above table.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1698,6 +1702,10 @@ press tool, cutting knife, metal parts with edge...</source>
         <source>These product codes are not in the catalogue; their columns were left out: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Glove plans (*.PLN *.pln)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm7</name>
@@ -2085,10 +2093,6 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Art der Stellteile:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>7. Other details:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2114,6 +2118,14 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Comments:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type of Controls:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risk assessments (*.GAN)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2575,11 +2587,6 @@ press tool, cutting knife, metal parts with edge...</source>
     <message>
         <source>10086</source>
         <comment>Type of machine:</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>10087</source>
-        <comment>Art der Stellteile:</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3288,6 +3295,11 @@ press tool, cutting knife, metal parts with edge...</source>
     <message>
         <source>10270</source>
         <comment>The file produkte.qvr is missing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10087</source>
+        <comment>Type of controls:</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,20 +7,28 @@ struct Code {
     int wert;  // ranking points
     int stufe; // level shown in the grid, -1 for "?"
     const char* symbol;
+    Zellart art; // the grid cell's meaning, before the swelling is looked at
 };
 
 constexpr int kUngeprueft = -1000;
 
 // Either case of a letter reads the same.
+// Breakthrough below ten minutes ('A', 'B') or a destroyed sample ('Z') is unsuitable, although
+// the grid shows no level for it.
+constexpr Zellart G = Zellart::Gut, M = Zellart::Mittel, S = Zellart::Schwach,
+                  U = Zellart::Ungeeignet, N = Zellart::Ungeprueft;
 const Code kCodes[] = {
-    {u'0', 0, 0, "-"},  {u'1', 1, 1, "-"},
-    {u'2', 2, 2, "-"},  {u'3', 3, 3, "0"},
-    {u'4', 4, 4, "0"},  {u'5', 5, 5, "+"},
-    {u'6', 6, 6, "+"},  {u'7', 7, -1, "?"},
-    {u'8', 8, -1, "?"}, {u'9', 9, -1, "?"},
-    {u'O', 0, 0, "?"},  {u'A', 0, -1, "-"},
-    {u'B', 0, -1, "-"}, {u'Z', kUngeprueft, -1, "Z"},
+    {u'0', 0, 0, "-", U},  {u'1', 1, 1, "-", S},
+    {u'2', 2, 2, "-", M},  {u'3', 3, 3, "0", M},
+    {u'4', 4, 4, "0", G},  {u'5', 5, 5, "+", G},
+    {u'6', 6, 6, "+", G},  {u'7', 7, -1, "?", N},
+    {u'8', 8, -1, "?", N}, {u'9', 9, -1, "?", N},
+    {u'O', 0, 0, "?", U},  {u'A', 0, -1, "-", U},
+    {u'B', 0, -1, "-", U}, {u'Z', kUngeprueft, -1, "Z", U},
 };
+
+// Green, yellow, orange, red, grey: in the order of Zellart.
+constexpr quint32 kToenungen[] = {0xc6efce, 0xffeb9c, 0xffcc99, 0xffc7ce, 0xe4e4e4};
 
 const Code* finde(QChar c) {
     // The codes are ASCII, and no other character has an ASCII capital among them.
@@ -46,4 +54,32 @@ int permeationsStufe(QChar c) {
 QString resistenzsymbol(QChar c) {
     const Code* k = finde(c);
     return QString::fromLatin1(k ? k->symbol : "?");
+}
+
+bool permeationBekannt(QChar c) {
+    return permeationsStufe(c) >= 0;
+}
+
+Zellart zellart(QChar permeation, QChar quellung) {
+    const Code* k = finde(permeation);
+    if (!k) return Zellart::Ungeprueft;
+    if (k->stufe < 0) return k->art;
+    // Not resistant, destroyed or sample destroyed: the glove fails whatever its level; limited
+    // swelling resistance keeps even the best level from counting as good.
+    if (quellung == u'2' || quellung == u'4' || quellung == u'5') return Zellart::Ungeeignet;
+    if (quellung == u'3' && k->art == Zellart::Gut) return Zellart::Mittel;
+    return k->art;
+}
+
+quint32 zelltoenung(Zellart art) {
+    return kToenungen[static_cast<int>(art)];
+}
+
+bool zeileUngeeignet(const QString& permeation, const QString& quellung, int spalten) {
+    for (int j = 0; j < spalten; ++j) {
+        const QChar p = j < permeation.size() ? permeation[j] : QChar(u'?');
+        const QChar q = j < quellung.size() ? quellung[j] : QChar(u'0');
+        if (zellart(p, q) != Zellart::Ungeeignet) return false;
+    }
+    return spalten > 0;
 }

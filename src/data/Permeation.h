@@ -15,6 +15,20 @@ int permeationsWert(QChar c);
 // The level 0..6 the results grid shows ("Perm.: L n"); -1 for "Perm.: ?".
 int permeationsStufe(QChar c);
 
+// A level the grid shows; only then does it show the swelling and penetration values too.
+bool permeationBekannt(QChar c);
+
 // The printed report's resistance mark: "-" (levels 0-2, 'A', 'B'), "0" (3-4), "+" (5-6),
 // "Z" (destroyed), "?" otherwise.
 QString resistenzsymbol(QChar c);
+
+// What one cell of the results grid means for the glove, from its permeation code and its
+// swelling code ('1' resistant ... '5' sample destroyed, '0' unknown).
+enum class Zellart { Gut, Mittel, Schwach, Ungeeignet, Ungeprueft };
+Zellart zellart(QChar permeation, QChar quellung);
+
+// The cell's tint on screen as 0xRRGGBB: light enough for black text on it.
+quint32 zelltoenung(Zellart art);
+
+// A glove whose every cell, for at least one chosen chemical, is unsuitable.
+bool zeileUngeeignet(const QString& permeation, const QString& quellung, int spalten);

@@ -1,6 +1,7 @@
 #include "print/Chemiebericht.h"
 
 #include "data/Chemiesuche.h"
+#include "print/Einpassen.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -18,6 +19,40 @@ constexpr int kRegeln[] = {190, 710, 850, 960, 1070, 1180, 1290, 1400, 1510, 162
 // looked up when printed.
 QString uebersetzt(const char* s) {
     return QCoreApplication::translate("Chemiebericht", s);
+}
+
+// From the explanation's top offset to the bottom of its last line.
+constexpr int kErklaerung = 80 + 450 + kZeile;
+
+// text broken character-wise into the longest pieces narrower than width; nothing is lost at a
+// break, and nothing is left when not even one character fits.
+QStringList zeichenweise(PageCanvas& c, int width, const QString& text) {
+    QStringList teile;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        // Widths grow with the prefix, so halving finds the longest one without measuring every
+        // prefix of a long name.
+        qsizetype lo = 0, hi = rest.size();
+        while (lo < hi) {
+            const qsizetype mitte = (lo + hi + 1) / 2;
+            if (c.textWidth(rest.left(mitte)) < width)
+                lo = mitte;
+            else
+                hi = mitte - 1;
+        }
+        if (lo == 0) break;
+        teile.append(rest.left(lo));
+        rest.remove(0, lo);
+    }
+    return teile;
+}
+
+constexpr int kNamensbreite = 720 - 200 - 40;
+
+// The height of a substance's row down to its rule: its name wraps in the name column.
+int zeilenhoehe(PageCanvas& c, const TStoff& s) {
+    c.setFont(kArial, 30, false);
+    return std::max(kZeile, kZeile * int(zeichenweise(c, kNamensbreite, s.Name).size())) + 20;
 }
 
 } // namespace
@@ -66,21 +101,8 @@ int textIfFit(PageCanvas& c, int x, int y, int width, const QString& text) {
 
 int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
     int hoehe = 0;
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        // The longest prefix that fits; widths grow with the prefix, so halving finds it
-        // without measuring every prefix of a long name.
-        qsizetype lo = 0, hi = rest.size();
-        while (lo < hi) {
-            const qsizetype mitte = (lo + hi + 1) / 2;
-            if (c.textWidth(rest.left(mitte)) < width)
-                lo = mitte;
-            else
-                hi = mitte - 1;
-        }
-        if (lo == 0) break; // not even one character fits
-        textIfFit(c, x, y + hoehe, width, rest.left(lo));
-        rest.remove(0, lo);
+    for (const QString& teil : zeichenweise(c, width, text)) {
+        textIfFit(c, x, y + hoehe, width, teil);
         hoehe += kZeile;
     }
     return hoehe;
@@ -99,8 +121,10 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     for (int i = 0; i < 5; ++i)
         c.text(200, 190 + 30 * i, titel[i]);
     c.setFont(kArial, 30, false);
+    const int W = static_cast<int>(c.printableSizeMm().width()) * 10;
     for (int i = 0; i < 5; ++i)
-        c.text(700, 190 + 30 * i, d.anforderungen[static_cast<std::size_t>(i)]);
+        textEinpassen(c, 700, 190 + 30 * i, W - 900, 30, false,
+                      d.anforderungen[static_cast<std::size_t>(i)]);
     for (const Materialgruppe& g : materialgruppen()) {
         c.text(g.x, 440, g.zeile1);
         if (!g.zeile2.isEmpty()) c.text(g.x, 470, g.zeile2);
@@ -121,7 +145,7 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
 int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i) {
     const TStoff& s = d.auswahl[i];
     c.setFont(kArial, 30, false);
-    const int h = std::max(kZeile, wrapText(c, 205, y + 10, 720 - 200 - 40, s.Name));
+    const int h = std::max(kZeile, wrapText(c, 205, y + 10, kNamensbreite, s.Name));
     if (s.hatZustand()) c.text(720, y + 10, texte::text(10015 + s.Zustand));
     for (const Materialgruppe& g : materialgruppen()) {
         const TChemieschutz* r = findHandschuh(d.ergebnis, g.referenz);
@@ -142,6 +166,10 @@ void chemFooter(PageCanvas& c, int y0) {
     static const Text texte[] = {
         {0, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Explanation"), true},
         {50, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Permeation"), false},
+        {50, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "(EN 16523-1; levels a and b are QVR's own "
+                                            "sub-levels below EN level 1)"),
+         false},
         {90, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Level a:"), true},
         {90, 320, QT_TRANSLATE_NOOP("Chemiebericht", "0 min. <= x < 5 min."), false},
         {90, 600, QT_TRANSLATE_NOOP("Chemiebericht", "Level 1:"), true},
@@ -161,35 +189,43 @@ void chemFooter(PageCanvas& c, int y0) {
         {160, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Degradation"), false},
         {160, 490,
          QT_TRANSLATE_NOOP("Chemiebericht",
-                           "The degradation is not dependent on penetration and permeation."),
+                           "Degradation (EN ISO 374-4) is tested apart from penetration and "
+                           "permeation."),
          false},
         {190, 490,
-         QT_TRANSLATE_NOOP(
-             "Chemiebericht",
-             "However, as a degraded glove is simply useless, QVR does only recommend gloves which "
-             "swell less"),
+         QT_TRANSLATE_NOOP("Chemiebericht",
+                           "EN ISO 374-1:2016+A1:2018 requires it for each chemical a glove is "
+                           "certified for"),
          false},
         {220, 490,
-         QT_TRANSLATE_NOOP("Chemiebericht", "than 15% in the testing chemical. A safety aspect, "
-                                            "which is not offered by DIN/EN 374,"),
+         QT_TRANSLATE_NOOP("Chemiebericht", "and its result to be reported. As a degraded glove "
+                                            "is useless, QVR only recommends"),
          false},
-        {250, 490, QT_TRANSLATE_NOOP("Chemiebericht", "as this test is not even intended."), false},
+        {250, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "gloves which swell less than 15% in the testing "
+                                            "chemical."),
+         false},
         {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "degrad. resistance"), false},
         {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = resistant"), false},
         {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = non resistant"), false},
         {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = partially resistant"), false},
         {290, 1570, QT_TRANSLATE_NOOP("Chemiebericht", "(Z) = destroyed"), false},
         {330, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Penetration"), false},
-        {330, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 3 = AQL value 0,65 = 100% leakproof"),
+        {330, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "Level 3 = AQL value 0,65 (the share of defective "
+                                            "gloves a batch sample may show)"),
          false},
         {360, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 2 = AQL value 1,5"), false},
         {390, 490, QT_TRANSLATE_NOOP("Chemiebericht", "Level 1 = AQL value 4"), false},
         {420, 490,
-         QT_TRANSLATE_NOOP("Chemiebericht", "All protective gloves are tested for Level 3 = 100% "
-                                            "leakproof, thus level values are not "
-                                            "explicitely listed in"),
+         QT_TRANSLATE_NOOP("Chemiebericht", "Leak tests to EN ISO 374-2, as EN ISO "
+                                            "374-1:2016+A1:2018 requires; all QVR gloves meet "
+                                            "level 3,"),
          false},
-        {450, 490, QT_TRANSLATE_NOOP("Chemiebericht", "above table."), false},
+        {450, 490,
+         QT_TRANSLATE_NOOP("Chemiebericht", "thus level values are not explicitly listed in "
+                                            "above table."),
+         false},
     };
     for (const Text& t : texte) {
         c.setFont(kArial, 30, t.fett);
@@ -207,10 +243,12 @@ void chemieberichtDrucken(PageCanvas& c, const ChemieDruckDaten& d) {
         int y = chemHeader(c, d);
         const int oben = y;
         // At least one row per page, so a page too short for any row still ends the report.
+        // A row of a long name can take several lines; it waits for the next page when the
+        // explanation after it would reach the footer.
         do {
             y = printChemLine(c, d, y, static_cast<int>(i));
             ++i;
-        } while (i < n && y < H - 820);
+        } while (i < n && y < H - 820 && y + zeilenhoehe(c, d.auswahl[i]) + kErklaerung <= H - 165);
         for (int x : kRegeln)
             c.line(x, oben, x, y, 2);
         chemFooter(c, y + 80);

@@ -1,5 +1,6 @@
 #include "print/Gefahrenbericht.h"
 
+#include "print/Einpassen.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -67,47 +68,64 @@ void gefahrenanalyseDrucken(PageCanvas& c, const GefahrenDruckDaten& d) {
     const QSizeF mm = c.printableSizeMm();
     const int W = int(mm.width()) * 10;
     const int H = int(mm.height()) * 10;
+    // Every answer is one line of the window and keeps its row, in a smaller font where it is
+    // longer than the page is wide; labels likewise up to their answers. On paper narrower than
+    // the form the answers keep 20 mm.
+    const int fuss = H - 165;
+    const int spalte = std::max(W - 900, 200);
 
-    c.setFont(kArial, 100, true);
-    c.text(200, 100, d.titel);
+    textEinpassen(c, 200, 100, W - 400, 100, true, d.titel);
 
-    c.setFont(kArial, 40, true);
-    c.text(200, 250, texte::text(10037));
-    c.text(200, 290, texte::text(10038));
-    c.setFont(kArial, 40, false);
-    c.text(600, 250, g.a1);
-    c.text(600, 290, g.a2);
+    textEinpassen(c, 200, 250, 380, 40, true, texte::text(10037));
+    textEinpassen(c, 200, 290, 380, 40, true, texte::text(10038));
+    textEinpassen(c, 600, 250, W - 800, 40, false, g.a1);
+    textEinpassen(c, 600, 290, W - 800, 40, false, g.a2);
 
-    c.setFont(kArial, 30, true);
     for (int i = 0; i < 4; ++i)
-        c.text(200, 400 + 30 * i, texte::text(10039 + i));
+        textEinpassen(c, 200, 400 + 30 * i, 380, 30, true, texte::text(10039 + i));
     for (int i = 0; i < 5; ++i)
-        c.text(200, 600 + 30 * i, texte::text(10043 + i));
-    c.setFont(kArial, 30, false);
+        textEinpassen(c, 200, 600 + 30 * i, i == 4 ? 480 : 380, 30, true, texte::text(10043 + i));
     for (int i = 0; i < 4; ++i)
-        c.text(600, 400 + 30 * i, g.e[i]);
+        textEinpassen(c, 600, 400 + 30 * i, W - 800, 30, false, g.e[i]);
     for (int i = 0; i < 4; ++i)
-        c.text(600, 600 + 30 * i, g.e[4 + i]);
-    c.text(700, 720, g.e[8]);
+        textEinpassen(c, 600, 600 + 30 * i, W - 800, 30, false, g.e[4 + i]);
+    textEinpassen(c, 700, 720, spalte, 30, false, g.e[8]);
 
     int G = 850;
     for (int i = 1; i <= 7; ++i) {
         if (!g.c[i - 1]) continue;
         const Abschnitt a = abschnitt(i, g);
-        if (a.reserve > 0 && G >= H - a.reserve) {
+        const int labels = labelZahl(i, a);
+        // The memo's lines wrap in their column; the other values are single lines.
+        QStringList werte = a.werte;
+        if (i == 7) {
+            c.setFont(kArial, 30, false);
+            werte = a.werte.mid(0, 5);
+            for (const QString& z : a.werte.mid(5))
+                werte += umbrechen(c, z, spalte);
+        }
+        const int zeilen = std::max<int>(labels, werte.size());
+        // A section starts on a new page where the room designed for it is not left, or where
+        // its rows would reach the footer.
+        if (a.reserve > 0 && (G >= H - a.reserve || G + 60 + 30 * zeilen > fuss)) {
             seitenumbruch(c, d.fuss);
             G = 200;
         }
         c.line(200, G, W - 200, G, 2);
-        c.setFont(kArial, 40, true);
-        c.text(200, G + 15, texte::text(a.ueberschrift));
-        c.setFont(kArial, 30, true);
-        for (int k = 0; k < labelZahl(i, a); ++k)
-            c.text(200, G + 60 + 30 * k, texte::text(a.ersterText + k));
-        c.setFont(kArial, 30, false);
-        for (int k = 0; k < a.werte.size(); ++k)
-            c.text(700, G + 60 + 30 * k, a.werte[k]);
-        G += a.vorschub;
+        textEinpassen(c, 200, G + 15, W - 400, 40, true, texte::text(a.ueberschrift));
+        // Rows longer than the rest of the page go on on the next one; the first two sections
+        // stand where the form has them.
+        int y = G + 60;
+        for (int k = 0; k < zeilen; ++k) {
+            if (a.reserve > 0 && y + 30 > fuss) {
+                seitenumbruch(c, d.fuss);
+                y = 200;
+            }
+            if (k < labels) textEinpassen(c, 200, y, 480, 30, true, texte::text(a.ersterText + k));
+            if (k < werte.size()) textEinpassen(c, 700, y, spalte, 30, false, werte[k]);
+            y += 30;
+        }
+        G = y + a.vorschub - 60 - 30 * zeilen;
     }
     c.setFont(kArial, 30, false);
     printPageFooter(c, d.fuss);

@@ -1,8 +1,12 @@
 #include "print/Mechbericht.h"
 
+#include "print/Einpassen.h"
 #include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
 
 #include <QCoreApplication>
+
+#include <vector>
 
 namespace {
 
@@ -60,20 +64,58 @@ QStringList mechKriterien(const MechDruckDaten& d) {
     return l;
 }
 
+namespace {
+
+// Where each entry of the list goes: its page (0-based) and y, the list starting at y on page 0.
+// A new page takes at least one entry, however short the paper, so the list always ends.
+std::vector<std::pair<int, int>> listenplaetze(qsizetype eintraege, int y, int H) {
+    std::vector<std::pair<int, int>> plaetze;
+    int seite = 0;
+    bool seiteLeer = false;
+    for (qsizetype i = 0; i < eintraege; ++i) {
+        if (!seiteLeer && y + kZeile > H - kFussFrei) {
+            ++seite;
+            y = kOben;
+            seiteLeer = true;
+        }
+        plaetze.emplace_back(seite, y);
+        y += kZeile;
+        seiteLeer = false;
+    }
+    return plaetze;
+}
+
+// "Page p of P" above the page's title, where the plan printout has it.
+void seitenzahl(PageCanvas& c, int p, int P) {
+    c.setFont(kArial, 25, false);
+    c.text(kLinks, 100,
+           texte::text(10261) + QString::number(p) + texte::text(10262) + QString::number(P));
+}
+
+} // namespace
+
 void mechberichtDrucken(PageCanvas& c, const MechDruckDaten& d) {
     c.setOrientation(QPageLayout::Portrait);
+    const int W = static_cast<int>(c.printableSizeMm().width()) * 10;
     const int H = static_cast<int>(c.printableSizeMm().height()) * 10;
+    const QString titel = uebersetzt(QT_TRANSLATE_NOOP("Mechbericht", "Ardentix Search Results"));
+    const QStringList kriterien = mechKriterien(d);
+    // The list starts below the criteria, its heading and the gaps around them.
+    const int listenAnfang = kOben + 200 + 40 + kZeile * int(kriterien.size()) + 100 + 80;
+    const auto plaetze = listenplaetze(d.eintraege.size(), listenAnfang, H);
+    const int P = plaetze.empty() ? 1 : plaetze.back().first + 1;
+
+    if (P > 1) seitenzahl(c, 1, P);
     int y = kOben;
     c.setFont(kArial, 80, true);
-    c.text(kLinks, y, uebersetzt(QT_TRANSLATE_NOOP("Mechbericht", "Ardentix Search Results")));
+    c.text(kLinks, y, titel);
     c.text(kLinks, y + 80, uebersetzt(QT_TRANSLATE_NOOP("Mechbericht", "(Mechanical Protection)")));
     y += 200;
     c.setFont(kArial, 40, true);
     c.text(kLinks, y, uebersetzt(QT_TRANSLATE_NOOP("Mechbericht", "Search criteria:")));
     y += 40;
-    c.setFont(kArial, 30, true);
-    for (const QString& k : mechKriterien(d)) {
-        c.text(kLinks, y, k);
+    for (const QString& k : kriterien) {
+        textEinpassen(c, kLinks, y, W - 2 * kLinks, kZeile, true, k);
         y += kZeile;
     }
     y += 100;
@@ -81,20 +123,19 @@ void mechberichtDrucken(PageCanvas& c, const MechDruckDaten& d) {
     y += 40;
     c.text(kLinks, y,
            uebersetzt(QT_TRANSLATE_NOOP("Mechbericht", "Gloves, according to search criterias: ")));
-    y += 40;
-    c.setFont(kArial, kZeile, true);
-    // A new page takes at least one entry, however short the paper, so the list always ends.
-    bool seiteLeer = false;
-    for (const QString& e : d.eintraege) {
-        if (!seiteLeer && y + kZeile > H - kFussFrei) {
+    // A continued page has the title and page line of the plan printout's pages above the list.
+    int seite = 0;
+    for (qsizetype i = 0; i < d.eintraege.size(); ++i) {
+        const auto [p, ey] = plaetze[std::size_t(i)];
+        if (p != seite) {
             seitenumbruch(c, d.fuss);
-            c.setFont(kArial, kZeile, true);
-            y = kOben;
-            seiteLeer = true;
+            seite = p;
+            seitenzahl(c, p + 1, P);
+            c.setFont(kArial, 80, true);
+            c.text(kLinks, 20, titel);
         }
-        c.text(kLinks, y, QStringLiteral("- ") + e);
-        y += kZeile;
-        seiteLeer = false;
+        textEinpassen(c, kLinks, ey, W - 2 * kLinks, kZeile, true,
+                      QStringLiteral("- ") + d.eintraege[i]);
     }
     printPageFooter(c, d.fuss);
 }

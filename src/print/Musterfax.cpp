@@ -1,5 +1,6 @@
 #include "print/Musterfax.h"
 
+#include "print/Einpassen.h"
 #include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
@@ -17,8 +18,11 @@ QString musterzeile(const MusterZeile& z) {
 void musterfaxDrucken(PageCanvas& c, const MusterDruckDaten& d) {
     using texte::text;
     c.setFont(QStringLiteral("Arial"), 50, false);
+    // The sender's lines and the order rows keep their places; a long one prints smaller.
+    const int zeilenbreite = static_cast<int>(c.printableSizeMm().width()) * 10 - 400;
     for (int i = 0; i < 4; ++i)
-        c.text(200, 300 + 50 * i, d.adresse[static_cast<std::size_t>(i)]);
+        textEinpassen(c, 200, 300 + 50 * i, zeilenbreite, 50, false,
+                      d.adresse[static_cast<std::size_t>(i)]);
     // The maker, to whom the fax goes.
     c.text(200, 600, text(10198));
     for (int i = 0; i < 3; ++i)
@@ -31,7 +35,7 @@ void musterfaxDrucken(PageCanvas& c, const MusterDruckDaten& d) {
     // Fixed lines: a row left out keeps its place empty.
     for (int i = 0; i < 3; ++i) {
         const QString zeile = musterzeile(d.zeilen[static_cast<std::size_t>(i)]);
-        if (!zeile.isEmpty()) c.text(200, 1550 + 50 * i, zeile);
+        if (!zeile.isEmpty()) textEinpassen(c, 200, 1550 + 50 * i, zeilenbreite, 50, false, zeile);
     }
     // The attention line nearly fills the printable width by itself: a longer name goes on to
     // the next lines instead of running off the paper.

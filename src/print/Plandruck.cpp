@@ -1,6 +1,7 @@
 #include "print/Plandruck.h"
 
 #include "data/Planfarbe.h"
+#include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
 #include "shared/gui/PageCanvas.h"
@@ -12,31 +13,29 @@ namespace {
 
 const QString kArial = QStringLiteral("Arial");
 
-// A note's lines: the first bold as its heading, the rest regular, each clipped to its box.
+// A note's lines: the first bold as its heading, the rest regular. Every box of the plan takes
+// its text whole, in a smaller font where the box is too narrow for it.
 void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0) {
     const int n = std::min<int>(int(zeilen.size()), kPlanNotizZeilen);
-    c.setFont(kArial, 25, true);
-    c.textBox(QRect(x, y0, 340, 25), x, y0, zeilen.value(0));
-    c.setFont(kArial, 25, false);
+    textBoxEinpassen(c, QRect(x, y0, 340, 25), x, y0, 25, true, zeilen.value(0));
     for (int j = 1; j < n; ++j)
-        c.textBox(QRect(x, y0 + 25 * j, 340, 25), x, y0 + 25 * j, zeilen[j]);
+        textBoxEinpassen(c, QRect(x, y0 + 25 * j, 340, 25), x, y0 + 25 * j, 25, false, zeilen[j]);
 }
 
 void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H) {
     c.setFont(kArial, 30, true);
     c.frame(QRect(X + 200, 280, 380, 100), 1);
     c.fill(QRect(X + 210, 290, 360, 80), s.farbe);
-    c.textBox(QRect(X + 240, 315, 300, 30), X + 250, 315, s.farbname);
+    textBoxEinpassen(c, QRect(X + 240, 315, 300, 30), X + 250, 315, 30, true, s.farbname);
     c.frame(QRect(X + 200, 400, 380, 200), 1);
 
     const int labels[] = {10263, 10264, 10265, 10266, 10267, 10268};
     const QString werte[] = {s.nummer, s.name, s.laenge, s.material, s.groessen, s.kategorie};
     for (int r = 0; r < 6; ++r) {
         const int y = 410 + 30 * r;
-        c.setFont(kArial, 30, true);
-        c.textBox(QRect(X + 220, y, 120, 30), X + 220, y, texte::text(labels[r]));
-        c.setFont(kArial, 30, false);
-        c.textBox(QRect(X + 355, y, 220, 30), X + 355, y, werte[r]);
+        textBoxEinpassen(c, QRect(X + 220, y, 120, 30), X + 220, y, 30, true,
+                         texte::text(labels[r]));
+        textBoxEinpassen(c, QRect(X + 355, y, 220, 30), X + 355, y, 30, false, werte[r]);
     }
 
     const int h = (H - 820) / 2;
@@ -70,9 +69,9 @@ void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
         c.setFont(kArial, 25, false);
         c.text(200, 100,
                texte::text(10261) + QString::number(p) + texte::text(10262) + QString::number(P));
-        c.setFont(kArial, 40, false);
         for (int a = 0; a < 3; ++a)
-            c.textBox(QRect(200, 140 + 40 * a, 350, 40), 200, 140 + 40 * a, d.adresse[a]);
+            textBoxEinpassen(c, QRect(200, 140 + 40 * a, 350, 40), 200, 140 + 40 * a, 40, false,
+                             d.adresse[a]);
 
         for (int k = erste; k <= letzte; ++k)
             spalteDrucken(c, d.spalten[k], 400 * (k - erste), H);

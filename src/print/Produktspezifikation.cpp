@@ -1,6 +1,7 @@
 #include "print/Produktspezifikation.h"
 
 #include "texte/Texte.h"
+#include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
 #include "print/Zeilenumbruch.h"
@@ -16,13 +17,14 @@ const QString kArial = QStringLiteral("Arial");
 // (scroll bar and margins off) at a 13 px font. On paper the font is 30 units high.
 constexpr double kBeschreibungsbreite = 730.0 * 30.0 / 13.0;
 
+// Label and value rows; a label longer than its column, or a value longer than the rest of the
+// line, prints in a smaller font.
 void zeilenDrucken(PageCanvas& c, const QList<ProduktDruckZeile>& zeilen, int y0) {
+    const int W = int(c.printableSizeMm().width()) * 10;
     for (int k = 1; k <= zeilen.size(); ++k) {
         const ProduktDruckZeile& z = zeilen[k - 1];
-        c.setFont(kArial, 40, true);
-        c.text(200, y0 + 40 * k, z.label);
-        c.setFont(kArial, 40, false);
-        c.text(850, y0 + 40 * k, z.wert);
+        textEinpassen(c, 200, y0 + 40 * k, 850 - 20 - 200, 40, true, z.label);
+        textEinpassen(c, 850, y0 + 40 * k, W - 200 - 850, 40, false, z.wert);
     }
 }
 
@@ -32,19 +34,19 @@ void produktspezifikationDrucken(PageCanvas& c, const ProduktDruckDaten& d) {
     c.setOrientation(QPageLayout::Portrait);
     c.setFont(kArial, 100, false);
     c.text(200, 50, texte::text(10189));
-    c.setFont(kArial, 100, true);
-    c.text(200, 150, d.name);
+    const int W = int(c.printableSizeMm().width()) * 10;
+    textEinpassen(c, 200, 150, W - 400, 100, true, d.name);
     c.setFont(kArial, 100, false);
     c.image(QRect(200, 270, 600, 600), d.bildfeld);
 
     c.setFont(kArial, 30, false);
     const int zeilen = std::min<int>(d.beschreibung.size(), kMaxBeschreibungsZeilen);
     for (int i = 0; i < zeilen; ++i)
-        c.text(200, 890 + 30 * i, d.beschreibung[i]);
+        textEinpassen(c, 200, 890 + 30 * i, W - 400, 30, false, d.beschreibung[i]);
     const int b = 30 * zeilen;
 
-    c.setFont(kArial, 40, true);
-    c.text(200, 920 + b, d.kategorie + QLatin1Char(' ') + normtext(d.piktogramm));
+    textEinpassen(c, 200, 920 + b, W - 400, 40, true,
+                  d.kategorie + QLatin1Char(' ') + normtext(d.piktogramm));
     c.setFont(kArial, 60, true);
     c.text(200, 1000 + b, texte::text(10190));
     zeilenDrucken(c, d.daten, 1030 + b);

@@ -1,5 +1,7 @@
 #include "print/Seitenrahmen.h"
 
+#include "print/Einpassen.h"
+
 #include "texte/Texte.h"
 #include "shared/gui/PageCanvas.h"
 
@@ -35,23 +37,29 @@ void printPageFooter(PageCanvas& canvas, const FusszeilenDaten& d) {
     canvas.line(200, H - 165, W - 200, H - 165, 2);
     if (!d.logo.isNull()) canvas.image(QRect(W - 499, H - 159, 298, 153), d.logo);
 
-    canvas.setFont(arial, 25, true);
-    canvas.text(200, H - 160, d.haendler);
-    canvas.text(1300, H - 160, d.datumTitel + d.datum);
-    canvas.text(800, H - 160, d.adresse);
+    // Each text keeps to its column: the distributor's up to the maker's, the maker's and the
+    // date up to the logo. A longer one (a distributor's e-mail and web address together run to
+    // some 75 mm) prints in a smaller font on its own row, so the rows keep their places.
+    const int links = 800 - 20, rechts = W - 499 - 20;
+    const auto zeile = [&](int x, int y, int ende, bool fett, const QString& s) {
+        textEinpassen(canvas, x, y, ende - x, 25, fett, s);
+    };
+    zeile(200, H - 160, links, true, d.haendler);
+    zeile(1300, H - 160, rechts, true, d.datumTitel + d.datum);
+    zeile(800, H - 160, 1300 - 20, true, d.adresse);
 
     const auto& an = d.an;
     QString kontakt;
     if (!an[8].isEmpty()) kontakt += d.email + an[8];
     if (!an[9].isEmpty()) kontakt += d.internet + an[9];
-    const std::array<QString, 5> links = {an[1], an[2], an[5] + QLatin1Char(' ') + an[4],
-                                          d.telefon + an[6] + d.fax + an[7], kontakt};
-    canvas.setFont(arial, 25, false);
+    const std::array<QString, 5> linkeZeilen = {an[1], an[2], an[5] + QLatin1Char(' ') + an[4],
+                                                d.telefon + an[6] + d.fax + an[7], kontakt};
     for (int i = 0; i < 5; ++i) {
         const int y = H - 135 + 25 * i;
-        canvas.text(200, y, links[i]);
-        canvas.text(800, y, d.hersteller[i]);
+        zeile(200, y, links, false, linkeZeilen[i]);
+        zeile(800, y, rechts, false, d.hersteller[i]);
     }
+    canvas.setFont(arial, 25, false);
 }
 
 void seitenumbruch(PageCanvas& canvas, const FusszeilenDaten& daten) {

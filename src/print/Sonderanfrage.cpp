@@ -1,5 +1,6 @@
 #include "print/Sonderanfrage.h"
 
+#include "print/Einpassen.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -44,20 +45,24 @@ void sonderanfrageDrucken(PageCanvas& c, const SonderDruckDaten& d) {
     c.setFont(kArial, 50, true);
     c.text(200, 1500, text(10101));
     c.setFont(kArial, 40, false);
+    // Labels up to the values, values up to the right margin: a longer text prints smaller.
+    const int W = static_cast<int>(c.printableSizeMm().width()) * 10;
     for (int i = 0; i < 6; ++i) {
         const int y = 1580 + 40 * i;
-        c.text(200, y, text(10102 + i));
-        c.text(700, y, d.eigenschaften[static_cast<std::size_t>(i)]);
+        textEinpassen(c, 200, y, 480, 40, false, text(10102 + i));
+        textEinpassen(c, 700, y, W - 900, 40, false, d.eigenschaften[static_cast<std::size_t>(i)]);
     }
-    if (d.manschette) c.text(200, 1860, text(10108) + d.manschetteCm + text(10109));
-    if (d.noppen) c.text(200, 1900, text(10110));
+    if (d.manschette)
+        textEinpassen(c, 200, 1860, W - 400, 40, false, text(10108) + d.manschetteCm + text(10109));
+    if (d.noppen) textEinpassen(c, 200, 1900, W - 400, 40, false, text(10110));
 
     for (int f = 0; f < kFingerAnzahl; ++f) {
         const int y = 1980 + 40 * f;
-        c.text(200, y, text(10111 + f));
+        textEinpassen(c, 200, y, 480, 40, false, text(10111 + f));
         if (const int nummer = segmenttextNummer(f, d.finger[static_cast<std::size_t>(f)]))
-            c.text(700, y, text(nummer));
-        if (d.versiegelt[static_cast<std::size_t>(f)]) c.text(1200, y, text(10116));
+            textEinpassen(c, 700, y, 480, 40, false, text(nummer));
+        if (d.versiegelt[static_cast<std::size_t>(f)])
+            textEinpassen(c, 1200, y, W - 1400, 40, false, text(10116));
     }
     printPageFooter(c, d.fuss);
 }

@@ -100,7 +100,7 @@ constexpr Eintrag englischeTexte[] = {
     QT_TRANSLATE_NOOP3("Texte", "10084", "Vibrating work place:"),
     QT_TRANSLATE_NOOP3("Texte", "10085", "Type of tool:"),
     QT_TRANSLATE_NOOP3("Texte", "10086", "Type of machine:"),
-    QT_TRANSLATE_NOOP3("Texte", "10087", "Art der Stellteile:"),
+    QT_TRANSLATE_NOOP3("Texte", "10087", "Type of controls:"),
     QT_TRANSLATE_NOOP3("Texte", "10088", "Further information:"),
     QT_TRANSLATE_NOOP3("Texte", "10089", "Under arm protection:"),
     QT_TRANSLATE_NOOP3("Texte", "10090", "Upper arm protection:"),

@@ -1,6 +1,7 @@
 #include "data/Kategorien.h"
 #include "data/Rangfolge.h"
 
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -117,6 +118,53 @@ private Q_SLOTS:
         QCOMPARE(permeationsWert(code), wert);
         QCOMPARE(permeationsStufe(code), stufe);
         QCOMPARE(resistenzsymbol(code), symbol);
+    }
+
+    // What each cell of the results grid means, by permeation and swelling code, and whether
+    // the whole row is unsuitable; every kind has its own tint, light enough for black text.
+    void zellarten_data() {
+        QTest::addColumn<QString>("permeation");
+        QTest::addColumn<QString>("quellung");
+        QTest::addColumn<QList<Zellart>>("arten");
+        QTest::addColumn<bool>("ungeeignet");
+        using enum Zellart;
+        QTest::newRow("levels, resistant") << "6541" << "1111"
+                                           << QList<Zellart>{Gut, Gut, Gut, Schwach} << false;
+        QTest::newRow("levels 2-3") << "32" << "00" << QList<Zellart>{Mittel, Mittel} << false;
+        QTest::newRow("limited swelling keeps 6 from good")
+            << "63" << "33" << QList<Zellart>{Mittel, Mittel} << false;
+        QTest::newRow("not resistant, destroyed, sample destroyed")
+            << "666" << "245" << QList<Zellart>{Ungeeignet, Ungeeignet, Ungeeignet} << true;
+        QTest::newRow("level 0 and O") << "0o" << "11" << QList<Zellart>{Ungeeignet, Ungeeignet}
+                                       << true;
+        QTest::newRow("below ten minutes, destroyed")
+            << "AbZ" << "111" << QList<Zellart>{Ungeeignet, Ungeeignet, Ungeeignet} << true;
+        QTest::newRow("untested whatever the swelling")
+            << "?7x" << "211" << QList<Zellart>{Ungeprueft, Ungeprueft, Ungeprueft} << false;
+        QTest::newRow("one cell not red") << "05" << "11" << QList<Zellart>{Ungeeignet, Gut}
+                                          << false;
+        QTest::newRow("short codes read as untested") << "0" << "" << QList<Zellart>{Ungeeignet}
+                                                      << true;
+        QTest::newRow("no chemical") << "" << "" << QList<Zellart>{} << false;
+    }
+    void zellarten() {
+        QFETCH(QString, permeation);
+        QFETCH(QString, quellung);
+        QFETCH(QList<Zellart>, arten);
+        QFETCH(bool, ungeeignet);
+        for (int j = 0; j < arten.size(); ++j)
+            QCOMPARE(zellart(permeation[j], j < quellung.size() ? quellung[j] : QChar(u'0')),
+                     arten[j]);
+        QCOMPARE(zeileUngeeignet(permeation, quellung, int(arten.size())), ungeeignet);
+        QSet<quint32> toene;
+        for (Zellart a : {Zellart::Gut, Zellart::Mittel, Zellart::Schwach, Zellart::Ungeeignet,
+                          Zellart::Ungeprueft}) {
+            const quint32 t = zelltoenung(a);
+            const int hell = (299 * (t >> 16) + 587 * ((t >> 8) & 0xff) + 114 * (t & 0xff)) / 1000;
+            QVERIFY2(hell >= 180, qPrintable(QString::number(t, 16)));
+            toene.insert(t);
+        }
+        QCOMPARE(toene.size(), 5);
     }
 
     // Which gloves each category of the product window lists, by glove group.

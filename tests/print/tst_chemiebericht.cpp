@@ -217,7 +217,8 @@ void TstChemiebericht::seiten() {
             regeln += l.x == l.x2 && l.y == 835 && l.y2 == unten;
         QCOMPARE(regeln, 12);
         QCOMPARE(c.findText("Explanation", p)->y, unten + 80);
-        QCOMPARE(c.findText("above table.", p)->y, unten + 80 + 450);
+        QCOMPARE(c.findText("thus level values are not explicitly listed in above table.", p)->y,
+                 unten + 80 + 450);
     }
 }
 

@@ -68,7 +68,7 @@ private Q_SLOTS:
             {"Vibrating tools:", "No", 700},
             {"Type of tool:", "E36", 700},
             {"Type of machine:", "E31", 700},
-            {"Art der Stellteile:", "E32", 700},
+            {"Type of controls:", "E32", 700},
             {"Under arm protection:", "No", 700},
             {"Upper arm protection:", "Yes", 700},
             {"Glove size:", "E33", 700},
@@ -118,8 +118,11 @@ private Q_SLOTS:
             << 287 << "17" << 80 << QStringList{"0:850", "1:200"} << 51;
         QTest::newRow("G = H - 370 - 30K moves")
             << 177 << "17" << 3 << QStringList{"0:850", "1:200"} << 3;
-        QTest::newRow("G one millimetre above stays")
-            << 178 << "17" << 3 << QStringList{"0:850", "0:1340"} << 3;
+        // The designed reserve lets the last memo line print into the footer up to 180 mm.
+        QTest::newRow("reserve clear of the footer moves")
+            << 180 << "17" << 3 << QStringList{"0:850", "1:200"} << 3;
+        QTest::newRow("last line clear of the footer stays")
+            << 181 << "17" << 3 << QStringList{"0:850", "0:1340"} << 3;
         QTest::newRow("empty memo reserves 340")
             << 168 << "17" << 0 << QStringList{"0:850", "1:200"} << 0;
     }

@@ -1,5 +1,6 @@
 // "qvr print plan": a saved glove plan as PDF; a damaged file is named with its line and leaves
-// no PDF, a code the catalogue lacks is named and its column left out.
+// no PDF, a code the catalogue lacks is named and its column left out; the footer names a
+// distributor of the address file on request.
 #include "data/Produktliste.h"
 
 #include <QDir>
@@ -24,27 +25,38 @@ private Q_SLOTS:
         QFile datei(m_dir.filePath("EN/produkte.qvr"));
         QVERIFY(datei.open(QIODevice::WriteOnly));
         datei.write(produktdatei({&b, &a}));
+        QFile adressen(m_dir.filePath("EN/Adressen.QVR"));
+        QVERIFY(adressen.open(QIODevice::WriteOnly));
+        adressen.write("102\tS\xfc"
+                       "dhand KG\tIndustriering 7\t\tD\t85221 Dachau\t1\t2\t"
+                       "info@suedhand.example\twww.suedhand.example\t\r\nend\r\n");
     }
 
     void drucken_data() {
         QTest::addColumn<QByteArray>("plan");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("fehler"); // standard error holds this
+        QTest::addColumn<QStringList>("zusatz");
         const QByteArray notizen = "\"Work areas:\"\r\n\"Areas of use:\"\r\n";
-        QTest::newRow("two columns")
-            << "2\r\n1000\r\n120\r\nMe\r\nStreet\r\nTown\r\n" + notizen + notizen << 0 << "";
+        const QByteArray zwei = "2\r\n1000\r\n120\r\nMe\r\nStreet\r\nTown\r\n" + notizen + notizen;
+        QTest::newRow("two columns") << zwei << 0 << "" << QStringList{};
+        QTest::newRow("a distributor's footer")
+            << zwei << 0 << "" << QStringList{"--distributor", "102"};
+        QTest::newRow("a distributor not listed")
+            << zwei << 2 << "distributor 999 is not listed in" << QStringList{"--distributor=999"};
         QTest::newRow("code not in the catalogue")
             << "2\r\n1000\r\n4711\r\nMe\r\nStreet\r\nTown\r\n" + notizen + notizen << 0
-            << "plan.PLN: product code 4711 is not in the catalogue";
+            << "plan.PLN: product code 4711 is not in the catalogue" << QStringList{};
         QTest::newRow("count beyond the lines")
-            << QByteArray("9\r\n1000\r\n") << 2 << "plan.PLN, line 3: ";
-        QTest::newRow("code not a number")
-            << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2 << "plan.PLN, line 2: ";
+            << QByteArray("9\r\n1000\r\n") << 2 << "plan.PLN, line 3: " << QStringList{};
+        QTest::newRow("code not a number") << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2
+                                           << "plan.PLN, line 2: " << QStringList{};
     }
     void drucken() {
         QFETCH(QByteArray, plan);
         QFETCH(int, status);
         QFETCH(QString, fehler);
+        QFETCH(QStringList, zusatz);
         const QString pfad = m_dir.filePath("plan.PLN"), pdf = m_dir.filePath("plan.pdf");
         QFile::remove(pdf);
         QFile datei(pfad);
@@ -53,7 +65,8 @@ private Q_SLOTS:
         datei.close();
         QProcess p;
         p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"),
-                {"print", "plan", pfad, "--data", m_dir.filePath("EN"), "--pdf", pdf});
+                QStringList{"print", "plan", pfad, "--data", m_dir.filePath("EN"), "--pdf", pdf} +
+                    zusatz);
         QVERIFY(p.waitForFinished(60000));
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
         QCOMPARE(p.exitCode(), status);

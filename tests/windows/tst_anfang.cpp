@@ -120,7 +120,9 @@ private Q_SLOTS:
         for (const char* name : {"SpeedButton12", "SpeedButton11"})
             QVERIFY(form1.findChild<QToolButton*>(name));
         QVERIFY(form1.findChild<QPushButton*>("SpeedButton23"));
-        QTest::mouseClick(form1.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        auto* hauptmenue = form1.findChild<QPushButton*>("Button1");
+        hauptmenue->setFocus();
+        QTest::keyClick(hauptmenue, Qt::Key_Return); // Enter works as Space does
         QCOMPARE(form1.seite(), "Vorgabe");
         QVERIFY(!form1.logo().isNull());
 

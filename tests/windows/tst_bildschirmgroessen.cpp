@@ -1,18 +1,26 @@
 // The windows made at start, on screens of 640, 800 and 1024 pixels: each follows its own
 // screen rule once (the main window owns them, and its scaling must not reach them), and every
-// button of the chemical search is on the screen.
+// control is whole on every screen size.
 #include "../common/ChemieTestdaten.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "windows/forms/XRGFormular.h"
 #include "windows/main/Anfang.h"
 #include "windows/product/XProduktinfo.h"
 #include "windows/search/XChemiesuche.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTest>
 
 namespace {
@@ -21,8 +29,9 @@ struct Programm {
     Testprogramm p;
     std::unique_ptr<TForm1> form1;
 
-    explicit Programm(QSize schirm) {
-        bildschirm::setzenFuerTests(schirm);
+    // `rahmen`: what a window manager's title bar and frame take of the screen's height.
+    explicit Programm(QSize schirm, int rahmen = 0) {
+        bildschirm::setzenFuerTests(schirm, QRect(0, 0, schirm.width(), schirm.height() - rahmen));
         chemietestdaten::schreiben(p.datei(QStringLiteral("EN")));
         form1 = std::make_unique<TForm1>(p.pfad(), p.eingerichteterSpeicher());
         form1->fensterErzeugen();
@@ -30,6 +39,60 @@ struct Programm {
     }
     template <class T> T* fenster() { return form1->findChild<T*>(); }
 };
+
+// The controls of a shown window a user could not read whole: cut by the window's or their
+// container's edge, squeezed below the height their text needs, or lying over one another.
+// Controls inside a scroll area are left out: scrolling shows the rest of them.
+QStringList nichtGanz(QWidget* fenster) {
+    QList<QWidget*> teile;
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        if (w->window() != fenster || !w->isVisible()) continue;
+        // Pictures are scaled to their room; texts are what must be whole.
+        const auto* knopf = qobject_cast<QAbstractButton*>(w);
+        const auto* schild = qobject_cast<QLabel*>(w);
+        if ((knopf && knopf->text().isEmpty()) || (schild && schild->text().isEmpty())) continue;
+        if (!knopf && !schild && !qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w) &&
+            !qobject_cast<QAbstractScrollArea*>(w))
+            continue;
+        bool gerollt = false;
+        for (QWidget* p = w->parentWidget(); p != fenster; p = p->parentWidget())
+            gerollt |= qobject_cast<QAbstractScrollArea*>(p) != nullptr;
+        if (!gerollt) teile << w;
+    }
+    QStringList fehler;
+    const auto name = [](const QWidget* w) {
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
+    };
+    for (QWidget* w : teile) {
+        QRect r(QPoint(0, 0), w->size());
+        for (QWidget* p = w; p != fenster; p = p->parentWidget()) {
+            r.translate(p->pos());
+            if (!p->parentWidget()->rect().contains(r)) {
+                fehler << name(w) + QStringLiteral(" cut by ") + name(p->parentWidget());
+                break;
+            }
+        }
+        // A text box scrolls its own text; a line of text must be high enough for its font.
+        if (qobject_cast<QAbstractScrollArea*>(w)) continue;
+        const int noetig = w->hasHeightForWidth() ? w->heightForWidth(w->width())
+                                                  : w->minimumSizeHint().height();
+        if (w->height() < noetig)
+            fehler << QStringLiteral("%1 %2 high, needs %3").arg(name(w)).arg(w->height()).arg(noetig);
+    }
+    for (const QTabBar* leiste : fenster->findChildren<QTabBar*>())
+        for (int i = 0; leiste->isVisible() && i < leiste->count(); ++i)
+            if (!leiste->rect().contains(leiste->tabRect(i)))
+                fehler << leiste->tabText(i) + QStringLiteral(" tab out of view");
+    // Positions scaled for a small screen are rounded: neighbours may share one pixel.
+    const auto innen = [](const QWidget* w) { return w->geometry().adjusted(0, 0, -1, -1); };
+    for (int i = 0; i < teile.size(); ++i)
+        for (int j = i + 1; j < teile.size(); ++j)
+            if (teile[i]->parentWidget() == teile[j]->parentWidget() &&
+                innen(teile[i]).intersects(innen(teile[j])))
+                fehler << name(teile[i]) + QStringLiteral(" over ") + name(teile[j]);
+    return fehler;
+}
 
 } // namespace
 
@@ -92,6 +155,48 @@ private Q_SLOTS:
         }
         form3->hide();
         bildSpeichern(*form3, QStringLiteral("search-%1").arg(schirm.width()));
+    }
+
+    // On every screen, under a title bar, each window's controls are whole.
+    void allesGanz_data() {
+        QTest::addColumn<QSize>("schirm");
+        for (const QSize s : {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1280, 1024),
+                              QSize(1920, 1080)})
+            QTest::newRow(qPrintable(QString::number(s.width()))) << s;
+    }
+    void allesGanz() {
+        QFETCH(QSize, schirm);
+        Programm prog(schirm, 24);
+        QStringList fehler = nichtGanz(prog.form1.get());
+        auto* form3 = prog.fenster<TForm3>();
+        form3->show();
+        form3->findChild<QListWidget*>("ListBox1")->addItem(QStringLiteral("liquid - Acetone"));
+        form3->findChild<QPushButton*>("SpeedButton1")->click();
+        auto* seiten = form3->findChild<QStackedWidget*>("Notebook1");
+        for (int i = 0; i < seiten->count(); ++i) {
+            seiten->setCurrentIndex(i);
+            fehler << nichtGanz(form3);
+        }
+        form3->hide();
+        auto* form2 = prog.fenster<TForm2>();
+        form2->show();
+        fehler << nichtGanz(form2);
+        // A product page with material and design texts as long as the catalogue's.
+        auto handschuh = chemietestdaten::handschuh(9001, QStringLiteral("Voltis 1"), 1);
+        handschuh->setzeText(Textfeld::Material,
+                             QStringLiteral("Natural rubber latex, dielectric grade"));
+        handschuh->setzeText(Textfeld::Ausfuehrung,
+                             QStringLiteral("Seamless, anatomical, rolled cuff, class 1"));
+        TProduktliste& katalog = prog.form1->kontext().katalog;
+        katalog.anhaengen(std::move(handschuh));
+        form2->produktzeigen(static_cast<int>(katalog.size()) - 1);
+        fehler << nichtGanz(form2);
+        form2->hide();
+        prog.form1->SpeedButton13Click(); // a new hazard analysis, made as the menu makes it
+        auto* form7 = prog.fenster<TForm7>();
+        fehler << nichtGanz(form7);
+        form7->close();
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(QStringLiteral("; "))));
     }
 };
 

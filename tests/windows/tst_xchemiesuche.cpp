@@ -8,6 +8,7 @@
 #include "windows/search/Ergebnisraster.h"
 #include "windows/search/XChemiesuche.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -60,6 +62,13 @@ private Q_SLOTS:
     void druckDatenDerLetztenSuche();
     void kopfzeilen_data();
     void kopfzeilen();
+    void kopfhoehe_data();
+    void kopfhoehe();
+    void festeTeile_data();
+    void festeTeile();
+    void rollstand_data();
+    void rollstand();
+    void fokusUndEnter();
 
 private:
     template <class T> T* c(const char* name) { return m_form->findChild<T*>(QLatin1String(name)); }
@@ -204,12 +213,7 @@ void TstXChemiesuche::waehlenUndSuchen() {
     QTest::keyClicks(c<QLineEdit>("FluessigBoxEingabe"), "tOl");
     QCOMPARE(c<QListView>("FluessigBox")->currentIndex().data().toString(),
              QStringLiteral("Toluene"));
-    c<QPushButton>("Button3")->click(); // found by typing only: not chosen
-    QCOMPARE(liste->count(), 0);
-    auto* fluessig = c<QListView>("FluessigBox"); // the user picks it
-    QTest::mouseClick(fluessig->viewport(), Qt::LeftButton, {},
-                      fluessig->visualRect(fluessig->model()->index(1, 0)).center());
-    c<QPushButton>("Button3")->click();
+    c<QPushButton>("Button3")->click(); // highlighted by typing
     QTest::keyClicks(c<QLineEdit>("FluessigBoxEingabe"), "x"); // "tOlx" matches nothing
     c<QPushButton>("Button3")->click();
     tabs->setCurrentIndex(2);
@@ -259,15 +263,15 @@ void TstXChemiesuche::waehlenUndSuchen() {
     QCOMPARE(liste->count(), 0);
 }
 
-// Type-to-find only highlights: Enter and "->" take a name the user picked, or the exact name.
+// Enter and "->" take the highlighted name, whether typing or a click highlighted it.
 void TstXChemiesuche::tippenUndEnter_data() {
     QTest::addColumn<QString>("getippt");
     QTest::addColumn<bool>("gewaehlt"); // the user then clicks the highlighted name
     QTest::addColumn<QStringList>("liste");
-    QTest::newRow("prefix") << "Ace" << false << QStringList{};
+    QTest::newRow("prefix") << "Ace" << false << QStringList{"liquid - Acetone"};
     QTest::newRow("prefix, then picked") << "Ace" << true << QStringList{"liquid - Acetone"};
     QTest::newRow("exact name") << "Toluene" << false << QStringList{"liquid - Toluene"};
-    QTest::newRow("other case") << "toluene" << false << QStringList{};
+    QTest::newRow("other case") << "toluene" << false << QStringList{"liquid - Toluene"};
     QTest::newRow("no match") << "Water" << false << QStringList{};
 }
 
@@ -414,6 +418,98 @@ void TstXChemiesuche::kopfzeilen() {
         l.append(s.size());
     QCOMPARE(l, zeilen);
     QCOMPARE(z.join(QString()), name.left(200));
+}
+
+// The header is as high as the chosen names need: their rotated text begins a few pixels
+// below the grid's top, however short the names are.
+void TstXChemiesuche::kopfhoehe_data() {
+    QTest::addColumn<QStringList>("liste");
+    QTest::newRow("none") << QStringList{};
+    QTest::newRow("short") << QStringList{"liquid - Acetone"};
+    QTest::newRow("state word longer than the name") << QStringList{"gaseous - Chlorine"};
+    QTest::newRow("short and longer")
+        << QStringList{"liquid - Acetone", "solid - Sodium hydroxide"};
+}
+
+void TstXChemiesuche::kopfhoehe() {
+    QFETCH(QStringList, liste);
+    suchen(liste);
+    auto* r = c<TErgebnisraster>("Image1");
+    if (liste.isEmpty()) {
+        QCOMPARE(r->G(), 0);
+        return;
+    }
+    const QImage bild = r->grab().toImage();
+    int oben = -1;
+    for (int y = 0; y < r->G() + 45 && oben < 0; ++y)
+        for (int x = r->W() + 1; x < bild.width(); ++x)
+            if ((x - r->W()) % TErgebnisraster::Spaltenabstand != 0 &&
+                bild.pixel(x, y) != qRgb(255, 255, 255)) {
+                oben = y;
+                break;
+            }
+    QVERIFY2(oben >= 2 && oben <= 10, qPrintable(QString::number(oben)));
+}
+
+// A grid with a name column 230 wide and a header 120 high, in views of several sizes.
+void TstXChemiesuche::festeTeile_data() {
+    QTest::addColumn<QSize>("sicht");
+    QTest::addColumn<QSize>("fest");
+    QTest::newRow("room for both") << QSize(800, 400) << QSize(230, 120);
+    QTest::newRow("one column and two rows beside them") << QSize(325, 220) << QSize(230, 120);
+    QTest::newRow("no two rows under the header") << QSize(800, 219) << QSize(230, 0);
+    QTest::newRow("no whole column beside the names") << QSize(324, 400) << QSize(0, 120);
+}
+
+void TstXChemiesuche::festeTeile() {
+    QFETCH(QSize, sicht);
+    QFETCH(QSize, fest);
+    QCOMPARE(::festeTeile(sicht, 230, 120), fest);
+}
+
+// Rows 50 high brought into a view 300 high below a header that stays 120 high, or scrolls.
+void TstXChemiesuche::rollstand_data() {
+    QTest::addColumn<int>("oben");
+    QTest::addColumn<int>("kopf");
+    QTest::addColumn<int>("stand");
+    QTest::addColumn<int>("erwartet");
+    QTest::newRow("already shown") << 200 << 120 << 0 << 0;
+    QTest::newRow("under the header") << 200 << 120 << 100 << 80;
+    QTest::newRow("below the view") << 400 << 120 << 0 << 150;
+    QTest::newRow("first row") << 120 << 120 << 500 << 0;
+    QTest::newRow("header scrolls away") << 400 << 0 << 0 << 150;
+}
+
+void TstXChemiesuche::rollstand() {
+    QFETCH(int, oben);
+    QFETCH(int, kopf);
+    QFETCH(int, stand);
+    QFETCH(int, erwartet);
+    QCOMPARE(rollstandFuer(oben, oben + 50, kopf, stand, 300), erwartet);
+}
+
+// Typing goes to the find field of the tab chosen; Enter adds the name it highlights, in the
+// find field and in the list alike.
+void TstXChemiesuche::fokusUndEnter() {
+    QWidget* anfangs = nullptr;
+    QTimer::singleShot(0, m_form.get(), [&] {
+        anfangs = m_form->focusWidget();
+        m_form->reject();
+    });
+    m_form->oeffnen();
+    QCOMPARE(anfangs, c<QLineEdit>("Edit1"));
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    c<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    QCOMPARE(QApplication::focusWidget(), c<QLineEdit>("FluessigBoxEingabe"));
+    QTest::keyClicks(QApplication::focusWidget(), "acetone");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    auto* box = c<QListView>("FluessigBox");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(eintraege(c<QListWidget>("ListBox1")),
+             (QStringList{"liquid - Acetone", "liquid - Toluene"}));
 }
 
 QTEST_MAIN(TstXChemiesuche)

@@ -1,6 +1,5 @@
 #include "BewertungDruck.h"
 
-#include "DruckBefehl.h"
 #include "QvrFehler.h"
 #include "data/Bewertungsdatei.h"
 #include "print/Bewertungsbericht.h"
@@ -9,10 +8,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 
-int bewertungDruckBefehl(const QStringList& args) {
+int bewertungDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     QCommandLineParser p;
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
-    p.addOption(pdf);
+    // The data directory only names the address file of --distributor.
+    const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
+    p.addOptions({pdf, daten});
     if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
         falscheBenutzung(QStringLiteral("print assessment: ") + p.errorText());
     if (p.positionalArguments().size() != 1 || !p.isSet(pdf))
@@ -23,7 +24,7 @@ int bewertungDruckBefehl(const QStringList& args) {
     const auto bewertung = bewertungsdatei::laden(datei, fehler);
     if (!bewertung)
         ungueltig(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(datei), fehler));
-    const BewertungDruckDaten d{*bewertung, werkzeugFusszeile()};
+    const BewertungDruckDaten d{*bewertung, fuss};
     if (const auto f =
             pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { bewertungsberichtDrucken(c, d); }))
         ungueltig(*f);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "print/Seitenrahmen.h"
+
 #include <QStringList>
 
 // "qvr print assessment FILE.GBN --pdf OUT": a saved organisational assessment as PDF.
-int bewertungDruckBefehl(const QStringList& args);
+int bewertungDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss);

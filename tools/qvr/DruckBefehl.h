@@ -4,9 +4,6 @@
 
 #include <QStringList>
 
-// "qvr print WHAT ...": renders a printout of the program to PDF, without a window.
+// "qvr print WHAT ... [--distributor CODE]": renders a printout of the program to PDF, without a
+// window; the footer names the distributor CODE of the address file in --data DIR, or the maker.
 int druckBefehl(const QStringList& args);
-
-// The footer of the tool's printouts: with no user of its own, the maker is the distributor,
-// as for a user who has not chosen one.
-FusszeilenDaten werkzeugFusszeile();

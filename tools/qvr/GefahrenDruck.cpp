@@ -1,6 +1,5 @@
 #include "GefahrenDruck.h"
 
-#include "DruckBefehl.h"
 #include "QvrFehler.h"
 #include "data/Gefahrendatei.h"
 #include "print/Gefahrenbericht.h"
@@ -12,10 +11,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-int gefahrenDruckBefehl(const QStringList& args) {
+int gefahrenDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     QCommandLineParser p;
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
-    p.addOption(pdf);
+    // The data directory only names the address file of --distributor.
+    const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
+    p.addOptions({pdf, daten});
     if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
         falscheBenutzung(QStringLiteral("print hazard-analysis: ") + p.errorText());
     if (p.positionalArguments().size() != 1 || !p.isSet(pdf))
@@ -30,7 +31,7 @@ int gefahrenDruckBefehl(const QStringList& args) {
 
     // The window's title label, in the language of its layout.
     const GefahrenDruckDaten d{QCoreApplication::translate("TForm8", "Risk Assessment"), *analyse,
-                               werkzeugFusszeile()};
+                               fuss};
     if (const auto f =
             pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { gefahrenanalyseDrucken(c, d); }))
         ungueltig(*f);

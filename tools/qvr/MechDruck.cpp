@@ -1,18 +1,17 @@
 #include "MechDruck.h"
 
-#include "DruckBefehl.h"
 #include "MechBefehl.h"
 #include "QvrFehler.h"
 #include "print/Mechbericht.h"
 #include "shared/gui/PdfAusgabe.h"
 
-int mechDruckBefehl(const QStringList& args) {
+int mechDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     const MechAuftrag a = mechAuftrag(args, true);
     MechDruckDaten d;
     d.antworten = a.antworten;
     d.grundanforderungen = grundanforderungsTexte(a.antworten);
     d.eintraege = mechSuchen(a);
-    d.fuss = werkzeugFusszeile();
+    d.fuss = fuss;
     if (const auto fehler = pdfSchreiben(a.pdf, [&d](PageCanvas& c) { mechberichtDrucken(c, d); }))
         ungueltig(*fehler);
     return 0;

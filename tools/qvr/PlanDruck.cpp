@@ -1,6 +1,5 @@
 #include "PlanDruck.h"
 
-#include "DruckBefehl.h"
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Plandatei.h"
@@ -14,7 +13,7 @@
 
 #include <cstdio>
 
-int planDruckBefehl(const QStringList& args) {
+int planDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     QCommandLineParser p;
     const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
@@ -42,7 +41,7 @@ int planDruckBefehl(const QStringList& args) {
     for (qsizetype i = 0; i < a.Planliste.size(); ++i)
         d.spalten.append(planDruckSpalte(*a.Planliste[i], kommatext::lesen(a.Arbeitsbereiche[i]),
                                          kommatext::lesen(a.Einsatzbereiche[i])));
-    d.fuss = werkzeugFusszeile();
+    d.fuss = fuss;
     if (const auto fehler =
             pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { plandruckDrucken(c, d); }))
         ungueltig(*fehler);

@@ -1,6 +1,5 @@
 #include "ProduktDruck.h"
 
-#include "DruckBefehl.h"
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Produktliste.h"
@@ -22,7 +21,7 @@ const char* const kKeinBild = "No picture available";
 
 } // namespace
 
-int produktDruckBefehl(const QStringList& args) {
+int produktDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     QCommandLineParser p;
     const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
@@ -48,7 +47,7 @@ int produktDruckBefehl(const QStringList& args) {
     const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h->Bilddatei(), kBildfeld);
     d.bildfeld =
         bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
-    d.fuss = werkzeugFusszeile();
+    d.fuss = fuss;
     const auto fehler = pdfSchreiben(p.value(pdf), [&d, h](PageCanvas& c) {
         d.beschreibung = beschreibungUmbrechen(c, h->Beschreibung());
         produktspezifikationDrucken(c, d);

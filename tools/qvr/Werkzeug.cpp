@@ -38,6 +38,9 @@ const char* const kQvrBenutzung =
     "                                   a saved organisational assessment as PDF\n"
     "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
     "                                   a saved glove plan as PDF\n"
+    "  qvr print ... --distributor CODE --data DIR\n"
+    "                                   any printout with the footer of distributor CODE of\n"
+    "                                   the address file in DIR instead of the maker's\n"
     "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
     "                                   substance table, pictures, distributors, pages\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";

@@ -35,7 +35,10 @@ const char* const kStil = R"(
 }
 )";
 
-const QString kFilter = QStringLiteral("Gefahren-Analyse (*.GAN)");
+// The file type of the open and save dialogs, in the window's language.
+QString dateifilter() {
+    return TForm8::tr("Risk assessments (*.GAN)");
+}
 
 // The edit field and its label that no section shows.
 bool immerVerborgen(const QWidget* w) {
@@ -164,7 +167,7 @@ QString TForm8::feldname(const QString& control) const {
 }
 
 void TForm8::SpeedButton1Click() {
-    const auto name = dialoge::oeffnen(this, QString(), kFilter);
+    const auto name = dialoge::oeffnen(this, QString(), dateifilter());
     if (!name) return;
     if (!QFileInfo::exists(*name)) {
         fehler(texte::text(10036));
@@ -178,7 +181,7 @@ void TForm8::SpeedButton1Click() {
 }
 
 void TForm8::SpeedButton2Click() {
-    const auto name = dialoge::speichern(this, QString(), kFilter);
+    const auto name = dialoge::speichern(this, QString(), dateifilter());
     if (!name || name->isEmpty()) return;
     const auto ergebnis = gefahrendatei::speichern(*name, analyse());
     if (const auto* f = std::get_if<gefahrendatei::Fehler>(&ergebnis))

@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QStyle>
 
 namespace {
@@ -31,7 +32,7 @@ const char* const kStil = R"(
 #Panel1 { background: white; border-bottom: 4px solid #e8841e; }
 #Label1 { color: #1b3a73; }
 #Label2 { color: #1b3a73; }
-QGroupBox { color: #1b3a73; border: none; margin-top: 24px; }
+QGroupBox { color: #1b3a73; border: none; margin-top: 1.4em; }
 QGroupBox::title { subcontrol-origin: margin; left: 0px; padding: 0px 0px 2px 0px; border-bottom: 3px solid #e8841e; }
 QPushButton[menue="true"] {
     text-align: left; padding: 4px 14px; color: #1d2a3a; background: #f5f7fa;
@@ -158,6 +159,10 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton13, &QPushButton::clicked, this, &TForm1::SpeedButton13Click);
     connect(ui->SpeedButton10, &QPushButton::clicked, this, &TForm1::SpeedButton10Click);
     connect(ui->SpeedButton9, &QPushButton::clicked, this, &TForm1::SpeedButton9Click);
+
+    // A focused button reacts to Enter as to Space, as buttons in dialogs do.
+    for (QPushButton* k : ui->Notebook1->findChildren<QPushButton*>())
+        k->setAutoDefault(true);
 
     // The searches and the glove plan wait for their windows, made after this one
     // (fensterErzeugen); the chemical search stays disabled without its table.

@@ -30,7 +30,10 @@ namespace {
 // A note box keeps at most this many displayed lines once it is edited.
 constexpr int kNotizZeilen = 38;
 
-const QString kFilter = QStringLiteral("Handschutzplan (*.PLN *.pln)");
+// The file type of the open and save dialogs, in the window's language.
+QString dateifilter() {
+    return TForm6::tr("Glove plans (*.PLN *.pln)");
+}
 
 QFont pixelSchrift(QFont f, int px, bool fett) {
     f.setPixelSize(px);
@@ -290,7 +293,7 @@ void TForm6::SpeedButton1Click() {
 }
 
 void TForm6::SpeedButton2Click() {
-    const auto gewaehlt = dialoge::speichern(this, tr("Save Glove Plan"), kFilter);
+    const auto gewaehlt = dialoge::speichern(this, tr("Save Glove Plan"), dateifilter());
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("PLN"));
     const TPlanlisten& plan = m_kontext.plan;
@@ -309,7 +312,7 @@ void TForm6::SpeedButton2Click() {
 void TForm6::SpeedButton3Click() {
     TPlanlisten& plan = m_kontext.plan;
     if (plan.size() > 0 && !dialoge::frage(this, texte::text(10118), texte::text(10269))) return;
-    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), kFilter);
+    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter());
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     if (!QFileInfo(*gewaehlt).isFile()) {
         dialoge::meldung(this, texte::text(10015), texte::text(10036));

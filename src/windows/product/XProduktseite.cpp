@@ -88,8 +88,8 @@ void TForm2::piktogrammLaden(int nummer) {
     m_piktogramm = nummer;
 }
 
-// Long material and design texts get smaller until they fit beside their label, but not below a
-// readable size.
+// Long material and design texts get smaller until they fit beside their label and in its
+// height, but not below a readable size.
 void TForm2::schriftEinpassen(QLabel* wert) {
     QFont f = wert->font();
     f.setPointSize(bildschirm::breite() <= 800 ? 10 : 12);
@@ -97,7 +97,9 @@ void TForm2::schriftEinpassen(QLabel* wert) {
     for (;;) {
         wert->setFont(f);
         wert->resize(int(QFontMetricsF(f).horizontalAdvance(wert->text())) + 2, wert->height());
-        if (wert->x() + wert->width() <= rand || f.pointSize() - 2 < kKleinsteSchrift) break;
+        const bool passt = wert->x() + wert->width() <= rand &&
+                           QFontMetrics(f).height() <= wert->height();
+        if (passt || f.pointSize() - 2 < kKleinsteSchrift) break;
         f.setPointSize(f.pointSize() - 2);
     }
 }

@@ -13,11 +13,21 @@ namespace {
 
 constexpr int kZeilenlaenge = 50;
 constexpr int kKopfzeilenMax = 4;
+constexpr int kKopfGrundlinie = 25; // the rotated texts start this far below G
+constexpr int kKopfRand = 5;        // room above the longest rotated text
+constexpr int kZellrand = 5;        // a cell text's distance from the column's line
 
-QFont schrift(const QFont& basis, int punkte) {
+QFont schrift(const QFont& basis, double punkte) {
     QFont f = basis;
-    f.setPointSize(punkte);
+    f.setPointSizeF(punkte);
     return f;
+}
+
+QFont kopfschrift() {
+    QFont kopf(QStringLiteral("Arial"));
+    kopf.setPixelSize(14);
+    kopf.setWeight(QFont::Normal);
+    return kopf;
 }
 
 // Text with its top-left corner at (x, y), as the grid's positions are given.
@@ -32,6 +42,17 @@ QStringList kopfzeilen(const QString& name) {
     for (qsizetype i = 0; i < name.size() && z.size() < kKopfzeilenMax; i += kZeilenlaenge)
         z.append(name.mid(i, kZeilenlaenge));
     return z;
+}
+
+QSize festeTeile(const QSize& sicht, int w, int kopf) {
+    return {sicht.width() >= w + TErgebnisraster::Spaltenabstand ? w : 0,
+            sicht.height() >= kopf + 2 * TErgebnisraster::Zeilenabstand ? kopf : 0};
+}
+
+int rollstandFuer(int oben, int unten, int kopf, int stand, int hoehe) {
+    if (oben < stand + kopf) return std::max(0, oben - kopf);
+    if (unten > stand + hoehe) return std::min(oben - kopf, unten - hoehe);
+    return stand;
 }
 
 TErgebnisraster::TErgebnisraster(QWidget* parent) : QWidget(parent) {
@@ -51,25 +72,60 @@ void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
     m_namen.clear();
     m_zustaende.clear();
     const QFontMetrics fm(schrift(font(), 10));
-    int breite = 170;
-    for (const TChemieschutz& r : *ergebnis)
+    const QFontMetrics namenMass(schrift(font(), 12));
+    const QFontMetrics markeMass(schrift(font(), 8));
+    // W as designed, wider only where a glove's name and code would not fit in it.
+    int breite = 170, noetig = markeMass.horizontalAdvance(tr("Not suitable"));
+    for (const TChemieschutz& r : *ergebnis) {
         breite = std::max(breite, fm.horizontalAdvance(r.Name));
-    m_w = breite + 60;
-    // G: how wide 50 characters of each name are; an empty name has no width to scale.
-    m_g = 0;
+        noetig = std::max(noetig, namenMass.horizontalAdvance(
+                                      QStringLiteral("%1(%2)").arg(r.Name).arg(r.Nummer)));
+    }
+    m_w = std::max(breite + 60, noetig + 2 * kZellrand);
+    // G is at most the width of 50 characters of each name (an empty name has no width to
+    // scale), and no higher than the longest rotated line needs.
+    const QFontMetrics kopfMass(kopfschrift());
+    int entwurf = 0, laengste = 0;
     for (const TStoff& s : auswahl) {
         m_namen.append(s.Name);
         m_zustaende.append(s.hatZustand() ? zustandsworte.value(s.Zustand - 1) : QString());
+        laengste = std::max(laengste, kopfMass.horizontalAdvance(m_zustaende.last()));
+        for (const QString& z : kopfzeilen(s.Name))
+            laengste = std::max(laengste, kopfMass.horizontalAdvance(z));
         if (s.Name.isEmpty()) continue;
         const double w = fm.horizontalAdvance(s.Name);
-        m_g = std::max(m_g,
-                       static_cast<int>(std::lround(w / (s.Name.size() / double(kZeilenlaenge)))));
+        entwurf = std::max(
+            entwurf, static_cast<int>(std::lround(w / (s.Name.size() / double(kZeilenlaenge)))));
+    }
+    m_g = std::min(entwurf, std::max(0, laengste + kKopfRand - kKopfGrundlinie));
+    // The cell texts at 8 points, smaller where the longest of them would cross its column.
+    QStringList zelltexte = m_permTexte + m_quellTexte;
+    zelltexte << tr("Pen.: L 3") << tr("Pen.: ?");
+    m_zellschrift = schrift(font(), 8);
+    for (;;) {
+        const QFontMetrics zm(m_zellschrift);
+        int w = 0;
+        for (const QString& t : zelltexte)
+            w = std::max(w, zm.horizontalAdvance(t));
+        if (w <= Spaltenabstand - 2 * kZellrand || m_zellschrift.pointSizeF() <= 5) break;
+        m_zellschrift.setPointSizeF(m_zellschrift.pointSizeF() - 0.5);
     }
     m_tag = -1;
     setAccessibleDescription({});
     setFixedSize(Spaltenabstand * spalten() + m_w + 2, Zeilenabstand * zeilen() + m_g + 47);
     update();
     Q_EMIT auswahlGeaendert(-1);
+}
+
+QRect TErgebnisraster::sicht() const {
+    if (!parentWidget()) return rect();
+    return rect() & QRect(-pos(), parentWidget()->size());
+}
+
+QPoint TErgebnisraster::festePosition() const {
+    const QRect s = sicht();
+    const QSize fest = festeTeile(s.size(), m_w, kopfhoehe());
+    return {fest.width() > 0 ? s.left() : 0, fest.height() > 0 ? s.top() : 0};
 }
 
 QRect TErgebnisraster::band(int zeile) const {
@@ -89,44 +145,76 @@ QString TErgebnisraster::quellungstext(QChar q) const {
 void TErgebnisraster::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     const QRect r = e->rect();
+    const int kopf = kopfhoehe();
+    const QPoint fest = festePosition();
     p.fillRect(r, Qt::white);
-    p.setPen(Qt::black);
     // Only the chemical columns and rows that meet the region being painted, with one more on
     // each side whose texts may reach into it.
     const int von = std::max(0, (r.left() - m_w) / Spaltenabstand - 1);
     const int bis = std::min(spalten() - 1, (r.right() - m_w) / Spaltenabstand);
-    if (r.top() < m_g + 45) kopfMalen(p, von, bis);
-    const int erste = std::max(0, (r.top() - m_g - 45) / Zeilenabstand - 1);
-    const int letzte = std::min(zeilen() - 1, (r.bottom() - m_g - 45) / Zeilenabstand);
+    const int erste = std::max(0, (r.top() - kopf) / Zeilenabstand - 1);
+    const int letzte = std::min(zeilen() - 1, (r.bottom() - kopf) / Zeilenabstand);
     for (int i = erste; i <= letzte; ++i)
-        zeileMalen(p, i, von, bis);
-
+        zellenMalen(p, i, von, bis);
     p.setPen(Qt::black);
-    for (int l = std::max(0, erste); l <= std::min(zeilen(), letzte + 1); ++l) {
-        const int y = m_g + Zeilenabstand * l + 45;
-        p.drawLine(r.left(), y, r.right(), y);
+    const auto querlinien = [&](int links, int rechts) {
+        for (int l = erste; l <= std::min(zeilen(), letzte + 1); ++l)
+            p.drawLine(links, kopf + Zeilenabstand * l, rechts, kopf + Zeilenabstand * l);
+    };
+    const auto laengslinien = [&](int oben, int unten) {
+        for (int m = von; m <= std::min(spalten(), bis + 1); ++m)
+            p.drawLine(m_w + Spaltenabstand * m, oben, m_w + Spaltenabstand * m, unten);
+    };
+    querlinien(r.left(), r.right());
+    laengslinien(r.top(), r.bottom());
+
+    // The name column over the cells, at the left of what is shown.
+    p.fillRect(QRect(fest.x(), r.top(), m_w, r.height()), Qt::white);
+    for (int i = erste; i <= letzte; ++i)
+        namenMalen(p, i, fest.x());
+    p.setPen(Qt::black);
+    p.setFont(font());
+    querlinien(fest.x(), fest.x() + m_w);
+    p.drawLine(fest.x() + m_w, r.top(), fest.x() + m_w, r.bottom());
+
+    // The header over both, at the top of what is shown; the corner left of it stays blank.
+    if (r.top() < fest.y() + kopf + 1) {
+        p.fillRect(QRect(r.left(), fest.y(), r.width(), kopf), Qt::white);
+        p.save();
+        p.translate(0, fest.y());
+        kopfMalen(p, von, bis);
+        p.setPen(Qt::black);
+        laengslinien(0, kopf);
+        p.drawLine(r.left(), kopf, r.right(), kopf);
+        p.fillRect(QRect(fest.x(), 0, m_w, kopf), Qt::white);
+        p.drawLine(fest.x() + m_w, 0, fest.x() + m_w, kopf);
+        p.restore();
     }
-    for (int m = std::max(0, von); m <= std::min(spalten(), bis + 1); ++m) {
-        const int x = m_w + Spaltenabstand * m;
-        p.drawLine(x, r.top(), x, r.bottom());
+    // The selected band below the header: the highlight colour laid thinly over the tints and
+    // framed, so the texts stay black and the tints still show through.
+    const QRect b = band(m_tag) & QRect(0, fest.y() + kopf + 1, width(), height());
+    if (m_tag >= 0 && b.intersects(r)) {
+        QColor hervor = palette().color(QPalette::Highlight);
+        p.setPen(QPen(hervor, 2));
+        hervor.setAlpha(90);
+        p.setBrush(hervor);
+        p.drawRect(b.adjusted(1, 1, -1, -1));
     }
-    // The selected band: inverted against the highlight colour, so it keeps the grid readable.
-    if (m_tag >= 0 && band(m_tag).intersects(r)) {
-        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        p.fillRect(band(m_tag), palette().color(QPalette::Highlight));
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(sicht().adjusted(1, 1, -1, -1));
     }
 }
 
 void TErgebnisraster::kopfMalen(QPainter& p, int von, int bis) {
-    QFont kopf(QStringLiteral("Arial"));
-    kopf.setPixelSize(14);
-    kopf.setWeight(QFont::Normal);
-    p.setFont(kopf);
+    p.setFont(kopfschrift());
+    p.setPen(Qt::black);
     for (int j = von; j <= bis; ++j) {
         const int x = m_w + Spaltenabstand * j;
         const auto gedreht = [&](int dx, const QString& s) {
             p.save();
-            p.translate(x + dx, m_g + 25);
+            p.translate(x + dx, m_g + kKopfGrundlinie);
             p.rotate(-90); // reads upwards, the line's top towards the left
             textOben(p, 0, 0, s);
             p.restore();
@@ -142,31 +230,48 @@ QString TErgebnisraster::zeilenbeschreibung(int i) const {
     if (i < 0 || i >= zeilen()) return {};
     const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
     QStringList teile{QStringLiteral("%1 (%2)").arg(r.Name).arg(r.Nummer)};
+    if (zeileUngeeignet(r.Permeation, r.Quellung, spalten()))
+        teile.last() += u' ' + tr("Not suitable");
     for (int j = 0; j < spalten(); ++j) {
         const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
         const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
-        const bool bekannt = (perm >= u'0' && perm <= u'6') || perm == u'O' || perm == u'o';
         teile << QStringLiteral("%1: %2, %3")
                      .arg(m_namen[j], permeationstext(perm),
-                          bekannt ? quellungstext(quell) : m_quellTexte.value(5));
+                          permeationBekannt(perm) ? quellungstext(quell) : m_quellTexte.value(5));
     }
     return teile.join(QStringLiteral("; "));
 }
 
-void TErgebnisraster::zeileMalen(QPainter& p, int i, int von, int bis) {
+void TErgebnisraster::zellenMalen(QPainter& p, int i, int von, int bis) {
     const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
     const int y = m_g + Zeilenabstand * i + 50;
-    p.setFont(schrift(font(), 12));
-    textOben(p, 5, y, QStringLiteral("%1(%2)").arg(r.Name).arg(r.Nummer));
-    p.setFont(schrift(font(), 8));
+    p.setFont(m_zellschrift);
     for (int j = von; j <= bis; ++j) {
-        const int x = m_w + Spaltenabstand * j + 5;
+        const int x = m_w + Spaltenabstand * j;
         const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
         const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
-        textOben(p, x, y, permeationstext(perm));
-        const bool bekannt = (perm >= u'0' && perm <= u'6') || perm == u'O' || perm == u'o';
-        textOben(p, x, y + 15, bekannt ? quellungstext(quell) : m_quellTexte.value(5));
-        textOben(p, x, y + 30, bekannt ? tr("Pen.: L 3") : tr("Pen.: ?"));
+        p.fillRect(QRect(x + 1, y - 4, Spaltenabstand - 1, Zeilenabstand - 1),
+                   QColor::fromRgb(zelltoenung(zellart(perm, quell))));
+        p.setPen(Qt::black);
+        textOben(p, x + kZellrand, y, permeationstext(perm));
+        const bool bekannt = permeationBekannt(perm);
+        textOben(p, x + kZellrand, y + 15, bekannt ? quellungstext(quell) : m_quellTexte.value(5));
+        textOben(p, x + kZellrand, y + 30, bekannt ? tr("Pen.: L 3") : tr("Pen.: ?"));
+    }
+}
+
+void TErgebnisraster::namenMalen(QPainter& p, int i, int x) {
+    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
+    const int y = m_g + Zeilenabstand * i + 50;
+    p.setPen(Qt::black);
+    p.setFont(schrift(font(), 12));
+    textOben(p, x + kZellrand, y, QStringLiteral("%1(%2)").arg(r.Name).arg(r.Nummer));
+    if (zeileUngeeignet(r.Permeation, r.Quellung, spalten())) {
+        QFont marke = schrift(font(), 8);
+        marke.setBold(true);
+        p.setFont(marke);
+        p.setPen(QColor(0xa0, 0, 0));
+        textOben(p, x + kZellrand, y + 24, tr("Not suitable"));
     }
 }
 
@@ -183,9 +288,26 @@ void TErgebnisraster::waehlen(int zeile) {
 }
 
 void TErgebnisraster::mousePressEvent(QMouseEvent* e) {
-    const int d = static_cast<int>(e->position().y()) - m_g - 50;
-    waehlen(d < 0 ? -1 : d / Zeilenabstand);
+    const int y = static_cast<int>(e->position().y());
+    const int oben = festePosition().y();
+    waehlen(y - oben < m_g + 50 ? -1 : (y - m_g - 50) / Zeilenabstand);
     setFocus(Qt::MouseFocusReason);
+}
+
+void TErgebnisraster::moveEvent(QMoveEvent* e) {
+    // Scrolling moves the grid: the header and name column are painted afresh where they stay.
+    QWidget::moveEvent(e);
+    update();
+}
+
+void TErgebnisraster::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TErgebnisraster::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void TErgebnisraster::keyPressEvent(QKeyEvent* e) {

@@ -30,9 +30,3 @@ int TStoffnamenModell::zeileMitAnfang(QStringView text) const {
         if (name(i).startsWith(text, Qt::CaseInsensitive)) return i;
     return -1;
 }
-
-int TStoffnamenModell::zeileMitNamen(QStringView gesucht) const {
-    for (int i = 0; i < reihe().size(); ++i)
-        if (name(i) == gesucht) return i;
-    return -1;
-}

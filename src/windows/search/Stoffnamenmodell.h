@@ -22,8 +22,6 @@ public:
     QStringView name(int zeile) const;
     // The first row whose name starts with text, regardless of case; -1 for none.
     int zeileMitAnfang(QStringView text) const;
-    // The first row with exactly this name; -1 for none.
-    int zeileMitNamen(QStringView name) const;
 
 private:
     const QList<qint32>& reihe() const;

@@ -6,6 +6,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "data/Datendateien.h"
+#include "data/Permeation.h"
 #include "print/Chemiebericht.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
@@ -14,8 +15,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QScrollBar>
+#include <QTabBar>
 
 namespace {
 
@@ -28,6 +31,24 @@ QStringList textreihe(int von, int anzahl) {
     for (int i = 0; i < anzahl; ++i)
         t.append(texte::text(von + i));
     return t;
+}
+
+// The key to the grid's tints, one swatch per kind of cell, in the tints the grid paints.
+QString legende() {
+    const std::pair<Zellart, QString> arten[] = {
+        {Zellart::Gut, TForm3::tr("Level 4–6")},
+        {Zellart::Mittel, TForm3::tr("Level 2–3 or limited swelling resistance")},
+        {Zellart::Schwach, TForm3::tr("Level 1")},
+        {Zellart::Ungeeignet, TForm3::tr("Level 0, not resistant or destroyed: unsuitable")},
+        {Zellart::Ungeprueft, TForm3::tr("Not tested")},
+    };
+    QStringList teile;
+    for (const auto& [art, text] : arten)
+        teile << QStringLiteral("<span style=\"background-color:#%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
+                                "&nbsp;</span>&nbsp;%2")
+                     .arg(zelltoenung(art), 6, 16, QLatin1Char('0'))
+                     .arg(text.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")));
+    return teile.join(QStringLiteral(" &nbsp; "));
 }
 
 } // namespace
@@ -61,9 +82,20 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_ui->SpeedButton9, &QPushButton::clicked, this, &TForm3::SpeedButton9Click);
     connect(m_raster, &TErgebnisraster::auswahlGeaendert, this, [this](int zeile) {
         if (zeile < 0) return;
-        const int mitte = m_raster->G() + TErgebnisraster::Zeilenabstand * zeile + 70;
-        m_ui->ScrollBox1->ensureVisible(m_ui->ScrollBox1->horizontalScrollBar()->value(), mitte, 0,
-                                        30);
+        // The row comes whole into view below the header, which may stay in place above it.
+        const int kopf = m_raster->kopfhoehe();
+        const int oben = kopf + TErgebnisraster::Zeilenabstand * zeile;
+        const QSize sicht = m_ui->ScrollBox1->viewport()->size();
+        QScrollBar* leiste = m_ui->ScrollBox1->verticalScrollBar();
+        leiste->setValue(rollstandFuer(oben, oben + TErgebnisraster::Zeilenabstand,
+                                       festeTeile(sicht, m_raster->W(), kopf).height(),
+                                       leiste->value(), sicht.height()));
+    });
+    m_ui->LabelLegende->setText(legende());
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
+            &TForm3::suchfeldFokussieren);
+    connect(m_ui->Notebook1, &QStackedWidget::currentChanged, this, [this] {
+        if (m_ui->Notebook1->currentWidget() == m_ui->Krit1) suchfeldFokussieren();
     });
     m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
     m_ui->SpeedButton16->setIconSize(QSize(178, 103));
@@ -116,9 +148,8 @@ void TForm3::FormCreate() {
 }
 
 // Typing jumps to the first name that starts with the text, so long lists work from the
-// keyboard; picking a name shows it in the edit field as a simple combo box does. A name found
-// by typing is only shown: "->" and Enter take a name the user picked in the list, or the
-// exact name typed.
+// keyboard; picking a name shows it in the edit field as a simple combo box does. "->" and Enter
+// take the highlighted name, however it came to be highlighted.
 void TForm3::boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand) {
     auto* modell = new TStoffnamenModell(m_k.stoffe, zustand, box);
     box->setModel(modell);
@@ -126,15 +157,12 @@ void TForm3::boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand) {
         const QModelIndex treffer = modell->index(modell->zeileMitAnfang(t));
         box->setCurrentIndex(treffer);
         if (treffer.isValid()) box->scrollTo(treffer, QAbstractItemView::PositionAtTop);
-        box->setProperty("getippt", true);
     });
-    connect(box->selectionModel(), &QItemSelectionModel::currentRowChanged, box,
-            [box] { box->setProperty("getippt", false); });
-    connect(box, &QListView::pressed, box, [box] { box->setProperty("getippt", false); });
     connect(box, &QListView::clicked, eingabe,
             [eingabe](const QModelIndex& i) { eingabe->setText(i.data().toString()); });
     connect(eingabe, &QLineEdit::returnPressed, this, &TForm3::Button3Click);
     connect(box, &QListView::doubleClicked, this, &TForm3::Button3Click);
+    box->installEventFilter(this);
 }
 
 int TForm3::oeffnen() {
@@ -142,10 +170,20 @@ int TForm3::oeffnen() {
     m_ui->SpeedButton7->setEnabled(
         isSignalConnected(QMetaMethod::fromSignal(&TForm3::produktZeigen)));
     m_ui->Notebook1->setCurrentWidget(m_ui->Krit1);
+    suchfeldFokussieren();
     return exec();
 }
 
 bool TForm3::eventFilter(QObject* o, QEvent* e) {
+    // Enter in a substance list adds its highlighted name, as Enter in its find field does.
+    if (e->type() == QEvent::KeyPress &&
+        (o == m_ui->FestBox || o == m_ui->FluessigBox || o == m_ui->GasBox)) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            Button3Click();
+            return true;
+        }
+    }
     // The explanation is for reading only; it hands the focus straight back.
     if (o == m_ui->Memo1 && e->type() == QEvent::FocusIn) {
         m_ui->SpeedButton7->setFocus(Qt::OtherFocusReason);
@@ -160,18 +198,24 @@ bool TForm3::eventFilter(QObject* o, QEvent* e) {
     return QDialog::eventFilter(o, e);
 }
 
+// Typing goes to the active tab's find field: when the first page is shown and when a tab is
+// chosen with the mouse; a tab bar moved through with the arrow keys keeps the focus.
+void TForm3::suchfeldFokussieren() {
+    if (m_ui->PageControl1->tabBar()->hasFocus()) return;
+    QLineEdit* felder[] = {m_ui->FestBoxEingabe, m_ui->FluessigBoxEingabe, m_ui->GasBoxEingabe,
+                           m_ui->Edit1};
+    const int tab = m_ui->PageControl1->currentIndex();
+    if (tab >= 0 && tab < 4) felder[tab]->setFocus(Qt::OtherFocusReason);
+}
+
 void TForm3::Button3Click() {
     const int tab = m_ui->PageControl1->currentIndex();
     QListView* boxen[] = {m_ui->FestBox, m_ui->FluessigBox, m_ui->GasBox};
-    QLineEdit* eingaben[] = {m_ui->FestBoxEingabe, m_ui->FluessigBoxEingabe, m_ui->GasBoxEingabe};
     if (tab < 0 || tab > 2) return;
     QListView* box = boxen[tab];
     const auto* modell = static_cast<const TStoffnamenModell*>(box->model());
-    QModelIndex it = box->currentIndex();
-    if (!it.isValid() || !box->selectionModel()->isSelected(it) ||
-        box->property("getippt").toBool())
-        it = modell->index(modell->zeileMitNamen(eingaben[tab]->text()));
-    if (it.isValid())
+    const QModelIndex it = box->currentIndex();
+    if (it.isValid() && box->selectionModel()->isSelected(it))
         m_ui->ListBox1->addItem(
             auswahlEintrag(zustandswort(tab + 1), modell->name(it.row()).toString()));
 }
@@ -213,6 +257,9 @@ void TForm3::SpeedButton1Click() {
     m_raster->zeigen(&m_ergebnis.Ergebnisliste, m_k.Auswahlliste,
                      {zustandswort(1), zustandswort(2), zustandswort(3)},
                      textreihe(10006, 7) << texte::text(10013), textreihe(10000, 6));
+    // Each search's answer starts at its top-left, the best glove first.
+    m_ui->ScrollBox1->horizontalScrollBar()->setValue(0);
+    m_ui->ScrollBox1->verticalScrollBar()->setValue(0);
     m_ui->Notebook1->setCurrentWidget(m_ui->Ergebnis);
     QApplication::restoreOverrideCursor();
 }

@@ -52,6 +52,7 @@ protected:
 
 private:
     void FormCreate();
+    void suchfeldFokussieren();
     void boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand);
     const THandschuh* gewaehlterHandschuh() const;
     QComboBox* anforderungsliste(int i) const;
