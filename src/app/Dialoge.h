@@ -16,8 +16,13 @@ namespace dialoge {
 
 // Message box with caption and an OK button.
 void meldung(QWidget* parent, const QString& caption, const QString& text);
+// The same for news that is no failure (shown with the information sign).
+void hinweis(QWidget* parent, const QString& caption, const QString& text);
 // Yes/No question; true for Yes.
 bool frage(QWidget* parent, const QString& caption, const QString& text);
+// Save / Discard / Cancel, asked before unsaved changes would go.
+enum class Entscheidung { Speichern, Verwerfen, Abbrechen };
+Entscheidung speichernFragen(QWidget* parent, const QString& caption, const QString& text);
 // One-line input; nothing when cancelled.
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe = {});
@@ -34,7 +39,10 @@ class Beantworter {
 public:
     virtual ~Beantworter() = default;
     virtual void meldung(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual void hinweis(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual bool frage(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual Entscheidung speichernFragen(QWidget* parent, const QString& caption,
+                                         const QString& text) = 0;
     virtual std::optional<QString> eingabe(QWidget* parent, const QString& caption,
                                            const QString& label, const QString& vorgabe) = 0;
     virtual std::optional<QString> oeffnen(QWidget* parent, const QString& caption,
@@ -50,9 +58,10 @@ void beantworterSetzen(std::unique_ptr<Beantworter> b);
 QString startordner(const QString& dokumente, const QString& heim);
 
 // --- for tests ---
-// Queue the answer for the next question (Yes/No), input or file dialog (a text, or nothing for
-// Cancel). A message needs none.
+// Queue the answer for the next question (Yes/No, Save/Discard/Cancel), input or file dialog (a
+// text, or nothing for Cancel). A message needs none.
 void naechsteAntwort(bool ja);
+void naechsteAntwort(Entscheidung e);
 void naechsteAntwort(std::optional<QString> text);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").

@@ -90,6 +90,23 @@ QStringList plandateiZeilen(const Plandatei& plan) {
     return z;
 }
 
+std::optional<PlanSpeicherfehler> plandateiSpeichern(const QString& pfad, const Plandatei& plan) {
+    const QStringList z = plandateiZeilen(plan);
+    if (const auto u = zeilendatei::pruefen(z)) {
+        using Ort = PlanSpeicherfehler::Ort;
+        // Lines: count, N codes (numbers, always savable), three address lines, two notes a column.
+        const qsizetype n = plan.nummern.size();
+        const qsizetype adresse = u->zeile - 1 - n;
+        if (adresse < 3) return PlanSpeicherfehler{Ort::Adresse, adresse, u->grund()};
+        const qsizetype note = adresse - 3;
+        return PlanSpeicherfehler{note % 2 == 0 ? Ort::Arbeitsbereiche : Ort::Einsatzbereiche,
+                                  note / 2, u->grund()};
+    }
+    if (const auto f = zeilendatei::schreiben(pfad, z))
+        return PlanSpeicherfehler{PlanSpeicherfehler::Ort::Datei, -1, f->meldung};
+    return std::nullopt;
+}
+
 PlanAufgeloest planAufloesen(const Plandatei& plan, const TProduktliste& katalog) {
     PlanAufgeloest a;
     for (qsizetype i = 0; i < plan.nummern.size(); ++i) {

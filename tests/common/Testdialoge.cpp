@@ -41,7 +41,12 @@ void merken(QWidget* parent) {
 class Antworten : public dialoge::Beantworter {
 public:
     void meldung(QWidget* parent, const QString&, const QString&) override { merken(parent); }
+    void hinweis(QWidget* parent, const QString&, const QString&) override { merken(parent); }
     bool frage(QWidget*, const QString& caption, const QString&) override {
+        unbeantwortet("question", caption);
+    }
+    dialoge::Entscheidung speichernFragen(QWidget*, const QString& caption,
+                                          const QString&) override {
         unbeantwortet("question", caption);
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,

@@ -50,7 +50,7 @@ bool geschlossen(QPointer<TForm7>& f) {
     return f.isNull();
 }
 
-const QString kFrage = QStringLiteral("Warning!: The current changes will be cancelled! Continue?");
+const QString kFrage = QStringLiteral("Warning!: Save changes to \"Hazard Assessment\"?");
 
 } // namespace
 
@@ -91,46 +91,81 @@ private Q_SLOTS:
         QVERIFY(geschlossen(f));
     }
 
-    // After "OK" every way of closing asks; No keeps the window and its work.
+    // After "OK" every way of closing asks; Cancel keeps the window and its work, Save keeps it
+    // until the file is written.
     void schliessen_data() {
         QTest::addColumn<QString>("weg");
-        QTest::addColumn<bool>("ja");
+        QTest::addColumn<dialoge::Entscheidung>("antwort");
+        QTest::addColumn<std::optional<QString>>("datei"); // for Save: the dialog's answer
+        QTest::addColumn<bool>("zu");
+        using E = dialoge::Entscheidung;
         for (const char* weg : {"SpeedButton1", "SpeedButton2", "close box"}) {
-            QTest::addRow("%s, Yes", weg) << weg << true;
-            QTest::addRow("%s, No", weg) << weg << false;
+            QTest::addRow("%s, Discard", weg)
+                << weg << E::Verwerfen << std::optional<QString>() << true;
+            QTest::addRow("%s, Cancel", weg)
+                << weg << E::Abbrechen << std::optional<QString>() << false;
         }
+        QTest::newRow("Save") << "close box" << E::Speichern << std::optional<QString>("saved")
+                              << true;
+        QTest::newRow("Save, dialog cancelled")
+            << "close box" << E::Speichern << std::optional<QString>() << false;
     }
     void schliessen() {
         QFETCH(QString, weg);
-        QFETCH(bool, ja);
+        QFETCH(dialoge::Entscheidung, antwort);
+        QFETCH(std::optional<QString>, datei);
+        QFETCH(bool, zu);
         QPointer<TForm7> f = oeffnen();
         aufgabe(f, 3, "Cut sheet metal");
         QVERIFY(f->geaendert());
         QCOMPARE(c<QPushButton>(f, "a3")->text(), "Cut sheet metal");
-        dialoge::naechsteAntwort(ja);
+        dialoge::naechsteAntwort(antwort);
+        if (antwort == dialoge::Entscheidung::Speichern)
+            dialoge::naechsteAntwort(datei ? std::optional<QString>(m_p.datei(*datei)) : datei);
         if (weg == "close box")
             f->close();
         else
             klick(f, weg);
         QCOMPARE(dialoge::gezeigt(), QStringList{kFrage});
-        QCOMPARE(geschlossen(f), ja);
+        QCOMPARE(geschlossen(f), zu);
+        if (datei) QVERIFY(QFile::exists(m_p.datei(*datei + ".GBN")));
     }
 
+    // Picking another task takes over what the editor holds, with or without "OK".
     void aufgabeWechseln() {
         TForm7* f = oeffnen();
         aufgabe(f, 4, "Grind", true);
-        c<QCheckBox>(f, "cb2")->setChecked(true); // not stored without "OK"
+        c<QLineEdit>(f, "e1")->setText("Grind harder"); // no "OK"
+        c<QCheckBox>(f, "cb2")->setChecked(true);
         klick(f, "a1");
         QCOMPARE(text(f, "e1"), "");
         QVERIFY(!c<QCheckBox>(f, "cb1")->isChecked());
         QVERIFY(c<QPushButton>(f, "a1")->isChecked());
+        QCOMPARE(c<QPushButton>(f, "a4")->text(), "Grind harder");
         klick(f, "a4");
-        QCOMPARE(text(f, "e1"), "Grind");
+        QCOMPARE(text(f, "e1"), "Grind harder");
         QCOMPARE(text(f, "e2"), "Grind who");
         QCOMPARE(zeilen(f, "r1"), (QStringList{"cuts", "hot parts"}));
         QVERIFY(c<QCheckBox>(f, "cb1")->isChecked());
-        QVERIFY(!c<QCheckBox>(f, "cb2")->isChecked());
+        QVERIFY(c<QCheckBox>(f, "cb2")->isChecked());
         QVERIFY(!c<QPushButton>(f, "a1")->isChecked());
+    }
+
+    // Text typed into the editor of a fresh form is a change: closing asks, and Save takes it
+    // into the file.
+    void editorZaehltBeimSchliessen() {
+        QPointer<TForm7> f = oeffnen();
+        klick(f, "a2");
+        c<QLineEdit>(f, "e1")->setText("Typed only");
+        QVERIFY(f->ungespeichert());
+        dialoge::naechsteAntwort(dialoge::Entscheidung::Speichern);
+        dialoge::naechsteAntwort(std::optional<QString>(m_p.datei("editor")));
+        f->close();
+        QVERIFY(geschlossen(f));
+        QString fehler;
+        const auto b = bewertungsdatei::laden(m_p.datei("editor.GBN"), fehler);
+        QVERIFY2(b, qPrintable(fehler));
+        QCOMPARE(b->aufgaben[1].task, "Typed only");
     }
 
     // Closing one window leaves the tasks of another as they were.
@@ -139,7 +174,7 @@ private Q_SLOTS:
         QPointer<TForm7> b = oeffnen();
         aufgabe(a, 2, "A task");
         aufgabe(b, 2, "B task");
-        dialoge::naechsteAntwort(true);
+        dialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
         b->close();
         QVERIFY(geschlossen(b));
         klick(a, "a1");

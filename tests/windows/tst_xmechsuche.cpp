@@ -221,9 +221,9 @@ void TstXMechSuche::suchenUndHandeln() {
     QCOMPARE(liste(), (QStringList{"Marnix  2101 (already in glove plan)", "Thermix 250  2050"}));
     klick("SpeedButton11");
     QCOMPARE(k.plan.size(), 1);
-    QCOMPARE(k.plan.Planliste[0]->Nummer, 2101);
-    QCOMPARE(k.plan.Einsatzbereiche[0], kommatext::schreiben({"Areas of practice:"}));
-    QCOMPARE(k.plan.Arbeitsbereiche[0], kommatext::schreiben({"Work areas:"}));
+    QCOMPARE(k.plan.Planliste()[0]->Nummer, 2101);
+    QCOMPARE(k.plan.Einsatzbereiche()[0], kommatext::schreiben({"Areas of practice:"}));
+    QCOMPARE(k.plan.Arbeitsbereiche()[0], kommatext::schreiben({"Work areas:"}));
     QCOMPARE(liste()[0], "Marnix  2101 (already in glove plan)");
 
     // A glove planned elsewhere is marked by the next search and not added again.
