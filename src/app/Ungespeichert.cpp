@@ -28,7 +28,8 @@ bool alleKlaeren(const QList<QWidget*>& fenster) {
     for (QWidget* w : fenster) {
         auto* b = dynamic_cast<TBearbeitung*>(w);
         if (!b || !b->ungespeichert()) continue;
-        // The question stands in front of the window it is about, hidden or not.
+        // The question stands in front of the window it is about, hidden, minimised or not.
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
         w->show();
         w->raise();
         w->activateWindow();
