@@ -191,8 +191,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("aendert");
         QTest::newRow("m2") << "m2" << 11 << true;
         QTest::newRow("m3") << "m3" << 11 << true;
-        QTest::newRow("r1") << "r1" << 14 << false;
-        QTest::newRow("r2") << "r2" << 14 << false;
+        QTest::newRow("r1: what prints") << "r1" << 13 << false;
+        QTest::newRow("r2: what prints") << "r2" << 13 << false;
         QTest::newRow("m1 unlimited") << "m1" << 30 << true;
     }
     void memogrenzen() {

@@ -193,8 +193,12 @@ void TForm7::aufgabeZeigen(int n) {
     ui->e1->setText(r.task);
     ui->e2->setText(r.who);
     ui->e3->setText(r.when);
-    zeilenSetzen(ui->r1, kommatext::lesen(r.hazards));
-    zeilenSetzen(ui->r2, kommatext::lesen(r.measures));
+    {
+        // A task loaded from an older file keeps all its lines until they are edited.
+        const QSignalBlocker b1(ui->r1), b2(ui->r2);
+        zeilenSetzen(ui->r1, kommatext::lesen(r.hazards));
+        zeilenSetzen(ui->r2, kommatext::lesen(r.measures));
+    }
     ui->cb1->setChecked(r.consultation);
     ui->cb2->setChecked(r.sufficient);
 }
@@ -234,12 +238,13 @@ void TForm7::d1Change() {
     m_geaendert = true;
 }
 
+// The editor holds no more lines than the printout prints.
 void TForm7::r1Change() {
-    kuerzen(ui->r1, 14);
+    kuerzen(ui->r1, kMaxRisikoZeilen);
 }
 
 void TForm7::r2Change() {
-    kuerzen(ui->r2, 14);
+    kuerzen(ui->r2, kMaxRisikoZeilen);
 }
 
 TBewertung TForm7::ausFeldern() const {
