@@ -24,7 +24,7 @@ bool klaeren(QWidget* fenster, TBearbeitung& b) {
 }
 
 bool alleKlaeren(const QList<QWidget*>& fenster) {
-    QList<TBearbeitung*> verworfen;
+    QList<TBearbeitung*> geklaert;
     for (QWidget* w : fenster) {
         auto* b = dynamic_cast<TBearbeitung*>(w);
         if (!b || !b->ungespeichert()) continue;
@@ -34,9 +34,9 @@ bool alleKlaeren(const QList<QWidget*>& fenster) {
         w->raise();
         w->activateWindow();
         if (!klaeren(w, *b)) return false;
-        verworfen.append(b);
+        geklaert.append(b);
     }
-    for (TBearbeitung* b : verworfen)
+    for (TBearbeitung* b : geklaert)
         b->verwerfen();
     return true;
 }
