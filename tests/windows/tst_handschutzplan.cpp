@@ -242,6 +242,21 @@ private Q_SLOTS:
         QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit2"))->text(), QStringLiteral("typed"));
     }
 
+    // A refused note is named by its glove and note, so the user knows where to look.
+    void unspeicherbaresNenntSpalte() {
+        hinzufuegen(0);
+        hinzufuegen(3);
+        einfuegen(QStringLiteral("me1"), {"Snow ☃"});
+        dialoge::naechsteAntwort(m_p->datei("plan"));
+        klick(QStringLiteral("SpeedButton2"));
+        const QStringList gezeigt = dialoge::gezeigt();
+        QCOMPARE(gezeigt.size(), 1);
+        QVERIFY2(gezeigt[0].startsWith("Error!: Glove 3 (code 1003), note \"Areas of practice\": "),
+                 qPrintable(gezeigt[0]));
+        QVERIFY(m_plan->ungespeichert());
+        QVERIFY(!QFile::exists(m_p->datei("plan.PLN")));
+    }
+
     void fehlgeschlagenesSpeichernLaesstAlteDatei() {
 #ifdef Q_OS_UNIX
         hinzufuegen(0);
