@@ -234,8 +234,11 @@ private Q_SLOTS:
 
         TForm7* f = oeffnen();
         aufgabe(f, 3, "stale");
+        // Loading over unsaved work asks first, as closing does.
+        dialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
         dialoge::naechsteAntwort(std::optional<QString>(datei));
         klick(f, "SpeedButton14");
+        QCOMPARE(dialoge::gezeigt(), QStringList{kFrage});
         QVERIFY(!f->geaendert());
         QCOMPARE(text(f, "d1"), "Müller");
         QCOMPARE(zeilen(f, "m2"), b.m[1]);
@@ -266,9 +269,11 @@ private Q_SLOTS:
         QVERIFY(f->geaendert());
         QVERIFY(*bewertungsdatei::laden(m_p.datei("copy.GBN"), fehler) == b);
 
+        dialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
         dialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
         klick(f, "SpeedButton11");
-        QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: File not found!"});
+        QCOMPARE(dialoge::gezeigt(), (QStringList{"Warning!: Save changes to \"copy.GBN\"?",
+                                                  "Error!: File not found!"}));
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
 

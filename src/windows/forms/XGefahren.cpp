@@ -169,6 +169,8 @@ QString TForm8::feldname(const QString& control) const {
 }
 
 void TForm8::SpeedButton1Click() {
+    // Loading replaces the form: unsaved work is asked about as at closing.
+    if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QString(), kFilter);
     if (!name) return;
     if (!QFileInfo::exists(*name)) {

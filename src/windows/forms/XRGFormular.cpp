@@ -322,6 +322,8 @@ QString TForm7::dokumentname() const {
 }
 
 void TForm7::SpeedButton11Click() {
+    // Loading replaces the form: unsaved work is asked about as at closing.
+    if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
                                        QStringLiteral("Organisational Assessment (*.GBN)"));
     if (!name) return;
