@@ -27,9 +27,28 @@ public:
     void meldung(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
     }
+    void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
+        QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+    }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
         return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
+    }
+    Entscheidung speichernFragen(QWidget* parent, const QString& caption,
+                                 const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
+        // The language module's words, not Qt's own translations.
+        box.addButton(QCoreApplication::translate("dialoge", "Save"), QMessageBox::AcceptRole);
+        QAbstractButton* verwerfen = box.addButton(
+            QCoreApplication::translate("dialoge", "Discard"), QMessageBox::DestructiveRole);
+        QPushButton* abbrechen = box.addButton(QCoreApplication::translate("dialoge", "Cancel"),
+                                               QMessageBox::RejectRole);
+        box.setDefaultButton(abbrechen);
+        box.setEscapeButton(abbrechen);
+        box.exec();
+        if (box.clickedButton() == abbrechen || !box.clickedButton())
+            return Entscheidung::Abbrechen;
+        return box.clickedButton() == verwerfen ? Entscheidung::Verwerfen : Entscheidung::Speichern;
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                    const QString& vorgabe) override {
@@ -112,9 +131,19 @@ void meldung(QWidget* parent, const QString& caption, const QString& text) {
     beantworter()->meldung(parent, caption, text);
 }
 
+void hinweis(QWidget* parent, const QString& caption, const QString& text) {
+    const Zurueckgestellt z;
+    beantworter()->hinweis(parent, caption, text);
+}
+
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     const Zurueckgestellt z;
     return beantworter()->frage(parent, caption, text);
+}
+
+Entscheidung speichernFragen(QWidget* parent, const QString& caption, const QString& text) {
+    const Zurueckgestellt z;
+    return beantworter()->speichernFragen(parent, caption, text);
 }
 
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,

@@ -13,8 +13,13 @@ namespace dialoge {
 
 // Message box with caption and an OK button.
 void meldung(QWidget* parent, const QString& caption, const QString& text);
+// The same for news that is no failure (shown with the information sign).
+void hinweis(QWidget* parent, const QString& caption, const QString& text);
 // Yes/No question; true for Yes.
 bool frage(QWidget* parent, const QString& caption, const QString& text);
+// Save / Discard / Cancel, asked before unsaved changes would go.
+enum class Entscheidung { Speichern, Verwerfen, Abbrechen };
+Entscheidung speichernFragen(QWidget* parent, const QString& caption, const QString& text);
 // One-line input; nothing when cancelled.
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe = {});
@@ -31,7 +36,10 @@ class Beantworter {
 public:
     virtual ~Beantworter() = default;
     virtual void meldung(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual void hinweis(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual bool frage(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual Entscheidung speichernFragen(QWidget* parent, const QString& caption,
+                                         const QString& text) = 0;
     virtual std::optional<QString> eingabe(QWidget* parent, const QString& caption,
                                            const QString& label, const QString& vorgabe) = 0;
     virtual std::optional<QString> oeffnen(QWidget* parent, const QString& caption,

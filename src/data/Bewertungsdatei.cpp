@@ -4,6 +4,7 @@
 #include "shared/Zeilendatei.h"
 #include "texte/Texte.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -81,6 +82,11 @@ std::optional<Speicherfehler> speichern(const QString& gewaehlt, const TBewertun
     const QStringList z = zeilen(b);
     if (const auto u = zeilendatei::pruefen(z)) {
         const Feld f = feldDerZeile(int(u->zeile));
+        if (u->zeilenbruch())
+            return Speicherfehler{
+                QCoreApplication::translate("bewertungsdatei", "%1 Nothing was saved.")
+                    .arg(u->grund()),
+                f};
         return Speicherfehler{
             QStringLiteral("The character \"%1\" (U+%2) cannot be saved in this file's code page "
                            "(Windows-1252). Nothing was saved.")

@@ -3,6 +3,7 @@
 #include "shared/KommaText.h"
 #include "shared/Zeilendatei.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -56,6 +57,9 @@ TGefahrenanalyse ausZeilen(const QStringList& z) {
 }
 
 QString unkodierbar(QChar zeichen, const QString& feld) {
+    if (const zeilendatei::Unkodierbar u{-1, -1, zeichen}; u.zeilenbruch())
+        return QCoreApplication::translate("gefahrendatei", "\"%1\": %2 Nothing was saved.")
+            .arg(feld, u.grund());
     return QStringLiteral("The character \"%1\" (U+%2) in \"%3\" cannot be stored in a hazard "
                           "analysis file (Windows-1252). Nothing was saved.")
         .arg(zeichen)

@@ -3,6 +3,7 @@
 #include "data/Produktliste.h"
 #include "shared/Zeilendatei.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,24 +26,36 @@ std::optional<qint32> zahl(const QString& zeile) {
 } // namespace
 
 QString PlandateiFehler::meldung(const QString& datei) const {
-    if (zeile <= 0) return QStringLiteral("%1: %2").arg(datei, grund);
-    return QStringLiteral("%1, line %2: %3").arg(datei).arg(zeile).arg(grund);
+    if (zeile <= 0) return QCoreApplication::translate("plandatei", "%1: %2").arg(datei, grund);
+    return QCoreApplication::translate("plandatei", "%1, line %2: %3")
+        .arg(datei)
+        .arg(zeile)
+        .arg(grund);
 }
 
 PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
     // Text files hold no NUL byte; anything else a glove plan may hold in its notes.
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
-        return fehler(bytes.left(nul).count('\n') + 1, QStringLiteral("not a text file"));
+        return fehler(bytes.left(nul).count('\n') + 1,
+                      QCoreApplication::translate("plandatei", "not a text file"));
     const QStringList zeilen = zeilendatei::zerlegen(bytes);
-    if (zeilen.isEmpty()) return fehler(1, QStringLiteral("the file is empty"));
+    if (zeilen.isEmpty())
+        return fehler(1, QCoreApplication::translate("plandatei", "the file is empty"));
     const std::optional<qint32> n = zahl(zeilen[0]);
-    if (!n) return fehler(1, QStringLiteral("\"%1\" is not a number of gloves").arg(zeilen[0]));
-    if (*n < 0) return fehler(1, QStringLiteral("the number of gloves %1 is negative").arg(*n));
+    if (!n)
+        return fehler(1,
+                      QCoreApplication::translate("plandatei", "\"%1\" is not a number of gloves")
+                          .arg(zeilen[0]));
+    if (*n < 0)
+        return fehler(
+            1, QCoreApplication::translate("plandatei", "the number of gloves %1 is negative")
+                   .arg(*n));
     // Compared in 64 bits: the count comes from the file.
     const qint64 noetig = 4 + 3 * qint64(*n);
     if (zeilen.size() < noetig)
         return fehler(zeilen.size() + 1,
-                      QStringLiteral("the file ends here, but a plan of %1 gloves has %2 lines")
+                      QCoreApplication::translate(
+                          "plandatei", "the file ends here, but a plan of %1 gloves has %2 lines")
                           .arg(*n)
                           .arg(noetig));
 
@@ -51,7 +64,9 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
     for (qsizetype i = 1; i <= *n; ++i) {
         const std::optional<qint32> code = zahl(zeilen[i]);
         if (!code)
-            return fehler(i + 1, QStringLiteral("\"%1\" is not a product code").arg(zeilen[i]));
+            return fehler(i + 1,
+                          QCoreApplication::translate("plandatei", "\"%1\" is not a product code")
+                              .arg(zeilen[i]));
         plan.nummern.append(*code);
     }
     for (qsizetype a = 0; a < 3; ++a)
@@ -66,15 +81,17 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
 PlandateiGelesen plandateiLaden(const QString& pfad) {
     // Opening a pipe would wait for a writer that may never come, and a device may never end.
     if (const QFileInfo info(pfad); info.exists() && !info.isFile())
-        return fehler(0, QStringLiteral("it is not a plain file"));
+        return fehler(0, QCoreApplication::translate("plandatei", "it is not a plain file"));
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) return fehler(0, datei.errorString());
     if (datei.size() > kHoechstensBytes)
-        return fehler(0, QStringLiteral("the file is too large to be a glove plan"));
+        return fehler(0, QCoreApplication::translate("plandatei",
+                                                     "the file is too large to be a glove plan"));
     const QByteArray bytes = datei.read(kHoechstensBytes + 1);
     if (datei.error() != QFileDevice::NoError) return fehler(0, datei.errorString());
     if (bytes.size() > kHoechstensBytes)
-        return fehler(0, QStringLiteral("the file is too large to be a glove plan"));
+        return fehler(0, QCoreApplication::translate("plandatei",
+                                                     "the file is too large to be a glove plan"));
     return plandateiLesen(bytes);
 }
 
@@ -88,6 +105,23 @@ QStringList plandateiZeilen(const Plandatei& plan) {
     for (qsizetype i = 0; i < plan.nummern.size(); ++i)
         z << plan.arbeitsbereiche.value(i) << plan.einsatzbereiche.value(i);
     return z;
+}
+
+std::optional<PlanSpeicherfehler> plandateiSpeichern(const QString& pfad, const Plandatei& plan) {
+    const QStringList z = plandateiZeilen(plan);
+    if (const auto u = zeilendatei::pruefen(z)) {
+        using Ort = PlanSpeicherfehler::Ort;
+        // Lines: count, N codes (numbers, always savable), three address lines, two notes a column.
+        const qsizetype n = plan.nummern.size();
+        const qsizetype adresse = u->zeile - 1 - n;
+        if (adresse < 3) return PlanSpeicherfehler{Ort::Adresse, adresse, u->grund()};
+        const qsizetype note = adresse - 3;
+        return PlanSpeicherfehler{note % 2 == 0 ? Ort::Arbeitsbereiche : Ort::Einsatzbereiche,
+                                  note / 2, u->grund()};
+    }
+    if (const auto f = zeilendatei::schreiben(pfad, z))
+        return PlanSpeicherfehler{PlanSpeicherfehler::Ort::Datei, -1, f->meldung};
+    return std::nullopt;
 }
 
 PlanAufgeloest planAufloesen(const Plandatei& plan, const TProduktliste& katalog) {

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 #include <variant>
 
 class TProduktliste;
@@ -39,9 +40,19 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes);
 // The same from a file; a file that cannot be read or is far too large is an error (line 0).
 PlandateiGelesen plandateiLaden(const QString& pfad);
 
-// The 4 + 3·N lines of the file, for zeilendatei::schreiben (which refuses characters the code
-// page cannot hold and writes atomically).
+// The 4 + 3·N lines of the file.
 QStringList plandateiZeilen(const Plandatei& plan);
+
+// Why a plan was not saved. When a value cannot be held (a character outside the code page, a
+// line break), it says which: an address line, or a column's note.
+struct PlanSpeicherfehler {
+    enum class Ort { Datei, Adresse, Arbeitsbereiche, Einsatzbereiche };
+    Ort ort = Ort::Datei;
+    qsizetype index = -1; // the address line 0..2 or the column
+    QString grund;        // for Ort::Datei the whole message
+};
+// Writes the file atomically; a refused value leaves any previous file as it was.
+std::optional<PlanSpeicherfehler> plandateiSpeichern(const QString& pfad, const Plandatei& plan);
 
 // The file's columns resolved against the catalogue: a code the catalogue no longer has is left
 // out with its notes and named in fehlend, so a plan saved with an older catalogue still opens.

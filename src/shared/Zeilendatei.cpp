@@ -2,6 +2,7 @@
 
 #include "shared/Codepage1252.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,18 +17,62 @@ QString dateiname(const QString& gewaehlt, const QString& endung) {
     return stamm + u'.' + endung;
 }
 
-QString Unkodierbar::meldung() const {
-    return QStringLiteral("The character \"%1\" (U+%2) in line %3 cannot be saved in this file's "
-                          "code page (Windows-1252).")
+namespace {
+
+bool steuerzeichen(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+bool bricht(QChar c) {
+    return c == u'\r' || c == u'\n' || c == u'\0';
+}
+
+} // namespace
+
+QString einzeilig(const QString& text) {
+    QString s;
+    s.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!steuerzeichen(text[i])) {
+            s += text[i];
+            continue;
+        }
+        s += u' ';
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    }
+    return s;
+}
+
+bool Unkodierbar::zeilenbruch() const {
+    return bricht(zeichen);
+}
+
+QString Unkodierbar::grund() const {
+    const QString code = QStringLiteral("U+%1").arg(zeichen.unicode(), 4, 16, QLatin1Char('0'));
+    if (zeilenbruch())
+        return QCoreApplication::translate("zeilendatei",
+                                           "A line break or control character (%1) cannot be "
+                                           "saved in a one-line value.")
+            .arg(code);
+    return QCoreApplication::translate(
+               "zeilendatei", "The character \"%1\" (%2) cannot be saved in this file's code page "
+                              "(Windows-1252).")
         .arg(zeichen)
-        .arg(zeichen.unicode(), 4, 16, QLatin1Char('0'))
-        .arg(zeile + 1);
+        .arg(code);
+}
+
+QString Unkodierbar::meldung() const {
+    return QCoreApplication::translate("zeilendatei", "In line %1: %2").arg(zeile + 1).arg(grund());
 }
 
 std::optional<Unkodierbar> pruefen(const QStringList& zeilen) {
     for (qsizetype z = 0; z < zeilen.size(); ++z) {
-        const qsizetype s = cp1252::firstUnencodable(zeilen[z]);
-        if (s >= 0) return Unkodierbar{z, s, zeilen[z][s]};
+        const QString& zeile = zeilen[z];
+        for (qsizetype s = 0; s < zeile.size(); ++s)
+            if (bricht(zeile[s])) return Unkodierbar{z, s, zeile[s]};
+        const qsizetype s = cp1252::firstUnencodable(zeile);
+        if (s >= 0) return Unkodierbar{z, s, zeile[s]};
     }
     return std::nullopt;
 }

@@ -13,12 +13,21 @@ namespace zeilendatei {
 // "." + endung appended; dots in folder names are kept.
 QString dateiname(const QString& gewaehlt, const QString& endung);
 
-// A character the code page cannot hold, found before anything is written.
+// A one-line field's value as it can be saved and shown: a line break (CR LF, CR, LF, or the
+// Unicode line and paragraph separators), a tab and every other control character become one
+// space, so a pasted multi-line text stays readable on one line.
+QString einzeilig(const QString& text);
+
+// A character a line cannot hold, found before anything is written: one the code page cannot
+// hold, or a line break or NUL, which would split the value and shift every later line.
 struct Unkodierbar {
     qsizetype zeile = -1;  // 0-based line index
     qsizetype spalte = -1; // 0-based character index within the line
     QChar zeichen;
-    QString meldung() const;
+    bool zeilenbruch() const; // a line break or NUL rather than a code page's gap
+    // Why, without where: each file names the field itself.
+    QString grund() const;
+    QString meldung() const; // with the line number, for files without named fields
 };
 std::optional<Unkodierbar> pruefen(const QStringList& zeilen);
 

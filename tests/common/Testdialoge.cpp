@@ -24,6 +24,7 @@ std::deque<Eingabe>& eingaben() {
 
 struct Antwort {
     bool ja = false;
+    dialoge::Entscheidung entscheidung = dialoge::Entscheidung::Abbrechen;
     std::optional<QString> text;
 };
 std::deque<Antwort>& antworten() {
@@ -68,9 +69,18 @@ public:
         gezeigteTexte().append(caption + QStringLiteral(": ") + text);
         merken(parent);
     }
+    void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
+        meldung(parent, caption, text);
+    }
     bool frage(QWidget*, const QString& caption, const QString& text) override {
         gezeigteTexte().append(caption + QStringLiteral(": ") + text);
         if (Antwort a; vorbereitet(a)) return a.ja;
+        unbeantwortet("question", caption);
+    }
+    dialoge::Entscheidung speichernFragen(QWidget*, const QString& caption,
+                                          const QString& text) override {
+        gezeigteTexte().append(caption + QStringLiteral(": ") + text);
+        if (Antwort a; vorbereitet(a)) return a.entscheidung;
         unbeantwortet("question", caption);
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
@@ -124,10 +134,13 @@ void naechsteEingabe(Eingabe antwort) {
 }
 
 void naechsteAntwort(bool ja) {
-    antworten().push_back({ja, std::nullopt});
+    antworten().push_back({ja, dialoge::Entscheidung::Abbrechen, std::nullopt});
+}
+void naechsteAntwort(dialoge::Entscheidung e) {
+    antworten().push_back({false, e, std::nullopt});
 }
 void naechsteAntwort(std::optional<QString> text) {
-    antworten().push_back({false, std::move(text)});
+    antworten().push_back({false, dialoge::Entscheidung::Abbrechen, std::move(text)});
 }
 
 QStringList gezeigt() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Dialoge.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -10,10 +12,11 @@
 // once instead of waiting for a user who is not there.
 namespace testdialoge {
 
-// Queue the answer for the next question (Yes/No), input, file or printer-setup dialog (a text,
-// or nothing for Cancel; for the printer setup, the file to print into as PDF). A message needs
-// none.
+// Queue the answer for the next question (Yes/No, Save/Discard/Cancel), input, file or
+// printer-setup dialog (a text, or nothing for Cancel; for the printer setup, the file to print
+// into as PDF). A message needs none.
 void naechsteAntwort(bool ja);
+void naechsteAntwort(dialoge::Entscheidung e);
 void naechsteAntwort(std::optional<QString> text);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").

@@ -117,6 +117,8 @@ private Q_SLOTS:
         QTest::newRow("memo") << 1 << "m3" << 0;
         QTest::newRow("task memo") << 2 << "r1" << 7;
         QTest::newRow("disk full") << 3 << "" << 0;
+        QTest::newRow("line break in a field") << 4 << "t1" << 0;
+        QTest::newRow("line break in a task") << 5 << "e3" << 25;
     }
     void speichernScheitert() {
         QFETCH(int, fall);
@@ -129,8 +131,10 @@ private Q_SLOTS:
         if (fall == 0) b.t[4] = QStringLiteral("Ω");
         if (fall == 1) b.m[2] = QStringList{"ok", "€ fine", "→ not"};
         if (fall == 2) b.aufgaben[6].hazards = QStringLiteral("\"☢ rays\"");
+        if (fall == 4) b.t[0] = QStringLiteral("Hall 1\r\nHall 2");
+        if (fall == 5) b.aufgaben[24].when = QStringLiteral("May\n");
         std::optional<bewertungsdatei::Speicherfehler> f;
-        if (fall < 3) {
+        if (fall != 3) {
             f = bewertungsdatei::speichern(pfad, b);
         } else {
 #ifdef Q_OS_UNIX

@@ -165,8 +165,8 @@ private Q_SLOTS:
         QVERIFY2(f.meldung.contains(QDir::toNativeSeparators(pfad)), qPrintable(f.meldung));
     }
 
-    // A character outside the code page is refused before anything is written, naming the
-    // field; the previous file stays.
+    // A character outside the code page, or a line break that would shift every later line, is
+    // refused before anything is written, naming the field; the previous file stays.
     void unkodierbaresNenntFeld() {
         const QString pfad = m_dir.filePath("alt.GAN");
         ablegen(pfad, "old\r\n");
@@ -179,6 +179,12 @@ private Q_SLOTS:
         g.memo.append(QStringLiteral("→"));
         r = gefahrendatei::speichern(pfad, g);
         QCOMPARE(std::get<gefahrendatei::Fehler>(r).feld, "Memo1");
+        g = voll();
+        g.a2 = QStringLiteral("1 May\r\n2026");
+        r = gefahrendatei::speichern(pfad, g);
+        QCOMPARE(std::get<gefahrendatei::Fehler>(r).feld, "a2");
+        QVERIFY(gefahrendatei::unkodierbar(u'\r', "Preparation date:")
+                    .startsWith("\"Preparation date:\""));
         QCOMPARE(inhalt(pfad), QByteArray("old\r\n"));
     }
 

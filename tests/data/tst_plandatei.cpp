@@ -100,6 +100,46 @@ private Q_SLOTS:
 #endif
     }
 
+    // A value that would break the file's lines, or that the code page cannot hold, is refused
+    // before anything is written, naming the address line or the column and note.
+    void speichernVerweigert_data() {
+        QTest::addColumn<int>("zeile"); // 0..2 address, 3.. the notes in file order
+        QTest::addColumn<QString>("wert");
+        QTest::addColumn<int>("ort");
+        QTest::addColumn<int>("index");
+        using Ort = PlanSpeicherfehler::Ort;
+        QTest::newRow("address line 2, LF") << 1 << "Road\n2" << int(Ort::Adresse) << 1;
+        QTest::newRow("column 0 work areas, CR") << 3 << "a\rb" << int(Ort::Arbeitsbereiche) << 0;
+        QTest::newRow("column 1 areas of use, NUL")
+            << 6 << QString(u'\0') << int(Ort::Einsatzbereiche) << 1;
+        QTest::newRow("column 1 work areas, code page")
+            << 5 << "Ω" << int(Ort::Arbeitsbereiche) << 1;
+    }
+    void speichernVerweigert() {
+        QFETCH(int, zeile);
+        QFETCH(QString, wert);
+        QFETCH(int, ort);
+        QFETCH(int, index);
+        Plandatei plan;
+        plan.nummern = {1000, 1001};
+        plan.arbeitsbereiche = {"a0", "a1"};
+        plan.einsatzbereiche = {"e0", "e1"};
+        if (zeile < 3)
+            plan.adresse[zeile] = wert;
+        else if ((zeile - 3) % 2 == 0)
+            plan.arbeitsbereiche[(zeile - 3) / 2] = wert;
+        else
+            plan.einsatzbereiche[(zeile - 3) / 2] = wert;
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath("p.PLN");
+        const auto f = plandateiSpeichern(pfad, plan);
+        QVERIFY(f);
+        QCOMPARE(int(f->ort), ort);
+        QCOMPARE(f->index, index);
+        QVERIFY(!f->grund.isEmpty());
+        QVERIFY(!QFile::exists(pfad));
+    }
+
     void fehlendeCodesBleibenDraussen() {
         TProduktliste katalog;
         for (const qint32 n : {120, 5200}) {

@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 class TstAnfang : public QObject {
@@ -128,6 +131,69 @@ private Q_SLOTS:
 
         QTest::mouseClick(form1.findChild<QPushButton*>("SpeedButton1"), Qt::LeftButton);
         QVERIFY(!form1.isVisible());
+    }
+
+    // Exit with a window that holds unsaved work: Save writes it and ends, Discard ends, Cancel
+    // keeps the program running with the main window and the work as they were. Nothing is
+    // asked without changes.
+    void exitMitUngespeichertem_data() {
+        QTest::addColumn<QString>("knopf"); // the menu button that opens the editing window
+        QTest::addColumn<bool>("tippen");
+        QTest::addColumn<dialoge::Entscheidung>("antwort");
+        QTest::addColumn<QString>("datei"); // saved under this name
+        using E = dialoge::Entscheidung;
+        const QList<std::pair<const char*, const char*>> fenster = {
+            {"SpeedButton10", "PLN"}, {"SpeedButton13", "GBN"}, {"SpeedButton18", "GAN"}};
+        for (const auto& [knopf, endung] : fenster) {
+            QTest::addRow("%s unchanged", knopf) << knopf << false << E::Abbrechen << "";
+            QTest::addRow("%s Save", knopf) << knopf << true << E::Speichern << endung;
+            QTest::addRow("%s Discard", knopf) << knopf << true << E::Verwerfen << "";
+            QTest::addRow("%s Cancel", knopf) << knopf << true << E::Abbrechen << "";
+        }
+    }
+    void exitMitUngespeichertem() {
+        QFETCH(QString, knopf);
+        QFETCH(bool, tippen);
+        QFETCH(dialoge::Entscheidung, antwort);
+        QFETCH(QString, datei);
+        Testprogramm p;
+        p.katalog(1);
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.fensterErzeugen();
+        form1.show();
+        testdialoge::gezeigt(); // what the start said (no substance table)
+        const auto vorher = form1.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        form1.findChild<QPushButton*>(knopf)->click();
+        QPointer<QWidget> fenster;
+        for (QWidget* w : form1.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isWindow() && w->isVisible() &&
+                (!vorher.contains(w) || knopf == "SpeedButton10"))
+                fenster = w;
+        QVERIFY(fenster);
+        QLineEdit* feld = nullptr;
+        for (QLineEdit* e : fenster->findChildren<QLineEdit*>())
+            if (!feld && e->isVisible() && e->isEnabled()) feld = e;
+        if (tippen) QTest::keyClicks(feld, "typed");
+        const QString getippt = feld->text();
+        if (tippen) testdialoge::naechsteAntwort(antwort);
+        if (!datei.isEmpty()) testdialoge::naechsteAntwort(std::optional<QString>(p.datei("out")));
+
+        // Exit inside the event loop, so the end of the program is seen: the loop returns 0 when
+        // the program ends, 7 when it is still running afterwards.
+        QTimer::singleShot(0, &form1, [&form1] {
+            form1.findChild<QPushButton*>("SpeedButton1")->click();
+            QTimer::singleShot(0, [] { QCoreApplication::exit(7); });
+        });
+        const bool endet = antwort != dialoge::Entscheidung::Abbrechen || !tippen;
+        QCOMPARE(QApplication::exec(), endet ? 0 : 7);
+        const QStringList gezeigt = testdialoge::gezeigt();
+        QVERIFY2(gezeigt.size() == (tippen ? 1 : 0), qPrintable(gezeigt.join(" / ")));
+        QCOMPARE(form1.isVisible(), !endet);
+        if (!endet) {
+            QVERIFY(fenster && fenster->isVisible());
+            QCOMPARE(feld->text(), getippt);
+        }
+        if (!datei.isEmpty()) QVERIFY(QFile::exists(p.datei("out." + datei)));
     }
 };
 

@@ -87,12 +87,12 @@ private Q_SLOTS:
         hinzufuegen(2);
         hinzufuegen(2);
         QVERIFY(kind(QStringLiteral("pp1")));
-        QCOMPARE(listen().Planliste[0], listen().Planliste[1]);
+        QCOMPARE(listen().Planliste()[0], listen().Planliste()[1]);
         zeigen();
         bildSpeichern(*m_plan, QStringLiteral("plan-2-gleich"));
         QCOMPARE(kind<TPlanPanel>(QStringLiteral("pp1"))->l1->text(), QStringLiteral("1002"));
         einfuegen(QStringLiteral("ma1"), {"Only here"});
-        QCOMPARE(listen().Arbeitsbereiche, (QStringList{"\"Work areas:\"", "\"Only here\""}));
+        QCOMPARE(listen().Arbeitsbereiche(), (QStringList{"\"Work areas:\"", "\"Only here\""}));
         QCOMPARE(notiz(QStringLiteral("ma0"))->toPlainText(), QStringLiteral("Work areas:"));
         QCOMPARE(notiz(QStringLiteral("me0"))->toPlainText(), QStringLiteral("Areas of practice:"));
     }
@@ -106,7 +106,7 @@ private Q_SLOTS:
         klick(QStringLiteral("ba0"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(listen().size(), 2);
-        QCOMPARE(listen().Arbeitsbereiche, (QStringList{"note1", "note2"}));
+        QCOMPARE(listen().Arbeitsbereiche(), (QStringList{"note1", "note2"}));
         for (int i = 0; i < 2; ++i) {
             const QString n = QString::number(i);
             QCOMPARE(kind<TPlanPanel>("pp" + n)->l1->text(), QString::number(1001 + i));
@@ -121,7 +121,7 @@ private Q_SLOTS:
             QVERIFY2(!kind(p + QStringLiteral("2")), p);
         // A note edited after renumbering goes to its new index.
         einfuegen(QStringLiteral("ma1"), {"edited"});
-        QCOMPARE(listen().Arbeitsbereiche, (QStringList{"note1", "edited"}));
+        QCOMPARE(listen().Arbeitsbereiche(), (QStringList{"note1", "edited"}));
 
         // Saved under plan.old.txt in a folder with a dot: plan.PLN in that folder, N = 2.
         QVERIFY(QDir(m_p->pfad()).mkpath("a.b"));
@@ -141,7 +141,7 @@ private Q_SLOTS:
         // 45 pasted lines keep their first 38.
         einfuegen(QStringLiteral("ma0"), nummeriert("line", 45));
         QCOMPARE(notizZeilen(notiz("ma0")), nummeriert("line", 38));
-        QCOMPARE(kommatext::lesen(listen().Arbeitsbereiche[0]), nummeriert("line", 38));
+        QCOMPARE(kommatext::lesen(listen().Arbeitsbereiche()[0]), nummeriert("line", 38));
         // In a full box a new line break drops the last line.
         QTextCursor c = notiz(QStringLiteral("ma0"))->textCursor();
         c.setPosition(0);
@@ -152,7 +152,7 @@ private Q_SLOTS:
         const QString absatz =
             QStringLiteral("wear them when handling sharp sheet metal ").repeated(6);
         einfuegen(QStringLiteral("me0"), {absatz});
-        const QStringList gespeichert = kommatext::lesen(listen().Einsatzbereiche[0]);
+        const QStringList gespeichert = kommatext::lesen(listen().Einsatzbereiche()[0]);
         QVERIFY2(gespeichert.size() > 3, qPrintable(gespeichert.join('|')));
         QCOMPARE(gespeichert.join(' ').simplified(), absatz.simplified());
         QCOMPARE(m_plan->druckdaten().spalten[0].einsatzbereiche, gespeichert);
@@ -185,15 +185,23 @@ private Q_SLOTS:
         klick(QStringLiteral("SpeedButton3"));
         // The code the catalogue no longer has is left out and named; the others load.
         QCOMPARE(testdialoge::gezeigt(),
-                 QStringList{"Error!: These product codes are not in the catalogue; their "
+                 QStringList{"Information: These product codes are not in the catalogue; their "
                              "columns were left out: 777"});
         QCOMPARE(listen().size(), 2);
-        QCOMPARE(listen().Einsatzbereiche, (QStringList{"\"Areas of use:\"", "gone"}));
+        QCOMPARE(listen().Einsatzbereiche(), (QStringList{"\"Areas of use:\"", "gone"}));
         QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("Other"));
         // A loaded note keeps all its lines until it is edited.
         QCOMPARE(notizZeilen(notiz("ma0")), nummeriert("long", 45));
         QVERIFY(!kind(QStringLiteral("pp2")));
         bildSpeichern(*m_plan, QStringLiteral("plan-geladen"));
+        // The customer's address stays when the window is shown again; an emptied plan is a new
+        // one and takes the user's details again.
+        m_plan->hide();
+        zeigen();
+        QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("Other"));
+        QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit3"))->text(), QStringLiteral("999 City"));
+        klick(QStringLiteral("ba1"));
+        klick(QStringLiteral("ba0"));
         m_plan->hide();
         zeigen();
         QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("Me"));
@@ -230,9 +238,24 @@ private Q_SLOTS:
         QVERIFY2(gezeigt[1].startsWith("Error!: ") && gezeigt[1].contains(meldung),
                  qPrintable(gezeigt[1]));
         QCOMPARE(listen().size(), 1);
-        QCOMPARE(listen().Arbeitsbereiche, QStringList{"\"keep me\""});
+        QCOMPARE(listen().Arbeitsbereiche(), QStringList{"\"keep me\""});
         QCOMPARE(notiz(QStringLiteral("ma0"))->toPlainText(), QStringLiteral("keep me"));
         QCOMPARE(kind<QLineEdit>(QStringLiteral("Edit2"))->text(), QStringLiteral("typed"));
+    }
+
+    // A refused note is named by its glove and note, so the user knows where to look.
+    void unspeicherbaresNenntSpalte() {
+        hinzufuegen(0);
+        hinzufuegen(3);
+        einfuegen(QStringLiteral("me1"), {"Snow ☃"});
+        testdialoge::naechsteAntwort(m_p->datei("plan"));
+        klick(QStringLiteral("SpeedButton2"));
+        const QStringList gezeigt = testdialoge::gezeigt();
+        QCOMPARE(gezeigt.size(), 1);
+        QVERIFY2(gezeigt[0].startsWith("Error!: Glove 3 (code 1003), note \"Areas of practice\": "),
+                 qPrintable(gezeigt[0]));
+        QVERIFY(m_plan->ungespeichert());
+        QVERIFY(!QFile::exists(m_p->datei("plan.PLN")));
     }
 
     void fehlgeschlagenesSpeichernLaesstAlteDatei() {
@@ -257,6 +280,8 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(QStringLiteral("first"));
         testdialoge::naechsteAntwort(QStringLiteral("second"));
         klick(QStringLiteral("SpeedButton4"));
+        QCOMPARE(testdialoge::gezeigt(),
+                 QStringList{"Information: The glove plan is empty: there is nothing to print."});
         QCOMPARE(dialoge::speichern(nullptr, {}, {}), QStringLiteral("first"));
     }
 };

@@ -127,9 +127,7 @@ private Q_SLOTS:
     // A fresh window and an empty glove plan for every test: nothing carries over.
     void init() {
         testdialoge::zuruecksetzen();
-        m_kontext.plan.Planliste.clear();
-        m_kontext.plan.Arbeitsbereiche.clear();
-        m_kontext.plan.Einsatzbereiche.clear();
+        m_kontext.plan.ersetzen({}, {}, {});
         m_form = std::make_unique<TForm2>(m_kontext);
     }
     void cleanup() { m_form.reset(); }
@@ -186,9 +184,7 @@ private Q_SLOTS:
         nummern->verticalScrollBar()->setValue(3);
         QCOMPARE(namen->verticalScrollBar()->value(), 3);
         m_form->hide();
-        m_kontext.plan.Planliste.clear();
-        m_kontext.plan.Einsatzbereiche.clear();
-        m_kontext.plan.Arbeitsbereiche.clear();
+        m_kontext.plan.ersetzen({}, {}, {});
     }
 
     void leereListeTutNichts() {
@@ -334,9 +330,10 @@ private Q_SLOTS:
         klick(m_form.get(), QStringLiteral("SpeedButton15"));
         const TPlanlisten& plan = m_kontext.plan;
         QCOMPARE(plan.size(), 2);
-        QCOMPARE(plan.Planliste[1]->Nummer, 300);
-        QCOMPARE(plan.Einsatzbereiche[0], kommatext::schreiben({QStringLiteral("Areas of use:")}));
-        QCOMPARE(plan.Arbeitsbereiche[0], kommatext::schreiben({QStringLiteral("Work areas:")}));
+        QCOMPARE(plan.Planliste()[1]->Nummer, 300);
+        QCOMPARE(plan.Einsatzbereiche()[0],
+                 kommatext::schreiben({QStringLiteral("Areas of use:")}));
+        QCOMPARE(plan.Arbeitsbereiche()[0], kommatext::schreiben({QStringLiteral("Work areas:")}));
         zeigen(100);
         klick(m_form.get(), QStringLiteral("SpeedButton15"));
         klick(m_form.get(), QStringLiteral("SpeedButton9"));

@@ -44,7 +44,7 @@ bool geschlossen(QPointer<TForm7>& f) {
     return f.isNull();
 }
 
-const QString kFrage = QStringLiteral("Warning!: The current changes will be cancelled! Continue?");
+const QString kFrage = QStringLiteral("Warning!: Save changes to \"Hazard Assessment\"?");
 
 } // namespace
 
@@ -85,46 +85,81 @@ private Q_SLOTS:
         QVERIFY(geschlossen(f));
     }
 
-    // After "OK" every way of closing asks; No keeps the window and its work.
+    // After "OK" every way of closing asks; Cancel keeps the window and its work, Save keeps it
+    // until the file is written.
     void schliessen_data() {
         QTest::addColumn<QString>("weg");
-        QTest::addColumn<bool>("ja");
+        QTest::addColumn<dialoge::Entscheidung>("antwort");
+        QTest::addColumn<std::optional<QString>>("datei"); // for Save: the dialog's answer
+        QTest::addColumn<bool>("zu");
+        using E = dialoge::Entscheidung;
         for (const char* weg : {"SpeedButton1", "SpeedButton2", "close box"}) {
-            QTest::addRow("%s, Yes", weg) << weg << true;
-            QTest::addRow("%s, No", weg) << weg << false;
+            QTest::addRow("%s, Discard", weg)
+                << weg << E::Verwerfen << std::optional<QString>() << true;
+            QTest::addRow("%s, Cancel", weg)
+                << weg << E::Abbrechen << std::optional<QString>() << false;
         }
+        QTest::newRow("Save") << "close box" << E::Speichern << std::optional<QString>("saved")
+                              << true;
+        QTest::newRow("Save, dialog cancelled")
+            << "close box" << E::Speichern << std::optional<QString>() << false;
     }
     void schliessen() {
         QFETCH(QString, weg);
-        QFETCH(bool, ja);
+        QFETCH(dialoge::Entscheidung, antwort);
+        QFETCH(std::optional<QString>, datei);
+        QFETCH(bool, zu);
         QPointer<TForm7> f = oeffnen();
         aufgabe(f, 3, "Cut sheet metal");
         QVERIFY(f->geaendert());
         QCOMPARE(kind<QPushButton>(f, "a3")->text(), "Cut sheet metal");
-        testdialoge::naechsteAntwort(ja);
+        testdialoge::naechsteAntwort(antwort);
+        if (antwort == dialoge::Entscheidung::Speichern)
+            testdialoge::naechsteAntwort(datei ? std::optional<QString>(m_p.datei(*datei)) : datei);
         if (weg == "close box")
             f->close();
         else
             klick(f, weg);
         QCOMPARE(testdialoge::gezeigt(), QStringList{kFrage});
-        QCOMPARE(geschlossen(f), ja);
+        QCOMPARE(geschlossen(f), zu);
+        if (datei) QVERIFY(QFile::exists(m_p.datei(*datei + ".GBN")));
     }
 
+    // Picking another task takes over what the editor holds, with or without "OK".
     void aufgabeWechseln() {
         TForm7* f = oeffnen();
         aufgabe(f, 4, "Grind", true);
-        kind<QCheckBox>(f, "cb2")->setChecked(true); // not stored without "OK"
+        kind<QLineEdit>(f, "e1")->setText("Grind harder"); // no "OK"
+        kind<QCheckBox>(f, "cb2")->setChecked(true);
         klick(f, "a1");
         QCOMPARE(text(f, "e1"), "");
         QVERIFY(!kind<QCheckBox>(f, "cb1")->isChecked());
         QVERIFY(kind<QPushButton>(f, "a1")->isChecked());
+        QCOMPARE(kind<QPushButton>(f, "a4")->text(), "Grind harder");
         klick(f, "a4");
-        QCOMPARE(text(f, "e1"), "Grind");
+        QCOMPARE(text(f, "e1"), "Grind harder");
         QCOMPARE(text(f, "e2"), "Grind who");
         QCOMPARE(zeilen(f, "r1"), (QStringList{"cuts", "hot parts"}));
         QVERIFY(kind<QCheckBox>(f, "cb1")->isChecked());
-        QVERIFY(!kind<QCheckBox>(f, "cb2")->isChecked());
+        QVERIFY(kind<QCheckBox>(f, "cb2")->isChecked());
         QVERIFY(!kind<QPushButton>(f, "a1")->isChecked());
+    }
+
+    // Text typed into the editor of a fresh form is a change: closing asks, and Save takes it
+    // into the file.
+    void editorZaehltBeimSchliessen() {
+        QPointer<TForm7> f = oeffnen();
+        klick(f, "a2");
+        kind<QLineEdit>(f, "e1")->setText("Typed only");
+        QVERIFY(f->ungespeichert());
+        testdialoge::naechsteAntwort(dialoge::Entscheidung::Speichern);
+        testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("editor")));
+        f->close();
+        QVERIFY(geschlossen(f));
+        QString fehler;
+        const auto b = bewertungsdatei::laden(m_p.datei("editor.GBN"), fehler);
+        QVERIFY2(b, qPrintable(fehler));
+        QCOMPARE(b->aufgaben[1].task, "Typed only");
     }
 
     // Closing one window leaves the tasks of another as they were.
@@ -133,7 +168,7 @@ private Q_SLOTS:
         QPointer<TForm7> b = oeffnen();
         aufgabe(a, 2, "A task");
         aufgabe(b, 2, "B task");
-        testdialoge::naechsteAntwort(true);
+        testdialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
         b->close();
         QVERIFY(geschlossen(b));
         klick(a, "a1");
@@ -150,8 +185,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("aendert");
         QTest::newRow("m2") << "m2" << 11 << true;
         QTest::newRow("m3") << "m3" << 11 << true;
-        QTest::newRow("r1") << "r1" << 14 << false;
-        QTest::newRow("r2") << "r2" << 14 << false;
+        QTest::newRow("r1: what prints") << "r1" << 13 << false;
+        QTest::newRow("r2: what prints") << "r2" << 13 << false;
         QTest::newRow("m1 unlimited") << "m1" << 30 << true;
     }
     void memogrenzen() {
@@ -193,8 +228,11 @@ private Q_SLOTS:
 
         TForm7* f = oeffnen();
         aufgabe(f, 3, "stale");
+        // Loading over unsaved work asks first, as closing does.
+        testdialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
         testdialoge::naechsteAntwort(std::optional<QString>(datei));
         klick(f, "SpeedButton14");
+        QCOMPARE(testdialoge::gezeigt(), QStringList{kFrage});
         QVERIFY(!f->geaendert());
         QCOMPARE(text(f, "d1"), "Müller");
         QCOMPARE(zeilen(f, "m2"), b.m[1]);
@@ -225,9 +263,11 @@ private Q_SLOTS:
         QVERIFY(f->geaendert());
         QVERIFY(*bewertungsdatei::laden(m_p.datei("copy.GBN"), fehler) == b);
 
+        testdialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
         testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
         klick(f, "SpeedButton11");
-        QCOMPARE(testdialoge::gezeigt(), QStringList{"Error!: File not found!"});
+        QCOMPARE(testdialoge::gezeigt(), (QStringList{"Warning!: Save changes to \"copy.GBN\"?",
+                                                  "Error!: File not found!"}));
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
 

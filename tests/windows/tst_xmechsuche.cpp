@@ -221,12 +221,23 @@ void TstXMechSuche::suchenUndHandeln() {
     QCOMPARE(liste(), (QStringList{"Marnix  2101 (already in glove plan)", "Thermix 250  2050"}));
     klick(m_form4, "SpeedButton11");
     QCOMPARE(k.plan.size(), 1);
-    QCOMPARE(k.plan.Planliste[0]->Nummer, 2101);
-    QCOMPARE(k.plan.Einsatzbereiche[0], kommatext::schreiben({"Areas of practice:"}));
-    QCOMPARE(k.plan.Arbeitsbereiche[0], kommatext::schreiben({"Work areas:"}));
+    QCOMPARE(k.plan.Planliste()[0]->Nummer, 2101);
+    QCOMPARE(k.plan.Einsatzbereiche()[0], kommatext::schreiben({"Areas of practice:"}));
+    QCOMPARE(k.plan.Arbeitsbereiche()[0], kommatext::schreiben({"Work areas:"}));
     QCOMPARE(liste()[0], "Marnix  2101 (already in glove plan)");
 
+    // The marks follow the plan while the list is shown: a glove planned elsewhere (the
+    // product window beside the search) is marked at once, a deleted one loses its mark.
+    k.plan.hinzufuegen(k.katalog.finde(2050), "Areas of use:", "Work areas:");
+    QCOMPARE(liste(), (QStringList{"Marnix  2101 (already in glove plan)",
+                                   "Thermix 250  2050 (already in glove plan)"}));
+    k.plan.entfernen(0);
+    QCOMPARE(liste(), (QStringList{"Marnix  2101", "Thermix 250  2050 (already in glove plan)"}));
+    QCOMPARE(c<QListWidget>("ListBox2")->currentRow(), 0);
+    k.plan.entfernen(0);
+
     // A glove planned elsewhere is marked by the next search and not added again.
+    k.plan.hinzufuegen(k.katalog.finde(2101), "Areas of use:", "Work areas:");
     k.plan.hinzufuegen(k.katalog.finde(7101), "Areas of use:", "Work areas:");
     suchen(0);
     QCOMPARE(liste().last(), "Purelat  7101 (one time glove) (already in glove plan)");

@@ -4,11 +4,16 @@
 #include "Zugaenglichkeit.h"
 
 #include "app/Dialoge.h"
+#include "app/Ungespeichert.h"
 #include "windows/forms/XReg.h"
 #include "windows/main/Anfang.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -20,10 +25,36 @@ void melden(const QStringList& fehlt) {
         qWarning("no accessible name: %s", qPrintable(f));
 }
 
+// Pastes a text with a line break and a tab into every field a user can type in, and presses Tab
+// in every note: a one-line field keeps one line, and no tab gets in anywhere. The fields that
+// did otherwise, with what they hold.
+QStringList eingabenPruefen(QWidget* fenster) {
+    QStringList falsch;
+    QGuiApplication::clipboard()->setText(QStringLiteral("a\r\nb\tc"));
+    for (QLineEdit* e : fenster->findChildren<QLineEdit*>()) {
+        if (e->isReadOnly() || qobject_cast<QAbstractSpinBox*>(e->parentWidget())) continue;
+        e->clear();
+        e->paste();
+        if (e->text() != QLatin1String("a b c")) falsch << e->objectName() + ": " + e->text();
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("x\ty"));
+    for (QPlainTextEdit* m : fenster->findChildren<QPlainTextEdit*>()) {
+        if (m->isReadOnly()) continue;
+        m->clear();
+        m->paste();
+        QTest::keyClick(m, Qt::Key_Tab);
+        if (m->toPlainText() != QLatin1String("x y"))
+            falsch << m->objectName() + ": " + m->toPlainText();
+    }
+    for (const QString& f : falsch)
+        qWarning("%s: %s", qPrintable(fenster->objectName()), qPrintable(f));
+    return falsch;
+}
+
 } // namespace
 
 // Every window the program makes, as it is shown: each control and picture has a name a screen
-// reader can speak.
+// reader can speak, and every field takes a pasted text as the saved files can hold it.
 class TstZugaenglichkeit : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -34,6 +65,8 @@ private Q_SLOTS:
         m_p->adressen();
         m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
         m_form1->fensterErzeugen();
+        // A glove in the plan, so the plan window has its note boxes.
+        m_form1->kontext().plan.hinzufuegen(&m_form1->kontext().katalog.at(0), "a", "b");
         m_form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
     }
@@ -44,15 +77,18 @@ private Q_SLOTS:
 
     void fensterBeimStart() {
         QStringList fehlt = zugaenglichkeit::unbenannt(m_form1.get());
+        QStringList falsch;
         for (QWidget* w : m_form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (!w->isWindow()) continue;
             w->show();
             fehlt += zugaenglichkeit::unbenannt(w);
+            falsch += eingabenPruefen(w);
             w->hide();
         }
         fehlt.removeDuplicates();
         melden(fehlt);
         QCOMPARE(fehlt.size(), 0);
+        QCOMPARE(falsch, QStringList());
     }
 
     // The windows made when they are asked for, opened from the main menu; the modal ones are
@@ -83,6 +119,7 @@ private Q_SLOTS:
         QFETCH(bool, modal);
         QFETCH(QString, enter);
         QStringList fehlt;
+        QStringList falsch;
         QString gesehen;
         QString standard;
         bool offenNachEsc = false;
@@ -92,6 +129,7 @@ private Q_SLOTS:
                 if (!w) return;
                 gesehen = QString::fromLatin1(w->metaObject()->className());
                 fehlt = zugaenglichkeit::unbenannt(w);
+                falsch = eingabenPruefen(w);
                 for (QPushButton* b : w->findChildren<QPushButton*>())
                     if (b->isDefault() && b->isVisible()) standard = b->objectName();
                 QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
@@ -113,12 +151,15 @@ private Q_SLOTS:
             QVERIFY(w);
             gesehen = fenster;
             fehlt = zugaenglichkeit::unbenannt(w);
+            falsch = eingabenPruefen(w);
+            testdialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
             w->close();
         }
         QCOMPARE(gesehen, fenster);
         melden(fehlt);
         QCOMPARE(fehlt.size(), 0);
         QVERIFY(!offenNachEsc);
+        QCOMPARE(falsch, QStringList());
         if (!enter.isEmpty()) QCOMPARE(standard, enter);
     }
 

@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Eingaben.h"
 #include "texte/Texte.h"
 #include "windows/forms/Abschnittslayout.h"
 #include "windows/forms/XHotline.h"
@@ -10,6 +11,7 @@
 #include "ui_XGefahren.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -63,6 +65,7 @@ TForm8* gefahrenanalyseOeffnen(TKontext& kontext, QWidget* parent) {
 TForm8::TForm8(TKontext& kontext, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>()), m_kontext(kontext) {
     ui->setupUi(this);
+    eingabenEinrichten(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));
@@ -98,6 +101,8 @@ void TForm8::FormShow() {
     // The screen's size is the window's inside; maximised, its frame stays on the screen too.
     setWindowState(windowState() | Qt::WindowMaximized);
     c1Click();
+    // The prefill is no edit of the user's.
+    m_gespeichert = analyse();
 }
 
 void TForm8::c1Click() {
@@ -167,6 +172,8 @@ QString TForm8::feldname(const QString& control) const {
 }
 
 void TForm8::SpeedButton1Click() {
+    // Loading replaces the form: unsaved work is asked about as at closing.
+    if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QString(), dateifilter());
     if (!name) return;
     if (!QFileInfo::exists(*name)) {
@@ -174,19 +181,49 @@ void TForm8::SpeedButton1Click() {
         return;
     }
     gefahrendatei::Fehler f;
-    if (const auto g = gefahrendatei::laden(*name, &f))
+    if (const auto g = gefahrendatei::laden(*name, &f)) {
         analyseSetzen(*g);
-    else
+        m_gespeichert = analyse();
+        m_datei = QFileInfo(*name).fileName();
+    } else {
         fehler(f.meldung);
+    }
 }
 
 void TForm8::SpeedButton2Click() {
+    speichern();
+}
+
+bool TForm8::speichern() {
     const auto name = dialoge::speichern(this, QString(), dateifilter());
-    if (!name || name->isEmpty()) return;
-    const auto ergebnis = gefahrendatei::speichern(*name, analyse());
-    if (const auto* f = std::get_if<gefahrendatei::Fehler>(&ergebnis))
+    if (!name || name->isEmpty()) return false;
+    const TGefahrenanalyse g = analyse();
+    const auto ergebnis = gefahrendatei::speichern(*name, g);
+    if (const auto* f = std::get_if<gefahrendatei::Fehler>(&ergebnis)) {
         fehler(f->feld.isEmpty() ? f->meldung
                                  : gefahrendatei::unkodierbar(f->zeichen, feldname(f->feld)));
+        return false;
+    }
+    m_gespeichert = g;
+    m_datei = QFileInfo(std::get<QString>(ergebnis)).fileName();
+    return true;
+}
+
+bool TForm8::ungespeichert() const {
+    return !m_verworfen && analyse() != m_gespeichert;
+}
+
+QString TForm8::dokumentname() const {
+    return m_datei.isEmpty() ? windowTitle() : m_datei;
+}
+
+void TForm8::closeEvent(QCloseEvent* e) {
+    // "Close Window", the close box and Exit alike: unsaved work is never lost without a word.
+    if (!m_verworfen && !ungespeichert::klaeren(this, *this)) {
+        e->ignore();
+        return;
+    }
+    e->accept();
 }
 
 void TForm8::SpeedButton3Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Kontext.h"
+#include "app/Ungespeichert.h"
 #include "data/Gefahrendatei.h"
 #include "print/Gefahrenbericht.h"
 
@@ -18,7 +19,7 @@ TForm8* gefahrenanalyseOeffnen(TKontext& kontext, QWidget* parent);
 
 // The hazard analysis questionnaire: header, company block and seven sections that open when
 // their check box is ticked. Saved to and loaded from .GAN files, printed as a paged form.
-class TForm8 : public QWidget {
+class TForm8 : public QWidget, public TBearbeitung {
     Q_OBJECT
 public:
     explicit TForm8(TKontext& kontext, QWidget* parent = nullptr);
@@ -30,6 +31,12 @@ public:
     // The printout's data: the controls' texts as shown.
     GefahrenDruckDaten druckDaten() const;
 
+    // Changed: the controls differ from what was last shown, loaded or saved.
+    bool ungespeichert() const override;
+    bool speichern() override;
+    QString dokumentname() const override;
+    void verwerfen() override { m_verworfen = true; }
+
 public Q_SLOTS:
     void c1Click();           // a section was opened or closed
     void SpeedButton1Click(); // "Load"
@@ -39,6 +46,7 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void FormShow();
@@ -48,4 +56,7 @@ private:
     std::unique_ptr<Ui::TForm8> ui;
     TKontext& m_kontext;
     bool m_angepasst = false;
+    bool m_verworfen = false;
+    TGefahrenanalyse m_gespeichert; // as shown, loaded or saved last
+    QString m_datei;                // the file last saved or loaded
 };

@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Eingaben.h"
 #include "print/Bewertungsbericht.h"
 #include "shared/KommaText.h"
 #include "texte/Texte.h"
@@ -12,6 +13,7 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QTextBlock>
 
@@ -85,6 +87,7 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TForm7>()), m_kontext(kontext),
       m_aufgabenKnoepfe(new QButtonGroup(this)) {
     ui->setupUi(this);
+    eingabenEinrichten(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));
     // Pixel sizes on every control, so the layout does not follow the screen's dots per inch
@@ -180,19 +183,37 @@ int TForm7::gewaehlteAufgabe() const {
 }
 
 void TForm7::a1Click(int n) {
+    editorUebernehmen();
+    aufgabeZeigen(n);
+}
+
+void TForm7::aufgabeZeigen(int n) {
+    m_editorAufgabe = n;
     const TRisiko& r = m_aufgaben[n - 1];
     ui->e1->setText(r.task);
     ui->e2->setText(r.who);
     ui->e3->setText(r.when);
-    zeilenSetzen(ui->r1, kommatext::lesen(r.hazards));
-    zeilenSetzen(ui->r2, kommatext::lesen(r.measures));
+    {
+        // A task loaded from an older file keeps all its lines until they are edited.
+        const QSignalBlocker b1(ui->r1), b2(ui->r2);
+        zeilenSetzen(ui->r1, kommatext::lesen(r.hazards));
+        zeilenSetzen(ui->r2, kommatext::lesen(r.measures));
+    }
     ui->cb1->setChecked(r.consultation);
     ui->cb2->setChecked(r.sufficient);
 }
 
-void TForm7::SpeedButton4Click() {
-    const int n = gewaehlteAufgabe();
-    TRisiko& r = m_aufgaben[n - 1];
+bool TForm7::editorGeaendert() const {
+    const TRisiko& r = m_aufgaben[m_editorAufgabe - 1];
+    return ui->e1->text() != r.task || ui->e2->text() != r.who || ui->e3->text() != r.when ||
+           kommatext::schreiben(zeilen(ui->r1)) != r.hazards ||
+           kommatext::schreiben(zeilen(ui->r2)) != r.measures ||
+           ui->cb2->isChecked() != r.sufficient || ui->cb1->isChecked() != r.consultation;
+}
+
+void TForm7::editorUebernehmen() {
+    if (!editorGeaendert()) return;
+    TRisiko& r = m_aufgaben[m_editorAufgabe - 1];
     r.task = ui->e1->text();
     r.who = ui->e2->text();
     r.when = ui->e3->text();
@@ -200,7 +221,14 @@ void TForm7::SpeedButton4Click() {
     r.measures = kommatext::schreiben(zeilen(ui->r2));
     r.sufficient = ui->cb2->isChecked();
     r.consultation = ui->cb1->isChecked();
-    aufgabeBeschriften(n);
+    aufgabeBeschriften(m_editorAufgabe);
+    m_geaendert = true;
+}
+
+void TForm7::SpeedButton4Click() {
+    // The editor shows the record of the button that is down.
+    m_editorAufgabe = gewaehlteAufgabe();
+    editorUebernehmen();
     m_geaendert = true;
 }
 
@@ -210,12 +238,13 @@ void TForm7::d1Change() {
     m_geaendert = true;
 }
 
+// The editor holds no more lines than the printout prints.
 void TForm7::r1Change() {
-    kuerzen(ui->r1, 14);
+    kuerzen(ui->r1, kMaxRisikoZeilen);
 }
 
 void TForm7::r2Change() {
-    kuerzen(ui->r2, 14);
+    kuerzen(ui->r2, kMaxRisikoZeilen);
 }
 
 TBewertung TForm7::ausFeldern() const {
@@ -265,18 +294,36 @@ QString TForm7::feldName(const bewertungsdatei::Feld& f) const {
 }
 
 void TForm7::SpeedButton10Click() {
+    speichern();
+}
+
+bool TForm7::speichern() {
+    editorUebernehmen();
     const auto name = dialoge::speichern(this, QStringLiteral("Save"),
                                          QStringLiteral("Organisational Assessment (*.GBN)"));
-    if (!name || name->isEmpty()) return;
-    if (const auto f = bewertungsdatei::speichern(*name, ausFeldern())) {
+    if (!name || name->isEmpty()) return false;
+    QString pfad;
+    if (const auto f = bewertungsdatei::speichern(*name, ausFeldern(), &pfad)) {
         const QString ort = f->feld ? feldName(*f->feld) + QStringLiteral(": ") : QString();
         dialoge::meldung(this, texte::text(10015), ort + f->meldung);
-        return;
+        return false;
     }
+    m_datei = QFileInfo(pfad).fileName();
     m_geaendert = false;
+    return true;
+}
+
+bool TForm7::ungespeichert() const {
+    return !m_verworfen && (m_geaendert || editorGeaendert());
+}
+
+QString TForm7::dokumentname() const {
+    return m_datei.isEmpty() ? windowTitle() : m_datei;
 }
 
 void TForm7::SpeedButton11Click() {
+    // Loading replaces the form: unsaved work is asked about as at closing.
+    if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
                                        QStringLiteral("Organisational Assessment (*.GBN)"));
     if (!name) return;
@@ -288,6 +335,7 @@ void TForm7::SpeedButton11Click() {
     }
     inFelder(*b);
     m_geaendert = false;
+    m_datei = QFileInfo(*name).fileName();
     ui->a1->setChecked(true);
     // Each work area hangs its tasks from a line, like a branch of a tree below the title.
     for (int s = 1; s <= 5; ++s) {
@@ -297,10 +345,11 @@ void TForm7::SpeedButton11Click() {
     }
     // The editor shows the task whose button is down, so "OK" cannot write an earlier form's
     // task over the loaded one.
-    a1Click(1);
+    aufgabeZeigen(1);
 }
 
 void TForm7::SpeedButton13Click() {
+    editorUebernehmen();
     // A memo of one line prints with a blank second line; the form shows it too.
     for (QPlainTextEdit* m : memos())
         if (zeilen(m).size() == 1) m->appendPlainText(QStringLiteral(" "));
@@ -320,9 +369,8 @@ void TForm7::SpeedButton5Click() {
 }
 
 void TForm7::closeEvent(QCloseEvent* e) {
-    // Asked for "Close Window" and the window's close box alike: unsaved work is never lost
-    // without a word.
-    if (m_geaendert && !dialoge::frage(this, texte::text(10118), texte::text(10117))) {
+    // "Close Window", the close box and Exit alike: unsaved work is never lost without a word.
+    if (!m_verworfen && !ungespeichert::klaeren(this, *this)) {
         e->ignore();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Kontext.h"
+#include "app/Ungespeichert.h"
 #include "data/Bewertungsdatei.h"
 
 #include <QWidget>
@@ -15,8 +16,10 @@ class TForm7;
 
 // The organisational assessment ("Hazard Assessment"): who assessed which company and work
 // areas, and for each work area up to five tasks with their hazards and measures. Made anew for
-// each use and released when closed; each window keeps its own 25 tasks.
-class TForm7 : public QWidget {
+// each use and released when closed; each window keeps its own 25 tasks. Text in the task editor
+// belongs to the task it shows: picking another task, saving, printing and closing take it over
+// as "OK" would, so nothing typed there is dropped.
+class TForm7 : public QWidget, public TBearbeitung {
     Q_OBJECT
 public:
     explicit TForm7(TKontext& kontext, QWidget* parent = nullptr);
@@ -26,6 +29,11 @@ public:
     void seiteZeigen(const QString& name);
     // Whether anything was edited since the window was shown, saved or loaded.
     bool geaendert() const { return m_geaendert; }
+
+    bool ungespeichert() const override;
+    bool speichern() override;
+    QString dokumentname() const override;
+    void verwerfen() override { m_verworfen = true; }
 
 public Q_SLOTS:
     void NextClick();          // "Next"
@@ -51,7 +59,10 @@ private:
     TBewertung ausFeldern() const;
     void inFelder(const TBewertung& b);
     void aufgabeBeschriften(int n); // text, tip and accessible name of task button a(n)
-    int gewaehlteAufgabe() const;                           // 1..25
+    void aufgabeZeigen(int n);      // record n into the task editor
+    bool editorGeaendert() const;   // the editor differs from the record it shows
+    void editorUebernehmen();       // stores a differing editor into its record
+    int gewaehlteAufgabe() const;   // 1..25
     QString feldName(const bewertungsdatei::Feld& f) const; // for messages
     QList<QPlainTextEdit*> memos() const;                   // m1..m3
 
@@ -59,8 +70,11 @@ private:
     TKontext& m_kontext;
     QButtonGroup* m_aufgabenKnoepfe;
     std::array<TRisiko, kAufgaben> m_aufgaben;
+    int m_editorAufgabe = 1; // the record the task editor shows
     bool m_geaendert = false;
     bool m_angepasst = false;
+    bool m_verworfen = false;
+    QString m_datei; // the file last saved or loaded, for the question at closing
 };
 
 // "Hazard Analysis" in the main menu: a fresh window on its first page, not modal.

@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Ungespeichert.h"
 #include "data/Datendateien.h"
 #include "texte/Texte.h"
 #include "windows/forms/XGefahren.h"
@@ -317,6 +318,15 @@ void TForm1::FormResize() {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+    // Every window that edits a file is asked about what it has not saved; a Cancel keeps the
+    // program running with everything as it was. Without unsaved changes nothing is asked.
+    QList<QWidget*> fenster;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isWindow()) fenster.append(w);
+    if (!ungespeichert::alleKlaeren(fenster)) {
+        e->ignore();
+        return;
+    }
     QWidget::closeEvent(e);
     // Ends the program whatever other windows are open.
     if (e->isAccepted()) QApplication::quit();

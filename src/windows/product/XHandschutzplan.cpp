@@ -5,6 +5,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Eingaben.h"
 #include "app/Kontext.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
@@ -51,6 +52,7 @@ qsizetype spaltenindex(const QObject* o) {
 TForm6::TForm6(TKontext& kontext, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm6>()), m_kontext(kontext) {
     ui->setupUi(this);
+    eingabenEinrichten(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setFont(pixelSchrift(font(), 13, false));
     ui->Panel2->setFont(pixelSchrift(font(), 27, true));
@@ -76,7 +78,21 @@ TForm6::TForm6(TKontext& kontext, QWidget* parent)
     connect(ui->SpeedButton4, &QAbstractButton::clicked, this, &TForm6::SpeedButton4Click);
     connect(ui->SpeedButton5, &QAbstractButton::clicked, this, &QWidget::hide);
     // Every add, from any window, and the window's own deletes and loads.
-    connect(&m_kontext.plan, &TPlanlisten::geaendert, this, &TForm6::planordnen);
+    connect(&m_kontext.plan, &TPlanlisten::geaendert, this, [this] {
+        m_geaendert = true;
+        // A plan emptied by its deletes starts anew: no file, the user's own address again.
+        if (m_kontext.plan.size() == 0) {
+            m_geaendert = false;
+            m_adresseEigen = false;
+            m_datei.clear();
+        }
+        planordnen();
+    });
+    for (QLineEdit* zeile : {ui->Edit1, ui->Edit2, ui->Edit3})
+        connect(zeile, &QLineEdit::textEdited, this, [this] {
+            m_geaendert = true;
+            m_adresseEigen = true;
+        });
 
     // The whole screen; shown maximized, so a window manager's frame and task bar do not push
     // the bottom of the plan off the screen. The controls follow every resize.
@@ -115,10 +131,13 @@ void TForm6::showEvent(QShowEvent* e) {
 }
 
 void TForm6::FormShow() {
-    const auto& re = m_kontext.benutzer.re;
-    ui->Edit1->setText(re[0]);
-    ui->Edit2->setText(re[1]);
-    ui->Edit3->setText(re[2]);
+    // A loaded customer's address, or one the user typed, is not replaced by the user's own.
+    if (!m_adresseEigen) {
+        const auto& re = m_kontext.benutzer.re;
+        ui->Edit1->setText(re[0]);
+        ui->Edit2->setText(re[1]);
+        ui->Edit3->setText(re[2]);
+    }
     planordnen();
 }
 
@@ -160,7 +179,7 @@ void TForm6::planordnen() {
 }
 
 void TForm6::spalteErzeugen(int i) {
-    const THandschuh& h = *m_kontext.plan.Planliste[i];
+    const THandschuh& h = *m_kontext.plan.Planliste()[i];
     const QString nr = QString::number(i);
     const int x = 205 * i;
     QWidget* flaeche = ui->Inhalt;
@@ -201,10 +220,18 @@ void TForm6::spalteErzeugen(int i) {
         // Attached after the content is set: a note read from a file keeps all its lines until
         // it is edited.
         connect(box, &QPlainTextEdit::textChanged, this, [this, box] { Memo1Change(box); });
+        notizEinrichten(box);
         pp->besitzen(box);
     };
-    notiz("ma", 5, m_kontext.plan.Arbeitsbereiche.value(i));
-    notiz("me", hb + 10, m_kontext.plan.Einsatzbereiche.value(i));
+    notiz("ma", 5, m_kontext.plan.Arbeitsbereiche().value(i));
+    notiz("me", hb + 10, m_kontext.plan.Einsatzbereiche().value(i));
+    for (const char* p : {"ma", "me"}) {
+        const auto welche =
+            p[1] == 'a' ? TPlanlisten::Notiz::Arbeitsbereiche : TPlanlisten::Notiz::Einsatzbereiche;
+        tt->findChild<QPlainTextEdit*>(QLatin1String(p) + nr)
+            ->setAccessibleName(
+                tr("%1, %2 (code %3)").arg(notizName(welche), h.Name()).arg(h.Nummer));
+    }
 
     auto* ba = new QPushButton(tr("Delete"), flaeche);
     ba->setObjectName(QStringLiteral("ba") + nr);
@@ -232,14 +259,12 @@ void TForm6::Memo1Change(QPlainTextEdit* box) {
         c.removeSelectedText();
         m_kuerzt = false;
     }
-    const qsizetype i = spaltenindex(box);
-    const QString text = kommatext::schreiben(notizZeilen(box));
-    TPlanlisten& plan = m_kontext.plan;
-    if (box->objectName().at(1) == QLatin1Char('a')) {
-        if (i < plan.Arbeitsbereiche.size()) plan.Arbeitsbereiche[i] = text;
-    } else if (i < plan.Einsatzbereiche.size()) {
-        plan.Einsatzbereiche[i] = text;
-    }
+    m_kontext.plan.notizSetzen(spaltenindex(box),
+                               box->objectName().at(1) == QLatin1Char('a')
+                                   ? TPlanlisten::Notiz::Arbeitsbereiche
+                                   : TPlanlisten::Notiz::Einsatzbereiche,
+                               kommatext::schreiben(notizZeilen(box)));
+    m_geaendert = true;
 }
 
 void TForm6::baClick() {
@@ -267,10 +292,7 @@ void TForm6::baClick() {
                         box->setObjectName(box->objectName().left(2) + neu);
             }
     }
-    plan.Planliste.removeAt(i);
-    plan.Einsatzbereiche.removeAt(i);
-    plan.Arbeitsbereiche.removeAt(i);
-    plan.geaendertMelden(); // rearranges
+    plan.entfernen(i); // rearranges
 }
 
 void TForm6::bbClick() {
@@ -279,7 +301,7 @@ void TForm6::bbClick() {
     const TPlanlisten& plan = m_kontext.plan;
     if (i < 0 || i >= plan.size()) return;
     const TProduktliste& katalog = m_kontext.katalog;
-    if (const THandschuh* h = katalog.finde(plan.Planliste[i]->Nummer))
+    if (const THandschuh* h = katalog.finde(plan.Planliste()[i]->Nummer))
         Q_EMIT produktZeigen(int(katalog.indexVon(h)));
 }
 
@@ -293,20 +315,60 @@ void TForm6::SpeedButton1Click() {
 }
 
 void TForm6::SpeedButton2Click() {
+    speichern();
+}
+
+bool TForm6::speichern() {
     const auto gewaehlt = dialoge::speichern(this, tr("Save Glove Plan"), dateifilter());
-    if (!gewaehlt || gewaehlt->isEmpty()) return;
+    if (!gewaehlt || gewaehlt->isEmpty()) return false;
     const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("PLN"));
     const TPlanlisten& plan = m_kontext.plan;
     Plandatei datei;
-    for (const THandschuh* h : plan.Planliste)
+    for (const THandschuh* h : plan.Planliste())
         datei.nummern.append(h->Nummer);
     datei.adresse = {ui->Edit1->text(), ui->Edit2->text(), ui->Edit3->text()};
     // The lists hold each note as its box had it after the last edit; an unedited note is
     // saved exactly as it was read.
-    datei.arbeitsbereiche = plan.Arbeitsbereiche;
-    datei.einsatzbereiche = plan.Einsatzbereiche;
-    if (const auto fehler = zeilendatei::schreiben(pfad, plandateiZeilen(datei)))
-        dialoge::meldung(this, texte::text(10015), fehler->meldung);
+    datei.arbeitsbereiche = plan.Arbeitsbereiche();
+    datei.einsatzbereiche = plan.Einsatzbereiche();
+    if (const auto fehler = plandateiSpeichern(pfad, datei)) {
+        dialoge::meldung(this, texte::text(10015), speicherfehlerText(*fehler));
+        return false;
+    }
+    m_geaendert = false;
+    m_datei = QFileInfo(pfad).fileName();
+    return true;
+}
+
+QString TForm6::speicherfehlerText(const PlanSpeicherfehler& f) const {
+    using Ort = PlanSpeicherfehler::Ort;
+    if (f.ort == Ort::Datei) return f.grund;
+    QString wo;
+    if (f.ort == Ort::Adresse) {
+        wo = tr("Address line %1").arg(f.index + 1);
+    } else {
+        const THandschuh& h = *m_kontext.plan.Planliste().at(f.index);
+        wo = tr("%1 (code %2), note \"%3\"")
+                 .arg(h.Name())
+                 .arg(h.Nummer)
+                 .arg(notizName(f.ort == Ort::Arbeitsbereiche
+                                    ? TPlanlisten::Notiz::Arbeitsbereiche
+                                    : TPlanlisten::Notiz::Einsatzbereiche));
+    }
+    return tr("%1: %2 Nothing was saved.").arg(wo, f.grund);
+}
+
+QString TForm6::notizName(TPlanlisten::Notiz welche) {
+    return welche == TPlanlisten::Notiz::Arbeitsbereiche ? tr("Work areas")
+                                                         : tr("Areas of practice");
+}
+
+bool TForm6::ungespeichert() const {
+    return m_geaendert;
+}
+
+QString TForm6::dokumentname() const {
+    return m_datei.isEmpty() ? windowTitle() : m_datei;
 }
 
 void TForm6::SpeedButton3Click() {
@@ -328,19 +390,21 @@ void TForm6::SpeedButton3Click() {
     PlanAufgeloest neu = planAufloesen(datei, m_kontext.katalog);
 
     spaltenEntfernen();
-    plan.Planliste = std::move(neu.Planliste);
-    plan.Arbeitsbereiche = std::move(neu.Arbeitsbereiche);
-    plan.Einsatzbereiche = std::move(neu.Einsatzbereiche);
     ui->Edit1->setText(datei.adresse[0]);
     ui->Edit2->setText(datei.adresse[1]);
     ui->Edit3->setText(datei.adresse[2]);
-    plan.geaendertMelden(); // rearranges
+    plan.ersetzen(std::move(neu.Planliste), std::move(neu.Arbeitsbereiche),
+                  std::move(neu.Einsatzbereiche)); // rearranges
+    m_geaendert = false;
+    m_adresseEigen = true;
+    m_datei = QFileInfo(*gewaehlt).fileName();
 
     if (!neu.fehlend.isEmpty()) {
         QStringList codes;
         for (const qint32 c : neu.fehlend)
             codes << QString::number(c);
-        dialoge::meldung(this, texte::text(10015),
+        // The plan did load, without these columns: worth knowing, no error.
+        dialoge::hinweis(this, tr("Information"),
                          tr("These product codes are not in the catalogue; their columns were "
                             "left out: %1")
                              .arg(codes.join(QStringLiteral(", "))));
@@ -364,7 +428,7 @@ PlanDruckDaten TForm6::druckdaten() const {
     for (qsizetype i = 0; i < plan.size(); ++i) {
         const auto* ma = steuerelement<QPlainTextEdit>("ma", i);
         const auto* me = steuerelement<QPlainTextEdit>("me", i);
-        d.spalten.append(planDruckSpalte(*plan.Planliste[i], ma ? notizZeilen(ma) : QStringList(),
+        d.spalten.append(planDruckSpalte(*plan.Planliste()[i], ma ? notizZeilen(ma) : QStringList(),
                                          me ? notizZeilen(me) : QStringList()));
     }
     d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
@@ -373,7 +437,11 @@ PlanDruckDaten TForm6::druckdaten() const {
 
 void TForm6::SpeedButton4Click() {
     // An empty plan has nothing to print: no job, and no question for a file name.
-    if (m_kontext.plan.size() == 0) return;
+    if (m_kontext.plan.size() == 0) {
+        dialoge::hinweis(this, tr("Information"),
+                         tr("The glove plan is empty: there is nothing to print."));
+        return;
+    }
     const PlanDruckDaten daten = druckdaten();
     druckdienst::drucken(this, ui->SpeedButton4, texte::text(10260),
                          [&daten](PageCanvas& c) { plandruckDrucken(c, daten); });

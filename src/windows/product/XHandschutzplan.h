@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/Ungespeichert.h"
+#include "data/Planlisten.h"
+
 #include <QHash>
 #include <QWidget>
 
@@ -7,6 +10,7 @@
 
 class QPlainTextEdit;
 struct PlanDruckDaten;
+struct PlanSpeicherfehler;
 struct TKontext;
 
 namespace Ui {
@@ -15,8 +19,9 @@ class TForm6;
 
 // The glove plan window: one column per glove of the plan lists, with its two notes, and the
 // plan's address, saving, loading and printing. Created hidden at start, it follows every add
-// to the plan whether it is showing or not; "Close Window" only hides it.
-class TForm6 : public QWidget {
+// to the plan whether it is showing or not; "Close Window" only hides it, so only Exit asks
+// about a plan not saved.
+class TForm6 : public QWidget, public TBearbeitung {
     Q_OBJECT
 public:
     explicit TForm6(TKontext& kontext, QWidget* parent = nullptr);
@@ -24,6 +29,13 @@ public:
 
     // The printout as the window shows the plan: note lines as the boxes display them.
     PlanDruckDaten druckdaten() const;
+
+    // Gloves added or deleted, notes or address edited since the last save or load; a plan
+    // emptied by its deletes starts unchanged.
+    bool ungespeichert() const override;
+    bool speichern() override;
+    QString dokumentname() const override;
+    void verwerfen() override { m_geaendert = false; }
 
 public Q_SLOTS:
     // Creates the columns that are missing and moves the others to their slots.
@@ -52,9 +64,17 @@ private:
     // The controls on the scroll area by name (columns' panels, swatches, notes panels, buttons).
     QHash<QString, QWidget*> spaltenNamen() const;
     void spaltenEntfernen();
+    // A refused save, naming the address line or the column and note the user can correct.
+    QString speicherfehlerText(const PlanSpeicherfehler& f) const;
+    static QString notizName(TPlanlisten::Notiz welche); // "Work areas", "Areas of practice"
     template <class T = QWidget> T* steuerelement(const char* prefix, qsizetype i) const;
 
     std::unique_ptr<Ui::TForm6> ui;
     TKontext& m_kontext;
     bool m_kuerzt = false; // Memo1Change is cutting a box to its 38 lines
+    bool m_geaendert = false;
+    // The address lines are the plan's own (loaded with it, or typed): showing the window no
+    // longer fills in the user's details.
+    bool m_adresseEigen = false;
+    QString m_datei; // the file last saved or loaded
 };

@@ -106,7 +106,7 @@ void TForm2::kategorieZeigen(int nummer) {
         nummern << QString::number(h.Nummer);
     };
     if (k.quelle == TProduktkategorie::Plan) {
-        for (const THandschuh* h : m_kontext.plan.Planliste)
+        for (const THandschuh* h : m_kontext.plan.Planliste())
             anhaengen(*h);
     } else {
         const TProduktliste& katalog = m_kontext.katalog;

@@ -5,6 +5,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Eingaben.h"
 #include "data/Datendateien.h"
 #include "data/Permeation.h"
 #include "print/Chemiebericht.h"
@@ -56,6 +57,7 @@ QString legende() {
 TForm3::TForm3(TKontext& kontext, QWidget* parent)
     : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
     m_ui->setupUi(this);
+    eingabenEinrichten(this);
     m_raster = new TErgebnisraster;
     m_raster->setAccessibleName(tr("Search results"));
     m_ui->ScrollBox1->setWidget(m_raster);

@@ -105,6 +105,9 @@ TForm4::TForm4(TKontext& kontext, QWidget* parent)
     connect(m_ui->ListBox2, &QListWidget::itemDoubleClicked, this, &TForm4::SpeedButton12Click);
     connect(m_ui->SpeedButton11, &QPushButton::clicked, this, &TForm4::SpeedButton11Click);
     connect(m_ui->SpeedButton14, &QPushButton::clicked, this, &TForm4::SpeedButton14Click);
+    // The markers follow the plan, whoever adds or deletes (the product window beside the search,
+    // the plan window).
+    connect(&m_k.plan, &TPlanlisten::geaendert, this, &TForm4::planmarkenSetzen);
     FormCreate();
 }
 
@@ -180,8 +183,7 @@ void TForm4::SpeedButton3Click() {
     m_gesucht = antworten();
     m_k.Suchergebnis = mechsuche(m_k.katalog, m_gesucht);
     m_ui->ListBox2->clear();
-    m_ui->ListBox2->addItems(
-        mechEintraege(m_k.Suchergebnis, [this](qint32 n) { return m_k.plan.enthaelt(n); }));
+    m_ui->ListBox2->addItems(mechEintraege(m_k.Suchergebnis, imPlan()));
     seiteZeigen(m_ui->Seite4);
     QApplication::restoreOverrideCursor();
 }
@@ -208,9 +210,20 @@ void TForm4::SpeedButton11Click() {
     if (i < 0) return;
     const THandschuh* h = m_k.Suchergebnis[i];
     if (m_k.plan.enthaelt(h->Nummer)) return;
-    m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020));
-    // Rebuilt rather than appended to, so the marker stands once whatever the entry said before.
-    m_ui->ListBox2->item(i)->setText(mechEintrag(*h, true));
+    m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020)); // marks the entry
+}
+
+std::function<bool(qint32)> TForm4::imPlan() const {
+    return [this](qint32 n) { return m_k.plan.enthaelt(n); };
+}
+
+void TForm4::planmarkenSetzen() {
+    // The list shows the last search's result; an entry is rewritten, never replaced, so the
+    // selection stays.
+    const QStringList eintraege = mechEintraege(m_k.Suchergebnis, imPlan());
+    for (int i = 0; i < m_ui->ListBox2->count() && i < eintraege.size(); ++i)
+        if (m_ui->ListBox2->item(i)->text() != eintraege[i])
+            m_ui->ListBox2->item(i)->setText(eintraege[i]);
 }
 
 MechDruckDaten TForm4::druckDaten() const {

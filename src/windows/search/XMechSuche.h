@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -51,6 +52,8 @@ private:
     void seiteZeigen(QWidget* seite);
     QCheckBox* besonders(int i) const;
     int gewaehlterEintrag() const;
+    std::function<bool(qint32)> imPlan() const;
+    void planmarkenSetzen(); // "(already in glove plan)" as the plan is now
 
     TKontext& m_k;
     std::unique_ptr<Ui::TForm4> m_ui;
