@@ -33,8 +33,10 @@ const char* const kQvrBenutzung =
     "                                   a saved organisational assessment as PDF\n"
     "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
     "                                   a saved glove plan as PDF\n"
-    "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
-    "                                   substance table, pictures, distributors, pages\n"
+    "  qvr verify DIR [--like REF]      check a language data directory (EN): catalogue,\n"
+    "                                   substance table, pictures, distributors, pages;\n"
+    "                                   --like: same codes and values as the set REF of\n"
+    "                                   another language, every text in both\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 void werkzeugStarten() {
