@@ -188,6 +188,9 @@ private Q_SLOTS:
         QTest::newRow("marking: letter the glove does not reach")
             << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"].replace("Type C", "Type C J"); })
             << "letter J (n-heptane): glove 4301 has no result";
+        QTest::newRow("marking in German: letter the glove does not reach")
+            << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"].replace("Type C", "Typ C J"); })
+            << "letter J (n-heptane): glove 4301 has no result";
         QTest::newRow("marking: type the results do not give")
             << Aenderung([](Datensatz& d) { d.stoffe[1].Permeation = "0"; })
             << "type C, but glove 4301 reaches level 1 on no test chemical";
