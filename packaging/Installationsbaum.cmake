@@ -12,11 +12,6 @@ set(erwartet
     opt/ardentix/Ardentix
     opt/ardentix/qvr
     opt/ardentix/qvr-print
-    opt/ardentix/${DATEN}/produkte.qvr
-    opt/ardentix/${DATEN}/tab.qvr
-    opt/ardentix/${DATEN}/Adressen.QVR
-    opt/ardentix/${DATEN}/HTML/ABC.htm
-    "opt/ardentix/${DATEN}/HTML/Einführung.htm"
     usr/share/applications/ardentix.desktop
     usr/share/metainfo/de.quorvane.Ardentix.metainfo.xml
     usr/share/icons/hicolor/48x48/apps/ardentix.png
@@ -25,15 +20,25 @@ set(erwartet
     usr/share/doc/ardentix/copyright
     usr/share/doc/ardentix/changelog.gz
     usr/share/lintian/overrides/ardentix)
+# DATEN: the language data sets, comma-separated (EN,DE).
+string(REPLACE "," ";" DATEN "${DATEN}")
+foreach(daten ${DATEN})
+    list(APPEND erwartet
+        opt/ardentix/${daten}/produkte.qvr
+        opt/ardentix/${daten}/tab.qvr
+        opt/ardentix/${daten}/Adressen.QVR
+        opt/ardentix/${daten}/HTML/ABC.htm
+        "opt/ardentix/${daten}/HTML/Einführung.htm")
+    file(GLOB bilder ${ZIEL}/opt/ardentix/${daten}/Pics/*)
+    if(NOT bilder)
+        message(FATAL_ERROR "no product pictures in opt/ardentix/${daten}/Pics")
+    endif()
+endforeach()
 foreach(datei ${erwartet})
     if(NOT EXISTS "${ZIEL}/${datei}")
         message(FATAL_ERROR "missing from the install tree: ${datei}")
     endif()
 endforeach()
-file(GLOB bilder ${ZIEL}/opt/ardentix/${DATEN}/Pics/*)
-if(NOT bilder)
-    message(FATAL_ERROR "no product pictures in opt/ardentix/${DATEN}/Pics")
-endif()
 
 # The links point to the installed program (absolute, as Debian wants across top-level folders).
 foreach(verweis ardentix qvr)

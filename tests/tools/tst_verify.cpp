@@ -188,6 +188,9 @@ private Q_SLOTS:
         QTest::newRow("marking: letter the glove does not reach")
             << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"].replace("Type C", "Type C J"); })
             << "letter J (n-heptane): glove 4301 has no result";
+        QTest::newRow("marking in German: letter the glove does not reach")
+            << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"].replace("Type C", "Typ C J"); })
+            << "letter J (n-heptane): glove 4301 has no result";
         QTest::newRow("marking: type the results do not give")
             << Aenderung([](Datensatz& d) { d.stoffe[1].Permeation = "0"; })
             << "type C, but glove 4301 reaches level 1 on no test chemical";
@@ -246,9 +249,52 @@ private Q_SLOTS:
         QCOMPARE(l.status, QTest::currentDataTag() == QLatin1String("clean") ? 0 : 2);
     }
 
+    // A set against an unchanged one of another language: only texts may differ.
+    void vergleich_data() {
+        QTest::addColumn<Aenderung>("aenderung");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("texts translated") << Aenderung([](Datensatz& d) {
+            d.gloves[0]->setzeText(Textfeld::Beschreibung,
+                                   QStringLiteral("Kennzeichnung EN 388 3101X."));
+            d.stoffe[1].Name = QStringLiteral("Methylalkohol");
+            d.gruppen.replace("Nitrile I", "Nitril I");
+        }) << "no problems found";
+        QTest::newRow("glove value") << Aenderung([](Datensatz& d) { d.gloves[0]->Laenge = 310; })
+                                     << "glove 4301: Laenge is 310, in";
+        QTest::newRow("text in one set only") << Aenderung([](Datensatz& d) {
+            d.gloves[1]->setzeText(Textfeld::Farbe, QStringLiteral("rot"));
+        }) << "glove 1001: Farbe is a text in this set only";
+        QTest::newRow("permeation") << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = "3"; })
+                                    << "substance 0: Permeation is 3, in";
+        QTest::newRow("CAS number")
+            << Aenderung([](Datensatz& d) { d.stoffe[1].CAS = "64-17-5"; }) << "CAS is 64-17-5";
+        QTest::newRow("group codes") << Aenderung([](Datensatz& d) {
+            d.gruppen.replace("\"Materialklasse\": 3", "\"Materialklasse\": 4");
+        }) << "group 1: Materialklasse is 4";
+        QTest::newRow("page link") << Aenderung([](Datensatz& d) {
+            d.seiten["QVR-Info.htm"].replace("but-velto", "ABC.htm");
+        }) << "HTML/QVR-Info.htm: no link to \"but-velto\"";
+    }
+    void vergleich() {
+        QFETCH(Aenderung, aenderung);
+        QFETCH(QString, meldung);
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        dir.mkpath("EN");
+        dir.mkpath("XX");
+        Datensatz().schreiben(QDir(dir.filePath("EN")));
+        Datensatz d;
+        aenderung(d);
+        d.schreiben(QDir(dir.filePath("XX")));
+        const Lauf l = verify({dir.filePath("XX"), "--like", dir.filePath("EN")});
+        QVERIFY2(l.aus.contains(meldung), qPrintable(l.aus));
+        QCOMPARE(l.status, QTest::currentDataTag() == QLatin1String("texts translated") ? 0 : 2);
+    }
+
     void benutzung() {
         QCOMPARE(verify({}).status, 1);
         QCOMPARE(verify({"/no/such/dir"}).status, 2);
+        QCOMPARE(verify({".", "--like"}).status, 1);
     }
 };
 

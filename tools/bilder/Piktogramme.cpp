@@ -170,11 +170,15 @@ struct Eintrag {
     int symbol;
     const char* norm;
     const char* thema;
+    const char* themaDeutsch;
 };
 constexpr Eintrag kEintraege[] = {
-    {Kolben, "EN 374", "Chemicals"},  {Blitz, "EN 60903", "Electrical"},
-    {Hammer, "EN 388", "Mechanical"}, {Info, "EN ISO 21420", "Information"},
-    {Schnee, "EN 511", "Cold"},       {Flamme, "EN 407", "Heat and fire"},
+    {Kolben, "EN 374", "Chemicals", "Chemikalien"},
+    {Blitz, "EN 60903", "Electrical", "Elektrisch"},
+    {Hammer, "EN 388", "Mechanical", "Mechanisch"},
+    {Info, "EN ISO 21420", "Information", "Information"},
+    {Schnee, "EN 511", "Cold", "Kälte"},
+    {Flamme, "EN 407", "Heat and fire", "Hitze, Flamme"},
 };
 
 } // namespace
@@ -193,7 +197,7 @@ void schildZeichnen(QPainter& p, const QRectF& ziel, int symbol) {
     p.restore();
 }
 
-QImage piktogramm(int nummer) {
+QImage piktogramm(int nummer, Sprache sprache) {
     QImage bild(120, 60, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter p(&bild);
@@ -202,7 +206,8 @@ QImage piktogramm(int nummer) {
     if (nummer < 6) {
         const Eintrag& e = kEintraege[nummer];
         schildZeichnen(p, QRectF(6, 3, 44, 54), e.symbol);
-        text(p, QRectF(50, 4, 68, 52), QString::fromLatin1(e.norm), QString::fromLatin1(e.thema));
+        text(p, QRectF(50, 4, 68, 52), QString::fromLatin1(e.norm),
+             wort(sprache, e.thema, e.themaDeutsch));
     } else {
         schildZeichnen(p, QRectF(3, 8, 35, 44), Flamme);
         schildZeichnen(p, QRectF(40, 8, 35, 44), Hammer);

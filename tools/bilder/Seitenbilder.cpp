@@ -43,7 +43,7 @@ void vorbereiten(QPainter& p) {
 }
 
 // The page head: the maker's mark, the program's name and a row of gloves.
-QImage kopf() {
+QImage kopf(Sprache s) {
     QImage bild = leinwand(700, 96);
     QPainter p(&bild);
     vorbereiten(p);
@@ -58,7 +58,8 @@ QImage kopf() {
     p.drawText(QRect(92, 8, 400, 48), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ardentix"));
     p.setFont(schrift(15, false));
     p.drawText(QRect(94, 52, 400, 26), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Information on hand protection from Quorvane GmbH"));
+               wort(s, "Information on hand protection from Quorvane GmbH",
+                    "Handschutz-Informationen der Quorvane GmbH"));
     const Handschuhbild gloves[] = {
         {Handschuhart::Chemie, QColor(47, 138, 60), {}, 1.8},
         {Handschuhart::Beschichtet, QColor(35, 86, 176), QColor(236, 236, 230), 1.0},
@@ -94,7 +95,7 @@ QImage ceZeichen() {
 // An example marking on a glove cuff, with the parts the introduction explains. It shows the
 // marking caption of Einführung.htm, which qvr verify checks against the glove's data: change
 // both together.
-QImage markierung() {
+QImage markierung(Sprache s) {
     QImage bild = leinwand(640, 230);
     QPainter p(&bild);
     vorbereiten(p);
@@ -108,8 +109,8 @@ QImage markierung() {
     p.setFont(schrift(15, true));
     p.drawText(QPointF(44, 68), QStringLiteral("QVR  Velto 4301"));
     p.setFont(schrift(13, false));
-    p.drawText(QPointF(44, 88), QStringLiteral("Size 9"));
-    p.drawText(QPointF(44, 106), QStringLiteral("Lot 2026-11"));
+    p.drawText(QPointF(44, 88), wort(s, "Size 9", "Größe 9"));
+    p.drawText(QPointF(44, 106), wort(s, "Lot 2026-11", "Los 2026-11"));
     ceZeichnen(p, QRectF(44, 120, 46, 30));
     p.setFont(schrift(13, true));
     p.drawText(QPointF(104, 142), QStringLiteral("0000"));
@@ -118,7 +119,7 @@ QImage markierung() {
     schildZeichnen(p, QRectF(294, 56, 44, 54), 3);
     p.setFont(schrift(11, true));
     p.drawText(QRectF(150, 112, 84, 16), Qt::AlignCenter, QStringLiteral("EN ISO 374-1"));
-    p.drawText(QRectF(150, 128, 84, 16), Qt::AlignCenter, QStringLiteral("Type A"));
+    p.drawText(QRectF(150, 128, 84, 16), Qt::AlignCenter, wort(s, "Type A", "Typ A"));
     p.drawText(QRectF(136, 144, 112, 16), Qt::AlignCenter, QStringLiteral("AGJKLNOPST"));
     p.drawText(QRectF(214, 112, 80, 16), Qt::AlignCenter, QStringLiteral("EN 388"));
     p.drawText(QRectF(214, 128, 80, 16), Qt::AlignCenter, QStringLiteral("3101X"));
@@ -128,13 +129,14 @@ QImage markierung() {
     const struct {
         QPointF wo;
         const char* text;
+        const char* deutsch;
     } hinweise[] = {
-        {{28, 62}, "Maker, product name and code"},
-        {{28, 100}, "Size and lot (EN ISO 21420)"},
-        {{28, 136}, "CE mark and notified body"},
-        {{162, 168}, "Chemical type and test letters"},
-        {{262, 154}, "Mechanical levels (EN 388)"},
-        {{346, 62}, "Information symbol: read the leaflet"},
+        {{28, 62}, "Maker, product name and code", "Hersteller, Name, Artikelnummer"},
+        {{28, 100}, "Size and lot (EN ISO 21420)", "Größe und Los (EN ISO 21420)"},
+        {{28, 136}, "CE mark and notified body", "CE-Zeichen, notifizierte Stelle"},
+        {{162, 168}, "Chemical type and test letters", "Typ und Kennbuchstaben"},
+        {{262, 154}, "Mechanical levels (EN 388)", "Mechanische Stufen (EN 388)"},
+        {{346, 62}, "Information symbol: read the leaflet", "Info-Symbol: Anleitung lesen"},
     };
     for (int i = 0; i < 6; ++i) {
         const auto nummer = QString::number(i + 1);
@@ -148,12 +150,12 @@ QImage markierung() {
         }
         p.setPen(Qt::black);
         p.setFont(schrift(13, false));
-        p.drawText(QPointF(422, 53 + i * 28), QString::fromLatin1(hinweise[i].text));
+        p.drawText(QPointF(422, 53 + i * 28), wort(s, hinweise[i].text, hinweise[i].deutsch));
     }
     return bild;
 }
 
-QImage lederNitril() {
+QImage lederNitril(Sprache s) {
     QImage bild = leinwand(520, 260);
     QPainter p(&bild);
     vorbereiten(p);
@@ -167,19 +169,22 @@ QImage lederNitril() {
                       {Handschuhart::Beschichtet, QColor(35, 86, 176), QColor(236, 236, 230), 1.0});
     p.setPen(kBlau);
     p.setFont(schrift(16, true));
-    p.drawText(QRect(0, 226, 260, 30), Qt::AlignCenter, QStringLiteral("Leather (Rigger 5107)"));
+    p.drawText(QRect(0, 226, 260, 30), Qt::AlignCenter,
+               wort(s, "Leather (Rigger 5107)", "Leder (Rigger 5107)"));
     p.drawText(QRect(260, 226, 260, 30), Qt::AlignCenter,
-               QStringLiteral("Nitrile coated (Robusta 5106)"));
+               wort(s, "Nitrile coated (Robusta 5106)", "Nitrilbeschichtet (Robusta 5106)"));
     return bild;
 }
 
 // The five steps of the protective glove concept.
-QImage konzept() {
+QImage konzept(Sprache s) {
     QImage bild = leinwand(660, 120);
     QPainter p(&bild);
     vorbereiten(p);
-    const char* schritte[] = {"Hazard\nanalysis", "Selection", "Trial\nwearing", "Instruction",
-                              "Review"};
+    const QString schritte[] = {
+        wort(s, "Hazard\nanalysis", "Gefährdungs-\nbeurteilung"), wort(s, "Selection", "Auswahl"),
+        wort(s, "Trial\nwearing", "Trage-\nversuch"), wort(s, "Instruction", "Unter-\nweisung"),
+        wort(s, "Review", "Über-\nprüfung")};
     for (int i = 0; i < 5; ++i) {
         const QRectF box(8 + i * 130, 20, 108, 80);
         p.setPen(QPen(kBlau.darker(120), 2));
@@ -190,7 +195,7 @@ QImage konzept() {
         p.drawText(box.adjusted(0, 4, 0, -46), Qt::AlignCenter, QString::number(i + 1));
         p.setPen(kBlau);
         p.setFont(schrift(14, true));
-        p.drawText(box.adjusted(2, 32, -2, -4), Qt::AlignCenter, QString::fromLatin1(schritte[i]));
+        p.drawText(box.adjusted(2, 32, -2, -4), Qt::AlignCenter, schritte[i]);
         if (i < 4) {
             p.setPen(Qt::NoPen);
             p.setBrush(kOrange);
@@ -209,16 +214,17 @@ QImage konzept() {
 
 } // namespace
 
-std::vector<Seitenbild> seitenbilder() {
+std::vector<Seitenbild> seitenbilder(Sprache sprache) {
     std::vector<Seitenbild> bilder = {
-        {QStringLiteral("kopf.jpg"), kodiert(kopf(), "JPEG", 90)},
-        {QStringLiteral("ledernitril.jpg"), kodiert(lederNitril(), "JPEG", 88)},
+        {QStringLiteral("kopf.jpg"), kodiert(kopf(sprache), "JPEG", 90)},
+        {QStringLiteral("ledernitril.jpg"), kodiert(lederNitril(sprache), "JPEG", 88)},
         {QStringLiteral("ce.gif"), gifDatei(ceZeichen())},
-        {QStringLiteral("markierung.gif"), gifDatei(markierung())},
-        {QStringLiteral("konzept.gif"), gifDatei(konzept())},
+        {QStringLiteral("markierung.gif"), gifDatei(markierung(sprache))},
+        {QStringLiteral("konzept.gif"), gifDatei(konzept(sprache))},
     };
     const char* normen[] = {"en374", "en60903", "en388", "en420", "en511", "en407", "en407-388"};
     for (int i = 0; i < kPiktogramme; ++i)
-        bilder.push_back({QString::fromLatin1(normen[i]) + ".bmp", kodiert(piktogramm(i), "BMP")});
+        bilder.push_back(
+            {QString::fromLatin1(normen[i]) + ".bmp", kodiert(piktogramm(i, sprache), "BMP")});
     return bilder;
 }

@@ -1,4 +1,4 @@
-// bilder: draws the pictures of the program and of the English data set at build time, so the
+// bilder: draws the pictures of the program and of the language data sets at build time, so the
 // repository holds drawing code instead of binary pictures.
 #include "Anforderungsbild.h"
 #include "Hand.h"
@@ -37,7 +37,7 @@ int programmbilder(const QDir& ziel) {
     return gut ? 0 : 2;
 }
 
-int datensatzbilder(const QString& beschreibung, const QDir& ziel) {
+int datensatzbilder(const QString& beschreibung, const QDir& ziel, Sprache sprache) {
     QFile datei(beschreibung);
     if (!datei.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "bilder: cannot read %s\n", qPrintable(beschreibung));
@@ -52,13 +52,13 @@ int datensatzbilder(const QString& beschreibung, const QDir& ziel) {
     for (const Produktbild& b : bilder)
         gut &= speichern(b.bild, ziel, b.datei, 88);
     for (int i = 0; i < kPiktogramme; ++i)
-        gut &= speichern(piktogramm(i), ziel, QStringLiteral("p%1.bmp").arg(i));
+        gut &= speichern(piktogramm(i, sprache), ziel, QStringLiteral("p%1.bmp").arg(i));
     return gut ? 0 : 2;
 }
 
-int seitenbilderSchreiben(const QDir& ziel) {
+int seitenbilderSchreiben(const QDir& ziel, Sprache sprache) {
     bool gut = true;
-    for (const Seitenbild& b : seitenbilder()) {
+    for (const Seitenbild& b : seitenbilder(sprache)) {
         QFile datei(ziel.filePath(b.datei));
         const bool geschrieben = !b.inhalt.isEmpty() && datei.open(QIODevice::WriteOnly) &&
                                  datei.write(b.inhalt) == b.inhalt.size();
@@ -84,9 +84,10 @@ bool verzeichnis(QDir& ziel, const QString& pfad) {
     return false;
 }
 
+// LANG, the data set's language (EN, DE), sets the words the pictures carry; EN if not given.
 const char* const kUsage = "usage: bilder program OUTDIR\n"
-                           "       bilder pics PRODUKTBILDER.json OUTDIR\n"
-                           "       bilder pages OUTDIR\n"
+                           "       bilder pics PRODUKTBILDER.json OUTDIR [LANG]\n"
+                           "       bilder pages OUTDIR [LANG]\n"
                            "       bilder icons OUTDIR\n";
 
 } // namespace
@@ -97,10 +98,13 @@ int main(int argc, char** argv) {
     QDir ziel;
     if (args.size() == 2 && args[0] == QLatin1String("program"))
         return verzeichnis(ziel, args[1]) ? programmbilder(ziel) : 2;
-    if (args.size() == 3 && args[0] == QLatin1String("pics"))
-        return verzeichnis(ziel, args[2]) ? datensatzbilder(args[1], ziel) : 2;
-    if (args.size() == 2 && args[0] == QLatin1String("pages"))
-        return verzeichnis(ziel, args[1]) ? seitenbilderSchreiben(ziel) : 2;
+    const auto sprache = [&](qsizetype i) {
+        return args.size() > i ? spracheAusKuerzel(args[i]) : std::optional(Sprache::Englisch);
+    };
+    if ((args.size() == 3 || args.size() == 4) && args[0] == QLatin1String("pics") && sprache(3))
+        return verzeichnis(ziel, args[2]) ? datensatzbilder(args[1], ziel, *sprache(3)) : 2;
+    if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("pages") && sprache(2))
+        return verzeichnis(ziel, args[1]) ? seitenbilderSchreiben(ziel, *sprache(2)) : 2;
     if (args.size() == 2 && args[0] == QLatin1String("icons"))
         return verzeichnis(ziel, args[1]) ? symbole(ziel) : 2;
     std::fputs(kUsage, stderr);

@@ -213,9 +213,13 @@ void adressen(const QDir& dir, QStringList& probleme) {
 } // namespace pruefung
 
 int verifyBefehl(const QStringList& args) {
-    if (args.size() != 1) falscheBenutzung(QStringLiteral("usage: qvr verify DIR"));
+    const bool vergleich = args.size() == 3 && args[1] == QLatin1String("--like");
+    if (args.size() != 1 && !vergleich)
+        falscheBenutzung(QStringLiteral("usage: qvr verify DIR [--like REF]"));
     const QDir dir(args[0]);
     if (!dir.exists()) ungueltig(args[0] + QStringLiteral(": no such directory"));
+    if (vergleich && !QDir(args[2]).exists())
+        ungueltig(args[2] + QStringLiteral(": no such directory"));
 
     QStringList probleme;
     TProduktliste katalog;
@@ -243,6 +247,7 @@ int verifyBefehl(const QStringList& args) {
     pruefung::materialgruppen(dir, gelesen, tabelleGelesen, probleme);
     pruefung::adressen(dir, probleme);
     pruefung::seiten(dir, gelesen, tabelleGelesen, probleme);
+    if (vergleich) pruefung::vergleich(dir, QDir(args[2]), probleme);
 
     for (const QString& p : probleme)
         std::printf("%s\n", qPrintable(p));

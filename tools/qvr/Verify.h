@@ -7,8 +7,9 @@ class TProduktliste;
 struct THandschuh;
 class TStoffliste;
 
-// qvr verify DIR: checks a language data directory and prints every problem found, one per
-// line. Status 0 when clean, 2 when anything is wrong, 1 for wrong usage.
+// qvr verify DIR [--like REF]: checks a language data directory, and with --like compares it
+// with another language's, and prints every problem found, one per line. Status 0 when clean, 2
+// when anything is wrong, 1 for wrong usage.
 int verifyBefehl(const QStringList& args);
 
 namespace pruefung {
@@ -22,6 +23,14 @@ void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoff
 void adressen(const QDir& dir, QStringList& probleme);
 void seiten(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
             QStringList& probleme);
+
+// The eight information pages' file names, and the link targets and pictures (href and src)
+// of one of them in DIR/HTML, empty when it cannot be read.
+QStringList seitenNamen();
+QStringList seitenVerweise(const QDir& dir, const QString& name);
+
+// qvr verify DIR --like REF: DIR against the data set of another language, REF.
+void vergleich(const QDir& dir, const QDir& ref, QStringList& probleme);
 
 // A page's marking example (an element of class "marking", its text with tags and entities
 // resolved) against the glove it names; wo names the page.

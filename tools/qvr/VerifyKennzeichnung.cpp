@@ -79,8 +79,9 @@ QString stufentext(int stufe) {
 
 void chemiePruefen(const QString& wo, const QString& text, const THandschuh& h,
                    const TStoffliste& tabelle, QStringList& probleme) {
+    // "Type" on English pages, "Typ" on German ones.
     static const QRegularExpression muster(
-        QStringLiteral("EN ISO 374-1\\s+Type\\s+([A-Z])(?:\\s+([A-Z]+))?\\b"));
+        QStringLiteral("EN ISO 374-1\\s+Type?\\s+([A-Z])(?:\\s+([A-Z]+))?\\b"));
     const auto m = muster.match(text);
     if (!m.hasMatch()) return;
     const int sp = spalte(tabelle, h.Nummer);

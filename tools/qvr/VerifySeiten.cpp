@@ -189,12 +189,27 @@ private:
 
 } // namespace
 
+QStringList seitenNamen() {
+    QStringList namen;
+    for (const char16_t* name : kSeiten)
+        namen << QString::fromUtf16(name);
+    return namen;
+}
+
+QStringList seitenVerweise(const QDir& dir, const QString& name) {
+    QFile datei(QDir(dir.filePath(QStringLiteral("HTML"))).filePath(name));
+    if (!datei.open(QIODevice::ReadOnly) || datei.size() > kMaxSeite) return {};
+    QStringList verweise = attribute(cp1252::decode(datei.readAll()), QStringLiteral("href|src"));
+    verweise.removeDuplicates();
+    return verweise;
+}
+
 void seiten(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
             QStringList& probleme) {
     const QDir html(dir.filePath(QStringLiteral("HTML")));
     Seitenpruefung pruefung(html, katalog, tabelle, probleme);
-    for (const char16_t* name : kSeiten)
-        pruefung.pruefen(QString::fromUtf16(name));
+    for (const QString& name : seitenNamen())
+        pruefung.pruefen(name);
 }
 
 } // namespace pruefung

@@ -41,8 +41,10 @@ const char* const kQvrBenutzung =
     "  qvr print ... --distributor CODE --data DIR\n"
     "                                   any printout with the footer of distributor CODE of\n"
     "                                   the address file in DIR instead of the maker's\n"
-    "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
-    "                                   substance table, pictures, distributors, pages\n"
+    "  qvr verify DIR [--like REF]      check a language data directory (EN): catalogue,\n"
+    "                                   substance table, pictures, distributors, pages;\n"
+    "                                   --like: same codes and values as the set REF of\n"
+    "                                   another language, every text in both\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 void werkzeugStarten() {
