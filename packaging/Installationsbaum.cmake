@@ -22,6 +22,8 @@ set(erwartet
     usr/share/icons/hicolor/48x48/apps/ardentix.png
     usr/share/icons/hicolor/128x128/apps/ardentix.png
     usr/share/icons/hicolor/256x256/apps/ardentix.png
+    usr/share/man/man1/ardentix.1.gz
+    usr/share/man/man1/qvr.1.gz
     usr/share/doc/ardentix/copyright
     usr/share/doc/ardentix/changelog.gz
     usr/share/lintian/overrides/ardentix)
@@ -50,7 +52,7 @@ endif()
 # Nothing outside the program folder and the places the desktop reads.
 file(GLOB_RECURSE alle LIST_DIRECTORIES false RELATIVE ${ZIEL} ${ZIEL}/*)
 foreach(datei ${alle})
-    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|metainfo|icons/hicolor|doc/ardentix|lintian/overrides)/)")
+    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|metainfo|icons/hicolor|man/man1|doc/ardentix|lintian/overrides)/)")
         message(FATAL_ERROR "unexpected file in the install tree: ${datei}")
     endif()
 endforeach()

@@ -16,25 +16,30 @@ struct Benutzung {
 
 // The searches' output formats, said with each of them.
 #define FORMATE                                                                                   \
-    "                                   --format: lines of tab-separated text (the default),\n" \
-    "                                   CSV for spreadsheets (UTF-8, semicolons) or JSON\n"
+    "                                   --format text|csv|json: tab-separated lines (the\n"       \
+    "                                   default), CSV for spreadsheets or JSON\n"
 
+// The synopsis of an entry stays on one line and its options go with the description, so the
+// manual page made from this text lists each command as one item.
 const Benutzung kBenutzung[] = {
     {"catalogue dump", "  qvr catalogue dump FILE          print produkte.qvr as JSON\n"},
     {"catalogue pack", "  qvr catalogue pack JSON OUT      write produkte.qvr from JSON\n"},
     {"substances dump", "  qvr substances dump FILE         print tab.qvr as JSON\n"},
     {"substances pack", "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"},
     {"chem-search",
-     "  qvr chem-search --data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I]\n"
-     "                  [--touch I] [--lining I] [--mechanical I]\n"
-     "                  [--format text|csv|json]\n"
-     "                                   rank the chemical gloves for the chosen chemicals\n" FORMATE},
+     "  qvr chem-search --data DIR [OPTION]...\n"
+     "                                   rank the chemical gloves for the chosen chemicals;\n"
+     "                                   --cas CAS or --name NAME, repeated, choose them in\n"
+     "                                   order; --length I, --temperature I, --touch I,\n"
+     "                                   --lining I, --mechanical I set the requirements;\n" FORMATE},
     {"mech-search",
-     "  qvr mech-search --data DIR [--hazard N] [--environment N] [--cut N] [--length N]\n"
-     "                  [--grip N] [--dexterity N] [--special LIST] [--plan FILE.PLN]\n"
-     "                  [--format text|csv|json]\n"
-     "                                   list the gloves for a mechanical hazard, N being the\n"
-     "                                   item index of the search window's answer\n" FORMATE},
+     "  qvr mech-search --data DIR [OPTION]...\n"
+     "                                   list the gloves for a mechanical hazard; --hazard N,\n"
+     "                                   --environment N, --cut N, --length N, --grip N,\n"
+     "                                   --dexterity N answer with the item index of the\n"
+     "                                   search window's answer, --special LIST with those of\n"
+     "                                   the special requirements (\"0,2\"); --plan FILE.PLN\n"
+     "                                   marks the gloves of that plan;\n" FORMATE},
     {"print chem-report", "  qvr print chem-report OPTIONS --pdf OUT\n"
                           "                                   the resistance table of "
                           "chem-search OPTIONS as PDF\n"},
