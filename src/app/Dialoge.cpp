@@ -1,5 +1,7 @@
 #include "app/Dialoge.h"
 
+#include "app/Druckvorschau.h"
+
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -61,6 +63,11 @@ public:
             if (auto* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
         dlg.exec();
     }
+    bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+                  const std::function<void(QPrinter&)>& zeichnen) override {
+        Druckvorschau dlg(drucker, titel, zeichnen, parent);
+        return dlg.exec() == QDialog::Accepted;
+    }
 };
 
 struct Antwort {
@@ -70,6 +77,7 @@ struct Antwort {
 
 struct Zustand {
     std::deque<Antwort> antworten;
+    std::deque<bool> vorschauen;
     QStringList gezeigt;
 };
 Zustand& zustand() {
@@ -171,6 +179,21 @@ void druckerEinrichten(QWidget* parent, QPrinter& drucker) {
         return;
     }
     beantworter()->druckerEinrichten(parent, drucker);
+}
+
+bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+              const std::function<void(QPrinter&)>& zeichnen) {
+    if (auto& q = zustand().vorschauen; !q.empty()) {
+        const bool drucken = q.front();
+        q.pop_front();
+        return drucken;
+    }
+    const Zurueckgestellt z;
+    return beantworter()->vorschau(parent, drucker, titel, zeichnen);
+}
+
+void naechsteVorschau(bool drucken) {
+    zustand().vorschauen.push_back(drucken);
 }
 
 void naechsteAntwort(bool ja) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -27,6 +28,10 @@ std::optional<QString> speichern(QWidget* parent, const QString& caption, const 
 // The printer-setup dialog for the program's printer; a queued file name sets PDF output into
 // that file, a queued nothing cancels.
 void druckerEinrichten(QWidget* parent, QPrinter& drucker);
+// The print preview of a printout on the program's printer, titled with the job's name; zeichnen
+// draws every page on the printer it is given. True when the user chose to print.
+bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+              const std::function<void(QPrinter&)>& zeichnen);
 
 // Who answers what no queued answer covers: the user through Qt's dialogs, unless another
 // answerer is set (tests set one that fails at once instead of waiting for a user).
@@ -42,6 +47,8 @@ public:
     virtual std::optional<QString> speichern(QWidget* parent, const QString& caption,
                                              const QString& filter) = 0;
     virtual void druckerEinrichten(QWidget* parent, QPrinter& drucker) = 0;
+    virtual bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+                          const std::function<void(QPrinter&)>& zeichnen) = 0;
 };
 // Null goes back to Qt's dialogs.
 void beantworterSetzen(std::unique_ptr<Beantworter> b);
@@ -54,6 +61,9 @@ QString startordner(const QString& dokumente, const QString& heim);
 // Cancel). A message needs none.
 void naechsteAntwort(bool ja);
 void naechsteAntwort(std::optional<QString> text);
+// Queue the answer for the next print preview: print (true) or close; kept apart from the other
+// answers, as the preview comes before the file dialog of the same job.
+void naechsteVorschau(bool drucken);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").
 QStringList gezeigt();

@@ -60,6 +60,12 @@ public:
     void druckerEinrichten(QWidget*, QPrinter&) override {
         unbeantwortet("printer setup", QStringLiteral("Printer Settings"));
     }
+    // The preview only shows what the job will print; a test that prints answers the dialogs
+    // that follow it, so with nothing queued the user looks and prints.
+    bool vorschau(QWidget*, QPrinter&, const QString&,
+                  const std::function<void(QPrinter&)>&) override {
+        return true;
+    }
 };
 
 class NichtsOeffnen : public verweis::Oeffner {

@@ -20,7 +20,7 @@ std::optional<QString> pdfSchreiben(const QString& pfad,
     {
         QPdfWriter pdf(&puffer);
         pdf.setPageLayout(
-            QPageLayout(format, lage, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+            QPageLayout(format, lage, kPdfRaenderMm, QPageLayout::Millimeter));
         pdf.setResolution(600);
         pdf.setCreator(QStringLiteral("Ardentix"));
         QPainterCanvas canvas(pdf);
