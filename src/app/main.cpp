@@ -1,10 +1,12 @@
 #include "app/Befehlszeile.h"
 #include "app/Einstellungsspeicher.h"
+#include "app/Einzelinstanz.h"
 #include "app/Sprachmodul.h"
 #include "windows/main/Start.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -14,11 +16,23 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
+    // Files named to a later start open in the program already running. Made absolute first:
+    // the program makes its own folder current.
+    const QStringList argumente = absoluteArgumente(QApplication::arguments().mid(1));
+    TEinzelinstanz instanz(einzelinstanzName());
+    if (instanz.weitergeben(argumente)) return 0;
     // The language is chosen once, before the first window exists.
     sprachmodul::waehlen(app, QApplication::applicationFilePath(), QLocale::system());
 
     const auto form1 =
         programmStarten({QApplication::applicationDirPath(), TQSettingsSpeicher::fuerBenutzer()});
     if (!form1) return 1;
+    QObject::connect(&instanz, &TEinzelinstanz::argumenteErhalten, form1.get(),
+                     &TForm1::dateienOeffnen);
+    instanz.annehmen();
+    // Once the start has settled (the first run's questions, the main window's placing), so
+    // the files' windows come up in front of it.
+    if (!argumente.isEmpty())
+        QTimer::singleShot(0, form1.get(), [&form1, argumente] { form1->dateienOeffnen(argumente); });
     return QApplication::exec();
 }

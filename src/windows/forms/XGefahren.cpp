@@ -165,13 +165,16 @@ QString TForm8::feldname(const QString& control) const {
 
 void TForm8::SpeedButton1Click() {
     const auto name = dialoge::oeffnen(this, QString(), kFilter);
-    if (!name) return;
-    if (!QFileInfo::exists(*name)) {
+    if (name) laden(*name);
+}
+
+void TForm8::laden(const QString& name) {
+    if (!QFileInfo::exists(name)) {
         fehler(texte::text(10036));
         return;
     }
     gefahrendatei::Fehler f;
-    if (const auto g = gefahrendatei::laden(*name, &f))
+    if (const auto g = gefahrendatei::laden(name, &f))
         analyseSetzen(*g);
     else
         fehler(f.meldung);

@@ -279,9 +279,12 @@ void TForm7::SpeedButton10Click() {
 void TForm7::SpeedButton11Click() {
     const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
                                        QStringLiteral("Organisational Assessment (*.GBN)"));
-    if (!name) return;
+    if (name) laden(*name);
+}
+
+void TForm7::laden(const QString& name) {
     QString fehler;
-    const auto b = bewertungsdatei::laden(*name, fehler);
+    const auto b = bewertungsdatei::laden(name, fehler);
     if (!b) {
         dialoge::meldung(this, texte::text(10015), fehler);
         return;

@@ -1,0 +1,53 @@
+#include "app/Einzelinstanz.h"
+
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUuid>
+
+// A later start hands its arguments over whole, or, when its message is too long, not at all;
+// the running program keeps taking the next start either way.
+class TstEinzelinstanz : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void weitergeben_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<qint64>("roh"); // >0: that many bytes sent past the program's check
+        QTest::newRow("two files, one with a blank")
+            << QStringList{"/home/me/Halle 2.PLN", "/tmp/a.GAN"} << qint64(0);
+        QTest::newRow("nothing: the running program comes forward") << QStringList{} << qint64(0);
+        QTest::newRow("too long: dropped") << QStringList{}
+                                            << qint64(TEinzelinstanz::kHoechstens + 1);
+    }
+    void weitergeben() {
+        QFETCH(QStringList, argumente);
+        QFETCH(qint64, roh);
+        const QString name = QStringLiteral("ardentix-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        TEinzelinstanz laufend(name);
+        QVERIFY(laufend.annehmen());
+        QSignalSpy erhalten(&laufend, &TEinzelinstanz::argumenteErhalten);
+
+        if (roh > 0) {
+            QLocalSocket s;
+            s.connectToServer(name);
+            QVERIFY(s.waitForConnected(1000));
+            s.write(QByteArray(roh, 'x'));
+            s.disconnectFromServer();
+            QTest::qWait(200);
+            QCOMPARE(erhalten.count(), 0);
+            argumente = QStringList{"/after.GBN"};
+        }
+        TEinzelinstanz spaeter(name);
+        QVERIFY(spaeter.weitergeben(argumente));
+        QTRY_COMPARE(erhalten.count(), 1);
+        QCOMPARE(erhalten.first().first().toStringList(), argumente);
+    }
+
+    void niemandLaeuft() {
+        TEinzelinstanz erster(QStringLiteral("ardentix-test-") + QUuid::createUuid().toString(QUuid::Id128));
+        QVERIFY(!erster.weitergeben({"/a.PLN"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstEinzelinstanz)
+#include "tst_einzelinstanz.moc"
