@@ -65,8 +65,13 @@ public:
     }
     bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
                   const std::function<void(QPrinter&)>& zeichnen) override {
+        const QPageLayout vorher = drucker.pageLayout();
         Druckvorschau dlg(drucker, titel, zeichnen, parent);
-        return dlg.exec() == QDialog::Accepted;
+        const bool drucken = dlg.exec() == QDialog::Accepted;
+        // The job starts from the printer as it was, so a printout without an orientation of
+        // its own prints as it did before it was looked at.
+        if (!dlg.eingerichtet()) drucker.setPageLayout(vorher);
+        return drucken;
     }
 };
 

@@ -70,5 +70,7 @@ void Druckvorschau::seiteZeigen() {
 
 void Druckvorschau::seiteEinrichten() {
     QPageSetupDialog dlg(&m_drucker, this);
-    if (dlg.exec() == QDialog::Accepted) m_vorschau->updatePreview();
+    if (dlg.exec() != QDialog::Accepted) return;
+    m_eingerichtet = true;
+    m_vorschau->updatePreview();
 }

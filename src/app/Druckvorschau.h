@@ -17,6 +17,10 @@ public:
     Druckvorschau(QPrinter& drucker, const QString& titel,
                   const std::function<void(QPrinter&)>& zeichnen, QWidget* parent);
 
+    // Whether the user changed the page setup here; the printer keeps that. A printout that
+    // turns the page turns the printer while it is drawn, which is the preview's own doing.
+    bool eingerichtet() const { return m_eingerichtet; }
+
 private:
     void seiteZeigen();
     void seiteEinrichten();
@@ -24,4 +28,5 @@ private:
     QPrinter& m_drucker;
     QPrintPreviewWidget* m_vorschau;
     QLabel* m_seite;
+    bool m_eingerichtet = false;
 };
