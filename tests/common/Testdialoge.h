@@ -7,7 +7,8 @@
 
 // Linked into every test that uses the program's dialogs: messages are only recorded, links are
 // never opened, and a question, input or file dialog with no queued answer aborts the test at
-// once instead of waiting for a user who is not there.
+// once instead of waiting for a user who is not there. A print preview with no queued answer
+// prints: it only shows, and the dialogs of the job that follows still need their answers.
 namespace testdialoge {
 
 // For each message since the last call, the window it was shown over (the object name of its
