@@ -89,7 +89,8 @@ QString einzelinstanzName() {
     // The home folder tells users apart without reading anything else about them.
     const QByteArray heim = QDir::homePath().toUtf8();
     return QStringLiteral("Ardentix-") +
-           QString::fromLatin1(QCryptographicHash::hash(heim, QCryptographicHash::Sha1).toHex().left(16));
+           QString::fromLatin1(
+               QCryptographicHash::hash(heim, QCryptographicHash::Sha1).toHex().left(16));
 }
 
 QStringList absoluteArgumente(const QStringList& argumente) {

@@ -33,6 +33,7 @@ int main(int argc, char* argv[]) {
     // Once the start has settled (the first run's questions, the main window's placing), so
     // the files' windows come up in front of it.
     if (!argumente.isEmpty())
-        QTimer::singleShot(0, form1.get(), [&form1, argumente] { form1->dateienOeffnen(argumente); });
+        QTimer::singleShot(0, form1.get(),
+                           [&form1, argumente] { form1->dateienOeffnen(argumente); });
     return QApplication::exec();
 }

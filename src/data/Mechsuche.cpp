@@ -117,8 +117,7 @@ bool einweghandschuh(const THandschuh& h) {
 
 QString mechEintrag(const THandschuh& h, bool imPlan) {
     QString e = h.Name() + QStringLiteral("  ") + QString::number(h.Nummer);
-    if (einweghandschuh(h))
-        e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (one time glove)"));
+    if (einweghandschuh(h)) e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (one time glove)"));
     if (imPlan) e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (already in glove plan)"));
     return e;
 }

@@ -16,13 +16,14 @@ private Q_SLOTS:
         QTest::newRow("two files, one with a blank")
             << QStringList{"/home/me/Halle 2.PLN", "/tmp/a.GAN"} << qint64(0);
         QTest::newRow("nothing: the running program comes forward") << QStringList{} << qint64(0);
-        QTest::newRow("too long: dropped") << QStringList{}
-                                            << qint64(TEinzelinstanz::kHoechstens + 1);
+        QTest::newRow("too long: dropped")
+            << QStringList{} << qint64(TEinzelinstanz::kHoechstens + 1);
     }
     void weitergeben() {
         QFETCH(QStringList, argumente);
         QFETCH(qint64, roh);
-        const QString name = QStringLiteral("ardentix-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        const QString name =
+            QStringLiteral("ardentix-test-") + QUuid::createUuid().toString(QUuid::Id128);
         TEinzelinstanz laufend(name);
         QVERIFY(laufend.annehmen());
         QSignalSpy erhalten(&laufend, &TEinzelinstanz::argumenteErhalten);
@@ -44,7 +45,8 @@ private Q_SLOTS:
     }
 
     void niemandLaeuft() {
-        TEinzelinstanz erster(QStringLiteral("ardentix-test-") + QUuid::createUuid().toString(QUuid::Id128));
+        TEinzelinstanz erster(QStringLiteral("ardentix-test-") +
+                              QUuid::createUuid().toString(QUuid::Id128));
         QVERIFY(!erster.weitergeben({"/a.PLN"}));
     }
 };

@@ -116,15 +116,20 @@ private Q_SLOTS:
         QTest::newRow("search, after other options")
             << QStringList{"mech-search", "--cut", "2", "--help"} << "qvr mech-search --data DIR"
             << "chem-search";
-        QTest::newRow("search alone") << QStringList{"chem-search", "-h"}
-                                      << "qvr chem-search --data DIR" << "mech-search";
+        QTest::newRow("search alone")
+            << QStringList{"chem-search", "-h"} << "qvr chem-search --data DIR"
+            << "mech-search";
         QTest::newRow("both data commands")
-            << QStringList{"catalogue", "--help"} << "qvr catalogue pack" << "substances";
-        QTest::newRow("all printouts") << QStringList{"print", "--help"}
-                                       << "qvr print hazard-analysis" << "verify";
+            << QStringList{"catalogue", "--help"} << "qvr catalogue pack"
+            << "substances";
+        QTest::newRow("all printouts")
+            << QStringList{"print", "--help"} << "qvr print hazard-analysis"
+            << "verify";
         QTest::newRow("one printout")
-            << QStringList{"print", "plan", "--help"} << "qvr print plan FILE.PLN" << "product";
-        QTest::newRow("version") << QStringList{"--version"} << "qvr (Ardentix) " << "usage";
+            << QStringList{"print", "plan", "--help"} << "qvr print plan FILE.PLN"
+            << "product";
+        QTest::newRow("version") << QStringList{"--version"} << "qvr (Ardentix) "
+                                 << "usage";
     }
     void hilfe() {
         QFETCH(QStringList, args);

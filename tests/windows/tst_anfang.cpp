@@ -158,7 +158,8 @@ private Q_SLOTS:
         QCOMPARE(form1.findChildren<TForm8*>().size(), analysen);
         const QStringList gezeigt = dialoge::gezeigt();
         QCOMPARE(gezeigt.size(), meldung.isEmpty() ? 0 : 1);
-        if (!meldung.isEmpty()) QVERIFY2(gezeigt.first().contains(meldung), qPrintable(gezeigt.first()));
+        if (!meldung.isEmpty())
+            QVERIFY2(gezeigt.first().contains(meldung), qPrintable(gezeigt.first()));
         qDeleteAll(form1.findChildren<TForm8*>());
     }
 

@@ -17,8 +17,7 @@ Ausgabeformat ausgabeformatNehmen(QStringList& args) {
         else if (w == QLatin1String("json"))
             format = Ausgabeformat::Json;
         else
-            falscheBenutzung(
-                QStringLiteral("--format takes text, csv or json, not \"%1\"").arg(w));
+            falscheBenutzung(QStringLiteral("--format takes text, csv or json, not \"%1\"").arg(w));
         args.remove(i, 2);
         i -= 2;
     }

@@ -12,12 +12,12 @@ namespace {
 struct Benutzung {
     const char* befehl;
     const char* text;
+    bool formate = false; // a search: its output formats follow
 };
 
-// The searches' output formats, said with each of them.
-#define FORMATE                                                                                   \
-    "                                   --format text|csv|json: tab-separated lines (the\n"       \
-    "                                   default), CSV for spreadsheets or JSON\n"
+const char* const kFormate =
+    "                                   --format text|csv|json: tab-separated lines (the\n"
+    "                                   default), CSV for spreadsheets or JSON\n";
 
 // The synopsis of an entry stays on one line and its options go with the description, so the
 // manual page made from this text lists each command as one item.
@@ -31,7 +31,8 @@ const Benutzung kBenutzung[] = {
      "                                   rank the chemical gloves for the chosen chemicals;\n"
      "                                   --cas CAS or --name NAME, repeated, choose them in\n"
      "                                   order; --length I, --temperature I, --touch I,\n"
-     "                                   --lining I, --mechanical I set the requirements;\n" FORMATE},
+     "                                   --lining I, --mechanical I set the requirements;\n",
+     true},
     {"mech-search",
      "  qvr mech-search --data DIR [OPTION]...\n"
      "                                   list the gloves for a mechanical hazard; --hazard N,\n"
@@ -39,7 +40,8 @@ const Benutzung kBenutzung[] = {
      "                                   --dexterity N answer with the item index of the\n"
      "                                   search window's answer, --special LIST with those of\n"
      "                                   the special requirements (\"0,2\"); --plan FILE.PLN\n"
-     "                                   marks the gloves of that plan;\n" FORMATE},
+     "                                   marks the gloves of that plan;\n",
+     true},
     {"print chem-report", "  qvr print chem-report OPTIONS --pdf OUT\n"
                           "                                   the resistance table of "
                           "chem-search OPTIONS as PDF\n"},
@@ -63,16 +65,14 @@ const Benutzung kBenutzung[] = {
                "pages\n"},
 };
 
-#undef FORMATE
-
 } // namespace
 
 QString qvrBenutzung(const QString& befehl) {
     QString eintraege;
-    for (const auto& [name, text] : kBenutzung) {
+    for (const auto& [name, text, formate] : kBenutzung) {
         const QString n = QLatin1String(name);
         if (befehl.isEmpty() || n == befehl || n.startsWith(befehl + u' '))
-            eintraege += QLatin1String(text);
+            eintraege += QLatin1String(text) + (formate ? QLatin1String(kFormate) : QString());
     }
     if (eintraege.isEmpty()) return {};
     QString s = (befehl.isEmpty() ? QStringLiteral("usage: qvr COMMAND ...\n")
@@ -80,7 +80,8 @@ QString qvrBenutzung(const QString& befehl) {
                 eintraege;
     if (befehl.isEmpty())
         s += QLatin1String("  qvr --help | --version           this help, the tool's version\n");
-    return s + QLatin1String("Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n");
+    return s +
+           QLatin1String("Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n");
 }
 
 bool hilfeVerlangt(const QStringList& args) {
