@@ -23,8 +23,8 @@ bool TEinzelinstanz::weitergeben(const QStringList& argumente) {
     QLocalSocket s;
     s.connectToServer(m_name);
     if (!s.waitForConnected(kWarteMs)) return false;
-    // One argument per line; a line break cannot be part of a path the program opens.
-    QByteArray nachricht = argumente.join(u'\n').toUtf8();
+    // The arguments apart by a zero byte, the one character no path holds.
+    const QByteArray nachricht = argumente.join(QChar(0)).toUtf8();
     if (nachricht.size() > kHoechstens) return false;
     s.write(nachricht);
     s.disconnectFromServer();
@@ -69,7 +69,7 @@ void TEinzelinstanz::verbindungAnnehmen() {
             s->deleteLater();
             if (e->verworfen) return;
             const QString text = QString::fromUtf8(e->daten);
-            Q_EMIT argumenteErhalten(text.isEmpty() ? QStringList() : text.split(u'\n'));
+            Q_EMIT argumenteErhalten(text.isEmpty() ? QStringList() : text.split(QChar(0)));
         };
         connect(s, &QLocalSocket::readyRead, s, [s, e, lesen] {
             lesen();

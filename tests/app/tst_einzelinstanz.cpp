@@ -13,8 +13,8 @@ private Q_SLOTS:
     void weitergeben_data() {
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<qint64>("roh"); // >0: that many bytes sent past the program's check
-        QTest::newRow("two files, one with a blank")
-            << QStringList{"/home/me/Halle 2.PLN", "/tmp/a.GAN"} << qint64(0);
+        QTest::newRow("two files, with a blank and a line break")
+            << QStringList{"/home/me/Halle 2.PLN", "/tmp/line\nbreak.GAN"} << qint64(0);
         QTest::newRow("nothing: the running program comes forward") << QStringList{} << qint64(0);
         QTest::newRow("too long: dropped")
             << QStringList{} << qint64(TEinzelinstanz::kHoechstens + 1);
