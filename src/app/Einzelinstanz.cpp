@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -69,7 +70,7 @@ void TEinzelinstanz::verbindungAnnehmen() {
             s->deleteLater();
             if (e->verworfen) return;
             const QString text = QString::fromUtf8(e->daten);
-            Q_EMIT argumenteErhalten(text.isEmpty() ? QStringList() : text.split(QChar(0)));
+            erhalten(text.isEmpty() ? QStringList() : text.split(QChar(0)));
         };
         connect(s, &QLocalSocket::readyRead, s, [s, e, lesen] {
             lesen();
@@ -83,6 +84,19 @@ void TEinzelinstanz::verbindungAnnehmen() {
         });
         if (s->state() == QLocalSocket::UnconnectedState) ende();
     }
+}
+
+void TEinzelinstanz::erhalten(const QStringList& argumente) {
+    if (m_bereit)
+        Q_EMIT argumenteErhalten(argumente);
+    else
+        m_wartend.append(argumente);
+}
+
+void TEinzelinstanz::bereit() {
+    m_bereit = true;
+    for (const QStringList& a : std::exchange(m_wartend, {}))
+        Q_EMIT argumenteErhalten(a);
 }
 
 QString einzelinstanzName() {

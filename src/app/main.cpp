@@ -21,6 +21,7 @@ int main(int argc, char* argv[]) {
     const QStringList argumente = absoluteArgumente(QApplication::arguments().mid(1));
     TEinzelinstanz instanz(einzelinstanzName());
     if (instanz.weitergeben(argumente)) return 0;
+    instanz.annehmen();
     // The language is chosen once, before the first window exists.
     sprachmodul::waehlen(app, QApplication::applicationFilePath(), QLocale::system());
 
@@ -29,11 +30,11 @@ int main(int argc, char* argv[]) {
     if (!form1) return 1;
     QObject::connect(&instanz, &TEinzelinstanz::argumenteErhalten, form1.get(),
                      &TForm1::dateienOeffnen);
-    instanz.annehmen();
     // Once the start has settled (the first run's questions, the main window's placing), so
-    // the files' windows come up in front of it.
-    if (!argumente.isEmpty())
-        QTimer::singleShot(0, form1.get(),
-                           [&form1, argumente] { form1->dateienOeffnen(argumente); });
+    // the files' windows come up in front of it: this start's, then those of later starts.
+    QTimer::singleShot(0, form1.get(), [&form1, &instanz, argumente] {
+        if (!argumente.isEmpty()) form1->dateienOeffnen(argumente);
+        instanz.bereit();
+    });
     return QApplication::exec();
 }
