@@ -23,9 +23,15 @@ const char* const kFormate =
 // manual page made from this text lists each command as one item.
 const Benutzung kBenutzung[] = {
     {"catalogue dump", "  qvr catalogue dump FILE          print produkte.qvr as JSON\n"},
-    {"catalogue pack", "  qvr catalogue pack JSON OUT      write produkte.qvr from JSON\n"},
+    {"catalogue pack", "  qvr catalogue pack JSON OUT [TEXTS]\n"
+                       "                                   write produkte.qvr from JSON; TEXTS "
+                       "adds a language's\n"
+                       "                                   texts to values kept for every "
+                       "language\n"},
     {"substances dump", "  qvr substances dump FILE         print tab.qvr as JSON\n"},
-    {"substances pack", "  qvr substances pack JSON OUT     write tab.qvr from JSON\n"},
+    {"substances pack", "  qvr substances pack JSON OUT [TEXTS]\n"
+                        "                                   write tab.qvr from JSON, TEXTS as "
+                        "for the catalogue\n"},
     {"chem-search",
      "  qvr chem-search --data DIR [OPTION]...\n"
      "                                   rank the chemical gloves for the chosen chemicals;\n"
