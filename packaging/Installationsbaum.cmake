@@ -13,10 +13,13 @@ set(erwartet
     opt/ardentix/qvr
     opt/ardentix/qvr-print
     usr/share/applications/ardentix.desktop
+    usr/share/mime/packages/ardentix.xml
     usr/share/metainfo/de.quorvane.Ardentix.metainfo.xml
     usr/share/icons/hicolor/48x48/apps/ardentix.png
     usr/share/icons/hicolor/128x128/apps/ardentix.png
     usr/share/icons/hicolor/256x256/apps/ardentix.png
+    usr/share/man/man1/ardentix.1.gz
+    usr/share/man/man1/qvr.1.gz
     usr/share/doc/ardentix/copyright
     usr/share/doc/ardentix/changelog.gz
     usr/share/lintian/overrides/ardentix)
@@ -55,7 +58,7 @@ endif()
 # Nothing outside the program folder and the places the desktop reads.
 file(GLOB_RECURSE alle LIST_DIRECTORIES false RELATIVE ${ZIEL} ${ZIEL}/*)
 foreach(datei ${alle})
-    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|metainfo|icons/hicolor|doc/ardentix|lintian/overrides)/)")
+    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|mime/packages|metainfo|icons/hicolor|man/man1|doc/ardentix|lintian/overrides)/)")
         message(FATAL_ERROR "unexpected file in the install tree: ${datei}")
     endif()
 endforeach()

@@ -1,5 +1,7 @@
 #include "app/Dialoge.h"
 
+#include "app/Druckvorschau.h"
+
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -79,6 +81,16 @@ public:
         if (auto* knoepfe = dlg.findChild<QDialogButtonBox*>())
             if (auto* ok = knoepfe->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
         dlg.exec();
+    }
+    bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+                  const std::function<void(QPrinter&)>& zeichnen) override {
+        const QPageLayout vorher = drucker.pageLayout();
+        Druckvorschau dlg(drucker, titel, zeichnen, parent);
+        const bool drucken = dlg.exec() == QDialog::Accepted;
+        // The job starts from the printer as it was, so a printout without an orientation of
+        // its own prints as it did before it was looked at.
+        if (!dlg.eingerichtet()) drucker.setPageLayout(vorher);
+        return drucken;
     }
 };
 
@@ -164,6 +176,12 @@ std::optional<QString> speichern(QWidget* parent, const QString& caption, const 
 
 void druckerEinrichten(QWidget* parent, QPrinter& drucker) {
     beantworter()->druckerEinrichten(parent, drucker);
+}
+
+bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+              const std::function<void(QPrinter&)>& zeichnen) {
+    const Zurueckgestellt z;
+    return beantworter()->vorschau(parent, drucker, titel, zeichnen);
 }
 
 } // namespace dialoge

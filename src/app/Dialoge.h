@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,6 +30,10 @@ std::optional<QString> speichern(QWidget* parent, const QString& caption, const 
 // The printer-setup dialog for the program's printer; a queued file name sets PDF output into
 // that file, a queued nothing cancels.
 void druckerEinrichten(QWidget* parent, QPrinter& drucker);
+// The print preview of a printout on the program's printer, titled with the job's name; zeichnen
+// draws every page on the printer it is given. True when the user chose to print.
+bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+              const std::function<void(QPrinter&)>& zeichnen);
 
 // Who answers what no queued answer covers: the user through Qt's dialogs, unless another
 // answerer is set (tests set one that fails at once instead of waiting for a user).
@@ -47,6 +52,8 @@ public:
     virtual std::optional<QString> speichern(QWidget* parent, const QString& caption,
                                              const QString& filter) = 0;
     virtual void druckerEinrichten(QWidget* parent, QPrinter& drucker) = 0;
+    virtual bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
+                          const std::function<void(QPrinter&)>& zeichnen) = 0;
 };
 // Null goes back to Qt's dialogs.
 void beantworterSetzen(std::unique_ptr<Beantworter> b);

@@ -76,6 +76,14 @@ bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobNam
     QPrinter& p = drucker();
     const bool aufDrucker = p.outputFormat() == QPrinter::NativeFormat &&
                             !QPrinterInfo::availablePrinterNames().isEmpty();
+    // The preview shows the pages as the PDF file will hold them.
+    if (!aufDrucker) p.setPageMargins(kPdfRaenderMm, QPageLayout::Millimeter);
+    const bool gewollt = dialoge::vorschau(parent, p, jobName, [&ausgabe](QPrinter& vorschau) {
+        QPainterCanvas canvas(vorschau);
+        ausgabe(canvas);
+    });
+    if (!gewollt) return false;
+
     if (aufDrucker) {
         Beschaeftigt b(druckKnopf);
         p.setDocName(jobName);

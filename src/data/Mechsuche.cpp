@@ -111,10 +111,13 @@ QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntw
     return liste;
 }
 
+bool einweghandschuh(const THandschuh& h) {
+    return h.Gruppe == kEinweggruppe;
+}
+
 QString mechEintrag(const THandschuh& h, bool imPlan) {
     QString e = h.Name() + QStringLiteral("  ") + QString::number(h.Nummer);
-    if (h.Gruppe == kEinweggruppe)
-        e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (one time glove)"));
+    if (einweghandschuh(h)) e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (one time glove)"));
     if (imPlan) e += uebersetzt(QT_TRANSLATE_NOOP("TForm4", " (already in glove plan)"));
     return e;
 }

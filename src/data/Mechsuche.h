@@ -51,6 +51,9 @@ quint8 schnittklasse(const THandschuh& h);
 // and no other group.
 QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntworten& a);
 
+// A one time (disposable) glove, which the result list marks.
+bool einweghandschuh(const THandschuh& h);
+
 // The entry the result list shows: name, two blanks, product code, " (one time glove)" for a
 // disposable glove and " (already in glove plan)" when imPlan.
 QString mechEintrag(const THandschuh& h, bool imPlan);

@@ -54,6 +54,7 @@ private Q_SLOTS:
     void init() { testdialoge::zuruecksetzen(); }
     void ohneDruckerInsPdf_data();
     void ohneDruckerInsPdf();
+    void abbrechenDrucktNichts_data();
     void abbrechenDrucktNichts();
     void fehlerWirdGemeldet();
     void pdfDruckerFragtJedesMal();
@@ -125,10 +126,21 @@ void TstDruckdienst::ohneDruckerInsPdf() {
     QVERIFY(testdialoge::gezeigt().isEmpty());
 }
 
+// Closing the preview ends the job before any file is asked for; so does cancelling the file.
+void TstDruckdienst::abbrechenDrucktNichts_data() {
+    QTest::addColumn<bool>("vorschauGeschlossen");
+    QTest::newRow("preview closed") << true;
+    QTest::newRow("file dialog cancelled") << false;
+}
+
 void TstDruckdienst::abbrechenDrucktNichts() {
+    QFETCH(bool, vorschauGeschlossen);
     QPushButton knopf;
     Beobachtung b;
-    testdialoge::naechsteAntwort(std::optional<QString>());
+    if (vorschauGeschlossen)
+        testdialoge::naechsteVorschau(false);
+    else
+        testdialoge::naechsteAntwort(std::optional<QString>());
     QVERIFY(!druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
     QCOMPARE(b.aufrufe, 0);
     QVERIFY(knopf.isEnabled());

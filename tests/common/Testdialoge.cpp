@@ -17,6 +17,11 @@ QStringList& fenster() {
     return l;
 }
 
+std::deque<bool>& vorschauen() {
+    static std::deque<bool> d;
+    return d;
+}
+
 std::deque<Eingabe>& eingaben() {
     static std::deque<Eingabe> d;
     return d;
@@ -107,6 +112,15 @@ public:
             drucker.setOutputFileName(*a.text);
         }
     }
+    // The preview only shows what the job will print; a test that prints answers the dialogs
+    // that follow it, so with nothing queued the user looks and prints.
+    bool vorschau(QWidget*, QPrinter&, const QString&,
+                  const std::function<void(QPrinter&)>&) override {
+        if (vorschauen().empty()) return true;
+        const bool drucken = vorschauen().front();
+        vorschauen().pop_front();
+        return drucken;
+    }
 };
 
 class NichtsOeffnen : public verweis::Oeffner {
@@ -149,8 +163,13 @@ QStringList gezeigt() {
     return g;
 }
 
+void naechsteVorschau(bool drucken) {
+    vorschauen().push_back(drucken);
+}
+
 void zuruecksetzen() {
     antworten().clear();
+    vorschauen().clear();
     gezeigteTexte().clear();
 }
 

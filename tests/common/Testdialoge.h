@@ -9,7 +9,8 @@
 
 // Linked into every test that uses the program's dialogs: messages are only recorded, links are
 // never opened, and a question, input or file dialog with no queued answer aborts the test at
-// once instead of waiting for a user who is not there.
+// once instead of waiting for a user who is not there. A print preview with no queued answer
+// prints: it only shows, and the dialogs of the job that follows still need their answers.
 namespace testdialoge {
 
 // Queue the answer for the next question (Yes/No, Save/Discard/Cancel), input, file or
@@ -18,6 +19,9 @@ namespace testdialoge {
 void naechsteAntwort(bool ja);
 void naechsteAntwort(dialoge::Entscheidung e);
 void naechsteAntwort(std::optional<QString> text);
+// Queue the answer for the next print preview: print (true) or close; kept apart from the other
+// answers, as the preview comes before the file dialog of the same job.
+void naechsteVorschau(bool drucken);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").
 QStringList gezeigt();

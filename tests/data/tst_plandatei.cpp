@@ -1,5 +1,6 @@
 // The glove plan file: what a good file gives, where a damaged one is named at fault, the
 // columns of codes the catalogue no longer has, and the swatch colours.
+#include "data/Dateiart.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "data/Produktliste.h"
@@ -16,6 +17,25 @@
 class TstPlandatei : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // What the program opens from its command line or a drop, by the name's ending alone.
+    void dateiart_data() {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<int>("art"); // -1: none of the three
+        QTest::newRow("plan") << "/home/me/Halle 2.PLN" << int(Dateiart::Handschutzplan);
+        QTest::newRow("lower case") << "halle.pln" << int(Dateiart::Handschutzplan);
+        QTest::newRow("mixed case") << "x.Gan" << int(Dateiart::Gefahrenanalyse);
+        QTest::newRow("assessment") << "C:\\Daten\\a.GBN" << int(Dateiart::Bewertung);
+        QTest::newRow("ending only of a folder") << "plans.PLN/notes.txt" << -1;
+        QTest::newRow("no ending") << "PLN" << -1;
+        QTest::newRow("other") << "report.pdf" << -1;
+    }
+    void dateiart() {
+        QFETCH(QString, pfad);
+        QFETCH(int, art);
+        const auto a = ::dateiart(pfad);
+        QCOMPARE(a ? int(*a) : -1, art);
+    }
+
     void gueltig_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QList<qint32>>("nummern");

@@ -122,6 +122,40 @@ private Q_SLOTS:
         QCOMPARE(lesen(pfad("t3.qvr")), lesen(pfad("t2.qvr")));
     }
 
+    // Every command answers --help with its own usage on standard output, whatever else is given.
+    void hilfe_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("enthalten");
+        QTest::addColumn<QString>("nicht");
+        QTest::newRow("search, after other options")
+            << QStringList{"mech-search", "--cut", "2", "--help"} << "qvr mech-search --data DIR"
+            << "chem-search";
+        QTest::newRow("search alone")
+            << QStringList{"chem-search", "-h"} << "qvr chem-search --data DIR"
+            << "mech-search";
+        QTest::newRow("both data commands")
+            << QStringList{"catalogue", "--help"} << "qvr catalogue pack"
+            << "substances";
+        QTest::newRow("all printouts")
+            << QStringList{"print", "--help"} << "qvr print hazard-analysis"
+            << "verify";
+        QTest::newRow("one printout")
+            << QStringList{"print", "plan", "--help"} << "qvr print plan FILE.PLN"
+            << "product";
+        QTest::newRow("version") << QStringList{"--version"} << "qvr (Ardentix) "
+                                 << "usage";
+    }
+    void hilfe() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, enthalten);
+        QFETCH(QString, nicht);
+        const QvrLauf l = qvrLauf(args);
+        QCOMPARE(l.status, 0);
+        const QString aus = QString::fromUtf8(l.aus);
+        QVERIFY2(aus.contains(enthalten) && !aus.contains(nicht), qPrintable(aus));
+        QVERIFY(l.fehler.isEmpty());
+    }
+
     void fehler_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QByteArray>("eingabe");

@@ -4,6 +4,41 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Reads CSV as a spreadsheet program does: fields split at the delimiter outside quotes, doubled
+// quotes inside a quoted field read as one, a row ends at a line break outside quotes.
+QList<QStringList> tabelleLesen(const QString& text, QChar trenner) {
+    QList<QStringList> zeilen;
+    QStringList zeile;
+    QString feld;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                feld += text[++i];
+            else if (c == u'"')
+                inQuotes = false;
+            else
+                feld += c;
+        } else if (c == u'"') {
+            inQuotes = true;
+        } else if (c == trenner) {
+            zeile << std::exchange(feld, {});
+        } else if (c == u'\n') {
+            if (feld.endsWith(u'\r')) feld.chop(1);
+            zeilen << (zeile << std::exchange(feld, {}));
+            zeile.clear();
+        } else {
+            feld += c;
+        }
+    }
+    return zeilen;
+}
+
+} // namespace
+
 class TstQvrChemie : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -11,6 +46,7 @@ private Q_SLOTS:
     void suche_data();
     void suche();
     void beschaedigteTabelle();
+    void csvFuerTabellen();
     void bericht();
 
 private:
@@ -66,6 +102,32 @@ void TstQvrChemie::suche() {
     QCOMPARE(l.status, status);
     QCOMPARE(QString::fromUtf8(l.aus), ausgabe);
     if (status == 0) QCOMPARE(QString::fromUtf8(l.fehler), fehler);
+}
+
+// Three chemicals as a spreadsheet opens the file: the levels in a column per chemical, and a
+// name holding the delimiter and quotes comes back whole.
+void TstQvrChemie::csvFuerTabellen() {
+    QTemporaryDir d;
+    chemietestdaten::schreiben(d.path());
+    std::vector<std::unique_ptr<THandschuh>> gloves;
+    gloves.push_back(chemietestdaten::handschuh(1010, "Alpha", 2));
+    gloves.push_back(chemietestdaten::handschuh(1020, "Beta; \"Pro\"", 1, 400, 2));
+    std::vector<const THandschuh*> gz{gloves[0].get(), gloves[1].get()};
+    QFile k(d.filePath("produkte.qvr"));
+    QVERIFY(k.open(QIODevice::WriteOnly) && k.write(produktdatei(gz)) > 0);
+    k.close();
+
+    const QvrLauf l = qvrLauf({"chem-search", "--data", d.path(), "--name", "Toluene", "--name",
+                               "Acetone", "--name", "Chlorine", "--format", "csv"});
+    QCOMPARE(l.status, 0);
+    QVERIFY(l.aus.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> t = tabelleLesen(QString::fromUtf8(l.aus.mid(3)), u';');
+    QCOMPARE(t.size(), 3);
+    QCOMPARE(t[0], (QStringList{"Product code", "Name", "Toluene permeation", "Toluene swelling",
+                                "Acetone permeation", "Acetone swelling", "Chlorine permeation",
+                                "Chlorine swelling", "Price category"}));
+    QCOMPARE(t[1], (QStringList{"1020", "Beta; \"Pro\"", "4", "2", "3", "2", "5", "2", "1"}));
+    QCOMPARE(t[2], (QStringList{"1010", "Alpha", "2", "1", "6", "1", "?", "1", "2"}));
 }
 
 // The records before the damage stay usable; the damage is said.

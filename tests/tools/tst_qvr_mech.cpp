@@ -46,6 +46,11 @@ void TstQvrMech::suche_data() {
         << QStringList{"--plan", "@plan.PLN"} << 0
         << "Robusta  1500\nTactis  5101 (already in glove plan)\nDomestica  6101\n"
            "Purelat  7101 (one time glove)\n";
+    QTest::newRow("CSV: yes/no columns, format option anywhere")
+        << QStringList{"--format", "csv", "--special", "0,2", "--plan", "@plan.PLN"} << 0
+        << "\xEF\xBB\xBFProduct code;Name;One time glove;In glove plan\r\n"
+           "5101;Tactis;no;yes\r\n7101;Purelat;yes;no\r\n";
+    QTest::newRow("unknown format") << QStringList{"--format", "xls"} << 1 << "";
     QTest::newRow("damaged plan file") << QStringList{"--plan", "@kaputt.PLN"} << 2 << "";
     QTest::newRow("400 mm") << QStringList{"--length", "1"} << 0 << "Domestica  6101\n";
     QTest::newRow("nothing found is no error") << QStringList{"--hazard", "2"} << 0 << "";

@@ -3,11 +3,15 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "windows/forms/XGefahren.h"
 #include "windows/main/Anfang.h"
+#include "windows/product/XHandschutzplan.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -108,6 +112,59 @@ private Q_SLOTS:
         QVERIFY(k);
         QCOMPARE(k->text(), text);
         QCOMPARE(k->isEnabled(), aktiv);
+    }
+
+    // Saved files from the command line or a drop open each in its window through that
+    // window's own loading; anything else is said once, and the rest still opens.
+    void dateienOeffnen_data() {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("fallenLassen");
+        QTest::addColumn<int>("planspalten");
+        QTest::addColumn<int>("analysen");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("plan, either case")
+            << QStringList{"@plan.pln"} << false << 2 << 0 << QString();
+        QTest::newRow("plan dropped") << QStringList{"@plan.pln"} << true << 2 << 0 << QString();
+        QTest::newRow("missing analysis: the window's own message")
+            << QStringList{"@fehlt.GAN"} << false << 0 << 1 << "File not found!";
+        QTest::newRow("unknown said once, the plan still opens")
+            << QStringList{"--frob", "@plan.pln", "@notes.txt"} << false << 2 << 0
+            << "Not opened:\n--frob\n@notes.txt";
+    }
+    void dateienOeffnen() {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, fallenLassen);
+        QFETCH(int, planspalten);
+        QFETCH(int, analysen);
+        QFETCH(QString, meldung);
+        Testprogramm p;
+        p.katalog(2);
+        p.schreiben("plan.pln", "2\r\n1000\r\n1001\r\nMe\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        argumente.replaceInStrings("@", p.pfad() + u'/');
+        meldung.replace("@", p.pfad() + u'/');
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.fensterErzeugen();
+        form1.show();
+        testdialoge::gezeigt(); // the start's own (no substance table here)
+        if (fallenLassen) {
+            QMimeData daten;
+            daten.setUrls({QUrl::fromLocalFile(argumente.first())});
+            QDropEvent ev(QPointF(10, 10), Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+            // Straight to the window: the application delivers drops only during a drag.
+            QVERIFY(form1.acceptDrops());
+            static_cast<QObject&>(form1).event(&ev);
+            QVERIFY(ev.isAccepted());
+        } else {
+            form1.dateienOeffnen(argumente);
+        }
+        QCOMPARE(form1.kontext().plan.size(), planspalten);
+        QCOMPARE(form1.findChild<TForm6*>()->isVisible(), planspalten > 0);
+        QCOMPARE(form1.findChildren<TForm8*>().size(), analysen);
+        const QStringList gezeigt = testdialoge::gezeigt();
+        QCOMPARE(gezeigt.size(), meldung.isEmpty() ? 0 : 1);
+        if (!meldung.isEmpty())
+            QVERIFY2(gezeigt.first().contains(meldung), qPrintable(gezeigt.first()));
+        qDeleteAll(form1.findChildren<TForm8*>());
     }
 
     void seitenUndSchliessen() {

@@ -1,11 +1,15 @@
 #include "ChemieBefehl.h"
 
+#include "Ausgabeformat.h"
+#include "JsonDatei.h"
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Datendateien.h"
+#include "shared/Tabellentext.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 
 #include <cstdio>
 
@@ -103,9 +107,62 @@ TChemiesuchErgebnis chemieSuchen(const ChemieAuftrag& a) {
     return e;
 }
 
+namespace {
+
+// One row per glove; the permeation and swelling levels in a column per chemical, so a
+// spreadsheet reads them as the levels they are rather than as one number.
+QByteArray alsCsv(const ChemieAuftrag& a, const std::vector<TChemieschutz>& ergebnis) {
+    QStringList kopf{QStringLiteral("Product code"), QStringLiteral("Name")};
+    for (const TStoff& s : a.auswahl)
+        kopf << s.Name + QStringLiteral(" permeation") << s.Name + QStringLiteral(" swelling");
+    kopf << QStringLiteral("Price category");
+    QList<QStringList> zeilen{kopf};
+    for (const TChemieschutz& r : ergebnis) {
+        QStringList z{QString::number(r.Nummer), r.Name};
+        for (qsizetype i = 0; i < a.auswahl.size(); ++i)
+            z << r.Permeation.mid(i, 1) << r.Quellung.mid(i, 1);
+        z << QString::number(r.Preisklasse);
+        zeilen << z;
+    }
+    return tabellentext::csv(zeilen);
+}
+
+QJsonObject alsJson(const ChemieAuftrag& a, const std::vector<TChemieschutz>& ergebnis) {
+    QJsonArray chemikalien;
+    for (const TStoff& s : a.auswahl)
+        chemikalien.append(QJsonObject{{"Name", s.Name}, {"CAS", s.CAS}});
+    const auto stufen = [](const QString& s) {
+        QJsonArray a;
+        for (const QChar c : s)
+            a.append(QString(c));
+        return a;
+    };
+    QJsonArray gloves;
+    for (const TChemieschutz& r : ergebnis)
+        gloves.append(QJsonObject{{"Nummer", r.Nummer},
+                                  {"Name", r.Name},
+                                  {"Permeation", stufen(r.Permeation)},
+                                  {"Quellung", stufen(r.Quellung)},
+                                  {"Preisklasse", r.Preisklasse}});
+    return {{"chemicals", chemikalien}, {"gloves", gloves}};
+}
+
+} // namespace
+
 int chemieSucheBefehl(const QStringList& args) {
-    const ChemieAuftrag a = chemieAuftrag(args, false);
-    for (const TChemieschutz& r : chemieSuchen(a).Ergebnisliste) {
+    QStringList optionen = args;
+    const Ausgabeformat format = ausgabeformatNehmen(optionen);
+    const ChemieAuftrag a = chemieAuftrag(optionen, false);
+    const std::vector<TChemieschutz> ergebnis = chemieSuchen(a).Ergebnisliste;
+    if (format == Ausgabeformat::Csv) {
+        rohAusgeben(alsCsv(a, ergebnis));
+        return 0;
+    }
+    if (format == Ausgabeformat::Json) {
+        jsondatei::ausgeben(alsJson(a, ergebnis));
+        return 0;
+    }
+    for (const TChemieschutz& r : ergebnis) {
         const QString zeile = QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
                                   .arg(r.Nummer)
                                   .arg(r.Name, r.Permeation, r.Quellung)

@@ -1,9 +1,16 @@
 #include "MechBefehl.h"
 
+#include "Ausgabeformat.h"
+#include "JsonDatei.h"
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 
 #include "data/Plandatei.h"
+#include "shared/Tabellentext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
 
 #include <cstdio>
 
@@ -92,7 +99,30 @@ QStringList mechSuchen(const MechAuftrag& a) {
 }
 
 int mechSucheBefehl(const QStringList& args) {
-    for (const QString& e : mechSuchen(mechAuftrag(args, false)))
-        std::fputs((e + u'\n').toUtf8().constData(), stdout);
+    QStringList optionen = args;
+    const Ausgabeformat format = ausgabeformatNehmen(optionen);
+    const MechAuftrag a = mechAuftrag(optionen, false);
+    if (format == Ausgabeformat::Text) {
+        for (const QString& e : mechSuchen(a))
+            std::fputs((e + u'\n').toUtf8().constData(), stdout);
+        return 0;
+    }
+    const auto janein = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
+    QList<QStringList> zeilen{{QStringLiteral("Product code"), QStringLiteral("Name"),
+                               QStringLiteral("One time glove"), QStringLiteral("In glove plan")}};
+    QJsonArray gloves;
+    for (const THandschuh* h : mechsuche(*a.katalog, a.antworten)) {
+        const bool imPlan = a.imPlan.contains(h->Nummer);
+        zeilen << QStringList{QString::number(h->Nummer), h->Name(), janein(einweghandschuh(*h)),
+                              janein(imPlan)};
+        gloves.append(QJsonObject{{"Nummer", h->Nummer},
+                                  {"Name", h->Name()},
+                                  {"Einweg", einweghandschuh(*h)},
+                                  {"ImPlan", imPlan}});
+    }
+    if (format == Ausgabeformat::Csv)
+        rohAusgeben(tabellentext::csv(zeilen));
+    else
+        jsondatei::ausgeben(QJsonObject{{"gloves", gloves}});
     return 0;
 }

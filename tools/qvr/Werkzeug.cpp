@@ -10,42 +10,106 @@
 #include <csignal>
 #include <cstdio>
 
-const char* const kQvrBenutzung =
-    "usage: qvr COMMAND ...\n"
-    "  qvr catalogue dump FILE          print produkte.qvr as JSON\n"
-    "  qvr catalogue pack JSON OUT [TEXTS]\n"
-    "                                   write produkte.qvr from JSON; TEXTS adds a language's\n"
-    "                                   texts to values kept for every language\n"
-    "  qvr substances dump FILE         print tab.qvr as JSON\n"
-    "  qvr substances pack JSON OUT [TEXTS]\n"
-    "                                   write tab.qvr from JSON, TEXTS as for the catalogue\n"
-    "  qvr chem-search --data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I]\n"
-    "                  [--touch I] [--lining I] [--mechanical I]\n"
-    "                                   rank the chemical gloves for the chosen chemicals\n"
-    "  qvr mech-search --data DIR [--hazard N] [--environment N] [--cut N] [--length N]\n"
-    "                  [--grip N] [--dexterity N] [--special LIST] [--plan FILE.PLN]\n"
-    "                                   list the gloves for a mechanical hazard, N being the\n"
-    "                                   item index of the search window's answer\n"
-    "  qvr print chem-report OPTIONS --pdf OUT\n"
-    "                                   the resistance table of chem-search OPTIONS as PDF\n"
-    "  qvr print mech-report OPTIONS --pdf OUT\n"
-    "                                   the mechanical search result of mech-search OPTIONS\n"
-    "  qvr print product CODE --data DIR --pdf OUT\n"
-    "                                   the product specification of one glove as PDF\n"
-    "  qvr print hazard-analysis FILE.GAN --pdf OUT\n"
-    "                                   a saved hazard analysis questionnaire as PDF\n"
-    "  qvr print assessment FILE.GBN --pdf OUT\n"
-    "                                   a saved organisational assessment as PDF\n"
-    "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
-    "                                   a saved glove plan as PDF\n"
-    "  qvr print ... --distributor CODE --data DIR\n"
-    "                                   any printout with the footer of distributor CODE of\n"
-    "                                   the address file in DIR instead of the maker's\n"
-    "  qvr verify DIR [--like REF]      check a language data directory (EN): catalogue,\n"
-    "                                   substance table, pictures, distributors, pages;\n"
-    "                                   --like: same codes and values as the set REF of\n"
-    "                                   another language, every text in both\n"
-    "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
+namespace {
+
+// One entry per command, in the order of the full usage; "qvr CMD --help" shows the entries
+// of CMD only, so each command's usage is written once.
+struct Benutzung {
+    const char* befehl;
+    const char* text;
+    bool formate = false; // a search: its output formats follow
+};
+
+const char* const kFormate =
+    "                                   --format text|csv|json: tab-separated lines (the\n"
+    "                                   default), CSV for spreadsheets or JSON\n";
+
+// The synopsis of an entry stays on one line and its options go with the description, so the
+// manual page made from this text lists each command as one item.
+const Benutzung kBenutzung[] = {
+    {"catalogue dump", "  qvr catalogue dump FILE          print produkte.qvr as JSON\n"},
+    {"catalogue pack", "  qvr catalogue pack JSON OUT [TEXTS]\n"
+                       "                                   write produkte.qvr from JSON; TEXTS "
+                       "adds a language's\n"
+                       "                                   texts to values kept for every "
+                       "language\n"},
+    {"substances dump", "  qvr substances dump FILE         print tab.qvr as JSON\n"},
+    {"substances pack", "  qvr substances pack JSON OUT [TEXTS]\n"
+                        "                                   write tab.qvr from JSON, TEXTS as "
+                        "for the catalogue\n"},
+    {"chem-search",
+     "  qvr chem-search --data DIR [OPTION]...\n"
+     "                                   rank the chemical gloves for the chosen chemicals;\n"
+     "                                   --cas CAS or --name NAME, repeated, choose them in\n"
+     "                                   order; --length I, --temperature I, --touch I,\n"
+     "                                   --lining I, --mechanical I set the requirements;\n",
+     true},
+    {"mech-search",
+     "  qvr mech-search --data DIR [OPTION]...\n"
+     "                                   list the gloves for a mechanical hazard; --hazard N,\n"
+     "                                   --environment N, --cut N, --length N, --grip N,\n"
+     "                                   --dexterity N answer with the item index of the\n"
+     "                                   search window's answer, --special LIST with those of\n"
+     "                                   the special requirements (\"0,2\"); --plan FILE.PLN\n"
+     "                                   marks the gloves of that plan;\n",
+     true},
+    {"print chem-report", "  qvr print chem-report OPTIONS --pdf OUT\n"
+                          "                                   the resistance table of "
+                          "chem-search OPTIONS as PDF\n"},
+    {"print mech-report", "  qvr print mech-report OPTIONS --pdf OUT\n"
+                          "                                   the mechanical search result of "
+                          "mech-search OPTIONS\n"},
+    {"print product", "  qvr print product CODE --data DIR --pdf OUT\n"
+                      "                                   the product specification of one "
+                      "glove as PDF\n"},
+    {"print hazard-analysis", "  qvr print hazard-analysis FILE.GAN --pdf OUT\n"
+                              "                                   a saved hazard analysis "
+                              "questionnaire as PDF\n"},
+    {"print assessment", "  qvr print assessment FILE.GBN --pdf OUT\n"
+                         "                                   a saved organisational assessment "
+                         "as PDF\n"},
+    {"print plan", "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
+                   "                                   a saved glove plan as PDF\n"},
+    {"print", "  qvr print ... --distributor CODE --data DIR\n"
+              "                                   any printout with the footer of distributor "
+              "CODE of\n"
+              "                                   the address file in DIR instead of the "
+              "maker's\n"},
+    {"verify", "  qvr verify DIR [--like REF]      check a language data directory (EN): "
+               "catalogue,\n"
+               "                                   substance table, pictures, distributors, "
+               "pages;\n"
+               "                                   --like: same codes and values as the set "
+               "REF of\n"
+               "                                   another language, every text in both\n"},
+};
+
+} // namespace
+
+QString qvrBenutzung(const QString& befehl) {
+    QString eintraege;
+    for (const auto& [name, text, formate] : kBenutzung) {
+        const QString n = QLatin1String(name);
+        if (befehl.isEmpty() || n == befehl || n.startsWith(befehl + u' '))
+            eintraege += QLatin1String(text) + (formate ? QLatin1String(kFormate) : QString());
+    }
+    if (eintraege.isEmpty()) return {};
+    QString s = (befehl.isEmpty() ? QStringLiteral("usage: qvr COMMAND ...\n")
+                                  : QStringLiteral("usage:\n")) +
+                eintraege;
+    if (befehl.isEmpty())
+        s += QLatin1String("  qvr --help | --version           this help, the tool's version\n");
+    return s +
+           QLatin1String("Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n");
+}
+
+bool hilfeVerlangt(const QStringList& args) {
+    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+}
+
+QString qvrVersion() {
+    return QStringLiteral("qvr (Ardentix) " ARDENTIX_VERSION "\n");
+}
 
 void werkzeugStarten() {
 #ifdef SIGXFSZ
@@ -58,7 +122,7 @@ int befehlAusfuehren(const std::function<int()>& befehl) {
         return befehl();
     } catch (const QvrFehler& f) {
         std::fprintf(stderr, "qvr: %s\n", qPrintable(f.meldung));
-        if (f.status == 1) std::fputs(kQvrBenutzung, stderr);
+        if (f.status == 1) std::fputs(qPrintable(qvrBenutzung()), stderr);
         return f.status;
     }
 }

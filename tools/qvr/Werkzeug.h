@@ -1,13 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
 class TProduktliste;
 
-// What qvr and its printing part share: the usage text and how a command ends.
-extern const char* const kQvrBenutzung;
+// What qvr and its printing part share: the usage texts and how a command ends.
+
+// The usage of every command, or with befehl ("mech-search", "print", "print plan") only of
+// the commands it names, ending with the exit statuses; empty when befehl names none.
+QString qvrBenutzung(const QString& befehl = {});
+
+// "--help" or "-h" among a command's arguments.
+bool hilfeVerlangt(const QStringList& args);
+
+// The first line of "qvr --version".
+QString qvrVersion();
 
 // Starts the tool's process: a write beyond a file-size limit then fails and is reported,
 // instead of the signal ending the tool without a word.

@@ -50,13 +50,29 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
-        std::fputs(kQvrBenutzung, args.isEmpty() ? stderr : stdout);
+        std::fputs(qPrintable(qvrBenutzung()), args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 1 : 0;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        std::fputs(qPrintable(qvrVersion()), stdout);
+        return 0;
     }
     const QString befehl = args.takeFirst();
     return befehlAusfuehren([&]() -> int {
-        for (const auto& [name, ausfuehren] : kBefehle)
-            if (befehl == QLatin1String(name)) return ausfuehren(args);
+        for (const auto& [name, ausfuehren] : kBefehle) {
+            if (befehl != QLatin1String(name)) continue;
+            if (hilfeVerlangt(args)) {
+                // "print plan --help" is about that printout; an unknown one is reported below.
+                const bool druck = befehl == QLatin1String("print") && !args.isEmpty() &&
+                                   !hilfeVerlangt({args[0]});
+                const QString hilfe = qvrBenutzung(druck ? befehl + u' ' + args[0] : befehl);
+                if (!hilfe.isEmpty()) {
+                    std::fputs(qPrintable(hilfe), stdout);
+                    return 0;
+                }
+            }
+            return ausfuehren(args);
+        }
         falscheBenutzung(QStringLiteral("unknown command \"%1\"").arg(befehl));
     });
 }

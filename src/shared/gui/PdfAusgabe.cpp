@@ -19,8 +19,7 @@ std::optional<QString> pdfSchreiben(const QString& pfad,
     puffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&puffer);
-        pdf.setPageLayout(
-            QPageLayout(format, lage, QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter));
+        pdf.setPageLayout(QPageLayout(format, lage, kPdfRaenderMm, QPageLayout::Millimeter));
         pdf.setResolution(600);
         pdf.setCreator(QStringLiteral("Ardentix"));
         QPainterCanvas canvas(pdf);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
@@ -8,6 +9,9 @@
 #include <optional>
 
 class PageCanvas;
+
+// The margins of the PDF files, in millimetres: those a printer leaves.
+inline const QMarginsF kPdfRaenderMm(5, 5, 5, 5);
 
 // Renders a printout into a PDF file, by default A4 portrait (the printout may turn it), with
 // 5 mm margins as a printer leaves them: a printable area of 200 x 287 mm on A4. The file is

@@ -175,16 +175,19 @@ void TForm8::SpeedButton1Click() {
     // Loading replaces the form: unsaved work is asked about as at closing.
     if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QString(), dateifilter());
-    if (!name) return;
-    if (!QFileInfo::exists(*name)) {
+    if (name) laden(*name);
+}
+
+void TForm8::laden(const QString& name) {
+    if (!QFileInfo::exists(name)) {
         fehler(texte::text(10036));
         return;
     }
     gefahrendatei::Fehler f;
-    if (const auto g = gefahrendatei::laden(*name, &f)) {
+    if (const auto g = gefahrendatei::laden(name, &f)) {
         analyseSetzen(*g);
         m_gespeichert = analyse();
-        m_datei = QFileInfo(*name).fileName();
+        m_datei = QFileInfo(name).fileName();
     } else {
         fehler(f.meldung);
     }

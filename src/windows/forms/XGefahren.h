@@ -30,6 +30,9 @@ public:
     void analyseSetzen(const TGefahrenanalyse& g);
     // The printout's data: the controls' texts as shown.
     GefahrenDruckDaten druckDaten() const;
+    // "Load" of a file already chosen (in the dialog, on the command line, by a drop): the
+    // same checks and messages.
+    void laden(const QString& name);
 
     // Changed: the controls differ from what was last shown, loaded or saved.
     bool ungespeichert() const override;

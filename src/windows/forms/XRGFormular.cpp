@@ -326,16 +326,19 @@ void TForm7::SpeedButton11Click() {
     if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
                                        QStringLiteral("Organisational Assessment (*.GBN)"));
-    if (!name) return;
+    if (name) laden(*name);
+}
+
+void TForm7::laden(const QString& name) {
     QString fehler;
-    const auto b = bewertungsdatei::laden(*name, fehler);
+    const auto b = bewertungsdatei::laden(name, fehler);
     if (!b) {
         dialoge::meldung(this, texte::text(10015), fehler);
         return;
     }
     inFelder(*b);
     m_geaendert = false;
-    m_datei = QFileInfo(*name).fileName();
+    m_datei = QFileInfo(name).fileName();
     ui->a1->setChecked(true);
     // Each work area hangs its tasks from a line, like a branch of a tree below the title.
     for (int s = 1; s <= 5; ++s) {

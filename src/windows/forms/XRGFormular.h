@@ -29,6 +29,9 @@ public:
     void seiteZeigen(const QString& name);
     // Whether anything was edited since the window was shown, saved or loaded.
     bool geaendert() const { return m_geaendert; }
+    // "Load" of a file already chosen (in the dialog, on the command line, by a drop): the
+    // same checks and messages.
+    void laden(const QString& name);
 
     bool ungespeichert() const override;
     bool speichern() override;

@@ -75,6 +75,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     bilderSetzen();
     knoepfeVerbinden();
     infoseiteEinrichten();
+    setAcceptDrops(true); // saved files dropped onto the menu open (AnfangDateien.cpp)
 
     m_kontext.programmVerzeichnis = QDir(programmVerzeichnis).absolutePath();
     m_kontext.datenVerzeichnis = texte::text(10180);

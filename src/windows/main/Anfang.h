@@ -43,6 +43,11 @@ public:
     // The maker's logo as the window holds it (the printed page footer draws it).
     QImage logo() const;
 
+    // Opens the saved files among the program's arguments (absolute paths), each in its window:
+    // a glove plan in the glove plan, a hazard analysis or risk assessment in a new window of
+    // its own. Anything else is reported once. Without arguments the window comes forward.
+    void dateienOeffnen(const QStringList& argumente);
+
 public Q_SLOTS:
     void SpeedButton1Click();  // "&Exit"
     void SpeedButton2Click();  // "Search for Chemical Protection"
@@ -71,6 +76,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     // "Product Information" of a search (the sender): the product window opens beside it.

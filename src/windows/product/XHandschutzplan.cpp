@@ -371,19 +371,35 @@ QString TForm6::dokumentname() const {
     return m_datei.isEmpty() ? windowTitle() : m_datei;
 }
 
+bool TForm6::ersetzenErlaubt() {
+    return m_kontext.plan.size() == 0 ||
+           dialoge::frage(this, texte::text(10118), texte::text(10269));
+}
+
 void TForm6::SpeedButton3Click() {
-    TPlanlisten& plan = m_kontext.plan;
-    if (plan.size() > 0 && !dialoge::frage(this, texte::text(10118), texte::text(10269))) return;
+    if (!ersetzenErlaubt()) return;
     const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter());
     if (!gewaehlt || gewaehlt->isEmpty()) return;
-    if (!QFileInfo(*gewaehlt).isFile()) {
+    laden(*gewaehlt);
+}
+
+void TForm6::dateiOeffnen(const QString& pfad) {
+    show();
+    raise();
+    activateWindow();
+    if (ersetzenErlaubt()) laden(pfad);
+}
+
+void TForm6::laden(const QString& pfad) {
+    TPlanlisten& plan = m_kontext.plan;
+    if (!QFileInfo(pfad).isFile()) {
         dialoge::meldung(this, texte::text(10015), texte::text(10036));
         return;
     }
     // The whole file is read and checked before the plan on screen is touched.
-    const PlandateiGelesen gelesen = plandateiLaden(*gewaehlt);
+    const PlandateiGelesen gelesen = plandateiLaden(pfad);
     if (const auto* f = std::get_if<PlandateiFehler>(&gelesen)) {
-        dialoge::meldung(this, texte::text(10015), f->meldung(QDir::toNativeSeparators(*gewaehlt)));
+        dialoge::meldung(this, texte::text(10015), f->meldung(QDir::toNativeSeparators(pfad)));
         return;
     }
     const Plandatei& datei = std::get<Plandatei>(gelesen);
@@ -397,7 +413,7 @@ void TForm6::SpeedButton3Click() {
                   std::move(neu.Einsatzbereiche)); // rearranges
     m_geaendert = false;
     m_adresseEigen = true;
-    m_datei = QFileInfo(*gewaehlt).fileName();
+    m_datei = QFileInfo(pfad).fileName();
 
     if (!neu.fehlend.isEmpty()) {
         QStringList codes;

@@ -36,6 +36,9 @@ public:
     bool speichern() override;
     QString dokumentname() const override;
     void verwerfen() override { m_geaendert = false; }
+    // A plan file opened from outside the window (the command line, a drop): shows the window
+    // and loads it as "Load" does, with the same question, checks and messages.
+    void dateiOeffnen(const QString& pfad);
 
 public Q_SLOTS:
     // Creates the columns that are missing and moves the others to their slots.
@@ -55,6 +58,8 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    bool ersetzenErlaubt(); // asks before a loaded plan replaces the one on screen
+    void laden(const QString& pfad);
     void FormShow();
     void Memo1Change(QPlainTextEdit* box);
     void baClick(); // "Delete" of a column
