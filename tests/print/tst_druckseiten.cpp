@@ -213,9 +213,7 @@ private Q_SLOTS:
         QFETCH(int, druck);
         QFETCH(QString, code);
         TAdressblock block;
-        QVERIFY(codeNachschlagen(QDir::cleanPath(QStringLiteral(
-                                     ARDENTIX_FIXTURES "/../../langdata/common/Adressen.QVR")),
-                                 code, block));
+        QVERIFY(codeNachschlagen(QStringLiteral(ARDENTIX_ADRESSEN), code, block));
         QCOMPARE(block.An[0], code);
         const FusszeilenDaten fuss =
             fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32));

@@ -233,7 +233,7 @@ void TstXMechSuche::suchenUndHandeln() {
                                    "Thermix 250  2050 (already in glove plan)"}));
     k.plan.entfernen(0);
     QCOMPARE(liste(), (QStringList{"Marnix  2101", "Thermix 250  2050 (already in glove plan)"}));
-    QCOMPARE(c<QListWidget>("ListBox2")->currentRow(), 0);
+    QCOMPARE(kind<QListWidget>(m_form4, "ListBox2")->currentRow(), 0);
     k.plan.entfernen(0);
 
     // A glove planned elsewhere is marked by the next search and not added again.
