@@ -1,4 +1,6 @@
 // The organisational assessment printout, read back through the recording canvas.
+#include "Seitenpruefung.h"
+
 #include "print/Bewertungsbericht.h"
 #include "shared/KommaText.h"
 #include "shared/gui/RecordingCanvas.h"
@@ -118,6 +120,7 @@ private Q_SLOTS:
                 }
             }
             QCOMPARE(gesehen, kAufgaben);
+            QCOMPARE(seitenpruefung::fehler(c, {}), QStringList{});
         }
     }
 

@@ -1,3 +1,5 @@
+#include "Seitenpruefung.h"
+
 #include "print/Chemiebericht.h"
 #include "shared/gui/RecordingCanvas.h"
 
@@ -220,6 +222,8 @@ void TstChemiebericht::seiten() {
         QCOMPARE(c.findText("thus level values are not explicitly listed in above table.", p)->y,
                  unten + 80 + 450);
     }
+    // Paper long enough for a row and the explanation: nothing overprinted or in the footer.
+    if (hoeheMm >= 200) QCOMPARE(seitenpruefung::fehler(c, b.daten.fuss), QStringList{});
 }
 
 void TstChemiebericht::leererAuftrag() {

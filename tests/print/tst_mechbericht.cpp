@@ -1,3 +1,5 @@
+#include "Seitenpruefung.h"
+
 #include "print/Mechbericht.h"
 #include "shared/gui/RecordingCanvas.h"
 
@@ -150,6 +152,8 @@ void TstMechbericht::seiten() {
         }
     }
     QCOMPARE(gedruckt, d.eintraege);
+    // Paper long enough for the page's head: nothing overprinted, nothing in the footer.
+    if (hoeheMm >= 100) QCOMPARE(seitenpruefung::fehler(c, d.fuss), QStringList{});
 }
 
 QTEST_MAIN(TstMechbericht)

@@ -1,5 +1,7 @@
 // The glove plan printout through the recording canvas: page format and page count from the
 // number of columns and the longest note, the note frames, the 40-line limit and the swatch.
+#include "Seitenpruefung.h"
+
 #include "data/Objekte.h"
 #include "print/Plandruck.h"
 #include "shared/gui/RecordingCanvas.h"
@@ -75,7 +77,8 @@ private Q_SLOTS:
         QFETCH(int, langeZeilen);
         QFETCH(QPageLayout::Orientation, lage);
         QFETCH(QList<int>, jeSeite);
-        const RecordingCanvas c = drucken(plan(spalten, spalten - 1, langeZeilen));
+        const PlanDruckDaten d = plan(spalten, spalten - 1, langeZeilen);
+        const RecordingCanvas c = drucken(d);
         QCOMPARE(c.orientations().first(), lage);
         const QList<QStringList> codes = codesJeSeite(c);
         QCOMPARE(codes.size(), jeSeite.size());
@@ -89,6 +92,7 @@ private Q_SLOTS:
             // The footer on every page.
             QVERIFY(c.findText(QStringLiteral("Your distributor:"), p));
         }
+        QCOMPARE(seitenpruefung::fehler(c, d.fuss), QStringList{});
     }
 
     void notizrahmenUndVierzigZeilen() {
