@@ -1,11 +1,13 @@
 #include "app/Einstellungsspeicher.h"
 #include "app/Sprachmodul.h"
+#include "shared/Zeilendatei.h"
 #include "windows/main/Start.h"
 
 #include <QApplication>
 #include <QLocale>
 
 int main(int argc, char* argv[]) {
+    zeilendatei::schreibgrenzeMelden();
     QApplication app(argc, argv);
     // The language is chosen once, before the first window exists.
     sprachmodul::waehlen(app, QApplication::applicationFilePath(), QLocale::system());

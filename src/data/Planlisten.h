@@ -18,9 +18,11 @@ public:
     QStringList Einsatzbereiche;
 
     // Appends the glove with one-line notes and tells the listeners (the plan window rearranges).
-    // Duplicates are accepted.
-    void hinzufuegen(const THandschuh* glove, const QString& einsatzUeberschrift,
-                     const QString& arbeitUeberschrift);
+    // Duplicates are accepted. A plan of kPlanHoechstens columns takes no more: false, and the
+    // caller shows voll().
+    [[nodiscard]] bool hinzufuegen(const THandschuh* glove, const QString& einsatzUeberschrift,
+                                   const QString& arbeitUeberschrift);
+    static QString voll();
     // Whether a glove with this product code is in the plan.
     bool enthaelt(qint32 nummer) const;
     qsizetype size() const { return Planliste.size(); }

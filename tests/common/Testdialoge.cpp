@@ -4,6 +4,8 @@
 #include "app/Verweis.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QWidget>
 #include <deque>
@@ -84,6 +86,21 @@ QStringList ueber() {
 
 void naechsteEingabe(Eingabe antwort) {
     eingaben().push_back(std::move(antwort));
+}
+
+void mitQtKaesten(const std::function<void()>& tun,
+                  const std::function<void(QMessageBox*)>& ansehen) {
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ansehen(box);
+            box->done(QMessageBox::Ok);
+        }
+    });
+    wache.start(10);
+    dialoge::beantworterSetzen(nullptr);
+    tun();
+    einsetzen();
 }
 
 } // namespace testdialoge

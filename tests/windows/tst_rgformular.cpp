@@ -1,5 +1,6 @@
 // The organisational assessment window as the main menu opens it: changed flag and close
 // question, the task editor, each window's own tasks, memo limits, load, save and print.
+#include "../common/Testdateien.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace {
 
@@ -236,6 +239,33 @@ private Q_SLOTS:
         QCOMPARE(dialoge::gezeigt(), QStringList{"Error!: File not found!"});
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
+
+#ifdef Q_OS_UNIX
+    // A task is shown as written, in its button and in the tooltip on hovering it, whatever
+    // markup it holds: hovering returns at once.
+    void aufgabeAlsText_data() { testdateien::gefaehrlicheBilder(m_p.pfad()); }
+    void aufgabeAlsText() {
+        QFETCH(QString, bild);
+        TBewertung b;
+        b.aufgaben[0].task = bild;
+        const QString datei = m_p.datei("bild.GBN");
+        QVERIFY(!bewertungsdatei::speichern(datei, b));
+        TForm7* f = oeffnen();
+        dialoge::naechsteAntwort(std::optional<QString>(datei));
+        klick(f, "SpeedButton14");
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        auto* a1 = c<QPushButton>(f, "a1");
+        QHelpEvent schweben(QEvent::ToolTip, {2, 2}, a1->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(a1, &schweben);
+        QVERIFY(QToolTip::isVisible());
+        QTextDocument tipp;
+        tipp.setHtml(QToolTip::text());
+        QCOMPARE(tipp.toPlainText(), bild);
+        QCOMPARE(a1->text(), bild);
+        QToolTip::hideText();
+    }
+#endif
 
     // The Print button and the cursor come back whether the job succeeds or fails.
     void drucken_data() {

@@ -227,7 +227,7 @@ void TstXMechSuche::suchenUndHandeln() {
     QCOMPARE(liste()[0], "Marnix  2101 (already in glove plan)");
 
     // A glove planned elsewhere is marked by the next search and not added again.
-    k.plan.hinzufuegen(k.katalog.finde(7101), "Areas of use:", "Work areas:");
+    QVERIFY(k.plan.hinzufuegen(k.katalog.finde(7101), "Areas of use:", "Work areas:"));
     suchen(0);
     QCOMPARE(liste().last(), "Purelat  7101 (one time glove) (already in glove plan)");
     c<QListWidget>("ListBox2")->setCurrentRow(3);

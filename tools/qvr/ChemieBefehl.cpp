@@ -1,6 +1,7 @@
 #include "ChemieBefehl.h"
 
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 #include "data/Datendateien.h"
 
 #include <QDir>
@@ -14,9 +15,6 @@ const char* const kOptionen =
     "--data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I] [--touch I] "
     "[--lining I] [--mechanical I]";
 
-void fehlerAusgabe(const QString& s) {
-    std::fprintf(stderr, "qvr: %s\n", s.toUtf8().constData());
-}
 
 int listenIndex(const QString& option, const QString& wert, int hoechster) {
     bool ok = false;
@@ -55,7 +53,7 @@ void ladeDaten(ChemieAuftrag& a) {
     const QString tab = d.filePath(datendatei::stofftabelle());
     if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
     // A damaged table keeps the records read before the damage, as the program does.
-    if (const auto f = a.stoffe->Laden(tab)) fehlerAusgabe(f->meldung());
+    if (const auto f = a.stoffe->Laden(tab)) qvrMeldung(f->meldung());
 }
 
 } // namespace
@@ -98,7 +96,7 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
         if (s)
             a.auswahl.append(*s);
         else
-            fehlerAusgabe(
+            qvrMeldung(
                 QStringLiteral("%1 \"%2\" not found, skipped")
                     .arg(perCasNummer ? QStringLiteral("CAS number") : QStringLiteral("chemical"),
                          text));
@@ -109,7 +107,7 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
 TChemiesuchErgebnis chemieSuchen(const ChemieAuftrag& a) {
     TChemiesuchErgebnis e = chemiesuche(*a.katalog, *a.stoffe, a.auswahl, a.anforderungen);
     for (qint32 spalte : e.fehlendeSpalten)
-        fehlerAusgabe(QStringLiteral("%1 (column %2)").arg(fehlendeDatenText()).arg(spalte));
+        qvrMeldung(QStringLiteral("%1 (column %2)").arg(fehlendeDatenText()).arg(spalte));
     return e;
 }
 

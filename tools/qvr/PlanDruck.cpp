@@ -2,6 +2,7 @@
 
 #include "DruckBefehl.h"
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 #include "data/Plandatei.h"
 #include "data/Produktliste.h"
 #include "print/Plandruck.h"
@@ -11,8 +12,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-
-#include <cstdio>
 
 int planDruckBefehl(const QStringList& args) {
     QCommandLineParser p;
@@ -37,8 +36,9 @@ int planDruckBefehl(const QStringList& args) {
     const Plandatei& plan = std::get<Plandatei>(gelesen);
     const PlanAufgeloest a = planAufloesen(plan, katalog);
     for (const qint32 code : a.fehlend)
-        std::fprintf(stderr, "qvr: %s: product code %d is not in the catalogue; column left out\n",
-                     qPrintable(QDir::toNativeSeparators(planDatei)), code);
+        qvrMeldung(QStringLiteral("%1: product code %2 is not in the catalogue; column left out")
+                       .arg(QDir::toNativeSeparators(planDatei))
+                       .arg(code));
 
     PlanDruckDaten d;
     d.adresse = plan.adresse;

@@ -1,8 +1,9 @@
 #include "Werkzeug.h"
 
 #include "QvrFehler.h"
+#include "shared/Sichtbar.h"
+#include "shared/Zeilendatei.h"
 
-#include <csignal>
 #include <cstdio>
 
 const char* const kQvrBenutzung =
@@ -35,16 +36,18 @@ const char* const kQvrBenutzung =
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 void werkzeugStarten() {
-#ifdef SIGXFSZ
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    zeilendatei::schreibgrenzeMelden();
+}
+
+void qvrMeldung(const QString& meldung) {
+    std::fprintf(stderr, "qvr: %s\n", sichtbar(meldung).toUtf8().constData());
 }
 
 int befehlAusfuehren(const std::function<int()>& befehl) {
     try {
         return befehl();
     } catch (const QvrFehler& f) {
-        std::fprintf(stderr, "qvr: %s\n", qPrintable(f.meldung));
+        qvrMeldung(f.meldung);
         if (f.status == 1) std::fputs(kQvrBenutzung, stderr);
         return f.status;
     }

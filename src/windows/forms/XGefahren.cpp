@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Klartext.h"
 #include "texte/Texte.h"
 #include "windows/forms/Abschnittslayout.h"
 #include "windows/forms/XHotline.h"
@@ -60,6 +61,7 @@ TForm8* gefahrenanalyseOeffnen(TKontext& kontext, QWidget* parent) {
 TForm8::TForm8(TKontext& kontext, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>()), m_kontext(kontext) {
     ui->setupUi(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));

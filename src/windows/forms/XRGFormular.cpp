@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Klartext.h"
 #include "print/Bewertungsbericht.h"
 #include "shared/KommaText.h"
 #include "texte/Texte.h"
@@ -85,6 +86,7 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
     : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TForm7>()), m_kontext(kontext),
       m_aufgabenKnoepfe(new QButtonGroup(this)) {
     ui->setupUi(this);
+    labelsKlartext(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));
     // Pixel sizes on every control, so the layout does not follow the screen's dots per inch
@@ -246,7 +248,7 @@ void TForm7::aufgabeBeschriften(int n) {
     const QString& task = m_aufgaben[n - 1].task;
     QAbstractButton* k = m_aufgabenKnoepfe->button(n);
     k->setText(task);
-    k->setToolTip(task);
+    k->setToolTip(tippKlartext(task));
     // An empty task button shows nothing; a screen reader still tells which one it is.
     k->setAccessibleName(task.isEmpty() ? tr("Task %1").arg(n)
                                         : tr("Task %1: %2").arg(n).arg(task));

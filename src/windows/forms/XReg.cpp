@@ -1,6 +1,7 @@
 #include "windows/forms/XReg.h"
 
 #include "app/Bildschirm.h"
+#include "app/Klartext.h"
 
 #include "ui_XReg.h"
 
@@ -20,6 +21,7 @@ QLineEdit:focus { border-color: #1b3a73; }
 
 TForm9::TForm9(TKontext&, QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm9>()) {
     ui->setupUi(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
     connect(ui->Button1, &QPushButton::clicked, this, &TForm9::Button1Click);
