@@ -31,8 +31,8 @@ struct Fenster {
         QApplication::processEvents();
     }
     void hinzufuegen() {
-        kontext.plan.hinzufuegen(&kontext.katalog.at(kontext.plan.size() % 50), texte::text(10019),
-                                 texte::text(10020));
+        (void)kontext.plan.hinzufuegen(&kontext.katalog.at(kontext.plan.size() % 50), texte::text(10019),
+                                       texte::text(10020));
     }
     void fuellen(int n) {
         while (kontext.plan.size() < n)

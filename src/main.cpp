@@ -4,6 +4,7 @@
 #include "app/Einstellungsspeicher.h"
 #include "app/Einzelinstanz.h"
 #include "app/Sprachmodul.h"
+#include "shared/Zeilendatei.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -12,6 +13,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    zeilendatei::schreibgrenzeMelden();
     if (const char* auskunft = befehlszeile::auskunft(argc, argv)) {
         std::fputs(auskunft, stdout);
         return 0;

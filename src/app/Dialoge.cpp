@@ -1,6 +1,7 @@
 #include "app/Dialoge.h"
 
 #include "app/Druckvorschau.h"
+#include "app/Klartext.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>
@@ -23,18 +24,26 @@ QString dokumentordner() {
                        QDir::homePath());
 }
 
+// Messages quote file names and lines from files: the box shows them as plain text.
+QMessageBox::StandardButton kasten(QWidget* parent, QMessageBox::Icon art, const QString& caption,
+                                   const QString& text, QMessageBox::StandardButtons knoepfe) {
+    QMessageBox box(art, caption, text, knoepfe, parent);
+    box.setTextFormat(Qt::PlainText);
+    return QMessageBox::StandardButton(box.exec());
+}
+
 // The user answers, through Qt's dialogs.
 class QtDialoge : public Beantworter {
 public:
     void meldung(QWidget* parent, const QString& caption, const QString& text) override {
-        QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+        kasten(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
     }
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox::information(parent, caption, text, QMessageBox::Ok);
     }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
-        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
+        return kasten(parent, QMessageBox::Question, caption, text,
+                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     Entscheidung speichernFragen(QWidget* parent, const QString& caption,
                                  const QString& text) override {
@@ -54,11 +63,13 @@ public:
     }
     std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                    const QString& vorgabe) override {
-        bool ok = false;
-        const QString s =
-            QInputDialog::getText(parent, caption, label, QLineEdit::Normal, vorgabe, &ok);
-        if (!ok) return std::nullopt;
-        return s;
+        QInputDialog dlg(parent);
+        dlg.setWindowTitle(caption);
+        dlg.setLabelText(label);
+        dlg.setTextValue(vorgabe);
+        labelsKlartext(&dlg);
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        return dlg.textValue();
     }
     std::optional<QString> oeffnen(QWidget* parent, const QString& caption,
                                    const QString& filter) override {

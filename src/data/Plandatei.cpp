@@ -1,6 +1,7 @@
 #include "data/Plandatei.h"
 
 #include "data/Produktliste.h"
+#include "shared/Sichtbar.h"
 #include "shared/Zeilendatei.h"
 
 #include <QCoreApplication>
@@ -34,22 +35,26 @@ QString PlandateiFehler::meldung(const QString& datei) const {
 }
 
 PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
-    // Text files hold no NUL byte; anything else a glove plan may hold in its notes.
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0)
-        return fehler(bytes.left(nul).count('\n') + 1,
-                      QCoreApplication::translate("plandatei", "not a text file"));
-    const QStringList zeilen = zeilendatei::zerlegen(bytes);
-    if (zeilen.isEmpty())
+    if (const auto k = zeilendatei::textPruefen(bytes)) return fehler(k->zeile, k->grund);
+    if (bytes.isEmpty())
         return fehler(1, QCoreApplication::translate("plandatei", "the file is empty"));
-    const std::optional<qint32> n = zahl(zeilen[0]);
+    // The count first: a plan beyond the limit is refused before its lines are taken apart.
+    const QString erste = zeilendatei::zerlegen(bytes.left(bytes.indexOf('\n'))).value(0);
+    const std::optional<qint32> n = zahl(erste);
     if (!n)
         return fehler(1,
                       QCoreApplication::translate("plandatei", "\"%1\" is not a number of gloves")
-                          .arg(zeilen[0]));
+                          .arg(zitat(erste)));
     if (*n < 0)
         return fehler(
             1, QCoreApplication::translate("plandatei", "the number of gloves %1 is negative")
                    .arg(*n));
+    if (*n > kPlanHoechstens)
+        return fehler(1, QCoreApplication::translate(
+                             "plandatei", "the plan has %1 gloves, but a glove plan holds at most %2")
+                             .arg(*n)
+                             .arg(kPlanHoechstens));
+    const QStringList zeilen = zeilendatei::zerlegen(bytes);
     // Compared in 64 bits: the count comes from the file.
     const qint64 noetig = 4 + 3 * qint64(*n);
     if (zeilen.size() < noetig)
@@ -58,6 +63,16 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
                           "plandatei", "the file ends here, but a plan of %1 gloves has %2 lines")
                           .arg(*n)
                           .arg(noetig));
+    // A count lower than the columns would shift every note into the wrong column.
+    for (qsizetype i = noetig; i < zeilen.size(); ++i)
+        if (!zeilen[i].trimmed().isEmpty())
+            return fehler(i + 1, QCoreApplication::translate(
+                                     "plandatei",
+                                     "a plan of %1 gloves has %2 lines, but the file goes on "
+                                     "with \"%3\"")
+                                     .arg(*n)
+                                     .arg(noetig)
+                                     .arg(zitat(zeilen[i])));
 
     Plandatei plan;
     plan.nummern.reserve(*n);
@@ -66,7 +81,7 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
         if (!code)
             return fehler(i + 1,
                           QCoreApplication::translate("plandatei", "\"%1\" is not a product code")
-                              .arg(zeilen[i]));
+                              .arg(zitat(zeilen[i])));
         plan.nummern.append(*code);
     }
     for (qsizetype a = 0; a < 3; ++a)

@@ -1,13 +1,24 @@
 #include "data/Planlisten.h"
 
+#include "data/Plandatei.h"
 #include "shared/KommaText.h"
 
-void TPlanlisten::hinzufuegen(const THandschuh* glove, const QString& einsatzUeberschrift,
+#include <QCoreApplication>
+
+bool TPlanlisten::hinzufuegen(const THandschuh* glove, const QString& einsatzUeberschrift,
                               const QString& arbeitUeberschrift) {
+    if (m_planliste.size() >= kPlanHoechstens) return false;
     m_planliste.append(glove);
     m_einsatzbereiche.append(kommatext::schreiben({einsatzUeberschrift}));
     m_arbeitsbereiche.append(kommatext::schreiben({arbeitUeberschrift}));
     Q_EMIT geaendert();
+    return true;
+}
+
+QString TPlanlisten::voll() {
+    return QCoreApplication::translate("plandatei",
+                                       "The glove plan is full: it holds at most %1 gloves.")
+        .arg(kPlanHoechstens);
 }
 
 void TPlanlisten::entfernen(qsizetype i) {

@@ -19,9 +19,11 @@ public:
     const QStringList& Einsatzbereiche() const { return m_einsatzbereiche; }
     qsizetype size() const { return m_planliste.size(); }
 
-    // Appends the glove with one-line notes. Duplicates are accepted.
-    void hinzufuegen(const THandschuh* glove, const QString& einsatzUeberschrift,
-                     const QString& arbeitUeberschrift);
+    // Appends the glove with one-line notes. Duplicates are accepted. A plan of
+    // kPlanHoechstens columns takes no more: false, and the caller shows voll().
+    [[nodiscard]] bool hinzufuegen(const THandschuh* glove, const QString& einsatzUeberschrift,
+                                   const QString& arbeitUeberschrift);
+    static QString voll();
     // Removes column i with its notes; an index outside the plan changes nothing.
     void entfernen(qsizetype i);
     // The whole plan at once (a loaded file); a note list shorter than the gloves is filled

@@ -12,3 +12,9 @@ QString sichtbar(const QString& s) {
     }
     return aus;
 }
+
+QString zitat(const QString& zeile) {
+    constexpr qsizetype kHoechstens = 200;
+    if (zeile.size() <= kHoechstens) return sichtbar(zeile);
+    return sichtbar(zeile.left(kHoechstens)) + QStringLiteral("...");
+}

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
+
+#include <csignal>
+#include <filesystem>
 
 namespace zeilendatei {
 
@@ -87,11 +91,21 @@ std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& z
     return atomarSpeichern(pfad, bytes);
 }
 
-std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes) {
-    const QString anzeige = QDir::toNativeSeparators(pfad);
-    if (const QFileInfo ziel(pfad); ziel.exists() && !ziel.isFile())
-        return Schreibfehler{
-            QStringLiteral("Cannot write %1: it is not a regular file").arg(anzeige)};
+namespace {
+
+// QSaveFile writes beside the target under the target's name and seven characters more.
+constexpr qsizetype kNamenRaum = 255 - 7;
+
+std::filesystem::path nativ(const QString& pfad) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(QDir::toNativeSeparators(pfad).toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(pfad).toStdString());
+#endif
+}
+
+std::optional<Schreibfehler> sicherSchreiben(const QString& pfad, const QString& anzeige,
+                                             const QByteArray& bytes) {
     QSaveFile datei(pfad);
     // Unbuffered, so a short write (disk full, size limit) shows in write()'s count; a buffered
     // flush at commit() can lose the shortfall silently.
@@ -111,6 +125,41 @@ std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArr
     return std::nullopt;
 }
 
+} // namespace
+
+std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes) {
+    const QString anzeige = QDir::toNativeSeparators(pfad);
+    const QFileInfo ziel(pfad);
+    if (ziel.exists() && !ziel.isFile())
+        return Schreibfehler{
+            QStringLiteral("Cannot write %1: it is not a regular file").arg(anzeige)};
+    if (QFile::encodeName(ziel.fileName()).size() <= kNamenRaum)
+        return sicherSchreiben(pfad, anzeige, bytes);
+    // A name near the file system's limit leaves no room for the temporary one: the file is
+    // saved under a short name beside it first, then renamed over the target.
+    const QString kurz = ziel.dir().filePath(
+        QStringLiteral("~%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
+    if (QFileInfo::exists(kurz))
+        return Schreibfehler{QStringLiteral("Cannot create %1: %2 is in the way")
+                                 .arg(anzeige, QDir::toNativeSeparators(kurz))};
+    if (auto f = sicherSchreiben(kurz, anzeige, bytes)) return f;
+    if (ziel.exists()) QFile::setPermissions(kurz, QFile::permissions(pfad));
+    std::error_code fehler;
+    std::filesystem::rename(nativ(kurz), nativ(pfad), fehler);
+    if (fehler) {
+        QFile::remove(kurz);
+        return Schreibfehler{QStringLiteral("Cannot save %1: %2")
+                                 .arg(anzeige, QString::fromLocal8Bit(fehler.message()))};
+    }
+    return std::nullopt;
+}
+
+void schreibgrenzeMelden() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 QStringList zerlegen(const QByteArray& bytes) {
     QStringList zeilen;
     qsizetype start = 0;
@@ -126,13 +175,27 @@ QStringList zerlegen(const QByteArray& bytes) {
     return zeilen;
 }
 
+std::optional<KeinText> textPruefen(const QByteArray& bytes) {
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x20 && b != '\t' && b != '\n' && b != '\f' && b != '\r')
+            return KeinText{bytes.left(i).count('\n') + 1, QStringLiteral("not a text file")};
+    }
+    return std::nullopt;
+}
+
 std::optional<QStringList> lesen(const QString& pfad, QString* fehler) {
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         if (fehler) *fehler = datei.errorString();
         return std::nullopt;
     }
-    return zerlegen(datei.readAll());
+    const QByteArray bytes = datei.readAll();
+    if (const auto k = textPruefen(bytes)) {
+        if (fehler) *fehler = QStringLiteral("line %1: %2").arg(k->zeile).arg(k->grund);
+        return std::nullopt;
+    }
+    return zerlegen(bytes);
 }
 
 } // namespace zeilendatei

@@ -41,12 +41,26 @@ struct Schreibfehler {
 // refused, since the rename would put a plain file in its place.
 std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes);
 
+// A write beyond the process's file-size limit (ulimit -f) raises a signal that ends the program
+// at once, with every window's unsaved work. Called once at start by each program that saves, it
+// turns that into a short write, which the save reports like a full disk.
+void schreibgrenzeMelden();
+
 // Writes the lines with CR LF after each, through a temporary file renamed over the target, so a
 // failed save leaves the previous file as it was. Refuses lines pruefen() objects to.
 std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& zeilen);
 
+// Why bytes are not a line file: they hold a byte no text holds (NUL or another control
+// character than tab, line feed, form feed, carriage return), as pictures, PDFs and programs do.
+// zeile is the 1-based line of that byte. No bytes are a file of no lines.
+struct KeinText {
+    qsizetype zeile = 1;
+    QString grund;
+};
+std::optional<KeinText> textPruefen(const QByteArray& bytes);
+
 // Reads a line file: CR LF or LF-only endings, a missing last line ending is fine. Nothing when
-// the file cannot be opened; fehler (if given) then says why.
+// the file cannot be opened or is not text (textPruefen); fehler (if given) then says why.
 std::optional<QStringList> lesen(const QString& pfad, QString* fehler = nullptr);
 
 // Splits already-read bytes the same way (used by lesen and by tests).

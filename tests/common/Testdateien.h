@@ -8,6 +8,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #endif
 
 // Reading and planting whole files in tests.
@@ -45,6 +46,19 @@ template <class F> auto mitDateigroesse(rlim_t bytes, F schreiben) {
         }
     } grenze(bytes);
     return schreiben();
+}
+#endif
+
+#ifdef Q_OS_UNIX
+// The rows of a _data function with a column "bild": markup naming a picture that must never be
+// opened, as a file may hold it: a pipe in ordner that no one writes (opening it waits for ever)
+// and a device that never ends.
+inline void gefaehrlicheBilder(const QString& ordner) {
+    const QString fifo = ordner + QStringLiteral("/fifo");
+    if (!QFile::exists(fifo)) QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QTest::addColumn<QString>("bild");
+    QTest::newRow("pipe") << QStringLiteral("<img src=\"%1\">").arg(fifo);
+    QTest::newRow("/dev/zero") << QStringLiteral("<img src=\"/dev/zero\">");
 }
 #endif
 

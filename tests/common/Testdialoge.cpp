@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <QWidget>
 
 #include <deque>
@@ -171,6 +174,21 @@ void zuruecksetzen() {
     antworten().clear();
     vorschauen().clear();
     gezeigteTexte().clear();
+}
+
+void mitQtKaesten(const std::function<void()>& tun,
+                  const std::function<void(QMessageBox*)>& ansehen) {
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ansehen(box);
+            box->done(QMessageBox::Ok);
+        }
+    });
+    wache.start(10);
+    dialoge::beantworterSetzen(nullptr);
+    tun();
+    einsetzen();
 }
 
 } // namespace testdialoge

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+class QMessageBox;
+
 #include <functional>
 #include <optional>
 
@@ -37,5 +39,10 @@ QStringList ueber();
 // ueber names the window it is asked over, as ueber() does.
 using Eingabe = std::function<std::optional<QString>(const QString& ueber, const QString& label)>;
 void naechsteEingabe(Eingabe antwort);
+
+// Runs tun with Qt's own message boxes, as the user sees them: each is handed to ansehen as it
+// opens, then closed.
+void mitQtKaesten(const std::function<void()>& tun,
+                  const std::function<void(QMessageBox*)>& ansehen);
 
 } // namespace testdialoge

@@ -43,8 +43,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("einsatz");
         QTest::newRow("empty plan") << QByteArray("0\r\nMe\r\nStreet 1\r\nTown\r\n")
                                     << QList<qint32>{} << "Street 1" << QStringList{};
-        QTest::newRow("two columns, LF only, lines after the notes ignored")
-            << QByteArray("2\n 120\n5200\nMe\nStreet 1\nTown\na\n\"Areas of use:\"\nb\nc\nextra\n")
+        QTest::newRow("two columns, LF only, blank lines after the notes ignored")
+            << QByteArray("2\n 120\n5200\nMe\nStreet 1\nTown\na\n\"Areas of use:\"\nb\nc\n \n\n")
             << QList<qint32>{120, 5200} << "Street 1" << QStringList{"\"Areas of use:\"", "c"};
         QTest::newRow("Windows-1252 address")
             << QByteArray("1\r\n7\r\nM\xfcller\r\nStra\xdf\x65 1\r\nTown\r\n\r\n\r\n")
@@ -71,7 +71,12 @@ private Q_SLOTS:
         QTest::newRow("count not a number") << QByteArray("two\r\n1\r\n2\r\n") << 1;
         QTest::newRow("negative count") << QByteArray("-1\r\na\r\nb\r\nc\r\n") << 1;
         QTest::newRow("count beyond the lines") << QByteArray("5\r\n1\r\n2\r\nMe\r\n") << 5;
-        QTest::newRow("huge count") << QByteArray("2147483647\r\n1\r\n") << 3;
+        QTest::newRow("huge count") << QByteArray("2147483647\r\n1\r\n") << 1;
+        QTest::newRow("count over the limit")
+            << QByteArray("1001\r\n") + QByteArray("7\r\n").repeated(1001 + 3 + 2002) << 1;
+        QTest::newRow("count lower than the columns")
+            << QByteArray("1\r\n7\r\n8\r\nMe\r\nS\r\nT\r\na\r\nb\r\nc\r\nd\r\n") << 8;
+        QTest::newRow("8 MB bad line") << QByteArray(8 << 20, 'x') << 1;
         QTest::newRow("notes missing") << QByteArray("1\r\n7\r\nMe\r\nS\r\nT\r\na\r\n") << 7;
         QTest::newRow("code not a number")
             << QByteArray("2\r\n7\r\n7x\r\nM\r\nS\r\nT\r\n\r\n\r\n\r\n\r\n") << 3;
@@ -84,8 +89,10 @@ private Q_SLOTS:
         const auto* f = std::get_if<PlandateiFehler>(&g);
         QVERIFY(f);
         QCOMPARE(f->zeile, zeile);
-        QVERIFY(
-            f->meldung("plan.PLN").startsWith(QStringLiteral("plan.PLN, line %1: ").arg(zeile)));
+        const QString meldung = f->meldung("plan.PLN");
+        QVERIFY(meldung.startsWith(QStringLiteral("plan.PLN, line %1: ").arg(zeile)));
+        // A quoted line is cut, so the message stays readable.
+        QVERIFY2(meldung.size() < 300, qPrintable(meldung.left(300)));
     }
 
     void rundreiseDurchDatei() {

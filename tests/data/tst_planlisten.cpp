@@ -1,3 +1,4 @@
+#include "data/Plandatei.h"
 #include "data/Planlisten.h"
 #include "data/Produktliste.h"
 #include "shared/KommaText.h"
@@ -14,8 +15,8 @@ private Q_SLOTS:
         TPlanlisten plan;
         QSignalSpy spy(&plan, &TPlanlisten::geaendert);
         QVERIFY(!plan.enthaelt(4711));
-        plan.hinzufuegen(g.get(), "Areas of use:", "Work areas:");
-        plan.hinzufuegen(g.get(), "Areas of practice:", "Work areas:");
+        QVERIFY(plan.hinzufuegen(g.get(), "Areas of use:", "Work areas:"));
+        QVERIFY(plan.hinzufuegen(g.get(), "Areas of practice:", "Work areas:"));
         QCOMPARE(spy.count(), 2);
         QCOMPARE(plan.size(), 2);
         QCOMPARE(plan.Einsatzbereiche().size(), 2);
@@ -40,6 +41,15 @@ private Q_SLOTS:
         QCOMPARE(plan.size(), 2);
         QCOMPARE(plan.Arbeitsbereiche(), (QStringList{"a", ""}));
         QCOMPARE(plan.Einsatzbereiche(), (QStringList{"e1", "e2"}));
+
+        // A full plan takes no more, and nobody is told of a change.
+        while (plan.size() < kPlanHoechstens)
+            QVERIFY(plan.hinzufuegen(g.get(), {}, {}));
+        spy.clear();
+        QVERIFY(!plan.hinzufuegen(g.get(), {}, {}));
+        QCOMPARE(plan.size(), kPlanHoechstens);
+        QCOMPARE(plan.Arbeitsbereiche().size(), kPlanHoechstens);
+        QCOMPARE(spy.count(), 0);
     }
 };
 

@@ -62,13 +62,43 @@ private Q_SLOTS:
         QCOMPARE(zeilendatei::zerlegen(bytes), zeilen);
     }
 
+    void textPruefen_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("zeile"); // -1: text
+        QTest::newRow("text") << QByteArray("M\xfcller\tx\r\n\x0c\r\n\x80\xff") << -1;
+        QTest::newRow("empty") << QByteArray() << -1;
+        QTest::newRow("NUL") << QByteArray("a\r\nb\0", 5) << 2;
+        QTest::newRow("escape") << QByteArray("\x1b[2J") << 1;
+        QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 2;
+        QTest::newRow("PDF") << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\nx\x9c\x03\x00") << 4;
+    }
+    void textPruefen() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, zeile);
+        const auto k = zeilendatei::textPruefen(bytes);
+        QCOMPARE(k ? int(k->zeile) : -1, zeile);
+    }
+
+    // Saved twice, the second time over the first; a name at the file system's limit too.
+    void schreibenUndLesen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("short") << "a.GAN";
+        QTest::newRow("248 bytes") << QString(244, u'n') + ".GAN";
+        QTest::newRow("255 bytes") << QString(249, u'n') + "ä.GAN";
+    }
     void schreibenUndLesen() {
+        QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString pfad = dir.filePath("a.GAN");
+        const QString pfad = dir.filePath(name);
+        QVERIFY(!zeilendatei::schreiben(pfad, {"first"}));
+        QVERIFY(QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner));
         const QStringList zeilen = {"Müller", "", "J", "a,\"b c\""};
-        QVERIFY(!zeilendatei::schreiben(pfad, zeilen));
+        const auto f = zeilendatei::schreiben(pfad, zeilen);
+        QVERIFY2(!f, qPrintable(f ? f->meldung : QString()));
         QCOMPARE(inhalt(pfad), QByteArray("M\xfcller\r\n\r\nJ\r\na,\"b c\"\r\n"));
         QCOMPARE(zeilendatei::lesen(pfad).value(), zeilen);
+        QCOMPARE(QFile::permissions(pfad) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
         QVERIFY(!zeilendatei::lesen(dir.filePath("missing.GAN")));
     }
 

@@ -11,6 +11,7 @@
 #ifdef Q_OS_UNIX
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -57,6 +58,22 @@ private Q_SLOTS:
         QVERIFY(seiten(l.aus) >= 1);
         QVERIFY(!QFileInfo::exists(QStringLiteral("-")));
     }
+
+#ifdef Q_OS_UNIX
+    // A reader that has closed the pipe (qvr print ... --pdf - | head) ends the job quietly.
+    void geschlossenesRohr() {
+        const QvrLauf l = qvrLauf(bericht(QStringLiteral("-")), [] {
+            int rohr[2];
+            if (::pipe(rohr) == 0) {
+                ::close(rohr[0]);
+                ::dup2(rohr[1], 1);
+            }
+        });
+        QCOMPARE(l.status, 0);
+        QVERIFY2(!l.fehler.contains("qvr-print") && !l.fehler.contains("standard output"),
+                 l.fehler.constData());
+    }
+#endif
 
     // The atomic save renames over its target: only a regular file or a new name may be one.
     void keineGewoehnlicheDatei_data() {

@@ -55,6 +55,8 @@ private Q_SLOTS:
         QTest::newRow("missing") << QStringList{"none.GBN", "--pdf", "x.pdf"} << 2
                                  << "none.GBN: File not found!";
         QTest::newRow("a folder") << QStringList{".", "--pdf", "x.pdf"} << 2 << "File not found!";
+        QTest::newRow("a PDF") << QStringList{"x.GBN", "--pdf", "x.pdf"} << 2
+                               << "line 4: not a text file";
         QTest::newRow("no pdf") << QStringList{"form.GBN"} << 1 << "needs FILE.GBN";
     }
     void fehler() {
@@ -63,6 +65,10 @@ private Q_SLOTS:
         QFETCH(QString, meldung);
         for (QString& a : args)
             if (a != "--pdf") a = m_dir.filePath(a);
+        QFile pdf(m_dir.filePath("x.GBN"));
+        QVERIFY(pdf.open(QIODevice::WriteOnly));
+        pdf.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\nx\x9c\x03\x00");
+        pdf.close();
         const auto [s, fehler] = qvr(args);
         QCOMPARE(s, status);
         const QString text = QString::fromUtf8(fehler);

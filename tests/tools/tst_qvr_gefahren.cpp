@@ -57,11 +57,17 @@ private Q_SLOTS:
                                  << "File not found!";
         QTest::newRow("a folder") << "ordner.GAN"
                                   << "Cannot read";
+        QTest::newRow("a picture") << "bild.GAN"
+                                   << "line 2: not a text file";
     }
     void unlesbar() {
         QFETCH(QString, datei);
         QFETCH(QString, meldung);
         QDir(m_dir.path()).mkpath("ordner.GAN");
+        QFile bild(m_dir.filePath("bild.GAN"));
+        QVERIFY(bild.open(QIODevice::WriteOnly));
+        bild.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        bild.close();
         const Lauf l = qvr({m_dir.filePath(datei), "--pdf", m_dir.filePath("x.pdf")});
         QCOMPARE(l.status, 2);
         // One line of its own; the platform may add notes of its own around it.

@@ -51,6 +51,12 @@ private Q_SLOTS:
             << QByteArray("9\r\n1000\r\n") << 2 << "plan.PLN, line 3: " << QStringList{};
         QTest::newRow("code not a number") << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2
                                            << "plan.PLN, line 2: " << QStringList{};
+        QTest::newRow("more gloves than a plan holds")
+            << "1001\r\n" + QByteArray("1000\r\n").repeated(3004) << 2 << "plan.PLN, line 1: "
+            << QStringList{};
+        QTest::newRow("a carriage return in the line quoted")
+            << "1\r\nab\rc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2
+            << "line 2: \"ab\\x0dc\"" << QStringList{};
     }
     void drucken() {
         QFETCH(QByteArray, plan);
@@ -73,6 +79,7 @@ private Q_SLOTS:
         QVERIFY2(err.contains(fehler), qPrintable(err));
         QCOMPARE(QFile::exists(pdf), status == 0);
         if (status != 0) QCOMPARE(err.count(QStringLiteral("qvr: ")), 1); // one line
+        QVERIFY(!err.contains(u'\r'));
     }
 };
 

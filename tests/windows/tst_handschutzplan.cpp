@@ -4,8 +4,11 @@
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 
+#include "../common/Testdialoge.h"
 #include "app/Dialoge.h"
 #include "app/Kontext.h"
+#include "data/Plandatei.h"
+#include "data/Produktliste.h"
 #include "print/Plandruck.h"
 #include "shared/KommaText.h"
 #include "shared/Zeilendatei.h"
@@ -18,6 +21,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -36,6 +40,7 @@ class TstHandschutzplan : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Testprogramm> m_p;
+    QTemporaryDir m_aussen; // for the pipe
     std::unique_ptr<TForm1> m_form1;
     TForm6* m_plan = nullptr;
 
@@ -256,6 +261,54 @@ private Q_SLOTS:
                  qPrintable(gezeigt[0]));
         QVERIFY(m_plan->ungespeichert());
         QVERIFY(!QFile::exists(m_p->datei("plan.PLN")));
+    }
+
+#ifdef Q_OS_UNIX
+    // Markup in a catalogue's names or in a damaged plan line is shown as written, in the column
+    // and in Qt's own message box, and never loads the picture it names.
+    void markupAlsText_data() { testdateien::gefaehrlicheBilder(m_aussen.path()); }
+    void markupAlsText() {
+        QFETCH(QString, bild);
+        auto h = neuerHandschuh(0);
+        h->Nummer = 1000;
+        for (const Textfeld t : {Textfeld::Name, Textfeld::Material, Textfeld::Farbe})
+            h->setzeText(t, bild);
+        m_form1.reset();
+        m_p->schreiben(QStringLiteral("EN/produkte.qvr"), produktdatei({h.get()}));
+        m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
+        m_form1->fensterErzeugen();
+        m_plan = m_form1->findChild<TForm6*>();
+        hinzufuegen(0);
+        zeigen();
+        const auto* pp = kind<TPlanPanel>(QStringLiteral("pp0"));
+        QCOMPARE(pp->l2->text(), bild);
+        QCOMPARE(pp->l3->text(), bild);
+        QCOMPARE(kind<QLabel>(QStringLiteral("qq0"))->text(), bild);
+
+        testdialoge::naechsteAntwort(true);
+        testdialoge::naechsteAntwort(plandatei((bild + "\r\n").toLatin1()));
+        QString gezeigt;
+        testdialoge::mitQtKaesten([&] { klick(QStringLiteral("SpeedButton3")); },
+                                  [&](QMessageBox* box) {
+                                      QCOMPARE(box->textFormat(), Qt::PlainText);
+                                      gezeigt = box->text();
+                                  });
+        QVERIFY2(gezeigt.contains(bild), qPrintable(gezeigt));
+    }
+#endif
+
+    // "Add:" on a full plan leaves it as it is and says why.
+    void vollerPlan() {
+        const THandschuh* h = &m_form1->kontext().katalog.at(0);
+        listen().ersetzen(QList<const THandschuh*>(kPlanHoechstens, h),
+                          QStringList(kPlanHoechstens, ""), QStringList(kPlanHoechstens, ""));
+        testdialoge::gezeigt();
+        hinzufuegen(1);
+        QCOMPARE(listen().size(), kPlanHoechstens);
+        const QStringList gezeigt = testdialoge::gezeigt();
+        QCOMPARE(gezeigt.size(), 1);
+        QVERIFY(gezeigt[0].startsWith("Error!: "));
+        QVERIFY(!kind(QStringLiteral("pp%1").arg(kPlanHoechstens)));
     }
 
     void fehlgeschlagenesSpeichernLaesstAlteDatei() {

@@ -1,6 +1,7 @@
 // The information page of the real main window on a data directory of its own: the eight page
 // buttons, missing pages, history, links into program functions and out to the browser.
 #include "Testdialoge.h"
+#include "Testdateien.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -62,6 +64,7 @@ class TstInfoseiten : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Testprogramm> m_p;
+    QTemporaryDir m_aussen; // files outside the pages' folder
     std::unique_ptr<TForm1> m_form1;
     THtmlViewer* m_html = nullptr;
 
@@ -153,14 +156,31 @@ private Q_SLOTS:
     }
 
 #ifdef Q_OS_UNIX
-    void rohrAlsBild() {
-        // A picture that is a pipe is not opened, which would wait for a writer.
+    void bildNurAusDemOrdner_data() {
+        testdateien::gefaehrlicheBilder(m_aussen.path());
+        const QString aussen = m_aussen.filePath(QStringLiteral("aussen.png"));
+        QVERIFY(QImage(20, 20, QImage::Format_RGB32).save(aussen));
+        QTest::newRow("picture outside") << QStringLiteral("<img src=\"%1\">").arg(aussen);
+        QTest::newRow("by file URL") << QStringLiteral("<img src=\"file://%1\">").arg(aussen);
+        QTest::newRow("pipe in the folder") << QStringLiteral("<img src=\"rohr.png\">");
+    }
+    // A page shows pictures of its own folder only: a pipe there is not opened (which would wait
+    // for a writer), nor any file elsewhere, named absolutely or by URL; the page itself shows.
+    void bildNurAusDemOrdner() {
+        QFETCH(QString, bild);
         QCOMPARE(::mkfifo(QFile::encodeName(html(QStringLiteral("rohr.png"))).constData(), 0600),
                  0);
-        klick("SpeedButton5");
-        const QVariant bild =
-            m_html->document()->resource(QTextDocument::ImageResource, QUrl("rohr.png"));
-        QVERIFY(bild.value<QImage>().isNull());
+        m_p->schreiben(QStringLiteral("EN/HTML/bilder.htm"),
+                       ("<html><body><p>Bilder</p>" + bild + "</body></html>").toUtf8());
+        QVERIFY(m_html->laden(html(QStringLiteral("bilder.htm"))));
+        QVERIFY(m_html->toPlainText().contains(QStringLiteral("Bilder")));
+        m_html->grab(); // lays the page out, pictures and all
+        const QRegularExpression quelle(QStringLiteral("src=\"([^\"]+)\""));
+        const QImage gezeigt =
+            m_html->document()
+                ->resource(QTextDocument::ImageResource, QUrl(quelle.match(bild).captured(1)))
+                .value<QImage>();
+        QVERIFY(gezeigt.isNull() || gezeigt.pixelColor(0, 0).alpha() == 0);
     }
 #endif
 

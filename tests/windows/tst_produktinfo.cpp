@@ -174,7 +174,7 @@ private Q_SLOTS:
         QVERIFY(nummern->item(5)->isSelected());
         // Scrolled as one: a row far down shows at the same height in both.
         for (int i = 0; i < 60; ++i)
-            m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(0), {}, {});
+            QVERIFY(m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(0), {}, {}));
         klick(m_form.get(), QStringLiteral("SpeedButton9"));
         m_form->show();
         namen->setCurrentRow(55);

@@ -2,6 +2,7 @@
 // question, the task editor, each window's own tasks, memo limits, load, save and print.
 #include "Fenstertest.h"
 #include "Testdialoge.h"
+#include "Testdateien.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
 
 namespace {
 
@@ -270,6 +273,33 @@ private Q_SLOTS:
                                                   "Error!: File not found!"}));
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
+
+#ifdef Q_OS_UNIX
+    // A task is shown as written, in its button and in the tooltip on hovering it, whatever
+    // markup it holds: hovering returns at once.
+    void aufgabeAlsText_data() { testdateien::gefaehrlicheBilder(m_p.pfad()); }
+    void aufgabeAlsText() {
+        QFETCH(QString, bild);
+        TBewertung b;
+        b.aufgaben[0].task = bild;
+        const QString datei = m_p.datei("bild.GBN");
+        QVERIFY(!bewertungsdatei::speichern(datei, b));
+        TForm7* f = oeffnen();
+        dialoge::naechsteAntwort(std::optional<QString>(datei));
+        klick(f, "SpeedButton14");
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        auto* a1 = c<QPushButton>(f, "a1");
+        QHelpEvent schweben(QEvent::ToolTip, {2, 2}, a1->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(a1, &schweben);
+        QVERIFY(QToolTip::isVisible());
+        QTextDocument tipp;
+        tipp.setHtml(QToolTip::text());
+        QCOMPARE(tipp.toPlainText(), bild);
+        QCOMPARE(a1->text(), bild);
+        QToolTip::hideText();
+    }
+#endif
 
     // The Print button and the cursor come back whether the job succeeds or fails.
     void drucken_data() {

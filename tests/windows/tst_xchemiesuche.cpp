@@ -360,7 +360,7 @@ void TstXChemiesuche::planUndProdukt() {
     QCOMPARE(m_k->plan.Einsatzbereiche()[0], kommatext::schreiben({"Areas of practice:"}));
     QCOMPARE(m_k->plan.Arbeitsbereiche()[0], kommatext::schreiben({"Work areas:"}));
     // A glove planned elsewhere is not added again.
-    m_k->plan.hinzufuegen(m_k->katalog.finde(1030), "Areas of use:", "Work areas:");
+    QVERIFY(m_k->plan.hinzufuegen(m_k->katalog.finde(1030), "Areas of use:", "Work areas:"));
     r->waehlen(0);
     c<QPushButton>("SpeedButton4")->click();
     QCOMPARE(m_k->plan.size(), 2);

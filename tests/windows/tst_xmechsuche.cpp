@@ -228,7 +228,7 @@ void TstXMechSuche::suchenUndHandeln() {
 
     // The marks follow the plan while the list is shown: a glove planned elsewhere (the
     // product window beside the search) is marked at once, a deleted one loses its mark.
-    k.plan.hinzufuegen(k.katalog.finde(2050), "Areas of use:", "Work areas:");
+    QVERIFY(k.plan.hinzufuegen(k.katalog.finde(2050), "Areas of use:", "Work areas:"));
     QCOMPARE(liste(), (QStringList{"Marnix  2101 (already in glove plan)",
                                    "Thermix 250  2050 (already in glove plan)"}));
     k.plan.entfernen(0);
@@ -237,8 +237,8 @@ void TstXMechSuche::suchenUndHandeln() {
     k.plan.entfernen(0);
 
     // A glove planned elsewhere is marked by the next search and not added again.
-    k.plan.hinzufuegen(k.katalog.finde(2101), "Areas of use:", "Work areas:");
-    k.plan.hinzufuegen(k.katalog.finde(7101), "Areas of use:", "Work areas:");
+    QVERIFY(k.plan.hinzufuegen(k.katalog.finde(2101), "Areas of use:", "Work areas:"));
+    QVERIFY(k.plan.hinzufuegen(k.katalog.finde(7101), "Areas of use:", "Work areas:"));
     suchen(0);
     QCOMPARE(liste().last(), "Purelat  7101 (one time glove) (already in glove plan)");
     kind<QListWidget>(m_form4, "ListBox2")->setCurrentRow(3);

@@ -66,7 +66,7 @@ private Q_SLOTS:
         m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
         m_form1->fensterErzeugen();
         // A glove in the plan, so the plan window has its note boxes.
-        m_form1->kontext().plan.hinzufuegen(&m_form1->kontext().katalog.at(0), "a", "b");
+        QVERIFY(m_form1->kontext().plan.hinzufuegen(&m_form1->kontext().katalog.at(0), "a", "b"));
         m_form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
     }

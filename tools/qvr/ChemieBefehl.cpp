@@ -19,9 +19,6 @@ const char* const kOptionen =
     "--data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I] [--touch I] "
     "[--lining I] [--mechanical I]";
 
-void fehlerAusgabe(const QString& s) {
-    std::fprintf(stderr, "qvr: %s\n", s.toUtf8().constData());
-}
 
 int listenIndex(const QString& option, const QString& wert, int hoechster) {
     bool ok = false;
@@ -49,7 +46,7 @@ void ladeDaten(ChemieAuftrag& a) {
     const QString tab = QDir(a.verzeichnis).filePath(datendatei::stofftabelle());
     if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
     // A damaged table keeps the records read before the damage, as the program does.
-    if (const auto f = a.stoffe->Laden(tab)) fehlerAusgabe(f->meldung());
+    if (const auto f = a.stoffe->Laden(tab)) qvrMeldung(f->meldung());
 }
 
 } // namespace
@@ -92,7 +89,7 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
         if (s)
             a.auswahl.append(*s);
         else
-            fehlerAusgabe(
+            qvrMeldung(
                 QStringLiteral("%1 \"%2\" not found, skipped")
                     .arg(perCasNummer ? QStringLiteral("CAS number") : QStringLiteral("chemical"),
                          text));
@@ -103,7 +100,7 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
 TChemiesuchErgebnis chemieSuchen(const ChemieAuftrag& a) {
     TChemiesuchErgebnis e = chemiesuche(*a.katalog, *a.stoffe, a.auswahl, a.anforderungen);
     for (qint32 spalte : e.fehlendeSpalten)
-        fehlerAusgabe(QStringLiteral("%1 (column %2)").arg(fehlendeDatenText()).arg(spalte));
+        qvrMeldung(QStringLiteral("%1 (column %2)").arg(fehlendeDatenText()).arg(spalte));
     return e;
 }
 

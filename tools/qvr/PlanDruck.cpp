@@ -11,8 +11,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 
-#include <cstdio>
-
 int planDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     QCommandLineParser p;
     const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
@@ -33,8 +31,9 @@ int planDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     const Plandatei& plan = std::get<Plandatei>(gelesen);
     const PlanAufgeloest a = planAufloesen(plan, katalog);
     for (const qint32 code : a.fehlend)
-        std::fprintf(stderr, "qvr: %s: product code %d is not in the catalogue; column left out\n",
-                     qPrintable(QDir::toNativeSeparators(planDatei)), code);
+        qvrMeldung(QStringLiteral("%1: product code %2 is not in the catalogue; column left out")
+                       .arg(QDir::toNativeSeparators(planDatei))
+                       .arg(code));
 
     PlanDruckDaten d;
     d.adresse = plan.adresse;

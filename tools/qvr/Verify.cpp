@@ -4,7 +4,9 @@
 #include "data/Datendateien.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
+#include "Werkzeug.h"
 #include "shared/Codepage1252.h"
+#include "shared/Sichtbar.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -250,12 +252,11 @@ int verifyBefehl(const QStringList& args) {
     if (vergleich) pruefung::vergleich(dir, QDir(args[2]), probleme);
 
     for (const QString& p : probleme)
-        std::printf("%s\n", qPrintable(p));
+        std::printf("%s\n", sichtbar(p).toUtf8().constData());
     if (probleme.isEmpty()) {
         std::printf("%s: no problems found\n", qPrintable(args[0]));
         return 0;
     }
-    std::fprintf(stderr, "qvr: %lld problem(s) in %s\n", static_cast<long long>(probleme.size()),
-                 qPrintable(args[0]));
+    qvrMeldung(QStringLiteral("%1 problem(s) in %2").arg(probleme.size()).arg(args[0]));
     return 2;
 }

@@ -3,11 +3,12 @@
 #include "QvrFehler.h"
 #include "data/Datendateien.h"
 #include "data/Produktliste.h"
+#include "shared/Sichtbar.h"
+#include "shared/Zeilendatei.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -112,16 +113,18 @@ QString qvrVersion() {
 }
 
 void werkzeugStarten() {
-#ifdef SIGXFSZ
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    zeilendatei::schreibgrenzeMelden();
+}
+
+void qvrMeldung(const QString& meldung) {
+    std::fprintf(stderr, "qvr: %s\n", sichtbar(meldung).toUtf8().constData());
 }
 
 int befehlAusfuehren(const std::function<int()>& befehl) {
     try {
         return befehl();
     } catch (const QvrFehler& f) {
-        std::fprintf(stderr, "qvr: %s\n", qPrintable(f.meldung));
+        qvrMeldung(f.meldung);
         if (f.status == 1) std::fputs(qPrintable(qvrBenutzung()), stderr);
         return f.status;
     }

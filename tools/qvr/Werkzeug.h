@@ -23,6 +23,10 @@ QString qvrVersion();
 // instead of the signal ending the tool without a word.
 void werkzeugStarten();
 
+// "qvr: " and the message on standard error, one line; control characters from a file's names
+// or lines are shown as \xNN, so they cannot move the cursor or rewrite the terminal.
+void qvrMeldung(const QString& meldung);
+
 // Runs a command and turns a QvrFehler into its message on stderr and its exit status.
 int befehlAusfuehren(const std::function<int()>& befehl);
 

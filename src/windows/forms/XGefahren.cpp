@@ -4,6 +4,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Klartext.h"
 #include "texte/Texte.h"
 #include "windows/forms/Abschnittslayout.h"
 #include "windows/forms/XHotline.h"
@@ -66,6 +67,7 @@ TForm8::TForm8(TKontext& kontext, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm8>()), m_kontext(kontext) {
     ui->setupUi(this);
     eingabenEinrichten(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));

@@ -4,6 +4,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Klartext.h"
 #include "print/Bewertungsbericht.h"
 #include "shared/KommaText.h"
 #include "texte/Texte.h"
@@ -88,6 +89,7 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
       m_aufgabenKnoepfe(new QButtonGroup(this)) {
     ui->setupUi(this);
     eingabenEinrichten(this);
+    labelsKlartext(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(QString::fromLatin1(kStil));
     // Pixel sizes on every control, so the layout does not follow the screen's dots per inch
@@ -275,7 +277,7 @@ void TForm7::aufgabeBeschriften(int n) {
     const QString& task = m_aufgaben[n - 1].task;
     QAbstractButton* k = m_aufgabenKnoepfe->button(n);
     k->setText(task);
-    k->setToolTip(task);
+    k->setToolTip(tippKlartext(task));
     // An empty task button shows nothing; a screen reader still tells which one it is.
     k->setAccessibleName(task.isEmpty() ? tr("Task %1").arg(n)
                                         : tr("Task %1: %2").arg(n).arg(task));

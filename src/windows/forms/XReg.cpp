@@ -2,6 +2,7 @@
 
 #include "app/Bildschirm.h"
 #include "app/Eingaben.h"
+#include "app/Klartext.h"
 
 #include "ui_XReg.h"
 
@@ -22,6 +23,7 @@ QLineEdit:focus { border-color: #1b3a73; }
 TForm9::TForm9(TKontext&, QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm9>()) {
     ui->setupUi(this);
     eingabenEinrichten(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
     connect(ui->Button1, &QPushButton::clicked, this, &TForm9::Button1Click);

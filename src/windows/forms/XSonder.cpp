@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Klartext.h"
 #include "texte/Texte.h"
 
 #include "ui_XSonder.h"
@@ -33,6 +34,7 @@ TForm12::TForm12(TKontext& kontext, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TForm12>()), m_kontext(kontext) {
     ui->setupUi(this);
     eingabenEinrichten(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
     // Drawn for a 1024-pixel screen; on narrower ones it shrinks with the rest of the program.

@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Klartext.h"
 #include "app/Ungespeichert.h"
 #include "data/Datendateien.h"
 #include "texte/Texte.h"
@@ -65,6 +66,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
                QWidget* startbild)
     : ui(std::make_unique<Ui::TForm1>()) {
     ui->setupUi(this);
+    labelsKlartext(this);
     ui->CEInfo->setObjectName(QStringLiteral("CE-Info"));
     // On screens narrower than 640 pixels the unscaled menu is cut rather than
     // the window growing beyond the screen.
@@ -74,11 +76,11 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     ui->Notebook1->setStyleSheet(QString::fromLatin1(kStil));
     bilderSetzen();
     knoepfeVerbinden();
-    infoseiteEinrichten();
     setAcceptDrops(true); // saved files dropped onto the menu open (AnfangDateien.cpp)
 
     m_kontext.programmVerzeichnis = QDir(programmVerzeichnis).absolutePath();
     m_kontext.datenVerzeichnis = texte::text(10180);
+    infoseiteEinrichten(); // the pages' folder is known now
     m_kontext.einstellungen = std::move(einstellungen);
     // Data paths are relative to the program, wherever it was started from.
     QDir::setCurrent(m_kontext.programmVerzeichnis);

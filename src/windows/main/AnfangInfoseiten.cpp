@@ -29,7 +29,7 @@ constexpr Infoseite kInfoseiten[] = {
 } // namespace
 
 void TForm1::infoseiteEinrichten() {
-    m_html = new THtmlViewer(ui->Seitenbereich);
+    m_html = new THtmlViewer(m_kontext.datenPfad(QStringLiteral("HTML")), ui->Seitenbereich);
     ui->SeitenbereichLayout->addWidget(m_html);
     for (const Infoseite& s : kInfoseiten) {
         auto* knopf = findChild<QPushButton*>(QLatin1String(s.knopf));

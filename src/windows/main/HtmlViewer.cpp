@@ -40,9 +40,18 @@ QString seitentext(const QByteArray& bytes) {
     return cp1252::decode(bytes);
 }
 
+// A picture that shows nothing. Not a null image: for that the document would try to open the
+// picture's raw name itself.
+QImage leeresBild() {
+    QImage bild(1, 1, QImage::Format_ARGB32);
+    bild.fill(Qt::transparent);
+    return bild;
+}
+
 } // namespace
 
-THtmlViewer::THtmlViewer(QWidget* parent) : QTextBrowser(parent) {
+THtmlViewer::THtmlViewer(const QString& ordner, QWidget* parent)
+    : QTextBrowser(parent), m_ordner(ordner) {
     setObjectName(QStringLiteral("htmlLite1"));
     // Links are reported and followed here, never by the browser's own rules.
     setOpenLinks(false);
@@ -108,31 +117,52 @@ void THtmlViewer::positionSetzen(int position) {
     verticalScrollBar()->setValue(position);
 }
 
+QString THtmlViewer::seitendatei(const QUrl& name) const {
+    // Relative names mostly arrive resolved against the shown document; one that does not, such
+    // as an absolute path without a scheme, is resolved here the same way.
+    const QUrl url = name.isRelative() ? QUrl::fromLocalFile(dokument()).resolved(name) : name;
+    // Only local files: a page never makes the program reach out to the network.
+    if (!url.isLocalFile()) return {};
+    // Only plain files: a pipe would wait in open() for a writer that may never come, a device
+    // may never end. Only inside the folder, after resolving ".." and links: a page shows no
+    // other file of the disk.
+    const QFileInfo info(url.toLocalFile());
+    if (!info.isFile()) return {};
+    const QString ordner = QFileInfo(m_ordner).canonicalFilePath();
+    const QString datei = info.canonicalFilePath();
+    if (ordner.isEmpty() || datei.isEmpty()) return {};
+    const QString relativ = QDir(ordner).relativeFilePath(datei);
+    if (relativ == QLatin1String("..") || relativ.startsWith(QLatin1String("../")) ||
+        QDir::isAbsolutePath(relativ))
+        return {};
+    return datei;
+}
+
 QVariant THtmlViewer::loadResource(int type, const QUrl& name) {
-    // Relative names arrive resolved against the shown document. Only local files are read:
-    // a page never makes the program reach out to the network.
-    if (!name.isLocalFile()) return {};
-    // Only plain files are opened: a pipe would wait in open() for a writer that may never come.
-    // Anything else of the name gets an empty answer rather than none, for the document would
-    // otherwise open it itself.
-    if (const QFileInfo info(name.toLocalFile()); info.exists() && !info.isFile())
-        return type == QTextDocument::ImageResource ? QVariant(QImage()) : QVariant(QString());
-    QFile f(name.toLocalFile());
-    if (!f.open(QIODevice::ReadOnly)) return {};
+    // Every request gets an answer, an empty one where nothing may be read: the document opens
+    // a name left unanswered itself, by its raw text.
+    const QVariant nichts =
+        type == QTextDocument::ImageResource ? QVariant(leeresBild()) : QVariant(QString());
+    const QString datei = seitendatei(name);
+    if (datei.isEmpty()) return nichts;
+    QFile f(datei);
+    if (!f.open(QIODevice::ReadOnly)) return nichts;
     switch (type) {
     case QTextDocument::HtmlResource:
         // A picture is shown as a document of its own.
-        if (istBild(f.fileName()))
-            return QStringLiteral("<img src=\"%1\">").arg(name.toString().toHtmlEscaped());
+        if (istBild(datei))
+            return QStringLiteral("<img src=\"%1\">")
+                .arg(QUrl::fromLocalFile(datei).toString().toHtmlEscaped());
         return seitentext(f.read(kHoechstens));
     case QTextDocument::StyleSheetResource:
         return seitentext(f.read(kHoechstens));
     case QTextDocument::ImageResource: {
         QImageReader leser(&f);
-        return leser.read();
+        const QImage bild = leser.read();
+        return bild.isNull() ? nichts : QVariant(bild);
     }
     default:
-        return {};
+        return nichts;
     }
 }
 

@@ -6,14 +6,16 @@
 
 // The viewer of the information pages: HTML pages with tables, formatting, pictures and anchors,
 // read from local files by their full names only (nothing is fetched from the network, the
-// current directory is never used), with a history of at most ten documents. A clicked link is
+// current directory is never used), with a history of at most ten documents. Only plain files
+// inside the pages' folder are read, whatever a page names. A clicked link is
 // first reported with its target text as the page writes it, then followed if it names an
 // anchor, a page or a picture of the page's directory, or handed to the browser or mail program
 // if it is a web or mail address.
 class THtmlViewer : public QTextBrowser {
     Q_OBJECT
 public:
-    explicit THtmlViewer(QWidget* parent = nullptr);
+    // ordner: the language's HTML folder.
+    THtmlViewer(const QString& ordner, QWidget* parent);
 
     // Shows the page or picture at the full file name datei, scrolled to anker if given. A missing
     // file is reported ("Can't locate file: " and its name) and the shown document stays.
@@ -40,7 +42,9 @@ private:
     void gehe(int schritt);
     void zeigen(const QString& datei, const QString& anker);
     void positionSetzen(int position);
+    QString seitendatei(const QUrl& name) const;
 
+    QString m_ordner;
     TVerlauf m_verlauf;
     QString m_ziel; // the target of the link being activated, as written
 };

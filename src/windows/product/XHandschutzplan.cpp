@@ -6,6 +6,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Klartext.h"
 #include "app/Kontext.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
@@ -53,6 +54,7 @@ TForm6::TForm6(TKontext& kontext, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm6>()), m_kontext(kontext) {
     ui->setupUi(this);
     eingabenEinrichten(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setFont(pixelSchrift(font(), 13, false));
     ui->Panel2->setFont(pixelSchrift(font(), 27, true));
@@ -186,7 +188,9 @@ void TForm6::spalteErzeugen(int i) {
 
     auto* pp = new TPlanPanel(QStringLiteral("pp") + nr, i, h, flaeche);
 
-    auto* qq = new QLabel(h.Farbe(), flaeche);
+    auto* qq = new QLabel(flaeche);
+    labelKlartext(qq);
+    qq->setText(h.Farbe());
     qq->setObjectName(QStringLiteral("qq") + nr);
     qq->setGeometry(x + 10, 3, 200, 41);
     qq->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -308,8 +312,11 @@ void TForm6::bbClick() {
 void TForm6::SpeedButton1Click() {
     const int index = ui->ComboBox1->currentIndex();
     if (index < 0 || index >= m_kontext.katalog.size()) return;
-    m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(index), texte::text(10019),
-                               texte::text(10020));
+    if (!m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(index), texte::text(10019),
+                                    texte::text(10020))) {
+        dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
+        return;
+    }
     QScrollBar* leiste = ui->ScrollBox1->horizontalScrollBar();
     leiste->setValue(leiste->maximum());
 }

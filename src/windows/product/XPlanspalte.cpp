@@ -1,5 +1,6 @@
 #include "windows/product/XPlanspalte.h"
 
+#include "app/Klartext.h"
 #include "data/Objekte.h"
 #include "print/Produkttexte.h"
 #include "texte/Texte.h"
@@ -46,7 +47,9 @@ template <class F> void zeilenDurchgehen(const QPlainTextEdit* box, F&& f) {
 } // namespace
 
 TPlanLabel::TPlanLabel(const QString& text, int top, int left, QWidget* parent)
-    : QLabel(text, parent) {
+    : QLabel(parent) {
+    labelKlartext(this);
+    setText(text);
     setFont(achtPunkte(font(), false));
     adjustSize();
     move(left, top);

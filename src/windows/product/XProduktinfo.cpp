@@ -3,6 +3,7 @@
 #include "ui_XProduktinfo.h"
 
 #include "app/Bildschirm.h"
+#include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Klartext.h"
 #include "app/Kontext.h"
@@ -159,7 +160,8 @@ void TForm2::SpeedButton14Click() {
 void TForm2::SpeedButton15Click() {
     // The browser adds without asking, also a glove that is already in the plan.
     if (const THandschuh* h = m_kontext.katalog.finde(ui->w1->text().toInt()))
-        m_kontext.plan.hinzufuegen(h, texte::text(10194), texte::text(10195));
+        if (!m_kontext.plan.hinzufuegen(h, texte::text(10194), texte::text(10195)))
+            dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
 }
 
 void TForm2::SpeedButton16Click() {

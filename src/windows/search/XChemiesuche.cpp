@@ -6,6 +6,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Klartext.h"
 #include "data/Datendateien.h"
 #include "data/Permeation.h"
 #include "print/Chemiebericht.h"
@@ -58,6 +59,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
     m_ui->setupUi(this);
     eingabenEinrichten(this);
+    labelsKlartext(this);
     m_raster = new TErgebnisraster;
     m_raster->setAccessibleName(tr("Search results"));
     m_ui->ScrollBox1->setWidget(m_raster);
@@ -306,5 +308,6 @@ void TForm3::SpeedButton7Click() {
 void TForm3::SpeedButton4Click() {
     const THandschuh* h = gewaehlterHandschuh();
     if (!h || m_k.plan.enthaelt(h->Nummer)) return;
-    m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020));
+    if (!m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020)))
+        dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
 }

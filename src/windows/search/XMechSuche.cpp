@@ -3,7 +3,9 @@
 #include "ui_XMechSuche.h"
 
 #include "app/Bildschirm.h"
+#include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Klartext.h"
 #include "print/Mechbericht.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
@@ -63,6 +65,7 @@ QButtonGroup* radiogruppe(QGroupBox* box, const QStringList& items) {
 TForm4::TForm4(TKontext& kontext, QWidget* parent)
     : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm4>()) {
     m_ui->setupUi(this);
+    labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setStyleSheet(QString::fromLatin1(kStil));
     m_r2 = radiogruppe(m_ui->r2, mechAuswahl(TMechListe::Gefahr));
@@ -210,7 +213,9 @@ void TForm4::SpeedButton11Click() {
     if (i < 0) return;
     const THandschuh* h = m_k.Suchergebnis[i];
     if (m_k.plan.enthaelt(h->Nummer)) return;
-    m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020)); // marks the entry
+    // The plan's change marks the entry.
+    if (!m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020)))
+        dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
 }
 
 std::function<bool(qint32)> TForm4::imPlan() const {
