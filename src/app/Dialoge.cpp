@@ -146,7 +146,11 @@ QString startordner(const QString& dokumente, const QString& heim) {
 }
 
 void beantworterSetzen(std::unique_ptr<Beantworter> b) {
-    beantworter() = b ? std::move(b) : std::make_unique<QtDialoge>();
+    beantworter() = b ? std::move(b) : qtDialoge();
+}
+
+std::unique_ptr<Beantworter> qtDialoge() {
+    return std::make_unique<QtDialoge>();
 }
 
 void meldung(QWidget* parent, const QString& caption, const QString& text) {

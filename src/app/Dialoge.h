@@ -57,6 +57,8 @@ public:
 };
 // Null goes back to Qt's dialogs.
 void beantworterSetzen(std::unique_ptr<Beantworter> b);
+// The answerer that asks the user through Qt's own dialogs.
+std::unique_ptr<Beantworter> qtDialoge();
 
 // The folder a file dialog starts in: the user's documents folder where it exists, else home.
 QString startordner(const QString& dokumente, const QString& heim);

@@ -1,5 +1,7 @@
 #include "app/Druckvorschau.h"
 
+#include "app/Klartext.h"
+
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -17,6 +19,7 @@ Druckvorschau::Druckvorschau(QPrinter& drucker, const QString& titel,
     : QDialog(parent), m_drucker(drucker), m_vorschau(new QPrintPreviewWidget(&drucker, this)),
       m_seite(new QLabel(this)) {
     setObjectName(QStringLiteral("Druckvorschau"));
+    labelKlartext(m_seite);
     setWindowTitle(tr("Print Preview - %1").arg(titel));
     connect(m_vorschau, &QPrintPreviewWidget::paintRequested, this,
             [zeichnen](QPrinter* p) { zeichnen(*p); });

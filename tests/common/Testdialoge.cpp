@@ -20,6 +20,12 @@ QStringList& fenster() {
     return l;
 }
 
+// Set while mitQtKaesten runs: messages are also shown in Qt's own boxes.
+dialoge::Beantworter*& echteKaesten() {
+    static dialoge::Beantworter* b = nullptr;
+    return b;
+}
+
 std::deque<bool>& vorschauen() {
     static std::deque<bool> d;
     return d;
@@ -76,6 +82,7 @@ public:
     void meldung(QWidget* parent, const QString& caption, const QString& text) override {
         gezeigteTexte().append(caption + QStringLiteral(": ") + text);
         merken(parent);
+        if (echteKaesten()) echteKaesten()->meldung(parent, caption, text);
     }
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         meldung(parent, caption, text);
@@ -186,9 +193,11 @@ void mitQtKaesten(const std::function<void()>& tun,
         }
     });
     wache.start(10);
-    dialoge::beantworterSetzen(nullptr);
+    // Questions and file dialogs still take their queued answers.
+    const std::unique_ptr<dialoge::Beantworter> qt = dialoge::qtDialoge();
+    echteKaesten() = qt.get();
     tun();
-    einsetzen();
+    echteKaesten() = nullptr;
 }
 
 } // namespace testdialoge

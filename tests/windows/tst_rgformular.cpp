@@ -285,11 +285,11 @@ private Q_SLOTS:
         const QString datei = m_p.datei("bild.GBN");
         QVERIFY(!bewertungsdatei::speichern(datei, b));
         TForm7* f = oeffnen();
-        dialoge::naechsteAntwort(std::optional<QString>(datei));
+        testdialoge::naechsteAntwort(std::optional<QString>(datei));
         klick(f, "SpeedButton14");
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
-        auto* a1 = c<QPushButton>(f, "a1");
+        auto* a1 = kind<QPushButton>(f, "a1");
         QHelpEvent schweben(QEvent::ToolTip, {2, 2}, a1->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(a1, &schweben);
         QVERIFY(QToolTip::isVisible());
