@@ -22,7 +22,7 @@ struct Materialgruppe {
     qint32 referenz;
 };
 
-// The nine groups of the English data set, left to right.
+// The nine groups, left to right; their headers come from the language module.
 const std::array<Materialgruppe, 9>& materialgruppen();
 
 // What the resistance table prints: the last search's chosen substances (rows) and results

@@ -3,9 +3,6 @@
 #include "print/Chemiebericht.h"
 #include "shared/gui/RecordingCanvas.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QTest>
 
 namespace {
@@ -59,7 +56,6 @@ private Q_SLOTS:
     void symbole_data();
     void symbole();
     void kopf();
-    void gruppenWieImDatensatz();
     void seiten_data();
     void seiten();
     void leererAuftrag();
@@ -167,22 +163,6 @@ void TstChemiebericht::kopf() {
     QCOMPARE(c.findText(QString::number(materialgruppen()[0].codes.front()))->y, 740);
     QCOMPARE(c.findText("Latex II")->y, 470);
     QCOMPARE(c.ops(Kind::Line, 0).size(), 14);
-}
-
-// The groups are kept in code beside their labels; they must stay those of the English data set.
-void TstChemiebericht::gruppenWieImDatensatz() {
-    QFile f(QStringLiteral(ARDENTIX_MATERIALGRUPPEN));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QJsonArray gruppen = QJsonDocument::fromJson(f.readAll())["materialgruppen"].toArray();
-    QCOMPARE(gruppen.size(), 9);
-    for (int g = 0; g < 9; ++g) {
-        const auto& gruppe = materialgruppen()[static_cast<std::size_t>(g)];
-        QCOMPARE(gruppe.referenz, gruppen[g]["Referenz"].toInt());
-        QList<qint32> codes;
-        for (const auto& c : gruppen[g]["Codes"].toArray())
-            codes.append(c.toInt());
-        QCOMPARE(QList<qint32>(gruppe.codes.begin(), gruppe.codes.end()), codes);
-    }
 }
 
 void TstChemiebericht::seiten_data() {

@@ -20,8 +20,6 @@ struct Datensatz {
     std::vector<TStoff> stoffe;
     QByteArray adressen = "000\tQuorvane GmbH\tAm Lederhof 14\t\tD\t57392 Halvern\t+49 1\t+49 2\t"
                           "info@quorvane.de\twww.quorvane.de\t\r\nend\r\n";
-    QByteArray gruppen = R"({"materialgruppen": [{"Gruppe": "Nitrile I", "Materialklasse": 3,
-                             "Codes": [4301], "Referenz": 4301}]})";
     std::map<QString, QByteArray> seiten;
     QStringList bilder = {"Pics/4301.jpg", "Pics/p0.bmp", "Pics/p1.bmp", "HTML/ce.gif"};
 
@@ -86,7 +84,6 @@ struct Datensatz {
         }
         datei(dir.filePath("tab.qvr"), stoffdatei(spalten, s));
         datei(dir.filePath("Adressen.QVR"), adressen);
-        if (!gruppen.isEmpty()) datei(dir.filePath("materialgruppen.json"), gruppen);
         for (const auto& [name, inhalt] : seiten)
             datei(dir.filePath("HTML/" + name), inhalt);
         for (const QString& b : bilder)
@@ -233,9 +230,6 @@ private Q_SLOTS:
         QTest::newRow("product link without its glove") << Aenderung([](Datensatz& d) {
             d.gloves[0]->setzeText(Textfeld::Name, "Velto Light");
         }) << "\"but-velto\" needs a glove named Velto";
-        QTest::newRow("reference glove outside its group") << Aenderung([](Datensatz& d) {
-            d.gruppen.replace("\"Referenz\": 4301", "\"Referenz\": 4302");
-        }) << "reference glove 4302 is not one of its codes";
     }
     void fehler() {
         QFETCH(Aenderung, aenderung);
@@ -257,7 +251,6 @@ private Q_SLOTS:
             d.gloves[0]->setzeText(Textfeld::Beschreibung,
                                    QStringLiteral("Kennzeichnung EN 388 3101X."));
             d.stoffe[1].Name = QStringLiteral("Methylalkohol");
-            d.gruppen.replace("Nitrile I", "Nitril I");
         }) << "no problems found";
         QTest::newRow("glove value") << Aenderung([](Datensatz& d) { d.gloves[0]->Laenge = 310; })
                                      << "glove 4301: Laenge is 310, in";
@@ -268,9 +261,6 @@ private Q_SLOTS:
                                     << "substance 0: Permeation is 3, in";
         QTest::newRow("CAS number")
             << Aenderung([](Datensatz& d) { d.stoffe[1].CAS = "64-17-5"; }) << "CAS is 64-17-5";
-        QTest::newRow("group codes") << Aenderung([](Datensatz& d) {
-            d.gruppen.replace("\"Materialklasse\": 3", "\"Materialklasse\": 4");
-        }) << "group 1: Materialklasse is 4";
         QTest::newRow("page link") << Aenderung([](Datensatz& d) {
             d.seiten["QVR-Info.htm"].replace("but-velto", "ABC.htm");
         }) << "HTML/QVR-Info.htm: no link to \"but-velto\"";

@@ -246,7 +246,6 @@ int verifyBefehl(const QStringList& args) {
         tabelleGelesen = &tabelle;
         pruefung::stofftabelle(tabelle, gelesen, probleme);
     }
-    pruefung::materialgruppen(dir, gelesen, tabelleGelesen, probleme);
     pruefung::adressen(dir, probleme);
     pruefung::seiten(dir, gelesen, tabelleGelesen, probleme);
     if (vergleich) pruefung::vergleich(dir, QDir(args[2]), probleme);

@@ -18,8 +18,6 @@ namespace pruefung {
 // null when produkte.qvr or tab.qvr could not be read.
 void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& probleme);
 void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStringList& probleme);
-void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
-                     QStringList& probleme);
 void adressen(const QDir& dir, QStringList& probleme);
 void seiten(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
             QStringList& probleme);

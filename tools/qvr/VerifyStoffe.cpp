@@ -1,16 +1,9 @@
-// The substance table and the material groups of the chemical report, checked against the
-// catalogue.
+// The substance table, checked against the catalogue.
 #include "Verify.h"
 
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <map>
 #include <set>
 
 namespace pruefung {
@@ -18,13 +11,6 @@ namespace {
 
 bool permeationszeichen(QChar c) {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('6')) || c == QLatin1Char('?');
-}
-
-std::set<int> spaltenCodes(const TStoffliste& tabelle) {
-    std::set<int> codes;
-    for (int i = 0; i < tabelle.SpaltenAnzahl(); ++i)
-        codes.insert(tabelle.SpaltenNummer(quint16(i)));
-    return codes;
 }
 
 } // namespace
@@ -107,67 +93,6 @@ void stofftabelle(const TStoffliste& tabelle, const TProduktliste* katalog, QStr
         if (!namen.insert(s.Name).second)
             probleme << wo + QStringLiteral(
                                  ": the name is used twice; only the first can be chosen");
-    }
-}
-
-// materialgruppen.json, read by the chemical report: nine groups of product codes, each with
-// its reference glove. Optional; when present it must agree with the catalogue and the table.
-void materialgruppen(const QDir& dir, const TProduktliste* katalog, const TStoffliste* tabelle,
-                     QStringList& probleme) {
-    QFile datei(dir.filePath(QStringLiteral("materialgruppen.json")));
-    if (!datei.exists()) return;
-    const QString name = QStringLiteral("materialgruppen.json");
-    QJsonParseError fehler{};
-    const QJsonDocument doc = datei.open(QIODevice::ReadOnly) && datei.size() < 1024 * 1024
-                                  ? QJsonDocument::fromJson(datei.readAll(), &fehler)
-                                  : QJsonDocument();
-    const QJsonArray gruppen = doc.object().value(QStringLiteral("materialgruppen")).toArray();
-    if (gruppen.isEmpty()) {
-        probleme << name + QStringLiteral(": no \"materialgruppen\" array");
-        return;
-    }
-    const std::set<int> spalten = tabelle ? spaltenCodes(*tabelle) : std::set<int>();
-    std::map<int, QString> zugeordnet;
-    for (const QJsonValue& v : gruppen) {
-        const QJsonObject g = v.toObject();
-        const QString label = g.value(QStringLiteral("Gruppe")).toString();
-        const int klasse = g.value(QStringLiteral("Materialklasse")).toInt();
-        const int referenz = g.value(QStringLiteral("Referenz")).toInt();
-        const QJsonArray codes = g.value(QStringLiteral("Codes")).toArray();
-        const QString wo = name + QStringLiteral(": group \"%1\"").arg(label);
-        bool referenzDabei = false;
-        for (const QJsonValue& c : codes) {
-            const int code = c.toInt();
-            referenzDabei |= code == referenz;
-            if (!zugeordnet.emplace(code, label).second)
-                probleme << wo + QStringLiteral(": code %1 already belongs to \"%2\"")
-                                     .arg(code)
-                                     .arg(zugeordnet[code]);
-            if (tabelle && spalten.count(code) == 0)
-                probleme << wo + QStringLiteral(": code %1 is no column of tab.qvr").arg(code);
-            if (!katalog) continue;
-            const THandschuh* h = katalog->finde(code);
-            if (!h || h->Typ != TypChemie)
-                probleme << wo +
-                                QStringLiteral(": code %1 is not a chemical glove of the catalogue")
-                                    .arg(code);
-            else if (h->Materialklasse != klasse)
-                probleme << wo + QStringLiteral(": glove %1 has Materialklasse %2, the group %3")
-                                     .arg(code)
-                                     .arg(h->Materialklasse)
-                                     .arg(klasse);
-        }
-        if (!referenzDabei)
-            probleme << wo + QStringLiteral(": reference glove %1 is not one of its codes")
-                                 .arg(referenz);
-    }
-    if (!katalog) return;
-    for (qsizetype i = 0; i < katalog->size(); ++i) {
-        const THandschuh& h = katalog->at(i);
-        if (h.Typ == TypChemie && zugeordnet.count(h.Nummer) == 0)
-            probleme << name + QStringLiteral(": chemical glove %1 %2 belongs to no group")
-                                   .arg(h.Nummer)
-                                   .arg(h.Name());
     }
 }
 

@@ -8,7 +8,6 @@
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,25 +91,6 @@ void tabelleVergleichen(const QDir& dir, const QDir& ref, QStringList& probleme)
                           ref.path(), probleme);
 }
 
-QJsonArray gruppenLesen(const QDir& dir) {
-    QFile f(dir.filePath(QStringLiteral("materialgruppen.json")));
-    if (!f.open(QIODevice::ReadOnly) || f.size() > 1024 * 1024) return {};
-    return QJsonDocument::fromJson(f.readAll()).object().value("materialgruppen").toArray();
-}
-
-void gruppenVergleichen(const QDir& dir, const QDir& ref, QStringList& probleme) {
-    const QJsonArray a = gruppenLesen(dir), b = gruppenLesen(ref);
-    if (a.size() != b.size())
-        probleme << QStringLiteral("materialgruppen.json: %1 groups, %2 in %3")
-                        .arg(a.size())
-                        .arg(b.size())
-                        .arg(ref.path());
-    for (qsizetype i = 0; i < std::min(a.size(), b.size()); ++i)
-        felderVergleichen(QStringLiteral("materialgruppen.json: group %1").arg(i + 1),
-                          a[i].toObject(), b[i].toObject(), {QStringLiteral("Gruppe")}, ref.path(),
-                          probleme);
-}
-
 void seitenVergleichen(const QDir& dir, const QDir& ref, QStringList& probleme) {
     for (const QString& name : seitenNamen()) {
         const QStringList a = seitenVerweise(dir, name), b = seitenVerweise(ref, name);
@@ -130,7 +110,6 @@ void seitenVergleichen(const QDir& dir, const QDir& ref, QStringList& probleme) 
 void vergleich(const QDir& dir, const QDir& ref, QStringList& probleme) {
     katalogVergleichen(dir, ref, probleme);
     tabelleVergleichen(dir, ref, probleme);
-    gruppenVergleichen(dir, ref, probleme);
     seitenVergleichen(dir, ref, probleme);
 }
 
