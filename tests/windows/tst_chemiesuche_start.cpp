@@ -1,4 +1,5 @@
 #include "../common/ChemieTestdaten.h"
+#include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 
@@ -9,11 +10,9 @@
 #include "windows/search/XChemiesuche.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -46,25 +45,23 @@ private Q_SLOTS:
 
         auto* form2 = form1.findChild<TForm2*>();
         QString seite;
-        bool modal = false, produktDa = false, sucheBedienbar = false, produktBedienbar = false;
-        QTimer::singleShot(0, [&] {
-            modal = QApplication::activeModalWidget() == form3;
+        bool produktDa = false, sucheBedienbar = false, produktBedienbar = false;
+        QVERIFY(imModalenFenster<TForm3>([&] { knopf->click(); }, [&](TForm3& f) {
+            QCOMPARE(&f, form3);
             seite = seiten->currentWidget()->objectName();
-            form3->findChild<QPushButton*>("SpeedButton1")->click(); // search, no chemical
-            form3->findChild<TErgebnisraster*>("Image1")->waehlen(0);
-            form3->findChild<QPushButton*>("SpeedButton7")->click();
+            klick(form3, "SpeedButton1"); // search, no chemical
+            kind<TErgebnisraster>(form3, "Image1")->waehlen(0);
+            klick(form3, "SpeedButton7");
             produktDa = form2->isVisible() && form2->isWindow();
             // Both take the user's clicks: the product window beside the modal search, and the
             // search beside the product window.
-            auto* produktSeiten = form2->findChild<QStackedWidget*>("Notebook1");
-            klickUeberDasFenster(form2->findChild<QAbstractButton*>("SpeedButton17"));
+            auto* produktSeiten = kind<QStackedWidget>(form2, "Notebook1");
+            klickUeberDasFenster(kind(form2, "SpeedButton17"));
             produktBedienbar = TForm2::seitenname(produktSeiten) == "Vorgabe";
-            klickUeberDasFenster(form3->findChild<QPushButton*>("SpeedButton10"));
+            klickUeberDasFenster(kind(form3, "SpeedButton10"));
             sucheBedienbar = seiten->currentWidget()->objectName() == "Krit2";
-            form3->findChild<QPushButton*>("SpeedButton8")->click();
-        });
-        knopf->click();
-        QVERIFY(modal);
+            klick(form3, "SpeedButton8");
+        }));
         QCOMPARE(seite, QStringLiteral("Krit1"));
         QVERIFY(produktDa);
         QVERIFY(produktBedienbar);

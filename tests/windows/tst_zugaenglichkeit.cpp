@@ -1,4 +1,5 @@
 #include "../common/ChemieTestdaten.h"
+#include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 #include "Zugaenglichkeit.h"
@@ -10,13 +11,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
-#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -123,27 +122,26 @@ private Q_SLOTS:
         QString gesehen;
         QString standard;
         bool offenNachEsc = false;
-        if (modal)
-            QTimer::singleShot(0, m_form1.get(), [&] {
-                QWidget* w = QApplication::activeModalWidget();
-                if (!w) return;
-                gesehen = QString::fromLatin1(w->metaObject()->className());
-                fehlt = zugaenglichkeit::unbenannt(w);
-                falsch = eingabenPruefen(w);
-                for (QPushButton* b : w->findChildren<QPushButton*>())
-                    if (b->isDefault() && b->isVisible()) standard = b->objectName();
-                QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Escape);
-                offenNachEsc = w->isVisible();
-                if (offenNachEsc) w->close();
-            });
-        if (knopf.isEmpty()) {
+        if (!knopf.isEmpty()) QVERIFY(kind<QAbstractButton>(m_form1.get(), knopf)->isEnabled());
+        const auto oeffnen = [&] {
             TBenutzerdaten daten;
-            m_form1->findChild<TForm9*>()->abfragen(daten);
-        } else {
-            auto* k = m_form1->findChild<QAbstractButton*>(knopf);
-            QVERIFY(k && k->isEnabled());
-            k->click();
-        }
+            if (knopf.isEmpty())
+                m_form1->findChild<TForm9*>()->abfragen(daten);
+            else
+                klick(m_form1.get(), knopf);
+        };
+        if (modal)
+            QVERIFY(imModalenFenster<QWidget>(oeffnen, [&](QWidget& w) {
+                gesehen = QString::fromLatin1(w.metaObject()->className());
+                fehlt = zugaenglichkeit::unbenannt(&w);
+                falsch = eingabenPruefen(&w);
+                for (QPushButton* b : w.findChildren<QPushButton*>())
+                    if (b->isDefault() && b->isVisible()) standard = b->objectName();
+                QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_Escape);
+                offenNachEsc = w.isVisible();
+            }));
+        else
+            oeffnen();
         if (!modal) {
             QWidget* w = nullptr;
             for (QWidget* c : m_form1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
