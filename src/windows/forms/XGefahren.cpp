@@ -4,6 +4,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "texte/Texte.h"
 #include "windows/forms/Abschnittslayout.h"
@@ -19,24 +20,6 @@
 #include <QShowEvent>
 
 namespace {
-
-const char* const kStil = R"(
-#TForm8, #Inhalt, #ScrollBox1 { background: white; }
-#Panel1 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
-#Panel1 QLabel { color: white; }
-#Knoepfe { background: #f5f7fa; border-bottom: 1px solid #d5dde7; }
-#Knoepfe QPushButton {
-    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 14px;
-}
-#Knoepfe QPushButton:hover { background: #e8841e; border-color: #e8841e; }
-#Knoepfe QPushButton:disabled { background: #8296bb; border-color: #8296bb; }
-#x1, #p1, #p2, #p3, #p4, #p5, #p6, #p7 {
-    background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px;
-}
-#x1 QLabel, #p1 QLabel, #p2 QLabel, #p3 QLabel, #p4 QLabel, #p5 QLabel, #p6 QLabel, #p7 QLabel {
-    color: #1d2a3a; background: transparent;
-}
-)";
 
 // The file type of the open and save dialogs, in the window's language.
 QString dateifilter() {
@@ -70,7 +53,7 @@ TForm8::TForm8(TKontext& kontext, QWidget* parent)
     labelsKlartext(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setAttribute(Qt::WA_DeleteOnClose);
-    setStyleSheet(QString::fromLatin1(kStil));
+    setStyleSheet(fensterstil());
     ui->SpeedButton4->setIcon(QIcon(QStringLiteral(":/images/hotline2.png")));
 
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm8::SpeedButton1Click);

@@ -1,30 +1,13 @@
 #include "windows/forms/XHotline.h"
 
 #include "app/Dialoge.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "app/Verweis.h"
 #include "data/Datendateien.h"
 #include "texte/Texte.h"
 
 #include "ui_XHotline.h"
-
-namespace {
-
-const char* const kStil = R"(
-#TForm5, #Inhalt, #Knoepfe { background: white; }
-#Panel1 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
-#Panel1 QLabel { color: white; }
-#Panel2, #Panel3 { background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px; }
-#Panel2 QLabel, #Panel3 QLabel { color: #1d2a3a; background: transparent; }
-#Panel2 #Label1, #Panel3 #Label4 { color: #e8841e; }
-#Label10, #a1 { color: #1b3a73; }
-#Knoepfe QPushButton {
-    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 14px;
-}
-#Knoepfe QPushButton:hover { background: #e8841e; border-color: #e8841e; }
-)";
-
-} // namespace
 
 void hotlineZeigen(QWidget* parent, TKontext& kontext) {
     TForm5 fenster(kontext, parent);
@@ -36,7 +19,7 @@ TForm5::TForm5(TKontext& kontext, QWidget* parent)
     ui->setupUi(this);
     labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setStyleSheet(QString::fromLatin1(kStil));
+    setStyleSheet(fensterstil());
     ui->InhaltLayout->setStretch(0, 1);
     ui->InhaltLayout->setStretch(1, 1);
     setMinimumWidth(600);

@@ -3,28 +3,11 @@
 #include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "texte/Texte.h"
 
 #include "ui_XMuster.h"
-
-namespace {
-
-const char* const kStil = R"(
-#TForm11, #Inhalt, #Knoepfe { background: white; }
-#Panel1 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
-#Panel1 QLabel { color: white; }
-#Inhalt QLabel { color: #1d2a3a; }
-#Label2, #Label8 { color: #1b3a73; }
-#Label12 { color: #b35c00; }
-#Knoepfe QPushButton {
-    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 18px;
-}
-#Knoepfe QPushButton:hover { background: #e8841e; border-color: #e8841e; }
-#Knoepfe QPushButton:disabled { background: #8296bb; border-color: #8296bb; }
-)";
-
-} // namespace
 
 void musterZeigen(QWidget* parent, TKontext& kontext) {
     TForm11 fenster(kontext, parent);
@@ -37,7 +20,7 @@ TForm11::TForm11(TKontext& kontext, QWidget* parent)
     eingabenEinrichten(this);
     labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setStyleSheet(QString::fromLatin1(kStil));
+    setStyleSheet(fensterstil());
     // Drawn for a 1024-pixel screen; on narrower ones it shrinks with the rest of the program.
     bildschirm::skalieren(this, bildschirm::faktor(bildschirm::breite()));
 

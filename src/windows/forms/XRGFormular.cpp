@@ -4,6 +4,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "print/Bewertungsbericht.h"
 #include "shared/KommaText.h"
@@ -19,33 +20,6 @@
 #include <QTextBlock>
 
 namespace {
-
-const char* const kStil = R"(
-#Inhalt1, #Inhalt2, #Baum { background: white; }
-#Panel1, #Panel2 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
-#Label1, #Label2 { color: white; font-weight: bold; }
-#Knoepfe1, #Knoepfe2 { background: #1b3a73; }
-#Knoepfe1 QPushButton, #Knoepfe2 QPushButton {
-    color: white; background: #2b5090; border: 1px solid #4f72ad; border-radius: 3px; padding: 4px 16px;
-}
-#Knoepfe1 QPushButton:hover, #Knoepfe2 QPushButton:hover { background: #e8841e; border-color: #f2a65a; }
-#Knoepfe1 QPushButton:disabled, #Knoepfe2 QPushButton:disabled { color: #8296bb; background: #22447f; }
-QFrame[spalte="true"] { border: none; border-left: 2px solid #8aa6cc; padding-left: 10px; }
-#Baum QLabel { color: #1b3a73; }
-#Baum QPushButton {
-    text-align: left; padding: 3px 8px; color: #1d2a3a; background: #f5f7fa;
-    border: 1px solid #ccd5e0; border-left: 4px solid #8aa6cc; border-radius: 2px;
-}
-#Baum QPushButton:hover { background: #e6eef8; }
-#Baum QPushButton:checked { background: #d3e0f0; border-color: #1b3a73; border-left-color: #e8841e; }
-#Editor { background: #f5f7fa; border: 1px solid #d5dde7; border-radius: 4px; }
-#Editor QLabel { background: transparent; }
-#t13 { font-weight: bold; }
-#SpeedButton4 {
-    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 22px;
-}
-#SpeedButton4:hover { background: #e8841e; border-color: #e8841e; }
-)";
 
 // Memo lines as the file and the printout count them: an empty memo has none, and a line break
 // at the very end starts no line of its own until something is typed after it.
@@ -91,7 +65,7 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
     eingabenEinrichten(this);
     labelsKlartext(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setStyleSheet(QString::fromLatin1(kStil));
+    setStyleSheet(fensterstil());
     // Pixel sizes on every control, so the layout does not follow the screen's dots per inch
     // and the window's scaling finds a size to scale.
     QList<QWidget*> alle = findChildren<QWidget*>();

@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "texte/Texte.h"
 
@@ -10,33 +11,13 @@
 
 #include <QButtonGroup>
 
-namespace {
-
-const char* const kStil = R"(
-#TForm12, #Inhalt, #Knoepfe { background: white; }
-#Panel1 { background: #1b3a73; border-bottom: 4px solid #e8841e; }
-#Panel1 QLabel { color: white; }
-QGroupBox { color: #1b3a73; font-weight: bold; border: 1px solid #d5dde7; border-radius: 4px;
-            margin-top: 9px; background: #f5f7fa; }
-QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0px 4px; }
-QGroupBox QLabel, QGroupBox QCheckBox, QGroupBox QRadioButton { color: #1d2a3a; font-weight: normal; }
-#Panel6 { background: white; border: 1px solid #d5dde7; }
-#Knoepfe QPushButton {
-    color: white; background: #1b3a73; border: 1px solid #1b3a73; border-radius: 3px; padding: 4px 18px;
-}
-#Knoepfe QPushButton:hover { background: #e8841e; border-color: #e8841e; }
-#Knoepfe QPushButton:disabled { background: #8296bb; border-color: #8296bb; }
-)";
-
-} // namespace
-
 TForm12::TForm12(TKontext& kontext, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TForm12>()), m_kontext(kontext) {
     ui->setupUi(this);
     eingabenEinrichten(this);
     labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setStyleSheet(QString::fromLatin1(kStil));
+    setStyleSheet(fensterstil());
     // Drawn for a 1024-pixel screen; on narrower ones it shrinks with the rest of the program.
     bildschirm::skalieren(this, bildschirm::faktor(bildschirm::breite()));
 

@@ -3,6 +3,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "app/Ungespeichert.h"
 #include "data/Datendateien.h"
@@ -27,34 +28,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-namespace {
-
-const char* const kStil = R"(
-#Vorgabe, #Inhalt, #Panel2, #Seitenbereich { background: white; }
-#Panel1 { background: white; border-bottom: 4px solid #e8841e; }
-#Label1 { color: #1b3a73; }
-#Label2 { color: #1b3a73; }
-QGroupBox { color: #1b3a73; border: none; margin-top: 1.4em; }
-QGroupBox::title { subcontrol-origin: margin; left: 0px; padding: 0px 0px 2px 0px; border-bottom: 3px solid #e8841e; }
-QPushButton[menue="true"] {
-    text-align: left; padding: 4px 14px; color: #1d2a3a; background: #f5f7fa;
-    border: 1px solid #ccd5e0; border-left: 5px solid #1b3a73; border-radius: 3px;
-}
-QPushButton[menue="true"]:hover { background: #e6eef8; border-color: #8aa6cc; border-left-color: #e8841e; }
-QPushButton[menue="true"]:pressed { background: #d3e0f0; }
-QPushButton[menue="true"]:disabled { color: #a3adb8; background: #fafbfc; border-color: #e3e7ec; border-left-color: #c5ccd5; }
-#Panel4, #Panel3 { background: #1b3a73; }
-#Panel4 QPushButton, #Panel3 QPushButton {
-    color: white; background: #2b5090; border: 1px solid #4f72ad; border-radius: 3px; padding: 3px 14px;
-}
-#Panel4 QPushButton:hover, #Panel3 QPushButton:hover { background: #e8841e; border-color: #f2a65a; }
-#Panel4 QPushButton:disabled, #Panel3 QPushButton:disabled { color: #8296bb; background: #22447f; border-color: #35589a; }
-#Label3 { color: #c9d5ea; }
-#Panel3 QToolButton:disabled { background: transparent; }
-)";
-
-} // namespace
-
 QString hotlineKnopf(int bildschirmBreite) {
     const double f = bildschirm::faktor(bildschirmBreite);
     if (f == 640.0 / 1024.0) return QStringLiteral("SpeedButton17");
@@ -73,7 +46,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     ui->Hauptlayout->setSizeConstraint(QLayout::SetNoConstraint);
     // On the page stack, not the window: the long-lived windows are children of this one and
     // would inherit selectors such as #Label1 meant for the menu only.
-    ui->Notebook1->setStyleSheet(QString::fromLatin1(kStil));
+    ui->Notebook1->setStyleSheet(fensterstil());
     bilderSetzen();
     knoepfeVerbinden();
     setAcceptDrops(true); // saved files dropped onto the menu open (AnfangDateien.cpp)

@@ -5,6 +5,7 @@
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Fensterstil.h"
 #include "app/Klartext.h"
 #include "print/Mechbericht.h"
 #include "texte/Texte.h"
@@ -16,24 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-const char* const kStil = R"(
-#TForm4, #Notebook1 > QWidget { background: white; }
-#Titel1, #Titel2, #Titel3, #Label12 {
-    color: #1b3a73; padding-bottom: 4px;
-    border-style: solid; border-color: #e8841e; border-width: 0px 0px 3px 0px;
-}
-QGroupBox { font-weight: bold; color: #1b3a73; }
-QGroupBox QRadioButton, QGroupBox QCheckBox, QGroupBox QLabel { font-weight: normal; color: #1d2a3a; }
-#sb1, #sb2, #sb3 {
-    padding: 16px 14px; color: #1d2a3a; background: #f5f7fa;
-    border: 1px solid #ccd5e0; border-radius: 3px;
-}
-#sb1:hover, #sb2:hover, #sb3:hover { border-color: #e8841e; }
-#sb1:checked, #sb2:checked, #sb3:checked { color: white; background: #1b3a73; border-color: #1b3a73; }
-#ListBox2::item { padding: 3px 4px; }
-#Label3 { background: #f5f7fa; border-left: 5px solid #e8841e; padding: 8px; }
-)";
 
 // The examples that follow the mouse over the cut buttons.
 QString beispieltext(const QString& knopf) {
@@ -67,7 +50,7 @@ TForm4::TForm4(TKontext& kontext, QWidget* parent)
     m_ui->setupUi(this);
     labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setStyleSheet(QString::fromLatin1(kStil));
+    setStyleSheet(fensterstil());
     m_r2 = radiogruppe(m_ui->r2, mechAuswahl(TMechListe::Gefahr));
     m_r1 = radiogruppe(m_ui->r1, mechAuswahl(TMechListe::Umgebung));
     // The choices are made after the page's buttons; Tab still reaches them first. Qt moves no
