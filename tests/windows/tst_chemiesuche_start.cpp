@@ -46,22 +46,24 @@ private Q_SLOTS:
         auto* form2 = form1.findChild<TForm2*>();
         QString seite;
         bool produktDa = false, sucheBedienbar = false, produktBedienbar = false;
-        QVERIFY(imModalenFenster<TForm3>([&] { knopf->click(); }, [&](TForm3& f) {
-            QCOMPARE(&f, form3);
-            seite = seiten->currentWidget()->objectName();
-            klick(form3, "SpeedButton1"); // search, no chemical
-            kind<TErgebnisraster>(form3, "Image1")->waehlen(0);
-            klick(form3, "SpeedButton7");
-            produktDa = form2->isVisible() && form2->isWindow();
-            // Both take the user's clicks: the product window beside the modal search, and the
-            // search beside the product window.
-            auto* produktSeiten = kind<QStackedWidget>(form2, "Notebook1");
-            klickUeberDasFenster(kind(form2, "SpeedButton17"));
-            produktBedienbar = TForm2::seitenname(produktSeiten) == "Vorgabe";
-            klickUeberDasFenster(kind(form3, "SpeedButton10"));
-            sucheBedienbar = seiten->currentWidget()->objectName() == "Krit2";
-            klick(form3, "SpeedButton8");
-        }));
+        QVERIFY(imModalenFenster<TForm3>(
+            [&] { knopf->click(); },
+            [&](TForm3& f) {
+                QCOMPARE(&f, form3);
+                seite = seiten->currentWidget()->objectName();
+                klick(form3, "SpeedButton1"); // search, no chemical
+                kind<TErgebnisraster>(form3, "Image1")->waehlen(0);
+                klick(form3, "SpeedButton7");
+                produktDa = form2->isVisible() && form2->isWindow();
+                // Both take the user's clicks: the product window beside the modal search,
+                // and the search beside the product window.
+                auto* produktSeiten = kind<QStackedWidget>(form2, "Notebook1");
+                klickUeberDasFenster(kind(form2, "SpeedButton17"));
+                produktBedienbar = TForm2::seitenname(produktSeiten) == "Vorgabe";
+                klickUeberDasFenster(kind(form3, "SpeedButton10"));
+                sucheBedienbar = seiten->currentWidget()->objectName() == "Krit2";
+                klick(form3, "SpeedButton8");
+            }));
         QCOMPARE(seite, QStringLiteral("Krit1"));
         QVERIFY(produktDa);
         QVERIFY(produktBedienbar);

@@ -1,5 +1,6 @@
 // The information page of the real main window on a data directory of its own: the eight page
 // buttons, missing pages, history, links into program functions and out to the browser.
+#include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testdateien.h"
 #include "Testprogramm.h"
@@ -71,13 +72,13 @@ class TstInfoseiten : public QObject {
     QString html(const QString& name) const {
         return m_p->datei(QStringLiteral("EN/HTML/") + name);
     }
+    // A click on a menu button, which must be enabled to take it.
     void klick(const char* knopf) {
-        auto* k = m_form1->findChild<QAbstractButton*>(QLatin1String(knopf));
-        QVERIFY(k && k->isEnabled());
-        k->click();
+        QVERIFY(aktiv(knopf));
+        ::klick(m_form1.get(), QLatin1String(knopf));
     }
     bool aktiv(const char* knopf) {
-        return m_form1->findChild<QAbstractButton*>(QLatin1String(knopf))->isEnabled();
+        return kind<QAbstractButton>(m_form1.get(), QLatin1String(knopf))->isEnabled();
     }
 
     // Scrolls the link with that target into view and returns where to click it.
@@ -122,7 +123,7 @@ private Q_SLOTS:
         m_form1->fensterErzeugen(); // reports the missing tab.qvr
         m_form1->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form1.get()));
-        m_html = m_form1->findChild<THtmlViewer*>(QStringLiteral("htmlLite1"));
+        m_html = kind<THtmlViewer>(m_form1.get(), QStringLiteral("htmlLite1"));
         QVERIFY(m_html);
         testdialoge::zuruecksetzen();
     }
@@ -282,8 +283,9 @@ private Q_SLOTS:
         QFETCH(QString, geoeffnet);
         klick("SpeedButton5");
         m_modal.clear();
-        auto* suche = m_form1->findChild<QWidget*>(QStringLiteral("TForm4"));
-        suche->findChild<QStackedWidget*>(QStringLiteral("Notebook1"))->setCurrentIndex(2);
+        kind<QStackedWidget>(kind(m_form1.get(), QStringLiteral("TForm4")),
+                             QStringLiteral("Notebook1"))
+            ->setCurrentIndex(2);
         QTimer::singleShot(0, m_form1.get(), [this] {
             if (QWidget* w = QApplication::activeModalWidget()) {
                 m_modal = QString::fromLatin1(w->metaObject()->className());
@@ -294,7 +296,7 @@ private Q_SLOTS:
         });
         verweisKlicken(ziel);
         QCoreApplication::processEvents();
-        auto* form2 = m_form1->findChild<QWidget*>(QStringLiteral("TForm2"));
+        QWidget* form2 = kind(m_form1.get(), QStringLiteral("TForm2"));
         const bool produkt = !fenster.isEmpty() && fenster[0].isDigit();
         QCOMPARE(m_modal.section(u':', 0, 0), produkt ? QString() : fenster);
         if (fenster == QLatin1String("TForm4")) QCOMPARE(m_modal.section(u':', 1), "Seite1");
