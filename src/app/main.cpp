@@ -1,5 +1,5 @@
 #include "app/Einstellungsspeicher.h"
-#include "app/Sprachmodul.h"
+#include "texte/Sprachmodul.h"
 #include "windows/main/Start.h"
 
 #include <QApplication>

@@ -16,6 +16,8 @@ int gefahrenDruckBefehl(const QStringList& args) {
     QCommandLineParser p;
     const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
     p.addOption(pdf);
+    // Its language is in place already (druckBefehl); the parser only has to know the option.
+    p.addOption(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("ABBR")));
     if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
         falscheBenutzung(QStringLiteral("print hazard-analysis: ") + p.errorText());
     if (p.positionalArguments().size() != 1 || !p.isSet(pdf))

@@ -24,14 +24,16 @@ const char* const kQvrBenutzung =
     "                                   the mechanical search result of mech-search OPTIONS\n"
     "  qvr print product CODE --data DIR --pdf OUT\n"
     "                                   the product specification of one glove as PDF\n"
-    "  qvr print hazard-analysis FILE.GAN --pdf OUT\n"
+    "  qvr print hazard-analysis FILE.GAN [--language ABBR] --pdf OUT\n"
     "                                   a saved hazard analysis questionnaire as PDF\n"
-    "  qvr print assessment FILE.GBN --pdf OUT\n"
+    "  qvr print assessment FILE.GBN [--language ABBR] --pdf OUT\n"
     "                                   a saved organisational assessment as PDF\n"
     "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
     "                                   a saved glove plan as PDF\n"
     "  qvr verify DIR                   check a language data directory (EN): catalogue,\n"
     "                                   substance table, pictures, distributors, pages\n"
+    "Printouts are in the language of the data set DIR (the module Ardentix.ABBR beside qvr\n"
+    "whose data directory it is), or of --language ABBR (DEU: German); English otherwise.\n"
     "Exit status: 0 success, 1 wrong usage, 2 damaged or invalid input.\n";
 
 void werkzeugStarten() {
