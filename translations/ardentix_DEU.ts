@@ -2179,27 +2179,27 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10000</source>
         <comment>Swell.:resistant</comment>
-        <translation>Quell.: beständig</translation>
+        <translation>Quell.:beständig</translation>
     </message>
     <message>
         <source>10001</source>
         <comment>Swell.:not resist.</comment>
-        <translation>Quell.: unbest.</translation>
+        <translation>Quell.:unbest.</translation>
     </message>
     <message>
         <source>10002</source>
         <comment>Swell.:limited</comment>
-        <translation>Quell.: bedingt</translation>
+        <translation>Quell.:bedingt</translation>
     </message>
     <message>
         <source>10003</source>
         <comment>Swell.:destroyed</comment>
-        <translation>Quell.: zerstört</translation>
+        <translation>Quell.:zerstört</translation>
     </message>
     <message>
         <source>10004</source>
         <comment>Swell.:Smple destr.</comment>
-        <translation>Quell.: Probe zerst.</translation>
+        <translation>Quell.:Probe zerst.</translation>
     </message>
     <message>
         <source>10005</source>
