@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>0 min. &lt;= x &lt; 5 min.</source>
-        <translation>0 Min. &lt;= x &lt; 5 Min.</translation>
+        <translation>0 min &lt;= x &lt; 5 min</translation>
     </message>
     <message>
         <source>Level 1:</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>10 min. &lt;= x &lt; 30 min.</source>
-        <translation>10 Min. &lt;= x &lt; 30 Min.</translation>
+        <translation>10 min &lt;= x &lt; 30 min</translation>
     </message>
     <message>
         <source>Level 3:</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>60 min. &lt;= x &lt; 120 min.</source>
-        <translation>60 Min. &lt;= x &lt; 120 Min.</translation>
+        <translation>60 min &lt;= x &lt; 120 min</translation>
     </message>
     <message>
         <source>Level 5:</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>240 min. &lt;= x &lt; 480 min.</source>
-        <translation>240 Min. &lt;= x &lt; 480 Min.</translation>
+        <translation>240 min &lt;= x &lt; 480 min</translation>
     </message>
     <message>
         <source>Level b:</source>
@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>5 min. &lt;= x &lt; 10 min.</source>
-        <translation>5 Min. &lt;= x &lt; 10 Min.</translation>
+        <translation>5 min &lt;= x &lt; 10 min</translation>
     </message>
     <message>
         <source>Level 2:</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>30 min. &lt;= x &lt; 60 min.</source>
-        <translation>30 Min. &lt;= x &lt; 60 Min.</translation>
+        <translation>30 min &lt;= x &lt; 60 min</translation>
     </message>
     <message>
         <source>Level 4:</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>120 min. &lt;= x &lt; 240 min.</source>
-        <translation>120 Min. &lt;= x &lt; 240 Min.</translation>
+        <translation>120 min &lt;= x &lt; 240 min</translation>
     </message>
     <message>
         <source>Level 6:</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&gt;= 480 min.</source>
-        <translation>&gt;= 480 Min.</translation>
+        <translation>&gt;= 480 min</translation>
     </message>
     <message>
         <source>Degradation</source>
@@ -1997,7 +1997,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Electrostatic dissipation required:</source>
-        <translation>Elektrostatische Ableitfähigkeit erforderlich:</translation>
+        <translation>Elektrostatische Ableitung nötig:</translation>
     </message>
     <message>
         <source>Work in Medical Areas:</source>
@@ -2349,7 +2349,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10037</source>
         <comment>Name of analysis:</comment>
-        <translation>Bezeichnung der Analyse:</translation>
+        <translation>Bezeichnung:</translation>
     </message>
     <message>
         <source>10038</source>
@@ -2449,7 +2449,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10057</source>
         <comment>Electrostatic dissipation required:</comment>
-        <translation>Elektrostatische Ableitfähigkeit erforderlich:</translation>
+        <translation>Elektrostatische Ableitung nötig:</translation>
     </message>
     <message>
         <source>10058</source>
@@ -2569,7 +2569,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10081</source>
         <comment>Please contact manufacturer:</comment>
-        <translation>Bitte wenden Sie sich an den Hersteller:</translation>
+        <translation>Bitte Hersteller kontaktieren:</translation>
     </message>
     <message>
         <source>10082</source>
