@@ -1423,7 +1423,7 @@ Permeationsstufe für die Durchbruchzeit:
     </message>
     <message>
         <source>You selected &apos;Cut Special&apos; as a main field of risk. This requires some further definition</source>
-        <translation>Sie haben „Besondere Schnittgefahr“ als Hauptgefährdung gewählt. Dafür sind weitere Angaben nötig</translation>
+        <translation>Sie haben „Besondere Schnittgefahr“ als Hauptgefährdung gewählt. Dafür sind weitere Angaben nötig.</translation>
     </message>
     <message>
         <source>Low cut protection</source>
@@ -2779,7 +2779,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10123</source>
         <comment>The risk assessment was supervised by:</comment>
-        <translation>Die Gefährdungsbeurteilung wurde begleitet von:</translation>
+        <translation>Die Beurteilung wurde begleitet von:</translation>
     </message>
     <message>
         <source>10124</source>

@@ -5,6 +5,7 @@
 #include "texte/Texte.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -42,12 +43,15 @@ void seiteEins(PageCanvas& c, const TBewertung& b) {
     const int e = std::max(30 * k1, 40 * k1 - 40);
     c.setFont(kArial, 40, true);
     c.text(200, 820, text(10120));
+    // The company lines start after their label where it is wider than the 400 units before
+    // their column ("Company / Department:" is).
+    const int xFirma = std::max(600, 200 + int(std::ceil(c.textWidth(text(10120)))) + 20);
     c.text(200, 900 + e, text(10121));
     c.text(200, 940 + e, text(10122));
     c.text(200, 1020 + e, text(10123));
     c.setFont(kArial, 40, false);
     for (int i = 0; i <= k1; ++i)
-        c.text(600, 820 + 40 * i, m1[i]);
+        c.text(xFirma, 820 + 40 * i, m1[i]);
     c.text(600, 900 + e, b.t[0]);
     c.text(600, 940 + e, b.t[1]);
     c.text(1000, 1020 + e, b.t[2]);
