@@ -45,6 +45,10 @@ const QHash<QString, QString>& ausnahmen() {
     return t;
 }
 
+// The numbered text that names a language's data directory (a name, not a text to translate
+// here, so lupdate does not list it twice).
+constexpr char kDatenverzeichnisText[] = "10180";
+
 } // namespace
 
 QString abkuerzung(const QLocale& locale) {
@@ -91,7 +95,8 @@ QString dateiFuerDaten(const QString& programmDatei, const QString& datenVerzeic
         QTranslator modul;
         if (!modul.load(ordner.filePath(name), QString(), QString(), QLatin1String(""))) continue;
         // Data directories are compared as Windows compares file names.
-        if (modul.translate("Texte", "10180").compare(daten, Qt::CaseInsensitive) == 0)
+        if (modul.translate("Texte", kDatenverzeichnisText).compare(daten, Qt::CaseInsensitive) ==
+            0)
             return ordner.filePath(name);
     }
     return {};

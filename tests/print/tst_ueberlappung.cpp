@@ -34,8 +34,13 @@ void bewertung(PageCanvas& c) {
     b.d.fill(QStringLiteral("W"));
     b.m.fill(QStringList{QStringLiteral("W")});
     b.t.fill(QStringLiteral("W"));
-    b.aufgaben[0] = {QStringLiteral("W"), QStringLiteral("W"), QStringLiteral("W"),
-                     QStringLiteral("W"), QStringLiteral("W"), true, true};
+    b.aufgaben[0] = {QStringLiteral("W"),
+                     QStringLiteral("W"),
+                     QStringLiteral("W"),
+                     QStringLiteral("W"),
+                     QStringLiteral("W"),
+                     true,
+                     true};
     bewertungsberichtDrucken(c, d);
 }
 
@@ -77,7 +82,7 @@ void muster(PageCanvas& c) {
 }
 
 const std::pair<const char*, void (*)(PageCanvas&)> kDrucke[] = {
-    {"hazard analysis", gefahren}, {"assessment", bewertung},         {"chemical report", chemie},
+    {"hazard analysis", gefahren}, {"assessment", bewertung},      {"chemical report", chemie},
     {"mechanical report", mech},   {"individual request", sonder}, {"sample order", muster}};
 
 // Pairs of texts on one page whose boxes, from the first to the last visible character and one
@@ -111,7 +116,7 @@ class TstUeberlappung : public QObject {
 private Q_SLOTS:
     void keineTexteUebereinander_data() {
         QTest::addColumn<QString>("modul"); // empty: the program's English
-        QTest::addColumn<int>("druck"); // index into kDrucke
+        QTest::addColumn<int>("druck");     // index into kDrucke
         QStringList module{QString()};
         const QDir gebaut(QStringLiteral(ARDENTIX_SPRACHMODULE));
         for (const QString& name : gebaut.entryList({QStringLiteral("Ardentix.*")}, QDir::Files))
