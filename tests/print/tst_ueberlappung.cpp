@@ -5,6 +5,8 @@
 #include "print/Gefahrenbericht.h"
 #include "print/Mechbericht.h"
 #include "print/Musterfax.h"
+#include "print/Produktseite.h"
+#include "print/Produktspezifikation.h"
 #include "print/Sonderanfrage.h"
 #include "shared/gui/RecordingCanvas.h"
 
@@ -81,9 +83,31 @@ void muster(PageCanvas& c) {
     musterfaxDrucken(c, d);
 }
 
+// One glove of each page the product window has, with every label of that page.
+template <class T> void produkt(PageCanvas& c) {
+    T h;
+    h.Nummer = 4711;
+    h.setzeText(Textfeld::Name, QStringLiteral("W"));
+    h.setzeText(Textfeld::Material, QStringLiteral("W"));
+    h.Kategorie = 2;
+    ProduktDruckDaten d;
+    zeilenAusSeite(d, produktseite(h));
+    d.beschreibung = QStringList{QStringLiteral("W")};
+    produktspezifikationDrucken(c, d);
+}
+
 const std::pair<const char*, void (*)(PageCanvas&)> kDrucke[] = {
-    {"hazard analysis", gefahren}, {"assessment", bewertung},      {"chemical report", chemie},
-    {"mechanical report", mech},   {"individual request", sonder}, {"sample order", muster}};
+    {"hazard analysis", gefahren},
+    {"assessment", bewertung},
+    {"chemical report", chemie},
+    {"mechanical report", mech},
+    {"individual request", sonder},
+    {"sample order", muster},
+    {"chemical glove", produkt<TChemie>},
+    {"cold glove", produkt<TIso>},
+    {"cut glove", produkt<TSchnitt>},
+    {"heat glove", produkt<TFeuer>},
+    {"electrical glove", produkt<TElectro>}};
 
 // Pairs of texts on one page whose boxes, from the first to the last visible character and one
 // font height down, share a point.
