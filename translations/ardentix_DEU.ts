@@ -1005,7 +1005,7 @@
     </message>
     <message>
         <source>Water Thightness:</source>
-        <translation>Wasserdichtigkeit:</translation>
+        <translation>Wasserdichtheit:</translation>
     </message>
     <message>
         <source>Resistance to Sun Light (UV):</source>
