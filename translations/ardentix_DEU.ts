@@ -384,11 +384,11 @@
     </message>
     <message>
         <source>Hazard Analysis</source>
-        <translation>Gefährdungsanalyse</translation>
+        <translation>Gefährdungsbeurteilung</translation>
     </message>
     <message>
         <source>Risk Assessment</source>
-        <translation>Gefährdungsbeurteilung</translation>
+        <translation>Gefährdungsanalyse</translation>
     </message>
     <message>
         <source>Individual Production</source>
@@ -1722,11 +1722,11 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <name>TForm7</name>
     <message>
         <source>Hazard Assessment</source>
-        <translation>Gefährdungsanalyse</translation>
+        <translation>Gefährdungsbeurteilung</translation>
     </message>
     <message>
         <source>Hazard Analysis</source>
-        <translation>Gefährdungsanalyse</translation>
+        <translation>Gefährdungsbeurteilung</translation>
     </message>
     <message>
         <source>Hotline</source>
@@ -1766,7 +1766,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Participants of Hazard Analysis:</source>
-        <translation>Teilnehmer der Gefährdungsanalyse:</translation>
+        <translation>Teilnehmer der Gefährdungsbeurteilung:</translation>
     </message>
     <message>
         <source>Manager / Head of Department:</source>
@@ -1889,7 +1889,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <name>TForm8</name>
     <message>
         <source>Risk Assessment</source>
-        <translation>Gefährdungsbeurteilung</translation>
+        <translation>Gefährdungsanalyse</translation>
     </message>
     <message>
         <source>Name of Analysis:</source>
