@@ -888,7 +888,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Dexterity (EN420):</source>
+        <source>Dexterity (EN ISO 21420):</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1004,7 +1004,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Water Thightness:</source>
+        <source>Water Tightness:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2884,7 +2884,7 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>10151</source>
-        <comment>(EN420)</comment>
+        <comment>(EN ISO 21420)</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>

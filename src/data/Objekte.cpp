@@ -50,3 +50,10 @@ void THandschuh::setzeText(Textfeld f, const QString& text) {
     m_eigen = neu;
     m_fremd = nullptr;
 }
+
+std::optional<int> kaeltestufe(quint8 wert) {
+    if (wert == KaelteNichtGeprueft) return KaelteX;
+    if (wert == KaelteStufeNull) return 0;
+    if (wert <= 4) return wert + 1;
+    return std::nullopt;
+}

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // The glove classes of the catalogue. Plain data; code tells the classes apart by Typ.
 
@@ -102,6 +103,17 @@ struct TChemie : TStrick {
 struct TIso : TStrick {
     TIso() { Typ = TypIso; }
 };
+
+// The EN 511 levels of TIso (Klassenwerte 0..2: convective cold, contact cold, water
+// penetration). Catalogues store level n as n - 1, so the values 0..4 keep showing the levels
+// they always showed; level 0 and "not tested" cannot be written that way and take the two
+// highest byte values.
+constexpr quint8 KaelteStufeNull = 254;
+constexpr quint8 KaelteNichtGeprueft = 255;
+constexpr int KaelteX = -1;
+// The level a stored cold value means: KaelteX for not tested, 0..5, or nothing for the bytes
+// 5..253, which mean nothing.
+std::optional<int> kaeltestufe(quint8 wert);
 struct TSchnitt : TStrick {
     TSchnitt() { Typ = TypSchnitt; }
 };

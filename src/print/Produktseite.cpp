@@ -82,7 +82,7 @@ std::array<QString, 8> datenLabels() {
 }
 
 std::array<QString, 5> strickLabels() {
-    return {QCoreApplication::translate("TForm2", "Dexterity (EN420):"),
+    return {QCoreApplication::translate("TForm2", "Dexterity (EN ISO 21420):"),
             QCoreApplication::translate("TForm2", "Abrasion Resistance (EN388):"),
             QCoreApplication::translate("TForm2", "Cut Resistance (EN388):"),
             QCoreApplication::translate("TForm2", "Tear Resistance (EN388):"),
@@ -111,7 +111,7 @@ QStringList klassenLabels(const QString& notebook5) {
     if (notebook5 == QLatin1String("Iso"))
         return {QCoreApplication::translate("TForm2", "Convective Cold:"),
                 QCoreApplication::translate("TForm2", "Contact Cold:"),
-                QCoreApplication::translate("TForm2", "Water Thightness:"),
+                QCoreApplication::translate("TForm2", "Water Tightness:"),
                 QCoreApplication::translate("TForm2", "Ozone Resistance:"),
                 QCoreApplication::translate("TForm2", "Resistance to Sun Light (UV):")};
     if (notebook5 == QLatin1String("Feuer"))

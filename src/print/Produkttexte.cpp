@@ -43,7 +43,10 @@ QString leveltext(quint8 wert) {
 }
 
 QString isoLeveltext(quint8 wert) {
-    return uebersetzt(QT_TRANSLATE_NOOP("TForm2", "Level %1")).arg(wert + 1);
+    const std::optional<int> stufe = kaeltestufe(wert);
+    if (!stufe) return {};
+    return *stufe == KaelteX ? uebersetzt(QT_TRANSLATE_NOOP("TForm2", "Level X"))
+                             : uebersetzt(QT_TRANSLATE_NOOP("TForm2", "Level %1")).arg(*stufe);
 }
 
 QString zahltext(double wert) {

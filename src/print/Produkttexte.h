@@ -17,7 +17,8 @@ QString normtext(int piktogramm);
 QString bewertungstext(int skala, int wert);
 // A level stored plus one: 0 "Level X", v "Level v-1".
 QString leveltext(quint8 wert);
-// The cold levels of TIso are stored the other way round: v shows "Level v+1".
+// A cold level of TIso (see kaeltestufe): "Level X", "Level 0".."Level 5", or empty for a byte
+// that means no level.
 QString isoLeveltext(quint8 wert);
 // General number format: shortest form up to 15 significant digits, system decimal separator.
 QString zahltext(double wert);

@@ -161,7 +161,7 @@ constexpr Eintrag englischeTexte[] = {
     QT_TRANSLATE_NOOP3("Texte", "10148", "(EN374)"),
     QT_TRANSLATE_NOOP3("Texte", "10149", "(EN60903)"),
     QT_TRANSLATE_NOOP3("Texte", "10150", "(EN388)"),
-    QT_TRANSLATE_NOOP3("Texte", "10151", "(EN420)"),
+    QT_TRANSLATE_NOOP3("Texte", "10151", "(EN ISO 21420)"),
     QT_TRANSLATE_NOOP3("Texte", "10152", "(EN511)"),
     QT_TRANSLATE_NOOP3("Texte", "10153", "(EN407)"),
     QT_TRANSLATE_NOOP3("Texte", "10154", "(EN407+388)"),

@@ -100,6 +100,22 @@ private Q_SLOTS:
         QCOMPARE(liste.at(1).Name(), QString("G6"));
     }
 
+    void kaeltestufen_data() {
+        QTest::addColumn<int>("wert");
+        QTest::addColumn<int>("stufe"); // -2: no level
+        QTest::newRow("0 is level 1, as catalogues always stored it") << 0 << 1;
+        QTest::newRow("4 is level 5") << 4 << 5;
+        QTest::newRow("5 means nothing") << 5 << -2;
+        QTest::newRow("253 means nothing") << 253 << -2;
+        QTest::newRow("254 is level 0") << 254 << 0;
+        QTest::newRow("255 is not tested") << 255 << int(KaelteX);
+    }
+    void kaeltestufen() {
+        QFETCH(int, wert);
+        QFETCH(int, stufe);
+        QCOMPARE(kaeltestufe(quint8(wert)).value_or(-2), stufe);
+    }
+
     void sortierung_data() {
         QTest::addColumn<QList<int>>("datei");
         QTest::addColumn<QList<int>>("liste");

@@ -122,7 +122,7 @@ private Q_SLOTS:
         static_cast<TChemie&>(*chemie).Klassenwerte = {0, 1, 2, 3};
         RecordingCanvas c = drucken(daten(*chemie, 0));
         QVERIFY(c.findText(QStringLiteral("Category 2 (EN388)")));
-        zeileAn(c, QStringLiteral("Dexterity (EN420):"), QStringLiteral("Level 0"), 1530);
+        zeileAn(c, QStringLiteral("Dexterity (EN ISO 21420):"), QStringLiteral("Level 0"), 1530);
         zeileAn(c, QStringLiteral("Puncture Resistance (EN388):"), QStringLiteral("Level 4"), 1690);
         zeileAn(c, QStringLiteral("Cold Flexibility:"), QStringLiteral("Very good (Max -40°C)"),
                 1840);
@@ -167,7 +167,7 @@ private Q_SLOTS:
         zeileAn(c, QStringLiteral("Test Voltage:"), "2" + sep + "5 (kV)AC", 1950 + b);
         zeileAn(c, QStringLiteral("Working Voltage:"), QStringLiteral("10 (kV)"), 1990 + b);
         zeileAn(c, QStringLiteral("Leakage current:"), "0" + sep + "5 (mA)", 2030 + b);
-        QVERIFY(!c.findText(QStringLiteral("Dexterity (EN420):")));
+        QVERIFY(!c.findText(QStringLiteral("Dexterity (EN ISO 21420):")));
     }
 
     // Without a window the description is wrapped with the printer's font into the box width.

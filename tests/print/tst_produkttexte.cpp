@@ -64,6 +64,9 @@ private Q_SLOTS:
         QCOMPARE(leveltext(5), QStringLiteral("Level 4"));
         QCOMPARE(isoLeveltext(0), QStringLiteral("Level 1"));
         QCOMPARE(isoLeveltext(3), QStringLiteral("Level 4"));
+        QCOMPARE(isoLeveltext(KaelteStufeNull), QStringLiteral("Level 0"));
+        QCOMPARE(isoLeveltext(KaelteNichtGeprueft), QStringLiteral("Level X"));
+        QCOMPARE(isoLeveltext(5), QString());
     }
 
     void zahlen() {

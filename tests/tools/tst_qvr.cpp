@@ -89,6 +89,20 @@ private Q_SLOTS:
         schreiben(pfad("k2.json"), dump.aus);
         QCOMPARE(qvrLauf({"catalogue", "pack", pfad("k2.json"), pfad("p2.qvr")}).status, 0);
         QCOMPARE(lesen(pfad("p2.qvr")), lesen(pfad("p1.qvr")));
+        // The values kept for every language and one language's texts pack to the same file.
+        QJsonArray werte;
+        QJsonObject texte;
+        for (const QJsonValue& v : QJsonDocument::fromJson(kKatalog).object()["gloves"].toArray()) {
+            QJsonObject g = v.toObject();
+            texte[QString::number(g["Nummer"].toInt())] = QJsonObject{{"Name", g.take("Name")}};
+            werte.append(g);
+        }
+        schreiben(pfad("w.json"), QJsonDocument(QJsonObject{{"gloves", werte}}).toJson());
+        schreiben(pfad("t.json"), QJsonDocument(QJsonObject{{"gloves", texte}}).toJson());
+        QCOMPARE(
+            qvrLauf({"catalogue", "pack", pfad("w.json"), pfad("p3.qvr"), pfad("t.json")}).status,
+            0);
+        QCOMPARE(lesen(pfad("p3.qvr")), lesen(pfad("p1.qvr")));
     }
 
     void stoffRundreise() {
@@ -113,53 +127,75 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("eingabe");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("no command") << QStringList{} << QByteArray() << 1 << "usage";
+        QTest::addColumn<QByteArray>("texte"); // the language's texts, argument "@t"
+        QTest::newRow("no command")
+            << QStringList{} << QByteArray() << 1 << "usage" << QByteArray();
         QTest::newRow("unknown command")
-            << QStringList{"frobnicate"} << QByteArray() << 1 << "usage";
+            << QStringList{"frobnicate"} << QByteArray() << 1 << "usage" << QByteArray();
         QTest::newRow("missing argument")
-            << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "usage";
-        QTest::newRow("short catalogue") << QStringList{"catalogue", "dump", "@"}
-                                         << QByteArray("\x02\0\0", 3) << 2 << "at byte 0";
+            << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "usage" << QByteArray();
+        QTest::newRow("short catalogue")
+            << QStringList{"catalogue", "dump", "@"} << QByteArray("\x02\0\0", 3) << 2
+            << "at byte 0" << QByteArray();
         QTest::newRow("short table") << QStringList{"substances", "dump", "@"}
                                      << QByteArray("\x04\0\0\0"
                                                    "0001"
                                                    "\x01\0\0\0",
                                                    12)
-                                     << 2 << "promises 1";
+                                     << 2 << "promises 1" << QByteArray();
         QTest::newRow("not JSON") << QStringList{"catalogue", "pack", "@", "out"} << QByteArray("{")
-                                  << 2 << "invalid JSON";
+                                  << 2 << "invalid JSON" << QByteArray();
         QTest::newRow("unencodable text")
             << QStringList{"catalogue", "pack", "@", "out"}
             << QByteArray(R"({"gloves":[{"Typ":0,"Nummer":1},{"Typ":3,"Name":"x\u03a9"}]})") << 2
-            << "glove 2, field Name";
+            << "glove 2, field Name" << QByteArray();
         QTest::newRow("unknown type")
             << QStringList{"catalogue", "pack", "@", "out"}
-            << QByteArray(R"({"gloves":[{"Typ":7}]})") << 2 << "field Typ";
-        QTest::newRow("misspelt field")
-            << QStringList{"substances", "pack", "@", "out"}
-            << QByteArray(R"({"substances":[{"Nmae":"x"}]})") << 2 << "unknown field \"Nmae\"";
+            << QByteArray(R"({"gloves":[{"Typ":7}]})") << 2 << "field Typ" << QByteArray();
+        QTest::newRow("misspelt field") << QStringList{"substances", "pack", "@", "out"}
+                                        << QByteArray(R"({"substances":[{"Nmae":"x"}]})") << 2
+                                        << "unknown field \"Nmae\"" << QByteArray();
         QTest::newRow("byte out of range")
             << QStringList{"substances", "pack", "@", "out"}
-            << QByteArray(R"({"substances":[{"Quellung":[1,2,3,4,256]}]})") << 2 << "Quellung";
+            << QByteArray(R"({"substances":[{"Quellung":[1,2,3,4,256]}]})") << 2 << "Quellung"
+            << QByteArray();
         // pack writes no header the program could not read
         QTest::newRow("header group not a code")
             << QStringList{"substances", "pack", "@", "out"}
-            << QByteArray(R"({"Spalten":"000112a4","substances":[]})") << 2 << "\"12a4\"";
-        QTest::newRow("header length")
-            << QStringList{"substances", "pack", "@", "out"}
-            << QByteArray(R"({"Spalten":"00012","substances":[]})") << 2 << "not a multiple of 4";
+            << QByteArray(R"({"Spalten":"000112a4","substances":[]})") << 2 << "\"12a4\""
+            << QByteArray();
+        QTest::newRow("header length") << QStringList{"substances", "pack", "@", "out"}
+                                       << QByteArray(R"({"Spalten":"00012","substances":[]})") << 2
+                                       << "not a multiple of 4" << QByteArray();
         QTest::newRow("header with control characters, shown escaped")
             << QStringList{"substances", "dump", "@"} << QByteArray("\x04\0\0\0\x1b[2J\0\0\0\0", 12)
-            << 2 << "\"\\x1b[2J\"";
+            << 2 << "\"\\x1b[2J\"" << QByteArray();
+        QTest::newRow("glove without texts")
+            << QStringList{"catalogue", "pack", "@", "out", "@t"}
+            << QByteArray(R"({"gloves":[{"Typ":0,"Nummer":1}]})") << 2
+            << "no texts for record 1 (Nummer 1)" << QByteArray(R"({"gloves":{}})");
+        QTest::newRow("texts without glove")
+            << QStringList{"catalogue", "pack", "@", "out", "@t"} << QByteArray(R"({"gloves":[]})")
+            << 2 << "texts for Nummer 7, which has no values"
+            << QByteArray(R"({"gloves":{"7":{"Name":"x"}}})");
+        QTest::newRow("name both value and text")
+            << QStringList{"substances", "pack", "@", "out", "@t"}
+            << QByteArray(R"({"Spalten":"","substances":[{"Kennzahl":3,"Name":"a"}]})") << 2
+            << "Name is given for record 1 (Kennzahl 3) as a value and as a text"
+            << QByteArray(R"({"substances":{"3":{"Name":"b"}}})");
     }
+
     void fehler() {
         QFETCH(QStringList, args);
         QFETCH(QByteArray, eingabe);
         QFETCH(int, status);
         QFETCH(QString, meldung);
+        QFETCH(QByteArray, texte);
         schreiben(pfad("in"), eingabe);
+        schreiben(pfad("texte"), texte);
         for (QString& a : args) {
             if (a == "@") a = pfad("in");
+            if (a == "@t") a = pfad("texte");
             if (a == "out") a = pfad("out");
         }
         const QvrLauf l = qvrLauf(args);

@@ -31,6 +31,8 @@ struct Datensatz {
         chemie->Nummer = 4301;
         chemie->setzeText(Textfeld::Name, QStringLiteral("Velto"));
         chemie->setzeText(Textfeld::Bilddatei, QStringLiteral("4301.jpg"));
+        chemie->setzeText(Textfeld::Beschreibung, QStringLiteral("Marking EN 388 3101X."));
+        chemie->setzeText(Textfeld::Zusatztext, QStringLiteral("EN 388 3101X"));
         chemie->Kategorie = 3;
         chemie->Materialklasse = 3;
         chemie->Strickwerte = {6, 4, 2, 1, 2, 6, 0};
@@ -141,6 +143,13 @@ private Q_SLOTS:
         QTest::newRow("cut level off scale")
             << Aenderung([](Datensatz& d) { d.velto().Strickwerte[2] = 7; })
             << "Strickwerte[2] (cut)";
+        QTest::newRow("water penetration level 2") << Aenderung([](Datensatz& d) {
+            auto frosto = std::make_unique<TIso>();
+            frosto->Nummer = 3301;
+            frosto->Kategorie = 2;
+            frosto->Klassenwerte = {1, 1, 1};
+            d.gloves.push_back(std::move(frosto));
+        }) << "Klassenwerte[2] (water penetration) is 1, which is no EN 511 level 0..1 or X";
         QTest::newRow("electrical glove outside group 0")
             << Aenderung([](Datensatz& d) { d.gloves[1]->Gruppe = 5; })
             << "group 0 and the electrical class";
@@ -185,6 +194,12 @@ private Q_SLOTS:
         QTest::newRow("marking: EN 388 levels")
             << Aenderung([](Datensatz& d) { d.velto().Strickwerte[1] = 5; })
             << "EN 388 3101, the levels of glove 4301 give 4101";
+        QTest::newRow("marking: cut letter the description does not state")
+            << Aenderung([](Datensatz& d) { d.seiten["ABC.htm"].replace("3101X", "3101E"); })
+            << "EN 388 3101E, the description of glove 4301 states 3101X";
+        QTest::newRow("description and marking text disagree") << Aenderung([](Datensatz& d) {
+            d.gloves[0]->setzeText(Textfeld::Zusatztext, QStringLiteral("EN 388 3101A"));
+        }) << "the description states EN 388 3101X, the marking text 3101A";
         QTest::newRow("chemical glove of category II")
             << Aenderung([](Datensatz& d) { d.gloves[0]->Kategorie = 2; })
             << "Velto has permeation results but category 2";

@@ -34,7 +34,8 @@ double stulpenLaenge(const Handschuhbild& b) {
 // The cuff flares for gauntlets, stays straight elsewhere.
 QPainterPath stulpe(const Handschuhbild& b) {
     const double laenge = stulpenLaenge(b);
-    const double aufweitung = b.art == Handschuhart::Stulpe ? 26.0 + 8.0 * b.stulpe
+    const bool stulpenart = b.art == Handschuhart::Stulpe || b.art == Handschuhart::Faeustling;
+    const double aufweitung = stulpenart ? 26.0 + 8.0 * b.stulpe
                               : b.art == Handschuhart::Chemie || b.art == Handschuhart::Elektro
                                   ? 10.0
                                   : 2.0;
@@ -60,8 +61,13 @@ QPainterPath fingerUmriss() {
     return p;
 }
 
+// A mitt keeps the four fingers in one pocket.
+QPainterPath finger(const Handschuhbild& b) {
+    return b.art == Handschuhart::Faeustling ? kapsel(42, 26, 116, 124) : fingerUmriss();
+}
+
 QPainterPath umriss(const Handschuhbild& b) {
-    return handflaeche().united(fingerUmriss()).united(daumen()).united(stulpe(b)).simplified();
+    return handflaeche().united(finger(b)).united(daumen()).united(stulpe(b)).simplified();
 }
 
 QColor heller(const QColor& c, int prozent) {
@@ -209,8 +215,16 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
         p.drawPath(hand.intersected(QPainterPath(form)));
         glanz(p, hand, 90);
         break;
+    case Handschuhart::Genoppt:
+        p.setBrush(schattierung(b.futter, hoehe));
+        p.drawPath(form);
+        maschen(p, hand, b.futter, 6);
+        rippen(p, manschette, b.futter);
+        noppen(p, form, b.farbe);
+        break;
     case Handschuhart::Leder:
     case Handschuhart::Stulpe:
+    case Handschuhart::Faeustling:
         p.setBrush(schattierung(b.farbe, hoehe));
         p.drawPath(form);
         naehte(p, form, b.farbe);
@@ -232,7 +246,7 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
         glanz(p, form, 80);
         break;
     }
-    fingerFugen(p, b.farbe);
+    if (b.art != Handschuhart::Faeustling) fingerFugen(p, b.farbe);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rand, 2.0));
     p.drawPath(form);
@@ -240,14 +254,21 @@ void handschuhZeichnen(QPainter& p, const QRectF& ziel, const Handschuhbild& b) 
         b.art == Handschuhart::Elektro)
         rollrand(p, b, b.farbe);
     if (b.art == Handschuhart::Elektro) {
-        // The class marking printed on every insulating glove's cuff.
+        // The class label on the cuff: the class colour, the double triangle of live working
+        // and the class number.
         const double y = kHandEnde + stulpenLaenge(b) * 0.45;
         p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(76, y - 14, 48, 28));
-        p.setBrush(QColor(230, 30, 30));
-        p.drawPolygon(QPolygonF{
-            {103, y - 11}, {91, y + 2}, {99, y + 2}, {95, y + 11}, {108, y - 3}, {100, y - 3}});
+        p.setBrush(b.etikett);
+        p.drawRect(QRectF(72, y - 15, 56, 30));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 1.6));
+        for (double dy : {-12.0, -1.0})
+            p.drawPolygon(QPolygonF{{86, y + dy}, {79, y + dy + 11}, {93, y + dy + 11}});
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setBold(true);
+        f.setPixelSize(15);
+        p.setFont(f);
+        p.drawText(QRectF(96, y - 15, 30, 30), Qt::AlignCenter, b.klasse);
     }
     p.restore();
 }

@@ -1,5 +1,6 @@
 #include "Piktogramme.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -153,6 +154,9 @@ void text(QPainter& p, const QRectF& r, const QString& oben, const QString& unte
     QFont f(QStringLiteral("Liberation Sans"));
     f.setBold(true);
     f.setPixelSize(zweiNormen ? 12 : oben.size() > 6 ? 14 : 15);
+    // A long standard name such as "EN ISO 21420" is set smaller until it fits the label.
+    while (f.pixelSize() > 9 && QFontMetricsF(f).horizontalAdvance(oben) > r.width())
+        f.setPixelSize(f.pixelSize() - 1);
     p.setFont(f);
     p.setPen(Qt::black);
     p.drawText(r.adjusted(0, 0, 0, -r.height() / 2), Qt::AlignHCenter | Qt::AlignBottom, oben);
@@ -169,7 +173,7 @@ struct Eintrag {
 };
 constexpr Eintrag kEintraege[] = {
     {Kolben, "EN 374", "Chemicals"},  {Blitz, "EN 60903", "Electrical"},
-    {Hammer, "EN 388", "Mechanical"}, {Info, "EN 420", "General"},
+    {Hammer, "EN 388", "Mechanical"}, {Info, "EN ISO 21420", "Information"},
     {Schnee, "EN 511", "Cold"},       {Flamme, "EN 407", "Heat and fire"},
 };
 

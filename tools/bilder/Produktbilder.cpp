@@ -13,7 +13,8 @@ constexpr int kSeite = 360;
 
 const std::pair<const char*, Handschuhart> kArten[] = {
     {"gestrickt", Handschuhart::Gestrickt}, {"beschichtet", Handschuhart::Beschichtet},
-    {"leder", Handschuhart::Leder},         {"stulpe", Handschuhart::Stulpe},
+    {"genoppt", Handschuhart::Genoppt},     {"leder", Handschuhart::Leder},
+    {"stulpe", Handschuhart::Stulpe},       {"faeustling", Handschuhart::Faeustling},
     {"einweg", Handschuhart::Einweg},       {"elektro", Handschuhart::Elektro},
     {"chemie", Handschuhart::Chemie},
 };
@@ -29,7 +30,10 @@ std::optional<Handschuhbild> beschreibung(const QJsonObject& o) {
     b.farbe = QColor(o.value("farbe").toString());
     if (o.contains("futter")) b.futter = QColor(o.value("futter").toString());
     b.stulpe = o.value("stulpe").toDouble(1.0);
-    if (!artGefunden || !b.farbe.isValid() || !b.futter.isValid() || b.stulpe <= 0 || b.stulpe > 10)
+    b.klasse = o.value("klasse").toString();
+    if (o.contains("etikett")) b.etikett = QColor(o.value("etikett").toString());
+    if (!artGefunden || !b.farbe.isValid() || !b.futter.isValid() || !b.etikett.isValid() ||
+        b.stulpe <= 0 || b.stulpe > 10)
         return std::nullopt;
     return b;
 }

@@ -122,17 +122,19 @@ QImage markierung() {
     p.drawText(QRectF(136, 144, 112, 16), Qt::AlignCenter, QStringLiteral("AGJKLNOPST"));
     p.drawText(QRectF(214, 112, 80, 16), Qt::AlignCenter, QStringLiteral("EN 388"));
     p.drawText(QRectF(214, 128, 80, 16), Qt::AlignCenter, QStringLiteral("3101X"));
-    p.drawText(QRectF(276, 112, 80, 16), Qt::AlignCenter, QStringLiteral("EN ISO"));
-    p.drawText(QRectF(276, 128, 80, 16), Qt::AlignCenter, QStringLiteral("21420"));
+    p.drawText(QRectF(276, 112, 80, 16), Qt::AlignCenter, QStringLiteral("Information"));
 
     // Numbered marks on the label, explained in a legend on the right.
     const struct {
         QPointF wo;
         const char* text;
     } hinweise[] = {
-        {{28, 62}, "Maker, product name and code"}, {{28, 100}, "Size and lot (EN ISO 21420)"},
-        {{28, 136}, "CE mark and notified body"},   {{162, 168}, "Chemical type and test letters"},
-        {{262, 154}, "Mechanical levels (EN 388)"}, {{346, 62}, "Read the instructions for use"},
+        {{28, 62}, "Maker, product name and code"},
+        {{28, 100}, "Size and lot (EN ISO 21420)"},
+        {{28, 136}, "CE mark and notified body"},
+        {{162, 168}, "Chemical type and test letters"},
+        {{262, 154}, "Mechanical levels (EN 388)"},
+        {{346, 62}, "Information symbol: read the leaflet"},
     };
     for (int i = 0; i < 6; ++i) {
         const auto nummer = QString::number(i + 1);

@@ -2,6 +2,7 @@
 
 #include "JsonDatei.h"
 #include "QvrFehler.h"
+#include "Sprachtexte.h"
 #include "data/Produktliste.h"
 
 #include <QJsonArray>
@@ -130,11 +131,13 @@ int katalogBefehl(const QStringList& args) {
         jsondatei::ausgeben(QJsonObject{{"gloves", gloves}});
         return 0;
     }
-    if (args.size() == 3 && args[0] == QLatin1String("pack")) {
+    if ((args.size() == 3 || args.size() == 4) && args[0] == QLatin1String("pack")) {
         const QJsonObject wurzel = jsondatei::lesen(args[1]);
         if (!wurzel.value("gloves").isArray())
             ungueltig(args[1] + QStringLiteral(": \"gloves\" must be an array"));
-        const QJsonArray a = wurzel.value("gloves").toArray();
+        QJsonArray a = wurzel.value("gloves").toArray();
+        if (args.size() == 4)
+            a = mitSprachtexten(a, "Nummer", sprachtexteLesen(args[3], "gloves"), args[3]);
         std::vector<std::unique_ptr<THandschuh>> gloves;
         std::vector<const THandschuh*> zeiger;
         for (qsizetype i = 0; i < a.size(); ++i) {
@@ -147,5 +150,5 @@ int katalogBefehl(const QStringList& args) {
         return 0;
     }
     falscheBenutzung(
-        QStringLiteral("usage: qvr catalogue dump FILE | qvr catalogue pack JSON OUT"));
+        QStringLiteral("usage: qvr catalogue dump FILE | qvr catalogue pack JSON OUT [TEXTS]"));
 }

@@ -2,6 +2,7 @@
 
 #include "JsonDatei.h"
 #include "QvrFehler.h"
+#include "Sprachtexte.h"
 #include "data/Stoffliste.h"
 
 #include <QJsonArray>
@@ -56,7 +57,7 @@ int stoffBefehl(const QStringList& args) {
             {"Spalten", liste.Spalten}, {"substances", stoffe}, {"dropped", liste.verworfen()}});
         return 0;
     }
-    if (args.size() == 3 && args[0] == QLatin1String("pack")) {
+    if ((args.size() == 3 || args.size() == 4) && args[0] == QLatin1String("pack")) {
         const QJsonObject wurzel = jsondatei::lesen(args[1]);
         const jsondatei::Feld kopf(wurzel, args[1]);
         kopf.nurBekannte({"Spalten", "substances", "dropped"});
@@ -66,7 +67,9 @@ int stoffBefehl(const QStringList& args) {
             ungueltig(args[1] + QStringLiteral(": ") + f->grund);
         if (!wurzel.value("substances").isArray())
             ungueltig(args[1] + QStringLiteral(": \"substances\" must be an array"));
-        const QJsonArray a = wurzel.value("substances").toArray();
+        QJsonArray a = wurzel.value("substances").toArray();
+        if (args.size() == 4)
+            a = mitSprachtexten(a, "Kennzahl", sprachtexteLesen(args[3], "substances"), args[3]);
         std::vector<std::unique_ptr<TStoff>> stoffe;
         std::vector<const TStoff*> zeiger;
         for (qsizetype i = 0; i < a.size(); ++i) {
@@ -79,5 +82,5 @@ int stoffBefehl(const QStringList& args) {
         return 0;
     }
     falscheBenutzung(
-        QStringLiteral("usage: qvr substances dump FILE | qvr substances pack JSON OUT"));
+        QStringLiteral("usage: qvr substances dump FILE | qvr substances pack JSON OUT [TEXTS]"));
 }

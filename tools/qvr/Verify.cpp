@@ -39,6 +39,28 @@ void skalenPruefen(const THandschuh& h, const char* block, const TWerte& werte,
                             .arg(s.max);
 }
 
+// EN 511 gives convective and contact cold the levels 0..4 and water penetration 0 or 1, each
+// X where not tested.
+void kaeltePruefen(const THandschuh& h, const TWerte& werte, QStringList& probleme) {
+    static constexpr struct {
+        int index;
+        int max;
+        const char* was;
+    } stufen[] = {{0, 4, "convective cold"}, {1, 4, "contact cold"}, {2, 1, "water penetration"}};
+    for (const auto& st : stufen) {
+        const quint8 v = werte[std::size_t(st.index)];
+        const std::optional<int> stufe = kaeltestufe(v);
+        if (!stufe || *stufe > st.max)
+            probleme << QStringLiteral("produkte.qvr: %1: Klassenwerte[%2] (%3) is %4, which is no "
+                                       "EN 511 level 0..%5 or X")
+                            .arg(gloveName(h))
+                            .arg(st.index)
+                            .arg(QLatin1String(st.was))
+                            .arg(v)
+                            .arg(st.max);
+    }
+}
+
 // Levels are stored plus one (0 = not tested), the indices as they are shown.
 void klassenwertePruefen(const THandschuh& h, QStringList& probleme) {
     if (const TElectro* e = alsElectro(h)) {
@@ -69,13 +91,9 @@ void klassenwertePruefen(const THandschuh& h, QStringList& probleme) {
                       probleme);
         break;
     case TypIso:
+        kaeltePruefen(h, s.Klassenwerte, probleme);
         skalenPruefen(h, "Klassenwerte", s.Klassenwerte,
-                      {{0, 3, "convective cold"},
-                       {1, 3, "contact cold"},
-                       {2, 3, "water tightness"},
-                       {3, 3, "ozone resistance"},
-                       {4, 3, "UV resistance"}},
-                      probleme);
+                      {{3, 3, "ozone resistance"}, {4, 3, "UV resistance"}}, probleme);
         break;
     case TypSchnitt:
         skalenPruefen(h, "Klassenwerte", s.Klassenwerte, {{0, 7, "cut class"}}, probleme);
@@ -120,6 +138,7 @@ void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& problem
         if (h.Laengenklasse > 3)
             probleme << wer + QStringLiteral(": Laengenklasse %1 is not 0..3").arg(h.Laengenklasse);
         klassenwertePruefen(h, probleme);
+        beschreibungsKennzeichen(h, probleme);
         if (!h.Bilddatei().isEmpty() && !QFileInfo::exists(pics.filePath(h.Bilddatei())))
             probleme << wer + QStringLiteral(": picture Pics/%1 is missing").arg(h.Bilddatei());
         const int p = piktogramm(h);

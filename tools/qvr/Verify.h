@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class TProduktliste;
+struct THandschuh;
 class TStoffliste;
 
 // qvr verify DIR: checks a language data directory and prints every problem found, one per
@@ -26,6 +27,10 @@ void seiten(const QDir& dir, const TProduktliste* katalog, const TStoffliste* ta
 // resolved) against the glove it names; wo names the page.
 void kennzeichnung(const QString& wo, const QString& text, const TProduktliste& katalog,
                    const TStoffliste* tabelle, QStringList& probleme);
+
+// The EN 388 marking a glove's description states ("EN 388 4542E"), against its levels and
+// the same marking in its Zusatztext.
+void beschreibungsKennzeichen(const THandschuh& h, QStringList& probleme);
 
 // True for a CAS registry number with a correct check digit (e.g. 64-17-5).
 bool casGueltig(const QString& cas);

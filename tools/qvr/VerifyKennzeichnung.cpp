@@ -1,5 +1,6 @@
 // A marking example on an information page, checked against the glove it names: the product,
-// the notified body, the EN ISO 374-1 type and letters, and the EN 388 levels.
+// the notified body, the EN ISO 374-1 type and letters, and the EN 388 levels and letters; and
+// the EN 388 marking a glove's description states.
 #include "Verify.h"
 
 #include "data/Produktliste.h"
@@ -129,26 +130,71 @@ void chemiePruefen(const QString& wo, const QString& text, const THandschuh& h,
             probleme << wo + QStringLiteral("letter %1 names no test chemical").arg(b);
 }
 
-// EN 388: abrasion, blade cut, tear and puncture, each a digit or X for not tested.
+// EN 388: abrasion, blade cut, tear and puncture, each a digit or X for not tested, then the
+// straight-blade cut letter (X for not tested) and P where impact protection was tested.
+const QRegularExpression& en388Muster() {
+    static const QRegularExpression muster(
+        QStringLiteral("EN 388\\s+([0-5X]{4})([A-FX]P?)?(?![0-9A-Z])"));
+    return muster;
+}
+
+// The four levels as a marking writes them, from the glove's stored levels.
+QString en388Stufen(const TStrick& s) {
+    QString stufen;
+    for (int i = 1; i <= 4; ++i) {
+        const int v = s.Strickwerte[std::size_t(i)];
+        stufen += v == 0 ? QLatin1Char('X') : QLatin1Char(char('0' + v - 1));
+    }
+    return stufen;
+}
+
+// The EN 388 marking a text gives, empty when it gives none.
+QString en388Kennzeichen(const QString& text) {
+    const auto m = en388Muster().match(text);
+    return m.hasMatch() ? m.captured(1) + m.captured(2) : QString();
+}
+
 void mechanikPruefen(const QString& wo, const QString& text, const THandschuh& h,
                      QStringList& probleme) {
-    static const QRegularExpression muster(QStringLiteral("EN 388\\s+([0-5X]{4})"));
-    const auto m = muster.match(text);
+    const auto m = en388Muster().match(text);
     const TStrick* s = alsStrick(h);
     if (!m.hasMatch() || !s) return;
-    QString erwartet;
-    for (int i = 1; i <= 4; ++i) {
-        const int v = s->Strickwerte[std::size_t(i)];
-        erwartet += v == 0 ? QLatin1Char('X') : QLatin1Char(char('0' + v - 1));
-    }
+    const QString erwartet = en388Stufen(*s);
     if (m.captured(1) != erwartet)
         probleme << wo + QStringLiteral("EN 388 %1, the levels of glove %2 give %3")
                              .arg(m.captured(1))
                              .arg(h.Nummer)
                              .arg(erwartet);
+    // The cut letter has no field of its own: the description states the whole marking.
+    const QString beschrieben = en388Kennzeichen(h.Beschreibung());
+    const QString gezeigt = m.captured(1) + m.captured(2);
+    if (!m.captured(2).isEmpty() && beschrieben != gezeigt)
+        probleme << wo + (beschrieben.isEmpty()
+                              ? QStringLiteral("EN 388 %1, but the description of glove %2 "
+                                               "states no EN 388 marking")
+                                    .arg(gezeigt)
+                                    .arg(h.Nummer)
+                              : QStringLiteral("EN 388 %1, the description of glove %2 states %3")
+                                    .arg(gezeigt)
+                                    .arg(h.Nummer)
+                                    .arg(beschrieben));
 }
 
 } // namespace
+
+void beschreibungsKennzeichen(const THandschuh& h, QStringList& probleme) {
+    const TStrick* s = alsStrick(h);
+    const QString beschrieben = en388Kennzeichen(h.Beschreibung());
+    if (!s || beschrieben.isEmpty()) return;
+    const QString wer = QStringLiteral("produkte.qvr: glove %1 %2: ").arg(h.Nummer).arg(h.Name());
+    if (!beschrieben.startsWith(en388Stufen(*s)))
+        probleme << wer + QStringLiteral("the description states EN 388 %1, the levels give %2")
+                              .arg(beschrieben, en388Stufen(*s));
+    const QString zusatz = en388Kennzeichen(h.Zusatztext());
+    if (zusatz != beschrieben)
+        probleme << wer + QStringLiteral("the description states EN 388 %1, the marking text %2")
+                              .arg(beschrieben, zusatz.isEmpty() ? QStringLiteral("none") : zusatz);
+}
 
 void kennzeichnung(const QString& wo, const QString& text, const TProduktliste& katalog,
                    const TStoffliste* tabelle, QStringList& probleme) {
