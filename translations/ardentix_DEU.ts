@@ -888,10 +888,6 @@
         <translation>Physikalische Daten</translation>
     </message>
     <message>
-        <source>Dexterity (EN420):</source>
-        <translation>Fingerfertigkeit (EN420):</translation>
-    </message>
-    <message>
         <source>Abrasion Resistance (EN388):</source>
         <translation>Abriebfestigkeit (EN388):</translation>
     </message>
@@ -1004,10 +1000,6 @@
         <translation>Kontaktkälte:</translation>
     </message>
     <message>
-        <source>Water Thightness:</source>
-        <translation>Wasserdichtheit:</translation>
-    </message>
-    <message>
         <source>Resistance to Sun Light (UV):</source>
         <translation>UV-Beständigkeit (Sonnenlicht):</translation>
     </message>
@@ -1070,6 +1062,14 @@
     <message>
         <source>Description</source>
         <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Dexterity (EN ISO 21420):</source>
+        <translation>Fingerfertigkeit (EN ISO 21420):</translation>
+    </message>
+    <message>
+        <source>Water Tightness:</source>
+        <translation>Wasserdichtheit:</translation>
     </message>
 </context>
 <context>
@@ -2902,11 +2902,6 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>(EN388)</translation>
     </message>
     <message>
-        <source>10151</source>
-        <comment>(EN420)</comment>
-        <translation>(EN420)</translation>
-    </message>
-    <message>
         <source>10152</source>
         <comment>(EN511)</comment>
         <translation>(EN511)</translation>
@@ -3308,6 +3303,11 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <source>10270</source>
         <comment>The file produkte.qvr is missing</comment>
         <translation>Die Datei produkte.qvr fehlt</translation>
+    </message>
+    <message>
+        <source>10151</source>
+        <comment>(EN ISO 21420)</comment>
+        <translation>(EN ISO 21420)</translation>
     </message>
 </context>
 </TS>
