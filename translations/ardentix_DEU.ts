@@ -80,14 +80,6 @@
         <translation>Degradation</translation>
     </message>
     <message>
-        <source>The degradation is not dependent on penetration and permeation.</source>
-        <translation>Die Degradation ist unabhängig von Penetration und Permeation.</translation>
-    </message>
-    <message>
-        <source>as this test is not even intended.</source>
-        <translation>DIN/EN 374 nicht, da diese Prüfung dort gar nicht vorgesehen ist.</translation>
-    </message>
-    <message>
         <source>degrad. resistance</source>
         <translation>Beständigkeit</translation>
     </message>
@@ -112,20 +104,12 @@
         <translation>Penetration</translation>
     </message>
     <message>
-        <source>Level 3 = AQL value 0,65 = 100% leakproof</source>
-        <translation>Stufe 3 = AQL-Wert 0,65 = 100 % dicht</translation>
-    </message>
-    <message>
         <source>Level 2 = AQL value 1,5</source>
         <translation>Stufe 2 = AQL-Wert 1,5</translation>
     </message>
     <message>
         <source>Level 1 = AQL value 4</source>
         <translation>Stufe 1 = AQL-Wert 4</translation>
-    </message>
-    <message>
-        <source>above table.</source>
-        <translation>obigen Tabelle nicht eigens aufgeführt.</translation>
     </message>
     <message>
         <source>Natural</source>
@@ -204,48 +188,36 @@
         <translation>Zustand</translation>
     </message>
     <message>
-        <source>However, as a degraded glove is simply useless, QVR does only recommend gloves which swell less</source>
-        <translation>Da ein degradierter Handschuh jedoch unbrauchbar ist, empfiehlt QVR nur Handschuhe, die</translation>
-    </message>
-    <message>
-        <source>All protective gloves are tested for Level 3 = 100% leakproof, thus level values are not explicitely listed in</source>
-        <translation>Alle Schutzhandschuhe werden auf Stufe 3 = 100 % dicht geprüft; die Stufen sind daher in der</translation>
-    </message>
-    <message>
-        <source>than 15% in the testing chemical. A safety aspect, which is not offered by DIN/EN 374,</source>
-        <translation>in der Prüfchemikalie um weniger als 15 % quellen. Diesen Sicherheitsaspekt bietet</translation>
-    </message>
-    <message>
         <source>(EN 16523-1; levels a and b are QVR&apos;s own sub-levels below EN level 1)</source>
-        <translation type="vanished">(EN 16523-1; die Stufen a und b sind QVR-eigene Unterstufen unter der EN-Stufe 1)</translation>
+        <translation>(EN 16523-1; die Stufen a und b sind QVR-eigene Unterstufen unter der EN-Stufe 1)</translation>
     </message>
     <message>
         <source>Degradation (EN ISO 374-4) is tested apart from penetration and permeation.</source>
-        <translation type="vanished">Die Degradation (EN ISO 374-4) wird getrennt von Penetration und Permeation geprüft.</translation>
+        <translation>Die Degradation (EN ISO 374-4) wird getrennt von Penetration und Permeation geprüft.</translation>
     </message>
     <message>
         <source>EN ISO 374-1:2016+A1:2018 requires it for each chemical a glove is certified for</source>
-        <translation type="vanished">EN ISO 374-1:2016+A1:2018 verlangt sie für jede Chemikalie, für die ein Handschuh</translation>
+        <translation>EN ISO 374-1:2016+A1:2018 verlangt sie für jede Chemikalie, für die ein Handschuh</translation>
     </message>
     <message>
         <source>and its result to be reported. As a degraded glove is useless, QVR only recommends</source>
-        <translation type="vanished">zertifiziert ist, samt Ergebnis. Da ein degradierter Handschuh unbrauchbar ist, empfiehlt</translation>
+        <translation>zertifiziert ist, samt Ergebnis. Da ein degradierter Handschuh unbrauchbar ist, empfiehlt</translation>
     </message>
     <message>
         <source>gloves which swell less than 15% in the testing chemical.</source>
-        <translation type="vanished">QVR nur Handschuhe, die in der Prüfchemikalie um weniger als 15 % quellen.</translation>
+        <translation>QVR nur Handschuhe, die in der Prüfchemikalie um weniger als 15 % quellen.</translation>
     </message>
     <message>
         <source>Level 3 = AQL value 0,65 (the share of defective gloves a batch sample may show)</source>
-        <translation type="vanished">Stufe 3 = AQL-Wert 0,65 (der Anteil fehlerhafter Handschuhe, den eine Stichprobe zeigen darf)</translation>
+        <translation>Stufe 3 = AQL-Wert 0,65 (der Anteil fehlerhafter Handschuhe, den eine Stichprobe zeigen darf)</translation>
     </message>
     <message>
         <source>Leak tests to EN ISO 374-2, as EN ISO 374-1:2016+A1:2018 requires; all QVR gloves meet level 3,</source>
-        <translation type="vanished">Dichtheitsprüfung nach EN ISO 374-2, wie EN ISO 374-1:2016+A1:2018 sie verlangt;</translation>
+        <translation>Dichtheitsprüfung nach EN ISO 374-2, wie EN ISO 374-1:2016+A1:2018 sie verlangt;</translation>
     </message>
     <message>
         <source>thus level values are not explicitly listed in above table.</source>
-        <translation type="vanished">alle QVR-Handschuhe erfüllen Stufe 3, daher sind die Stufen oben nicht eigens aufgeführt.</translation>
+        <translation>alle QVR-Handschuhe erfüllen Stufe 3, daher sind die Stufen oben nicht eigens aufgeführt.</translation>
     </message>
 </context>
 <context>
@@ -274,39 +246,39 @@
     <name>Druckvorschau</name>
     <message>
         <source>Print Preview - %1</source>
-        <translation type="vanished">Druckvorschau – %1</translation>
+        <translation>Druckvorschau – %1</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="vanished">Drucken ...</translation>
+        <translation>Drucken ...</translation>
     </message>
     <message>
         <source>Page Setup...</source>
-        <translation type="vanished">Seite einrichten ...</translation>
+        <translation>Seite einrichten ...</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="vanished">Vergrößern</translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="vanished">Verkleinern</translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="vanished">Seitenbreite</translation>
+        <translation>Seitenbreite</translation>
     </message>
     <message>
         <source>Whole Page</source>
-        <translation type="vanished">Ganze Seite</translation>
+        <translation>Ganze Seite</translation>
     </message>
     <message>
         <source>All Pages</source>
-        <translation type="vanished">Alle Seiten</translation>
+        <translation>Alle Seiten</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="vanished">Seite %1 von %2</translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -416,7 +388,7 @@
     </message>
     <message>
         <source>Not suitable</source>
-        <translation type="vanished">Nicht geeignet</translation>
+        <translation>Nicht geeignet</translation>
     </message>
 </context>
 <context>
@@ -544,7 +516,7 @@
     <message>
         <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
 %1</source>
-        <translation type="vanished">Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsanalysen (.GAN) und Gefährdungsbeurteilungen (.GBN). Nicht geöffnet:
+        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsanalysen (.GAN) und Gefährdungsbeurteilungen (.GBN). Nicht geöffnet:
 %1</translation>
     </message>
 </context>
@@ -1465,23 +1437,23 @@ Permeationsstufe für die Durchbruchzeit:
     </message>
     <message>
         <source>Level 4–6</source>
-        <translation type="vanished">Stufe 4–6</translation>
+        <translation>Stufe 4–6</translation>
     </message>
     <message>
         <source>Level 2–3 or limited swelling resistance</source>
-        <translation type="vanished">Stufe 2–3 oder bedingte Quellbeständigkeit</translation>
+        <translation>Stufe 2–3 oder bedingte Quellbeständigkeit</translation>
     </message>
     <message>
         <source>Level 1</source>
-        <translation type="vanished">Stufe 1</translation>
+        <translation>Stufe 1</translation>
     </message>
     <message>
         <source>Level 0, not resistant or destroyed: unsuitable</source>
-        <translation type="vanished">Stufe 0, nicht beständig oder zerstört: ungeeignet</translation>
+        <translation>Stufe 0, nicht beständig oder zerstört: ungeeignet</translation>
     </message>
     <message>
         <source>Not tested</source>
-        <translation type="vanished">Nicht geprüft</translation>
+        <translation>Nicht geprüft</translation>
     </message>
 </context>
 <context>
@@ -1820,39 +1792,39 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Glove plans (*.PLN *.pln)</source>
-        <translation type="vanished">Handschutzpläne (*.PLN *.pln)</translation>
+        <translation>Handschutzpläne (*.PLN *.pln)</translation>
     </message>
     <message>
         <source>%1, %2 (code %3)</source>
-        <translation type="vanished">%1, %2 (Code %3)</translation>
+        <translation>%1, %2 (Code %3)</translation>
     </message>
     <message>
         <source>Address line %1</source>
-        <translation type="vanished">Adresszeile %1</translation>
+        <translation>Adresszeile %1</translation>
     </message>
     <message>
         <source>%1 (code %2), note &quot;%3&quot;</source>
-        <translation type="vanished">%1 (Code %2), Notiz „%3“</translation>
+        <translation>%1 (Code %2), Notiz „%3“</translation>
     </message>
     <message>
         <source>%1: %2 Nothing was saved.</source>
-        <translation type="vanished">%1: %2 Es wurde nichts gespeichert.</translation>
+        <translation>%1: %2 Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Work areas</source>
-        <translation type="vanished">Arbeitsbereiche</translation>
+        <translation>Arbeitsbereiche</translation>
     </message>
     <message>
         <source>Areas of practice</source>
-        <translation type="vanished">Einsatzgebiete</translation>
+        <translation>Einsatzgebiete</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="vanished">Information</translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>The glove plan is empty: there is nothing to print.</source>
-        <translation type="vanished">Der Handschutzplan ist leer: Es gibt nichts zu drucken.</translation>
+        <translation>Der Handschutzplan ist leer: Es gibt nichts zu drucken.</translation>
     </message>
 </context>
 <context>
@@ -2241,10 +2213,6 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>Art der Maschine:</translation>
     </message>
     <message>
-        <source>Art der Stellteile:</source>
-        <translation>Art der Stellteile:</translation>
-    </message>
-    <message>
         <source>7. Other details:</source>
         <translation>7. Weitere Angaben:</translation>
     </message>
@@ -2274,11 +2242,11 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Type of Controls:</source>
-        <translation type="vanished">Art der Stellteile:</translation>
+        <translation>Art der Stellteile:</translation>
     </message>
     <message>
         <source>Risk assessments (*.GAN)</source>
-        <translation type="vanished">Gefährdungsanalysen (*.GAN)</translation>
+        <translation>Gefährdungsanalysen (*.GAN)</translation>
     </message>
 </context>
 <context>
@@ -2740,11 +2708,6 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <source>10086</source>
         <comment>Type of machine:</comment>
         <translation>Art der Maschine:</translation>
-    </message>
-    <message>
-        <source>10087</source>
-        <comment>Art der Stellteile:</comment>
-        <translation>Art der Stellteile:</translation>
     </message>
     <message>
         <source>10088</source>
@@ -3457,109 +3420,109 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10087</source>
         <comment>Type of controls:</comment>
-        <translation type="vanished">Art der Stellteile:</translation>
+        <translation>Art der Stellteile:</translation>
     </message>
 </context>
 <context>
     <name>bewertungsdatei</name>
     <message>
         <source>%1 Nothing was saved.</source>
-        <translation type="vanished">%1 Es wurde nichts gespeichert.</translation>
+        <translation>%1 Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>dialoge</name>
     <message>
         <source>Save</source>
-        <translation type="vanished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="vanished">Verwerfen</translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="vanished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>gefahrendatei</name>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
-        <translation type="vanished">„%1“: %2 Es wurde nichts gespeichert.</translation>
+        <translation>„%1“: %2 Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>plandatei</name>
     <message>
         <source>%1: %2</source>
-        <translation type="vanished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="vanished">%1, Zeile %2: %3</translation>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="vanished">die Datei ist leer</translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of gloves</source>
-        <translation type="vanished">„%1“ ist keine Anzahl von Handschuhen</translation>
+        <translation>„%1“ ist keine Anzahl von Handschuhen</translation>
     </message>
     <message>
         <source>the number of gloves %1 is negative</source>
-        <translation type="vanished">die Anzahl der Handschuhe %1 ist negativ</translation>
+        <translation>die Anzahl der Handschuhe %1 ist negativ</translation>
     </message>
     <message>
         <source>the plan has %1 gloves, but a glove plan holds at most %2</source>
-        <translation type="vanished">der Plan hat %1 Handschuhe, ein Handschutzplan fasst aber höchstens %2</translation>
+        <translation>der Plan hat %1 Handschuhe, ein Handschutzplan fasst aber höchstens %2</translation>
     </message>
     <message>
         <source>the file ends here, but a plan of %1 gloves has %2 lines</source>
-        <translation type="vanished">die Datei endet hier, ein Plan mit %1 Handschuhen hat aber %2 Zeilen</translation>
+        <translation>die Datei endet hier, ein Plan mit %1 Handschuhen hat aber %2 Zeilen</translation>
     </message>
     <message>
         <source>a plan of %1 gloves has %2 lines, but the file goes on with &quot;%3&quot;</source>
-        <translation type="vanished">ein Plan mit %1 Handschuhen hat %2 Zeilen, die Datei geht aber mit „%3“ weiter</translation>
+        <translation>ein Plan mit %1 Handschuhen hat %2 Zeilen, die Datei geht aber mit „%3“ weiter</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a product code</source>
-        <translation type="vanished">„%1“ ist kein Produktcode</translation>
+        <translation>„%1“ ist kein Produktcode</translation>
     </message>
     <message>
         <source>it is not a plain file</source>
-        <translation type="vanished">es ist keine gewöhnliche Datei</translation>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>the file is too large to be a glove plan</source>
-        <translation type="vanished">die Datei ist zu groß für einen Handschutzplan</translation>
+        <translation>die Datei ist zu groß für einen Handschutzplan</translation>
     </message>
     <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
-        <translation type="vanished">Der Handschutzplan ist voll: Er fasst höchstens %1 Handschuhe.</translation>
+        <translation>Der Handschutzplan ist voll: Er fasst höchstens %1 Handschuhe.</translation>
     </message>
 </context>
 <context>
     <name>ungespeichert</name>
     <message>
         <source>Save changes to &quot;%1&quot;?</source>
-        <translation type="vanished">Änderungen an „%1“ speichern?</translation>
+        <translation>Änderungen an „%1“ speichern?</translation>
     </message>
 </context>
 <context>
     <name>zeilendatei</name>
     <message>
         <source>A line break or control character (%1) cannot be saved in a one-line value.</source>
-        <translation type="vanished">Ein Zeilenumbruch oder Steuerzeichen (%1) kann in einem einzeiligen Wert nicht gespeichert werden.</translation>
+        <translation>Ein Zeilenumbruch oder Steuerzeichen (%1) kann in einem einzeiligen Wert nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The character &quot;%1&quot; (%2) cannot be saved in this file&apos;s code page (Windows-1252).</source>
-        <translation type="vanished">Das Zeichen „%1“ (%2) kann in der Codepage dieser Datei (Windows-1252) nicht gespeichert werden.</translation>
+        <translation>Das Zeichen „%1“ (%2) kann in der Codepage dieser Datei (Windows-1252) nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>In line %1: %2</source>
-        <translation type="vanished">In Zeile %1: %2</translation>
+        <translation>In Zeile %1: %2</translation>
     </message>
 </context>
 </TS>
