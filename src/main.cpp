@@ -3,7 +3,7 @@
 #include "app/Befehlszeile.h"
 #include "app/Einstellungsspeicher.h"
 #include "app/Einzelinstanz.h"
-#include "app/Sprachmodul.h"
+#include "texte/Sprachmodul.h"
 #include "shared/Zeilendatei.h"
 
 #include <QApplication>

@@ -243,6 +243,45 @@
     </message>
 </context>
 <context>
+    <name>Druckvorschau</name>
+    <message>
+        <source>Print Preview - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Mechbericht</name>
     <message>
         <source>- No / minimal hazards</source>
@@ -345,6 +384,10 @@
     </message>
     <message>
         <source>Pen.: ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not suitable</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -468,6 +511,11 @@
     </message>
     <message>
         <source>Ardentix, the protective glove advisor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1370,6 +1418,26 @@ Permeation level for breakthrough time:
         <source>Jersey</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Level 4–6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 2–3 or limited swelling resistance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level 0, not resistant or destroyed: unsuitable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not tested</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -1704,6 +1772,38 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Glove plans (*.PLN *.pln)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (code %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (code %2), note &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work areas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Areas of practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The glove plan is empty: there is nothing to print.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3300,6 +3400,108 @@ press tool, cutting knife, metal parts with edge...</source>
     <message>
         <source>10087</source>
         <comment>Type of controls:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>bewertungsdatei</name>
+    <message>
+        <source>%1 Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dialoge</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gefahrendatei</name>
+    <message>
+        <source>&quot;%1&quot;: %2 Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>plandatei</name>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of gloves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of gloves %1 is negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plan has %1 gloves, but a glove plan holds at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends here, but a plan of %1 gloves has %2 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a plan of %1 gloves has %2 lines, but the file goes on with &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a product code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large to be a glove plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The glove plan is full: it holds at most %1 gloves.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ungespeichert</name>
+    <message>
+        <source>Save changes to &quot;%1&quot;?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zeilendatei</name>
+    <message>
+        <source>A line break or control character (%1) cannot be saved in a one-line value.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (%2) cannot be saved in this file&apos;s code page (Windows-1252).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In line %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,6 +6,7 @@
 #include "texte/Texte.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/Sprachmodul.h"
+#include "texte/Sprachmodul.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,6 +86,34 @@ private Q_SLOTS:
         QCoreApplication app(argc, nullptr);
         QVERIFY(
             !sprachmodul::waehlen(app, dir.filePath("Ardentix"), QLocale(QStringLiteral("fr_FR"))));
+    }
+
+    // A tool given a data directory speaks the language of the module that names it.
+    void modulFuerDaten_data() {
+        QTest::addColumn<QString>("verzeichnis");
+        QTest::addColumn<bool>("deutsch");
+        QTest::newRow("data set by path") << "build/DE" << true;
+        QTest::newRow("trailing separator") << "/opt/ardentix/DE/" << true;
+        QTest::newRow("compared as Windows compares names") << "de" << true;
+        QTest::newRow("the program's own English") << "build/EN" << false;
+        QTest::newRow("a directory no module names") << "build/FR" << false;
+    }
+    void modulFuerDaten() {
+        QFETCH(QString, verzeichnis);
+        QFETCH(bool, deutsch);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU"),
+                            dir.filePath("Ardentix.DEU")));
+        anlegen(dir.filePath("Ardentix.FRA")); // unreadable: passed over
+        QCOMPARE(sprachmodul::dateiFuerDaten(dir.filePath("Ardentix"), verzeichnis),
+                 deutsch ? dir.filePath("Ardentix.DEU") : QString());
+    }
+
+    void qtDialogeInDerSpracheDesModuls() {
+        int argc = 0;
+        QCoreApplication app(argc, nullptr);
+        QVERIFY(sprachmodul::laden(app, QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU")));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     }
 
 private:

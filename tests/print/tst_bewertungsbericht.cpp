@@ -63,7 +63,8 @@ private Q_SLOTS:
         const RecordingCanvas c = drucken(b);
         QStringList zeilen;
         for (const auto& op : c.ops(Kind::Text, 0))
-            if (op.x == 600 && op.y >= 820 && op.y < arbeitsbereichY) zeilen.append(op.text);
+            if (op.x >= 600 && op.x < 1000 && op.y >= 820 && op.y < arbeitsbereichY)
+                zeilen.append(op.text);
         QCOMPARE(zeilen, gedruckt);
         QCOMPARE(c.findText("Work area:", 0)->y, arbeitsbereichY);
         QCOMPARE(c.findText("Assembly", 0)->y, arbeitsbereichY);

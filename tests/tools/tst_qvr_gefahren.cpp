@@ -53,22 +53,28 @@ private Q_SLOTS:
     void unlesbar_data() {
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QString>("meldung");
+        QTest::addColumn<QStringList>("weitere");
         QTest::newRow("missing") << "fehlt.GAN"
-                                 << "File not found!";
+                                 << "File not found!" << QStringList{};
         QTest::newRow("a folder") << "ordner.GAN"
-                                  << "Cannot read";
+                                  << "Cannot read" << QStringList{};
         QTest::newRow("a picture") << "bild.GAN"
-                                   << "line 2: not a text file";
+                                   << "line 2: not a text file" << QStringList{};
+        QTest::newRow("a language without a module")
+            << "fehlt.GAN"
+            << "no language module Ardentix.FRA" << QStringList{"--language", "fra"};
     }
     void unlesbar() {
         QFETCH(QString, datei);
         QFETCH(QString, meldung);
+        QFETCH(QStringList, weitere);
         QDir(m_dir.path()).mkpath("ordner.GAN");
         QFile bild(m_dir.filePath("bild.GAN"));
         QVERIFY(bild.open(QIODevice::WriteOnly));
         bild.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         bild.close();
-        const Lauf l = qvr({m_dir.filePath(datei), "--pdf", m_dir.filePath("x.pdf")});
+        const Lauf l =
+            qvr(QStringList{m_dir.filePath(datei), "--pdf", m_dir.filePath("x.pdf")} + weitere);
         QCOMPARE(l.status, 2);
         // One line of its own; the platform may add notes of its own around it.
         const QStringList zeilen = l.fehler.split(u'\n').filter(QStringLiteral("qvr:"));

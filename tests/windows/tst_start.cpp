@@ -4,7 +4,7 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
-#include "app/Sprachmodul.h"
+#include "texte/Sprachmodul.h"
 #include "texte/Texte.h"
 #include "windows/forms/XReg.h"
 #include "windows/main/TSplashScreen.h"

@@ -14,6 +14,8 @@ int bewertungDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     // The data directory only names the address file of --distributor.
     const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
     p.addOptions({pdf, daten});
+    // Its language is in place already (druckBefehl); the parser only has to know the option.
+    p.addOption(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("ABBR")));
     if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
         falscheBenutzung(QStringLiteral("print assessment: ") + p.errorText());
     if (p.positionalArguments().size() != 1 || !p.isSet(pdf))

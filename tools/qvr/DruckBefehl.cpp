@@ -6,10 +6,13 @@
 #include "BewertungDruck.h"
 #include "ChemieDruck.h"
 #include "GefahrenDruck.h"
-#include "PlanDruck.h"
 #include "MechDruck.h"
+#include "PlanDruck.h"
 #include "ProduktDruck.h"
 #include "QvrFehler.h"
+#include "texte/Sprachmodul.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,10 +70,28 @@ FusszeilenDaten werkzeugFusszeile(QStringList& args) {
     return fusszeilenDaten(block.An, QImage(QStringLiteral(":/images/logo.png")));
 }
 
+// A printout speaks the language of the data set it reads, as the program does with that
+// set; the forms, which read none, the language asked for. The modules lie beside the tool.
+void spracheWaehlen(QStringList args) {
+    QCoreApplication& app = *QCoreApplication::instance();
+    const QString programm = QCoreApplication::applicationDirPath() + QStringLiteral("/Ardentix");
+    if (const auto daten = option(args, QStringLiteral("--data"), false)) {
+        if (const QString modul = sprachmodul::dateiFuerDaten(programm, *daten); !modul.isEmpty())
+            sprachmodul::laden(app, modul);
+        return;
+    }
+    const QString abk = option(args, QStringLiteral("--language"), false).value_or(QString());
+    if (abk.isEmpty() || abk.startsWith(QLatin1String("EN"), Qt::CaseInsensitive)) return;
+    const QString modul = sprachmodul::datei(programm, abk);
+    if (modul.isEmpty() || !sprachmodul::laden(app, modul))
+        ungueltig(QStringLiteral("no language module Ardentix.%1 beside qvr").arg(abk.toUpper()));
+}
+
 } // namespace
 
 int druckBefehl(const QStringList& args) {
     if (args.isEmpty()) falscheBenutzung(QStringLiteral("print: which printout?"));
+    spracheWaehlen(args.mid(1));
     QStringList rest = args.mid(1);
     const FusszeilenDaten fuss = werkzeugFusszeile(rest);
     for (const auto& [name, drucken] : kDrucke)

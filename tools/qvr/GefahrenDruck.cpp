@@ -17,6 +17,8 @@ int gefahrenDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     // The data directory only names the address file of --distributor.
     const QCommandLineOption daten(QStringLiteral("data"), QString(), QStringLiteral("DIR"));
     p.addOptions({pdf, daten});
+    // Its language is in place already (druckBefehl); the parser only has to know the option.
+    p.addOption(QCommandLineOption(QStringLiteral("language"), QString(), QStringLiteral("ABBR")));
     if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
         falscheBenutzung(QStringLiteral("print hazard-analysis: ") + p.errorText());
     if (p.positionalArguments().size() != 1 || !p.isSet(pdf))

@@ -63,10 +63,10 @@ const Benutzung kBenutzung[] = {
     {"print product", "  qvr print product CODE --data DIR --pdf OUT\n"
                       "                                   the product specification of one "
                       "glove as PDF\n"},
-    {"print hazard-analysis", "  qvr print hazard-analysis FILE.GAN --pdf OUT\n"
+    {"print hazard-analysis", "  qvr print hazard-analysis FILE.GAN [--language ABBR] --pdf OUT\n"
                               "                                   a saved hazard analysis "
                               "questionnaire as PDF\n"},
-    {"print assessment", "  qvr print assessment FILE.GBN --pdf OUT\n"
+    {"print assessment", "  qvr print assessment FILE.GBN [--language ABBR] --pdf OUT\n"
                          "                                   a saved organisational assessment "
                          "as PDF\n"},
     {"print plan", "  qvr print plan FILE.PLN --data DIR --pdf OUT\n"
@@ -75,7 +75,12 @@ const Benutzung kBenutzung[] = {
               "                                   any printout with the footer of distributor "
               "CODE of\n"
               "                                   the address file in DIR instead of the "
-              "maker's\n"},
+              "maker's;\n"
+              "                                   printouts are in the language of the data set "
+              "DIR\n"
+              "                                   (the module Ardentix.ABBR beside qvr whose data\n"
+              "                                   directory it is), or of --language ABBR (DEU:\n"
+              "                                   German); English otherwise\n"},
     {"verify", "  qvr verify DIR [--like REF]      check a language data directory (EN): "
                "catalogue,\n"
                "                                   substance table, pictures, distributors, "

@@ -18,6 +18,18 @@ QString abkuerzung(const QLocale& locale);
 // The module file for the executable and locale, or an empty text when there is none.
 QString datei(const QString& programmDatei, const QLocale& locale);
 
+// The module file for the executable and an abbreviation ("DEU", or "DE" for any German one).
+QString datei(const QString& programmDatei, const QString& abkuerzung);
+
+// The module beside the executable whose data directory (text 10180) is the last part of
+// `datenVerzeichnis`, so a tool given a data set reads it in its language; empty for the
+// program's own English data and for a directory no module names.
+QString dateiFuerDaten(const QString& programmDatei, const QString& datenVerzeichnis);
+
+// Installs the module at `pfad`, and Qt's own translations of the module's language for the
+// file, print and message dialogs where Qt has them; false when the module cannot be read.
+bool laden(QCoreApplication& app, const QString& pfad);
+
 // Chooses and installs the module once, before the first window; false when there is none
 // (or it cannot be read), which leaves the English set in use without a message.
 bool waehlen(QCoreApplication& app, const QString& programmDatei, const QLocale& locale);

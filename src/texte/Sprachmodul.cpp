@@ -1,9 +1,11 @@
-#include "app/Sprachmodul.h"
+#include "texte/Sprachmodul.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 namespace sprachmodul {
@@ -43,6 +45,10 @@ const QHash<QString, QString>& ausnahmen() {
     return t;
 }
 
+// The numbered text that names a language's data directory (a name, not a text to translate
+// here, so lupdate does not list it twice).
+constexpr char kDatenverzeichnisText[] = "10180";
+
 } // namespace
 
 QString abkuerzung(const QLocale& locale) {
@@ -62,26 +68,63 @@ QString abkuerzung(const QLocale& locale) {
 }
 
 QString datei(const QString& programmDatei, const QLocale& locale) {
+    return datei(programmDatei, abkuerzung(locale));
+}
+
+QString datei(const QString& programmDatei, const QString& abkuerzung) {
     const QFileInfo programm(programmDatei);
     const QString basis =
         programm.absoluteDir().filePath(programm.completeBaseName()) + QLatin1Char('.');
-    const QString abk = abkuerzung(locale);
+    const QString abk = abkuerzung.toUpper();
     for (const QString& endung : {abk, abk.left(2)}) {
         if (QFileInfo(basis + endung).isFile()) return basis + endung;
     }
     return {};
 }
 
-bool waehlen(QCoreApplication& app, const QString& programmDatei, const QLocale& locale) {
-    const QString pfad = datei(programmDatei, locale);
-    if (pfad.isEmpty()) return false;
+QString dateiFuerDaten(const QString& programmDatei, const QString& datenVerzeichnis) {
+    const QString daten = QFileInfo(QDir(datenVerzeichnis).absolutePath()).fileName();
+    const QFileInfo programm(programmDatei);
+    const QDir ordner = programm.absoluteDir();
+    // Only "<program>.<two or three capitals>" is a module; the program's own files are not.
+    static const QRegularExpression endung(QStringLiteral("^[A-Z]{2,3}$"));
+    const QStringList namen = ordner.entryList({programm.completeBaseName() + QStringLiteral(".*")},
+                                               QDir::Files, QDir::Name);
+    for (const QString& name : namen) {
+        if (!endung.match(QFileInfo(name).suffix()).hasMatch()) continue;
+        QTranslator modul;
+        if (!modul.load(ordner.filePath(name), QString(), QString(), QLatin1String(""))) continue;
+        // Data directories are compared as Windows compares file names.
+        if (modul.translate("Texte", kDatenverzeichnisText).compare(daten, Qt::CaseInsensitive) ==
+            0)
+            return ordner.filePath(name);
+    }
+    return {};
+}
+
+bool laden(QCoreApplication& app, const QString& pfad) {
     auto* modul = new QTranslator(&app);
     // An empty suffix, so exactly this file is read and not a ".qm" beside it.
-    if (!modul->load(pfad, QString(), QString(), QLatin1String(""))) {
+    if (!modul->load(pfad, QString(), QString(), QLatin1String("")) ||
+        !QCoreApplication::installTranslator(modul)) {
         delete modul;
         return false;
     }
-    return QCoreApplication::installTranslator(modul);
+    // Qt's own dialogs follow the module, not the locale, so a window never mixes languages;
+    // where Qt has no translation of that language they stay English.
+    if (modul->language().isEmpty()) return true;
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(modul->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return true;
+}
+
+bool waehlen(QCoreApplication& app, const QString& programmDatei, const QLocale& locale) {
+    const QString pfad = datei(programmDatei, locale);
+    return !pfad.isEmpty() && laden(app, pfad);
 }
 
 } // namespace sprachmodul
