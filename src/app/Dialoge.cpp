@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QToolTip>
 
 namespace dialoge {
 namespace {
@@ -40,6 +41,11 @@ public:
     }
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+    }
+    void notiz(QWidget* bei, const QString& text) override {
+        if (!bei || !bei->isVisible()) return;
+        QToolTip::showText(bei->mapToGlobal(QPoint(0, bei->height())), tippKlartext(text), bei,
+                           {}, 4000);
     }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
         return kasten(parent, QMessageBox::Question, caption, text,
@@ -161,6 +167,15 @@ void meldung(QWidget* parent, const QString& caption, const QString& text) {
 void hinweis(QWidget* parent, const QString& caption, const QString& text) {
     const Zurueckgestellt z;
     beantworter()->hinweis(parent, caption, text);
+}
+
+void notiz(QWidget* bei, const QString& text) {
+    beantworter()->notiz(bei, text);
+}
+
+void gespeichert(QWidget* bei, const QString& pfad) {
+    notiz(bei, QCoreApplication::translate("dialoge", "Saved as %1")
+                   .arg(QDir::toNativeSeparators(pfad)));
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {

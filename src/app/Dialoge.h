@@ -16,6 +16,11 @@ namespace dialoge {
 void meldung(QWidget* parent, const QString& caption, const QString& text);
 // The same for news that is no failure (shown with the information sign).
 void hinweis(QWidget* parent, const QString& caption, const QString& text);
+// A short note that something was done (added, saved, written), shown for a few seconds beside
+// bei, the control the user just used; it asks for nothing and blocks nothing.
+void notiz(QWidget* bei, const QString& text);
+// The note that a file was written, naming where.
+void gespeichert(QWidget* bei, const QString& pfad);
 // Yes/No question; true for Yes.
 bool frage(QWidget* parent, const QString& caption, const QString& text);
 // Save / Discard / Cancel, asked before unsaved changes would go.
@@ -42,6 +47,7 @@ public:
     virtual ~Beantworter() = default;
     virtual void meldung(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual void hinweis(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual void notiz(QWidget* bei, const QString& text) = 0;
     virtual bool frage(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual Entscheidung speichernFragen(QWidget* parent, const QString& caption,
                                          const QString& text) = 0;

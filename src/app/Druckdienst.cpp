@@ -100,7 +100,10 @@ bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobNam
     Beschaeftigt b(druckKnopf);
     const auto f =
         pdfSchreiben(pfad, ausgabe, p.pageLayout().pageSize(), p.pageLayout().orientation());
-    if (!f) return true;
+    if (!f) {
+        dialoge::gespeichert(druckKnopf ? static_cast<QWidget*>(druckKnopf) : parent, pfad);
+        return true;
+    }
     fehler(parent, *f);
     return false;
 }

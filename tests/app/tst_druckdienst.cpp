@@ -121,6 +121,8 @@ void TstDruckdienst::ohneDruckerInsPdf() {
     QVERIFY(b.sanduhr);
     QCOMPARE(b.mm, QSizeF(200, 287));
     QCOMPARE(pdfSeiten(dir.filePath(datei)), 2);
+    QCOMPARE(testdialoge::notizen(),
+             QStringList{"Saved as " + QDir::toNativeSeparators(dir.filePath(datei))});
     QVERIFY(knopf.isEnabled());
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(testdialoge::gezeigt().isEmpty());

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <utility>
 
 namespace testdialoge {
 namespace {
@@ -51,6 +52,11 @@ QStringList& gezeigteTexte() {
     return l;
 }
 
+QStringList& notizTexte() {
+    static QStringList l;
+    return l;
+}
+
 // Takes the next queued answer into a; false when none is queued.
 bool vorbereitet(Antwort& a) {
     if (antworten().empty()) return false;
@@ -87,6 +93,7 @@ public:
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         meldung(parent, caption, text);
     }
+    void notiz(QWidget*, const QString& text) override { notizTexte().append(text); }
     bool frage(QWidget*, const QString& caption, const QString& text) override {
         gezeigteTexte().append(caption + QStringLiteral(": ") + text);
         if (Antwort a; vorbereitet(a)) return a.ja;
@@ -173,6 +180,10 @@ QStringList gezeigt() {
     return g;
 }
 
+QStringList notizen() {
+    return std::exchange(notizTexte(), {});
+}
+
 void naechsteVorschau(bool drucken) {
     vorschauen().push_back(drucken);
 }
@@ -181,6 +192,7 @@ void zuruecksetzen() {
     antworten().clear();
     vorschauen().clear();
     gezeigteTexte().clear();
+    notizTexte().clear();
 }
 
 void mitQtKaesten(const std::function<void()>& tun,

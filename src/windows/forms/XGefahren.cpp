@@ -211,6 +211,7 @@ bool TForm8::speichern() {
     }
     m_gespeichert = g;
     m_datei = QFileInfo(std::get<QString>(ergebnis)).fileName();
+    dialoge::gespeichert(ui->SpeedButton2, std::get<QString>(ergebnis));
     return true;
 }
 

@@ -312,6 +312,7 @@ bool TForm7::speichern() {
     }
     m_datei = QFileInfo(pfad).fileName();
     m_geaendert = false;
+    dialoge::gespeichert(ui->SpeedButton10, pfad);
     return true;
 }
 
