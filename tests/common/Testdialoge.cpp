@@ -52,6 +52,11 @@ QStringList& gezeigteTexte() {
     return l;
 }
 
+QString& startText() {
+    static QString s;
+    return s;
+}
+
 QStringList& notizTexte() {
     static QStringList l;
     return l;
@@ -113,11 +118,15 @@ public:
         eingaben().pop_front();
         return antwort(ueberFenster(parent), label);
     }
-    std::optional<QString> oeffnen(QWidget*, const QString& caption, const QString&) override {
+    std::optional<QString> oeffnen(QWidget*, const QString& caption, const QString&,
+                                   const QString& start) override {
+        startText() = start;
         if (Antwort a; vorbereitet(a)) return a.text;
         unbeantwortet("open dialog", caption);
     }
-    std::optional<QString> speichern(QWidget*, const QString& caption, const QString&) override {
+    std::optional<QString> speichern(QWidget*, const QString& caption, const QString&,
+                                     const QString& start) override {
+        startText() = start;
         if (Antwort a; vorbereitet(a)) return a.text;
         unbeantwortet("save dialog", caption);
     }
@@ -178,6 +187,10 @@ QStringList gezeigt() {
     QStringList g = gezeigteTexte();
     gezeigteTexte().clear();
     return g;
+}
+
+QString letzterStart() {
+    return startText();
 }
 
 QStringList notizen() {

@@ -27,6 +27,8 @@ void naechsteVorschau(bool drucken);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").
 QStringList gezeigt();
+// Where the last file dialog opened: its folder, or for a save the file it offered.
+QString letzterStart();
 // The notes shown since the last call, in order; kept apart from the messages.
 QStringList notizen();
 // Forgets the queued answers, the messages and the notes shown.

@@ -136,6 +136,9 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(m_p->datei("a.b/plan.old.txt"));
         klick(QStringLiteral("SpeedButton2"));
         QCOMPARE(QDir(m_p->datei("a.b")).entryList(QDir::Files), QStringList{"plan.PLN"});
+        // The address is the user's own: the plan is offered under the day's name.
+        QVERIFY(testdialoge::letzterStart().endsWith(
+            "/Glove plan " + QDate::currentDate().toString(Qt::ISODate) + ".PLN"));
         QCOMPARE(testdialoge::notizen().last(),
                  "Saved as " + QDir::toNativeSeparators(m_p->datei("a.b/plan.PLN")));
         const auto zeilen = zeilendatei::lesen(m_p->datei("a.b/plan.PLN"));
@@ -366,7 +369,7 @@ private Q_SLOTS:
         klick(QStringLiteral("SpeedButton4"));
         QCOMPARE(testdialoge::gezeigt(),
                  QStringList{"Information: The glove plan is empty: there is nothing to print."});
-        QCOMPARE(dialoge::speichern(nullptr, {}, {}), QStringLiteral("first"));
+        QCOMPARE(dialoge::speichern(nullptr, {}, {}, dialoge::Dateiart::Plan), QStringLiteral("first"));
     }
 };
 

@@ -326,7 +326,11 @@ void TForm6::SpeedButton2Click() {
 }
 
 bool TForm6::speichern() {
-    const auto gewaehlt = dialoge::speichern(this, tr("Save Glove Plan"), dateifilter());
+    // The plan's own address names it only where it is the customer's, not the user's own.
+    const auto gewaehlt = dialoge::speichern(
+        this, tr("Save Glove Plan"), dateifilter(), dialoge::Dateiart::Plan,
+        dialoge::namensvorschlag(m_datei, m_adresseEigen ? ui->Edit1->text() : QString(),
+                                 tr("Glove plan"), QDate::currentDate()));
     if (!gewaehlt || gewaehlt->isEmpty()) return false;
     const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("PLN"));
     const TPlanlisten& plan = m_kontext.plan;
@@ -386,7 +390,8 @@ bool TForm6::ersetzenErlaubt() {
 
 void TForm6::SpeedButton3Click() {
     if (!ersetzenErlaubt()) return;
-    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter());
+    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter(),
+                                             dialoge::Dateiart::Plan);
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     laden(*gewaehlt);
 }

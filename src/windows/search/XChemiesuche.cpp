@@ -294,8 +294,9 @@ void TForm3::SpeedButton9Click() {
 }
 
 void TForm3::ExportClick() {
-    const auto gewaehlt = dialoge::speichern(this, tr("Export Search Results"),
-                                             tr("Spreadsheet files (*.csv)"));
+    const auto gewaehlt =
+        dialoge::speichern(this, tr("Export Search Results"), tr("Spreadsheet files (*.csv)"),
+                           dialoge::Dateiart::Tabelle, tr("Ardentix Search Results"));
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("csv"));
     if (const auto f = zeilendatei::atomarSpeichern(pfad, tabellentext::csv(m_raster->tabelle())))
