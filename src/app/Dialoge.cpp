@@ -2,12 +2,15 @@
 
 #include "app/Druckvorschau.h"
 #include "app/Klartext.h"
+#include "shared/Einstellungen.h"
 
 #include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
@@ -15,6 +18,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QLabel>
+#include <QTimer>
 
 namespace dialoge {
 namespace {
@@ -22,6 +27,52 @@ namespace {
 QString dokumentordner() {
     return startordner(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                        QDir::homePath());
+}
+
+// Beside the user's details, not below them: a key below would mark the details as set up.
+const QString kSchluesselOrdner = QStringLiteral("SOFTWARE\\QVR\\Folders");
+
+struct Art {
+    const char* name;   // the value's name in the store
+    const char* endung; // what the save dialog's offered name ends in
+};
+Art art(Dateiart a) {
+    switch (a) {
+    case Dateiart::Plan: return {"PLN", "PLN"};
+    case Dateiart::Gefahrenanalyse: return {"GAN", "GAN"};
+    case Dateiart::Bewertung: return {"GBN", "GBN"};
+    case Dateiart::Pdf: return {"PDF", "pdf"};
+    case Dateiart::Tabelle: return {"CSV", "csv"};
+    }
+    return {"", ""};
+}
+
+TEinstellungen*& ordnerspeicher() {
+    static TEinstellungen* s = nullptr;
+    return s;
+}
+
+QHash<QString, QString>& ordnerDesLaufs() {
+    static QHash<QString, QString> h;
+    return h;
+}
+
+QString letzterOrdner(Dateiart a) {
+    const QString name = QLatin1String(art(a).name);
+    QString ordner = ordnerDesLaufs().value(name);
+    if (ordner.isEmpty() && ordnerspeicher())
+        if (const auto werte = ordnerspeicher()->lesen(kSchluesselOrdner, {name}))
+            ordner = werte->value(0);
+    // A folder since removed, or a value that is no folder, is not offered.
+    return !ordner.isEmpty() && QFileInfo(ordner).isDir() ? ordner : dokumentordner();
+}
+
+void ordnerMerken(Dateiart a, const std::optional<QString>& gewaehlt) {
+    if (!gewaehlt || gewaehlt->isEmpty()) return;
+    const QString name = QLatin1String(art(a).name);
+    const QString ordner = QFileInfo(*gewaehlt).absolutePath();
+    ordnerDesLaufs().insert(name, ordner);
+    if (ordnerspeicher()) ordnerspeicher()->schreiben(kSchluesselOrdner, {name}, {ordner});
 }
 
 // Messages quote file names and lines from files: the box shows them as plain text.
@@ -40,6 +91,38 @@ public:
     }
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+    }
+    void notiz(QWidget* bei, const QString& text) override {
+        if (!bei || !bei->isVisible()) return;
+        // A label of its own in the tooltips' look rather than a tooltip: a tooltip goes as soon
+        // as the window is activated again, as it is when the file dialog before it closes.
+        QWidget* fenster = bei->window();
+        auto* n = fenster->findChild<QLabel*>(QStringLiteral("notiz"),
+                                              Qt::FindDirectChildrenOnly);
+        if (!n) {
+            n = new QLabel(fenster);
+            n->setObjectName(QStringLiteral("notiz"));
+            n->setWindowFlags(Qt::ToolTip);
+            labelKlartext(n);
+            n->setForegroundRole(QPalette::ToolTipText);
+            n->setBackgroundRole(QPalette::ToolTipBase);
+            n->setAutoFillBackground(true);
+            n->setFrameShape(QFrame::Box);
+            n->setMargin(4);
+            auto* uhr = new QTimer(n);
+            uhr->setObjectName(QStringLiteral("uhr"));
+            uhr->setSingleShot(true);
+            QObject::connect(uhr, &QTimer::timeout, n, &QWidget::hide);
+        }
+        n->setText(text);
+        n->adjustSize();
+        n->move(bei->mapToGlobal(QPoint(0, bei->height() + 2)));
+        n->show();
+        n->raise();
+        // The window comes back to the front once the file dialog before the note has gone; the
+        // note goes back over it.
+        QTimer::singleShot(300, n, &QWidget::raise);
+        n->findChild<QTimer*>(QStringLiteral("uhr"))->start(4000);
     }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
         return kasten(parent, QMessageBox::Question, caption, text,
@@ -71,15 +154,15 @@ public:
         if (dlg.exec() != QDialog::Accepted) return std::nullopt;
         return dlg.textValue();
     }
-    std::optional<QString> oeffnen(QWidget* parent, const QString& caption,
-                                   const QString& filter) override {
-        const QString s = QFileDialog::getOpenFileName(parent, caption, dokumentordner(), filter);
+    std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter,
+                                   const QString& start) override {
+        const QString s = QFileDialog::getOpenFileName(parent, caption, start, filter);
         if (s.isEmpty()) return std::nullopt;
         return s;
     }
-    std::optional<QString> speichern(QWidget* parent, const QString& caption,
-                                     const QString& filter) override {
-        const QString s = QFileDialog::getSaveFileName(parent, caption, dokumentordner(), filter);
+    std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter,
+                                     const QString& start) override {
+        const QString s = QFileDialog::getSaveFileName(parent, caption, start, filter);
         if (s.isEmpty()) return std::nullopt;
         return s;
     }
@@ -145,6 +228,26 @@ QString startordner(const QString& dokumente, const QString& heim) {
     return !dokumente.isEmpty() && QDir(dokumente).exists() ? dokumente : heim;
 }
 
+QString dateivorschlag(const QString& text) {
+    QString s = text;
+    for (QChar& c : s)
+        if (c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|.").contains(c))
+            c = u' ';
+    return s.simplified();
+}
+
+QString namensvorschlag(const QString& datei, const QString& text, const QString& art,
+                        const QDate& heute) {
+    if (!datei.isEmpty()) return QFileInfo(datei).baseName();
+    const QString name = dateivorschlag(text);
+    return name.isEmpty() ? art + u' ' + heute.toString(Qt::ISODate) : name;
+}
+
+void ordnerspeicherSetzen(TEinstellungen* speicher) {
+    ordnerspeicher() = speicher;
+    ordnerDesLaufs().clear();
+}
+
 void beantworterSetzen(std::unique_ptr<Beantworter> b) {
     beantworter() = b ? std::move(b) : qtDialoge();
 }
@@ -163,6 +266,15 @@ void hinweis(QWidget* parent, const QString& caption, const QString& text) {
     beantworter()->hinweis(parent, caption, text);
 }
 
+void notiz(QWidget* bei, const QString& text) {
+    beantworter()->notiz(bei, text);
+}
+
+void gespeichert(QWidget* bei, const QString& pfad) {
+    notiz(bei, QCoreApplication::translate("dialoge", "Saved as %1")
+                   .arg(QDir::toNativeSeparators(pfad)));
+}
+
 bool frage(QWidget* parent, const QString& caption, const QString& text) {
     const Zurueckgestellt z;
     return beantworter()->frage(parent, caption, text);
@@ -179,14 +291,25 @@ std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QS
     return beantworter()->eingabe(parent, caption, label, vorgabe);
 }
 
-std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter) {
+std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter,
+                               Dateiart a) {
     const Zurueckgestellt z;
-    return beantworter()->oeffnen(parent, caption, filter);
+    const auto gewaehlt = beantworter()->oeffnen(parent, caption, filter, letzterOrdner(a));
+    ordnerMerken(a, gewaehlt);
+    return gewaehlt;
 }
 
-std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter) {
+std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter,
+                                 Dateiart a, const QString& vorschlag) {
     const Zurueckgestellt z;
-    return beantworter()->speichern(parent, caption, filter);
+    QString start = letzterOrdner(a);
+    if (QDir::isAbsolutePath(vorschlag))
+        start = vorschlag;
+    else if (const QString name = dateivorschlag(vorschlag); !name.isEmpty())
+        start = QDir(start).filePath(name + u'.' + QLatin1String(art(a).endung));
+    const auto gewaehlt = beantworter()->speichern(parent, caption, filter, start);
+    ordnerMerken(a, gewaehlt);
+    return gewaehlt;
 }
 
 void druckerEinrichten(QWidget* parent, QPrinter& drucker) {

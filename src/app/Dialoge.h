@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -7,6 +8,7 @@
 
 class QPrinter;
 class QWidget;
+class TEinstellungen;
 
 // Every modal question, message and file dialog of the program goes through here, so tests can
 // answer them through their own Beantworter instead of blocking on a real dialog.
@@ -16,6 +18,11 @@ namespace dialoge {
 void meldung(QWidget* parent, const QString& caption, const QString& text);
 // The same for news that is no failure (shown with the information sign).
 void hinweis(QWidget* parent, const QString& caption, const QString& text);
+// A short note that something was done (added, saved, written), shown for a few seconds beside
+// bei, the control the user just used; it asks for nothing and blocks nothing.
+void notiz(QWidget* bei, const QString& text);
+// The note that a file was written, naming where.
+void gespeichert(QWidget* bei, const QString& pfad);
 // Yes/No question; true for Yes.
 bool frage(QWidget* parent, const QString& caption, const QString& text);
 // Save / Discard / Cancel, asked before unsaved changes would go.
@@ -24,9 +31,19 @@ Entscheidung speichernFragen(QWidget* parent, const QString& caption, const QStr
 // One-line input; nothing when cancelled.
 std::optional<QString> eingabe(QWidget* parent, const QString& caption, const QString& label,
                                const QString& vorgabe = {});
-// File dialogs; nothing when cancelled. filter as Qt's ("Glove plans (*.PLN)").
-std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter);
-std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter);
+// The kinds of file the dialogs choose. Each kind's dialog opens in the folder that kind was
+// last chosen in.
+enum class Dateiart { Plan, Gefahrenanalyse, Bewertung, Pdf, Tabelle };
+// Where those folders are kept between runs: the user's settings store, set at start and reset
+// (null) before the store goes; without one they are kept for the run.
+void ordnerspeicherSetzen(TEinstellungen* speicher);
+// File dialogs; nothing when cancelled. filter as Qt's ("Glove plans (*.PLN)"). The save dialog
+// offers vorschlag as the file's name, made fit for one, with the kind's ending; a whole path
+// (the printer's PDF file) is offered as it is.
+std::optional<QString> oeffnen(QWidget* parent, const QString& caption, const QString& filter,
+                               Dateiart art);
+std::optional<QString> speichern(QWidget* parent, const QString& caption, const QString& filter,
+                                 Dateiart art, const QString& vorschlag = {});
 // The printer-setup dialog for the program's printer; a queued file name sets PDF output into
 // that file, a queued nothing cancels.
 void druckerEinrichten(QWidget* parent, QPrinter& drucker);
@@ -42,15 +59,17 @@ public:
     virtual ~Beantworter() = default;
     virtual void meldung(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual void hinweis(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual void notiz(QWidget* bei, const QString& text) = 0;
     virtual bool frage(QWidget* parent, const QString& caption, const QString& text) = 0;
     virtual Entscheidung speichernFragen(QWidget* parent, const QString& caption,
                                          const QString& text) = 0;
     virtual std::optional<QString> eingabe(QWidget* parent, const QString& caption,
                                            const QString& label, const QString& vorgabe) = 0;
+    // start: the folder to open in, or for a save the offered file in it.
     virtual std::optional<QString> oeffnen(QWidget* parent, const QString& caption,
-                                           const QString& filter) = 0;
+                                           const QString& filter, const QString& start) = 0;
     virtual std::optional<QString> speichern(QWidget* parent, const QString& caption,
-                                             const QString& filter) = 0;
+                                             const QString& filter, const QString& start) = 0;
     virtual void druckerEinrichten(QWidget* parent, QPrinter& drucker) = 0;
     virtual bool vorschau(QWidget* parent, QPrinter& drucker, const QString& titel,
                           const std::function<void(QPrinter&)>& zeichnen) = 0;
@@ -62,5 +81,14 @@ std::unique_ptr<Beantworter> qtDialoge();
 
 // The folder a file dialog starts in: the user's documents folder where it exists, else home.
 QString startordner(const QString& dokumente, const QString& heim);
+// A text (a company's name, a printout's title) as a file name: the characters file systems
+// refuse or read as a path or an ending (/ \ : * ? " < > | . and control characters) become
+// spaces, runs of spaces one; empty where nothing is left.
+QString dateivorschlag(const QString& text);
+// The name a save dialog offers for a document: that of its file (datei, as last saved or
+// loaded) without the ending, else its own text (a company's name) as dateivorschlag makes it,
+// else what it is (art) and the day's date, "Glove plan 2026-12-08".
+QString namensvorschlag(const QString& datei, const QString& text, const QString& art,
+                        const QDate& heute);
 
 } // namespace dialoge

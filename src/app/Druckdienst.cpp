@@ -12,6 +12,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <utility>
+
 namespace druckdienst {
 namespace {
 
@@ -54,13 +56,24 @@ void fehler(QWidget* parent, const QString& text) {
     dialoge::meldung(parent, texte::text(10015), text);
 }
 
+// Whether the PDF file chosen in the setup dialog is still to be offered.
+bool& einrichtungOffen() {
+    static bool offen = false;
+    return offen;
+}
+
 // The PDF file of this job, named by the user now: also where the setup dialog chose PDF output
-// into a file, since reusing that name would replace the previous printout unasked. Empty when
-// the user cancels.
-QString pdfDatei(QWidget* parent) {
+// into a file, since reusing that name would replace the previous printout unasked. That file is
+// offered for the next job after the setup, the printout's name for the others. Empty when the
+// user cancels.
+QString pdfDatei(QWidget* parent, const QPrinter& p, const QString& jobName) {
+    const QString eingerichtet =
+        p.outputFormat() == QPrinter::PdfFormat ? p.outputFileName() : QString();
+    const bool angeboten = std::exchange(einrichtungOffen(), false) && !eingerichtet.isEmpty();
     const auto name = dialoge::speichern(
         parent, QCoreApplication::translate("Druckdienst", "Save printout as PDF"),
-        QCoreApplication::translate("Druckdienst", "PDF files (*.pdf)"));
+        QCoreApplication::translate("Druckdienst", "PDF files (*.pdf)"), dialoge::Dateiart::Pdf,
+        angeboten ? eingerichtet : jobName);
     if (!name || name->isEmpty()) return {};
     return QFileInfo(*name).suffix().isEmpty() ? *name + QStringLiteral(".pdf") : *name;
 }
@@ -69,6 +82,7 @@ QString pdfDatei(QWidget* parent) {
 
 void einrichten(QWidget* parent) {
     dialoge::druckerEinrichten(parent, drucker());
+    einrichtungOffen() = true;
 }
 
 bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobName,
@@ -95,12 +109,15 @@ bool drucken(QWidget* parent, QAbstractButton* druckKnopf, const QString& jobNam
         return false;
     }
 
-    const QString pfad = pdfDatei(parent);
+    const QString pfad = pdfDatei(parent, p, jobName);
     if (pfad.isEmpty()) return false;
     Beschaeftigt b(druckKnopf);
     const auto f =
         pdfSchreiben(pfad, ausgabe, p.pageLayout().pageSize(), p.pageLayout().orientation());
-    if (!f) return true;
+    if (!f) {
+        dialoge::gespeichert(druckKnopf ? static_cast<QWidget*>(druckKnopf) : parent, pfad);
+        return true;
+    }
     fehler(parent, *f);
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
+#include "app/Einstellungsspeicher.h"
 #include "shared/gui/PageCanvas.h"
 
 #include <QApplication>
@@ -60,6 +61,9 @@ private Q_SLOTS:
     void pdfDruckerFragtJedesMal();
     void startordner_data();
     void startordner();
+    void namensvorschlag_data();
+    void namensvorschlag();
+    void ordnerJeArt();
 };
 
 // A printer set to print into a PDF file asks for the file of every job: a later printout never
@@ -70,11 +74,14 @@ void TstDruckdienst::pdfDruckerFragtJedesMal() {
     druckdienst::einrichten(nullptr);
     QPushButton knopf;
     Beobachtung b;
+    // The set-up file is offered for the next job, the printout's name after that.
+    const QString angeboten[] = {dir.filePath("eingerichtet.pdf"), dir.filePath("Report.pdf")};
     for (const char* name : {"erster.pdf", "zweiter.pdf"}) {
         testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath(name)));
         QVERIFY(
             druckdienst::drucken(nullptr, &knopf, QStringLiteral("Report"), zweiSeiten(knopf, b)));
         QCOMPARE(pdfSeiten(dir.filePath(name)), 2);
+        QCOMPARE(testdialoge::letzterStart(), angeboten[name[0] == 'z']);
     }
     QVERIFY(!QFile::exists(dir.filePath("eingerichtet.pdf")));
 }
@@ -93,6 +100,59 @@ void TstDruckdienst::startordner() {
     const QString dokumente = heim.filePath("Documents");
     if (dokumenteDa) QVERIFY(QDir().mkdir(dokumente));
     QCOMPARE(dialoge::startordner(dokumente, heim.path()), dokumenteDa ? dokumente : heim.path());
+}
+
+// What a save dialog offers: the document's file, else its own text made fit for a file name,
+// else its kind and the day.
+void TstDruckdienst::namensvorschlag_data() {
+    QTest::addColumn<QString>("datei");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("vorschlag");
+    QTest::newRow("file") << "Kunde.PLN" << "Firma" << "Kunde";
+    QTest::newRow("company") << "" << "  Firma  GmbH " << "Firma GmbH";
+    QTest::newRow("path and ending characters") << "" << "A/B\\C: D*?\"<>|.E\tF" << "A B C D E F";
+    QTest::newRow("nothing usable") << "" << " ./ " << "Glove plan 2026-12-08";
+}
+
+void TstDruckdienst::namensvorschlag() {
+    QFETCH(QString, datei);
+    QFETCH(QString, text);
+    QFETCH(QString, vorschlag);
+    QCOMPARE(dialoge::namensvorschlag(datei, text, "Glove plan", QDate(2026, 12, 8)), vorschlag);
+}
+
+// Each kind of file opens where it was last chosen, also in the next run; the save dialog offers
+// the name with the kind's ending there.
+void TstDruckdienst::ordnerJeArt() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath("plaene") && QDir(dir.path()).mkpath("pdf"));
+    const QString ini = dir.filePath("speicher.ini");
+    auto speicher = TQSettingsSpeicher::inDatei(ini);
+    dialoge::ordnerspeicherSetzen(speicher.get());
+    testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath("plaene/a.PLN")));
+    dialoge::oeffnen(nullptr, {}, {}, dialoge::Dateiart::Plan);
+    testdialoge::naechsteAntwort(std::optional<QString>(dir.filePath("pdf/b.pdf")));
+    dialoge::speichern(nullptr, {}, {}, dialoge::Dateiart::Pdf);
+    testdialoge::naechsteAntwort(std::optional<QString>()); // cancelled: nothing remembered
+    dialoge::speichern(nullptr, {}, {}, dialoge::Dateiart::Plan);
+
+    speicher = TQSettingsSpeicher::inDatei(ini); // the next run
+    dialoge::ordnerspeicherSetzen(speicher.get());
+    testdialoge::naechsteAntwort(std::optional<QString>());
+    dialoge::speichern(nullptr, {}, {}, dialoge::Dateiart::Plan, "Firma. GmbH");
+    QCOMPARE(testdialoge::letzterStart(), dir.filePath("plaene/Firma GmbH.PLN"));
+    testdialoge::naechsteAntwort(std::optional<QString>());
+    dialoge::oeffnen(nullptr, {}, {}, dialoge::Dateiart::Pdf);
+    QCOMPARE(testdialoge::letzterStart(), dir.filePath("pdf"));
+    testdialoge::naechsteAntwort(std::optional<QString>());
+    dialoge::oeffnen(nullptr, {}, {}, dialoge::Dateiart::Bewertung);
+    QVERIFY(!testdialoge::letzterStart().startsWith(dir.path()));
+    // A folder since removed is not offered.
+    QVERIFY(QDir(dir.filePath("pdf")).removeRecursively());
+    testdialoge::naechsteAntwort(std::optional<QString>());
+    dialoge::oeffnen(nullptr, {}, {}, dialoge::Dateiart::Pdf);
+    QVERIFY(!testdialoge::letzterStart().startsWith(dir.path()));
+    dialoge::ordnerspeicherSetzen(nullptr);
 }
 
 void TstDruckdienst::initTestCase() {
@@ -121,6 +181,8 @@ void TstDruckdienst::ohneDruckerInsPdf() {
     QVERIFY(b.sanduhr);
     QCOMPARE(b.mm, QSizeF(200, 287));
     QCOMPARE(pdfSeiten(dir.filePath(datei)), 2);
+    QCOMPARE(testdialoge::notizen(),
+             QStringList{"Saved as " + QDir::toNativeSeparators(dir.filePath(datei))});
     QVERIFY(knopf.isEnabled());
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(testdialoge::gezeigt().isEmpty());

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <utility>
 
 namespace testdialoge {
 namespace {
@@ -51,6 +52,16 @@ QStringList& gezeigteTexte() {
     return l;
 }
 
+QString& startText() {
+    static QString s;
+    return s;
+}
+
+QStringList& notizTexte() {
+    static QStringList l;
+    return l;
+}
+
 // Takes the next queued answer into a; false when none is queued.
 bool vorbereitet(Antwort& a) {
     if (antworten().empty()) return false;
@@ -87,6 +98,7 @@ public:
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         meldung(parent, caption, text);
     }
+    void notiz(QWidget*, const QString& text) override { notizTexte().append(text); }
     bool frage(QWidget*, const QString& caption, const QString& text) override {
         gezeigteTexte().append(caption + QStringLiteral(": ") + text);
         if (Antwort a; vorbereitet(a)) return a.ja;
@@ -106,11 +118,15 @@ public:
         eingaben().pop_front();
         return antwort(ueberFenster(parent), label);
     }
-    std::optional<QString> oeffnen(QWidget*, const QString& caption, const QString&) override {
+    std::optional<QString> oeffnen(QWidget*, const QString& caption, const QString&,
+                                   const QString& start) override {
+        startText() = start;
         if (Antwort a; vorbereitet(a)) return a.text;
         unbeantwortet("open dialog", caption);
     }
-    std::optional<QString> speichern(QWidget*, const QString& caption, const QString&) override {
+    std::optional<QString> speichern(QWidget*, const QString& caption, const QString&,
+                                     const QString& start) override {
+        startText() = start;
         if (Antwort a; vorbereitet(a)) return a.text;
         unbeantwortet("save dialog", caption);
     }
@@ -173,6 +189,14 @@ QStringList gezeigt() {
     return g;
 }
 
+QString letzterStart() {
+    return startText();
+}
+
+QStringList notizen() {
+    return std::exchange(notizTexte(), {});
+}
+
 void naechsteVorschau(bool drucken) {
     vorschauen().push_back(drucken);
 }
@@ -181,6 +205,7 @@ void zuruecksetzen() {
     antworten().clear();
     vorschauen().clear();
     gezeigteTexte().clear();
+    notizTexte().clear();
 }
 
 void mitQtKaesten(const std::function<void()>& tun,

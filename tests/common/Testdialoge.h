@@ -27,7 +27,11 @@ void naechsteVorschau(bool drucken);
 // Captions and texts of the messages and questions shown since the last call, in order
 // ("caption: text").
 QStringList gezeigt();
-// Forgets the queued answers and the messages shown.
+// Where the last file dialog opened: its folder, or for a save the file it offered.
+QString letzterStart();
+// The notes shown since the last call, in order; kept apart from the messages.
+QStringList notizen();
+// Forgets the queued answers, the messages and the notes shown.
 void zuruecksetzen();
 
 // For each message since the last call, the window it was shown over (the object name of its

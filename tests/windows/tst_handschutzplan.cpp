@@ -91,6 +91,9 @@ private Q_SLOTS:
         // Added while the window is hidden: the columns are there at once.
         hinzufuegen(2);
         hinzufuegen(2);
+        const QStringList notizen = testdialoge::notizen();
+        QCOMPARE(notizen.size(), 2);
+        QVERIFY2(notizen[1].endsWith("(1002) added to the glove plan."), qPrintable(notizen[1]));
         QVERIFY(kind(QStringLiteral("pp1")));
         QCOMPARE(listen().Planliste()[0], listen().Planliste()[1]);
         zeigen();
@@ -133,6 +136,11 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(m_p->datei("a.b/plan.old.txt"));
         klick(QStringLiteral("SpeedButton2"));
         QCOMPARE(QDir(m_p->datei("a.b")).entryList(QDir::Files), QStringList{"plan.PLN"});
+        // The address is the user's own: the plan is offered under the day's name.
+        QVERIFY(testdialoge::letzterStart().endsWith(
+            "/Glove plan " + QDate::currentDate().toString(Qt::ISODate) + ".PLN"));
+        QCOMPARE(testdialoge::notizen().last(),
+                 "Saved as " + QDir::toNativeSeparators(m_p->datei("a.b/plan.PLN")));
         const auto zeilen = zeilendatei::lesen(m_p->datei("a.b/plan.PLN"));
         QCOMPARE(*zeilen,
                  (QStringList{"2", "1001", "1002", "Me", "My street 1", "12345 Town", "note1",
@@ -303,8 +311,10 @@ private Q_SLOTS:
         listen().ersetzen(QList<const THandschuh*>(kPlanHoechstens, h),
                           QStringList(kPlanHoechstens, ""), QStringList(kPlanHoechstens, ""));
         testdialoge::gezeigt();
+        testdialoge::notizen();
         hinzufuegen(1);
         QCOMPARE(listen().size(), kPlanHoechstens);
+        QVERIFY(testdialoge::notizen().isEmpty());
         const QStringList gezeigt = testdialoge::gezeigt();
         QCOMPARE(gezeigt.size(), 1);
         QVERIFY(gezeigt[0].startsWith("Error!: "));
@@ -328,6 +338,30 @@ private Q_SLOTS:
 #endif
     }
 
+    // "New Plan" settles unsaved changes first; the new plan is empty, unchanged, with the user's
+    // own address again.
+    void neuerPlan() {
+        hinzufuegen(0);
+        zeigen();
+        auto* e1 = kind<QLineEdit>(QStringLiteral("Edit1"));
+        e1->selectAll();
+        QTest::keyClicks(e1, "Customer");
+        QCOMPARE(e1->text(), QStringLiteral("Customer"));
+        testdialoge::naechsteAntwort(dialoge::Entscheidung::Abbrechen);
+        klick(QStringLiteral("ButtonNeu"));
+        QCOMPARE(listen().size(), 1);
+        QVERIFY(m_plan->ungespeichert());
+        testdialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
+        klick(QStringLiteral("ButtonNeu"));
+        QCOMPARE(listen().size(), 0);
+        QVERIFY(!kind(QStringLiteral("pp0")));
+        QVERIFY(!m_plan->ungespeichert());
+        QCOMPARE(e1->text(), QStringLiteral("Me"));
+        // Nothing unsaved: no question (none is queued).
+        klick(QStringLiteral("ButtonNeu"));
+        QCOMPARE(testdialoge::gezeigt().size(), 2);
+    }
+
     void leererPlanDrucktNichts() {
         // No job and no question for a PDF file name: the queued names stay unused.
         testdialoge::naechsteAntwort(QStringLiteral("first"));
@@ -335,7 +369,7 @@ private Q_SLOTS:
         klick(QStringLiteral("SpeedButton4"));
         QCOMPARE(testdialoge::gezeigt(),
                  QStringList{"Information: The glove plan is empty: there is nothing to print."});
-        QCOMPARE(dialoge::speichern(nullptr, {}, {}), QStringLiteral("first"));
+        QCOMPARE(dialoge::speichern(nullptr, {}, {}, dialoge::Dateiart::Plan), QStringLiteral("first"));
     }
 };
 

@@ -60,6 +60,7 @@ private Q_SLOTS:
     void planUndProdukt();
     void memoNimmtKeinenFokus();
     void druckDatenDerLetztenSuche();
+    void exportAlsTabelle();
     void kopfzeilen_data();
     void kopfzeilen();
     void kopfhoehe_data();
@@ -394,6 +395,35 @@ void TstXChemiesuche::druckDatenDerLetztenSuche() {
     QCOMPARE(d.auswahl[1].Name, QStringLiteral("Sodium hydroxide"));
     QVERIFY(d.ergebnis.empty()); // no glove of the fixture has a jersey lining
     QVERIFY(!d.fuss.logo.isNull());
+}
+
+// "Export…" writes the grid as shown, best glove first, for a spreadsheet: BOM, semicolons, one
+// row per glove; a cancelled dialog writes nothing.
+void TstXChemiesuche::exportAlsTabelle() {
+    suchen({"liquid - Toluene", "gaseous - Chlorine"});
+    testdialoge::gezeigt();
+    const QString pfad = m_dir.filePath("Ergebnis.csv");
+    testdialoge::naechsteAntwort(std::optional<QString>());
+    c<QPushButton>("ButtonExport")->click();
+    QVERIFY(!QFile::exists(pfad));
+    testdialoge::naechsteAntwort(m_dir.filePath("Ergebnis"));
+    c<QPushButton>("ButtonExport")->click();
+    QFile f(pfad);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    QStringList zeilen = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"));
+    QCOMPARE(zeilen.takeLast(), QString());
+    QCOMPARE(zeilen.size(), 4);
+    QCOMPARE(zeilen[0], QStringLiteral("Product code;Glove;Assessment;Toluene (liquid): permeation;"
+                                       "Toluene (liquid): swelling;Chlorine (gaseous): permeation;"
+                                       "Chlorine (gaseous): swelling"));
+    QCOMPARE(zeilen[2], QStringLiteral("1020;Beta;Not suitable;Perm.: L 4;Swell.:not resist.;"
+                                       "Perm.: L 5;Swell.:not resist."));
+    QCOMPARE(zeilen[3], QStringLiteral("1010;Alpha;;Perm.: L 2;Swell.:resistant;Perm.: ?;Swell.: ?"));
+    QCOMPARE(testdialoge::notizen(),
+             QStringList{"Saved as " + QDir::toNativeSeparators(pfad)});
+    QVERIFY(testdialoge::gezeigt().isEmpty());
 }
 
 void TstXChemiesuche::kopfzeilen_data() {

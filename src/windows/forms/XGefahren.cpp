@@ -159,7 +159,8 @@ QString TForm8::feldname(const QString& control) const {
 void TForm8::SpeedButton1Click() {
     // Loading replaces the form: unsaved work is asked about as at closing.
     if (!ungespeichert::klaeren(this, *this)) return;
-    const auto name = dialoge::oeffnen(this, QString(), dateifilter());
+    const auto name = dialoge::oeffnen(this, QString(), dateifilter(),
+                                       dialoge::Dateiart::Gefahrenanalyse);
     if (name) laden(*name);
 }
 
@@ -183,7 +184,9 @@ void TForm8::SpeedButton2Click() {
 }
 
 bool TForm8::speichern() {
-    const auto name = dialoge::speichern(this, QString(), dateifilter());
+    const auto name = dialoge::speichern(
+        this, QString(), dateifilter(), dialoge::Dateiart::Gefahrenanalyse,
+        dialoge::namensvorschlag(m_datei, ui->a1->text(), windowTitle(), QDate::currentDate()));
     if (!name || name->isEmpty()) return false;
     const TGefahrenanalyse g = analyse();
     const auto ergebnis = gefahrendatei::speichern(*name, g);
@@ -194,6 +197,7 @@ bool TForm8::speichern() {
     }
     m_gespeichert = g;
     m_datei = QFileInfo(std::get<QString>(ergebnis)).fileName();
+    dialoge::gespeichert(ui->SpeedButton2, std::get<QString>(ergebnis));
     return true;
 }
 

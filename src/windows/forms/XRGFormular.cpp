@@ -275,8 +275,11 @@ void TForm7::SpeedButton10Click() {
 
 bool TForm7::speichern() {
     editorUebernehmen();
-    const auto name = dialoge::speichern(this, QStringLiteral("Save"),
-                                         QStringLiteral("Organisational Assessment (*.GBN)"));
+    const auto name = dialoge::speichern(
+        this, QStringLiteral("Save"), QStringLiteral("Organisational Assessment (*.GBN)"),
+        dialoge::Dateiart::Bewertung,
+        dialoge::namensvorschlag(m_datei, ui->m1->toPlainText().section(u'\n', 0, 0),
+                                 windowTitle(), QDate::currentDate()));
     if (!name || name->isEmpty()) return false;
     QString pfad;
     if (const auto f = bewertungsdatei::speichern(*name, ausFeldern(), &pfad)) {
@@ -286,6 +289,7 @@ bool TForm7::speichern() {
     }
     m_datei = QFileInfo(pfad).fileName();
     m_geaendert = false;
+    dialoge::gespeichert(ui->SpeedButton10, pfad);
     return true;
 }
 
@@ -301,7 +305,8 @@ void TForm7::SpeedButton11Click() {
     // Loading replaces the form: unsaved work is asked about as at closing.
     if (!ungespeichert::klaeren(this, *this)) return;
     const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
-                                       QStringLiteral("Organisational Assessment (*.GBN)"));
+                                       QStringLiteral("Organisational Assessment (*.GBN)"),
+                                       dialoge::Dateiart::Bewertung);
     if (name) laden(*name);
 }
 

@@ -55,6 +55,7 @@ TForm1::TForm1(const QString& programmVerzeichnis, std::unique_ptr<TEinstellunge
     m_kontext.datenVerzeichnis = texte::text(10180);
     infoseiteEinrichten(); // the pages' folder is known now
     m_kontext.einstellungen = std::move(einstellungen);
+    dialoge::ordnerspeicherSetzen(m_kontext.einstellungen.get());
     // Data paths are relative to the program, wherever it was started from.
     QDir::setCurrent(m_kontext.programmVerzeichnis);
 
@@ -79,6 +80,7 @@ TForm1::~TForm1() {
     // The windows made at start hold the context: they go before it does.
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (w->isWindow()) delete w;
+    dialoge::ordnerspeicherSetzen(nullptr);
 }
 
 void TForm1::fensterErzeugen() {

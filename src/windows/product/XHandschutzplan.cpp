@@ -6,6 +6,7 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Planaufnahme.h"
 #include "app/Klartext.h"
 #include "app/Kontext.h"
 #include "data/Plandatei.h"
@@ -78,6 +79,7 @@ TForm6::TForm6(TKontext& kontext, QWidget* parent)
     connect(ui->SpeedButton2, &QAbstractButton::clicked, this, &TForm6::SpeedButton2Click);
     connect(ui->SpeedButton3, &QAbstractButton::clicked, this, &TForm6::SpeedButton3Click);
     connect(ui->SpeedButton4, &QAbstractButton::clicked, this, &TForm6::SpeedButton4Click);
+    connect(ui->ButtonNeu, &QAbstractButton::clicked, this, &TForm6::NeuClick);
     connect(ui->SpeedButton5, &QAbstractButton::clicked, this, &QWidget::hide);
     // Every add, from any window, and the window's own deletes and loads.
     connect(&m_kontext.plan, &TPlanlisten::geaendert, this, [this] {
@@ -312,11 +314,9 @@ void TForm6::bbClick() {
 void TForm6::SpeedButton1Click() {
     const int index = ui->ComboBox1->currentIndex();
     if (index < 0 || index >= m_kontext.katalog.size()) return;
-    if (!m_kontext.plan.hinzufuegen(&m_kontext.katalog.at(index), texte::text(10019),
-                                    texte::text(10020))) {
-        dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
+    if (!inDenPlan(ui->SpeedButton1, m_kontext.plan, m_kontext.katalog.at(index),
+                   texte::text(10019), texte::text(10020)))
         return;
-    }
     QScrollBar* leiste = ui->ScrollBox1->horizontalScrollBar();
     leiste->setValue(leiste->maximum());
 }
@@ -326,7 +326,11 @@ void TForm6::SpeedButton2Click() {
 }
 
 bool TForm6::speichern() {
-    const auto gewaehlt = dialoge::speichern(this, tr("Save Glove Plan"), dateifilter());
+    // The plan's own address names it only where it is the customer's, not the user's own.
+    const auto gewaehlt = dialoge::speichern(
+        this, tr("Save Glove Plan"), dateifilter(), dialoge::Dateiart::Plan,
+        dialoge::namensvorschlag(m_datei, m_adresseEigen ? ui->Edit1->text() : QString(),
+                                 tr("Glove plan"), QDate::currentDate()));
     if (!gewaehlt || gewaehlt->isEmpty()) return false;
     const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("PLN"));
     const TPlanlisten& plan = m_kontext.plan;
@@ -344,6 +348,7 @@ bool TForm6::speichern() {
     }
     m_geaendert = false;
     m_datei = QFileInfo(pfad).fileName();
+    dialoge::gespeichert(ui->SpeedButton2, pfad);
     return true;
 }
 
@@ -385,9 +390,18 @@ bool TForm6::ersetzenErlaubt() {
 
 void TForm6::SpeedButton3Click() {
     if (!ersetzenErlaubt()) return;
-    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter());
+    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter(),
+                                             dialoge::Dateiart::Plan);
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     laden(*gewaehlt);
+}
+
+void TForm6::NeuClick() {
+    if (!ungespeichert::klaeren(this, *this)) return;
+    spaltenEntfernen();
+    // The emptied plan starts unchanged, without a file, and with the user's own address.
+    m_kontext.plan.ersetzen({}, {}, {});
+    FormShow();
 }
 
 void TForm6::dateiOeffnen(const QString& pfad) {

@@ -48,6 +48,8 @@ public Q_SLOTS:
     void SpeedButton2Click(); // "Save"
     void SpeedButton3Click(); // "Load"
     void SpeedButton4Click(); // "Print"
+    // "New Plan": an empty plan with the user's own address, once unsaved changes are settled.
+    void NeuClick();
 
 Q_SIGNALS:
     // "Info" of a column: the main window shows this catalogue entry in the product window.

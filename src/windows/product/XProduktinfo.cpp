@@ -4,6 +4,7 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "app/Planaufnahme.h"
 #include "app/Druckdienst.h"
 #include "app/Klartext.h"
 #include "app/Kontext.h"
@@ -160,8 +161,7 @@ void TForm2::SpeedButton14Click() {
 void TForm2::SpeedButton15Click() {
     // The browser adds without asking, also a glove that is already in the plan.
     if (const THandschuh* h = m_kontext.katalog.finde(ui->w1->text().toInt()))
-        if (!m_kontext.plan.hinzufuegen(h, texte::text(10194), texte::text(10195)))
-            dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
+        inDenPlan(ui->SpeedButton15, m_kontext.plan, *h, texte::text(10194), texte::text(10195));
 }
 
 void TForm2::SpeedButton16Click() {

@@ -233,13 +233,41 @@ QString TErgebnisraster::zeilenbeschreibung(int i) const {
     if (zeileUngeeignet(r.Permeation, r.Quellung, spalten()))
         teile.last() += u' ' + tr("Not suitable");
     for (int j = 0; j < spalten(); ++j) {
-        const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
-        const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
-        teile << QStringLiteral("%1: %2, %3")
-                     .arg(m_namen[j], permeationstext(perm),
-                          permeationBekannt(perm) ? quellungstext(quell) : m_quellTexte.value(5));
+        const auto [perm, quell] = zelltexte(i, j);
+        teile << QStringLiteral("%1: %2, %3").arg(m_namen[j], perm, quell);
     }
     return teile.join(QStringLiteral("; "));
+}
+
+std::pair<QString, QString> TErgebnisraster::zelltexte(int i, int j) const {
+    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
+    const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
+    const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
+    return {permeationstext(perm),
+            permeationBekannt(perm) ? quellungstext(quell) : m_quellTexte.value(5)};
+}
+
+QList<QStringList> TErgebnisraster::tabelle() const {
+    QStringList kopf{tr("Product code"), tr("Glove"), tr("Assessment")};
+    for (int j = 0; j < spalten(); ++j) {
+        const QString spalte = m_zustaende[j].isEmpty()
+                                   ? m_namen[j]
+                                   : QStringLiteral("%1 (%2)").arg(m_namen[j], m_zustaende[j]);
+        kopf << tr("%1: permeation").arg(spalte) << tr("%1: swelling").arg(spalte);
+    }
+    QList<QStringList> t{kopf};
+    for (int i = 0; i < zeilen(); ++i) {
+        const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
+        QStringList z{QString::number(r.Nummer), r.Name,
+                      zeileUngeeignet(r.Permeation, r.Quellung, spalten()) ? tr("Not suitable")
+                                                                            : QString()};
+        for (int j = 0; j < spalten(); ++j) {
+            const auto [perm, quell] = zelltexte(i, j);
+            z << perm << quell;
+        }
+        t << z;
+    }
+    return t;
 }
 
 void TErgebnisraster::zellenMalen(QPainter& p, int i, int von, int bis) {
@@ -253,10 +281,11 @@ void TErgebnisraster::zellenMalen(QPainter& p, int i, int von, int bis) {
         p.fillRect(QRect(x + 1, y - 4, Spaltenabstand - 1, Zeilenabstand - 1),
                    QColor::fromRgb(zelltoenung(zellart(perm, quell))));
         p.setPen(Qt::black);
-        textOben(p, x + kZellrand, y, permeationstext(perm));
-        const bool bekannt = permeationBekannt(perm);
-        textOben(p, x + kZellrand, y + 15, bekannt ? quellungstext(quell) : m_quellTexte.value(5));
-        textOben(p, x + kZellrand, y + 30, bekannt ? tr("Pen.: L 3") : tr("Pen.: ?"));
+        const auto [permText, quellText] = zelltexte(i, j);
+        textOben(p, x + kZellrand, y, permText);
+        textOben(p, x + kZellrand, y + 15, quellText);
+        textOben(p, x + kZellrand, y + 30,
+                 permeationBekannt(perm) ? tr("Pen.: L 3") : tr("Pen.: ?"));
     }
 }
 

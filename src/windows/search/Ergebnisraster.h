@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
 // The lines of a rotated chemical header: pieces of 50 characters, at most four, the rest of a
@@ -56,6 +57,10 @@ public:
 
     QSize sizeHint() const override { return size(); }
 
+    // The grid as the rows of a table file: a header, then per glove its code, name, the
+    // "Not suitable" mark and each chemical's permeation and swelling as the cells say them.
+    QList<QStringList> tabelle() const;
+
 Q_SIGNALS:
     void auswahlGeaendert(int zeile);
 
@@ -77,6 +82,8 @@ private:
     QString permeationstext(QChar p) const;
     QString quellungstext(QChar q) const;
     QString zeilenbeschreibung(int zeile) const; // the row's glove and values, in words
+    // The permeation and swelling texts of row i's cell in column j.
+    std::pair<QString, QString> zelltexte(int i, int j) const;
 
     const std::vector<TChemieschutz>* m_ergebnis = nullptr;
     QStringList m_namen, m_zustaende; // per chosen chemical

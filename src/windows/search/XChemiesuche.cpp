@@ -6,10 +6,13 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
+#include "app/Planaufnahme.h"
 #include "app/Klartext.h"
 #include "data/Datendateien.h"
 #include "data/Permeation.h"
 #include "print/Chemiebericht.h"
+#include "shared/Tabellentext.h"
+#include "shared/Zeilendatei.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
 #include "windows/search/Ergebnisraster.h"
@@ -84,6 +87,7 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_ui->SpeedButton4, &QPushButton::clicked, this, &TForm3::SpeedButton4Click);
     connect(m_ui->SpeedButton7, &QPushButton::clicked, this, &TForm3::SpeedButton7Click);
     connect(m_ui->SpeedButton9, &QPushButton::clicked, this, &TForm3::SpeedButton9Click);
+    connect(m_ui->ButtonExport, &QPushButton::clicked, this, &TForm3::ExportClick);
     connect(m_raster, &TErgebnisraster::auswahlGeaendert, this, [this](int zeile) {
         if (zeile < 0) return;
         // The row comes whole into view below the header, which may stay in place above it.
@@ -289,6 +293,18 @@ void TForm3::SpeedButton9Click() {
                          [&d](PageCanvas& c) { chemieberichtDrucken(c, d); });
 }
 
+void TForm3::ExportClick() {
+    const auto gewaehlt =
+        dialoge::speichern(this, tr("Export Search Results"), tr("Spreadsheet files (*.csv)"),
+                           dialoge::Dateiart::Tabelle, tr("Ardentix Search Results"));
+    if (!gewaehlt || gewaehlt->isEmpty()) return;
+    const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("csv"));
+    if (const auto f = zeilendatei::atomarSpeichern(pfad, tabellentext::csv(m_raster->tabelle())))
+        dialoge::meldung(this, texte::text(10015), f->meldung);
+    else
+        dialoge::gespeichert(m_ui->ButtonExport, pfad);
+}
+
 void TForm3::SpeedButton3Click() {
     m_ui->ListBox1->clear();
     close();
@@ -308,6 +324,5 @@ void TForm3::SpeedButton7Click() {
 void TForm3::SpeedButton4Click() {
     const THandschuh* h = gewaehlterHandschuh();
     if (!h || m_k.plan.enthaelt(h->Nummer)) return;
-    if (!m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020)))
-        dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
+    inDenPlan(m_ui->SpeedButton4, m_k.plan, *h, texte::text(10019), texte::text(10020));
 }

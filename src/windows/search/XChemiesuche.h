@@ -46,6 +46,7 @@ public Q_SLOTS:
     void SpeedButton4Click();
     void SpeedButton7Click();
     void SpeedButton9Click();
+    void ExportClick(); // "Export…": the grid shown, as a spreadsheet file
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

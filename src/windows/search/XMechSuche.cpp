@@ -4,6 +4,7 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "app/Planaufnahme.h"
 #include "app/Druckdienst.h"
 #include "app/Fensterstil.h"
 #include "app/Klartext.h"
@@ -197,8 +198,7 @@ void TForm4::SpeedButton11Click() {
     const THandschuh* h = m_k.Suchergebnis[i];
     if (m_k.plan.enthaelt(h->Nummer)) return;
     // The plan's change marks the entry.
-    if (!m_k.plan.hinzufuegen(h, texte::text(10019), texte::text(10020)))
-        dialoge::meldung(this, texte::text(10015), TPlanlisten::voll());
+    inDenPlan(m_ui->SpeedButton11, m_k.plan, *h, texte::text(10019), texte::text(10020));
 }
 
 std::function<bool(qint32)> TForm4::imPlan() const {
