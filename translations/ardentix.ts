@@ -377,6 +377,13 @@
     </message>
 </context>
 <context>
+    <name>Planaufnahme</name>
+    <message>
+        <source>%1 (%2) added to the glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TErgebnisraster</name>
     <message>
         <source>Pen.: L 3</source>
@@ -388,6 +395,26 @@
     </message>
     <message>
         <source>Not suitable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assessment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: permeation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: swelling</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1438,6 +1465,18 @@ Permeation level for breakthrough time:
         <source>Not tested</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Search Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -1804,6 +1843,14 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>The glove plan is empty: there is nothing to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plan</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3422,6 +3469,10 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -377,6 +377,13 @@
     </message>
 </context>
 <context>
+    <name>Planaufnahme</name>
+    <message>
+        <source>%1 (%2) added to the glove plan.</source>
+        <translation>%1 (%2) wurde in den Handschutzplan aufgenommen.</translation>
+    </message>
+</context>
+<context>
     <name>TErgebnisraster</name>
     <message>
         <source>Pen.: L 3</source>
@@ -389,6 +396,26 @@
     <message>
         <source>Not suitable</source>
         <translation>Nicht geeignet</translation>
+    </message>
+    <message>
+        <source>Product code</source>
+        <translation>Artikelnummer</translation>
+    </message>
+    <message>
+        <source>Glove</source>
+        <translation>Handschuh</translation>
+    </message>
+    <message>
+        <source>Assessment</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>%1: permeation</source>
+        <translation>%1: Permeation</translation>
+    </message>
+    <message>
+        <source>%1: swelling</source>
+        <translation>%1: Quellung</translation>
     </message>
 </context>
 <context>
@@ -1455,6 +1482,18 @@ Permeationsstufe für die Durchbruchzeit:
         <source>Not tested</source>
         <translation>Nicht geprüft</translation>
     </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren…</translation>
+    </message>
+    <message>
+        <source>Export Search Results</source>
+        <translation>Suchergebnis exportieren</translation>
+    </message>
+    <message>
+        <source>Spreadsheet files (*.csv)</source>
+        <translation>Tabellendateien (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>TForm4</name>
@@ -1825,6 +1864,14 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>The glove plan is empty: there is nothing to print.</source>
         <translation>Der Handschutzplan ist leer: Es gibt nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>New Plan</source>
+        <translation>Neuer Plan</translation>
+    </message>
+    <message>
+        <source>Glove plan</source>
+        <translation>Handschutzplan</translation>
     </message>
 </context>
 <context>
@@ -3443,6 +3490,10 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
     </message>
 </context>
 <context>
