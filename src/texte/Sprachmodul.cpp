@@ -113,6 +113,9 @@ bool laden(QCoreApplication& app, const QString& pfad) {
     // Qt's own dialogs follow the module, not the locale, so a window never mixes languages;
     // where Qt has no translation of that language they stay English.
     if (modul->language().isEmpty()) return true;
+    // Pictures that carry words (the resources marked with a language) and dates follow the
+    // module too.
+    QLocale::setDefault(QLocale(modul->language()));
     auto* qt = new QTranslator(&app);
     if (qt->load(QLocale(modul->language()), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

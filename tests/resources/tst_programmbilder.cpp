@@ -35,6 +35,23 @@ private Q_SLOTS:
         QCOMPARE(logo.width() * 153, logo.height() * 298);
     }
 
+    // The pictures that carry words come in German where the default locale is German (the German
+    // module sets it), in the same size, and stay English elsewhere.
+    void spracheDerBilder() {
+        for (const char* name : {"splash.jpg", "logo.png", "hotline1.png", "hotline2.png"}) {
+            const QString pfad = QStringLiteral(":/images/") + QLatin1String(name);
+            const QImage englisch(pfad);
+            QLocale::setDefault(QLocale(QLocale::German));
+            const QImage deutsch(pfad);
+            QLocale::setDefault(QLocale(QLocale::French));
+            const QImage sonst(pfad);
+            QLocale::setDefault(QLocale::c());
+            QVERIFY2(deutsch != englisch, name);
+            QCOMPARE(deutsch.size(), englisch.size());
+            QVERIFY2(sonst == englisch, name);
+        }
+    }
+
     // A segment overlay must leave the rest of the hand visible, and each finger's segments
     // must not cover one another.
     void segmenteSindUeberlagerungen() {

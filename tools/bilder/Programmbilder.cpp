@@ -4,6 +4,7 @@
 #include "Marke.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -40,7 +41,7 @@ QPainterPath hoerer(const QPointF& mitte, double groesse) {
 
 } // namespace
 
-QImage splashBild() {
+QImage splashBild(Sprache s) {
     QImage bild(443, 385, QImage::Format_RGB32);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
@@ -61,7 +62,7 @@ QImage splashBild() {
     p.drawText(QRect(24, 4, 400, 64), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ardentix"));
     p.setFont(schrift(15, false));
     p.drawText(QRect(27, 60, 400, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("The protective glove advisor"));
+               wort(s, "The protective glove advisor", "Der Schutzhandschuh-Berater"));
 
     // Three gloves fanned out: a chemical glove, a coated glove and a knitted cut glove.
     const struct {
@@ -95,11 +96,11 @@ QImage splashBild() {
     p.setPen(QColor(90, 100, 115));
     p.setFont(schrift(11, false));
     p.drawText(QRect(200, 348, 230, 34), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Protective gloves for every hazard"));
+               wort(s, "Protective gloves for every hazard", "Schutzhandschuhe für jede Gefährdung"));
     return bild;
 }
 
-QImage logoBild() {
+QImage logoBild(Sprache s) {
     QImage bild(596, 306, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter p(&bild);
@@ -116,11 +117,11 @@ QImage logoBild() {
     p.setPen(QColor(80, 90, 105));
     p.setFont(schrift(26, false));
     p.drawText(QRect(230, 224, 370, 40), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Protective Gloves"));
+               wort(s, "Protective Gloves", "Schutzhandschuhe"));
     return bild;
 }
 
-QImage hotlineBild(int breite) {
+QImage hotlineBild(int breite, Sprache s) {
     QImage bild(breite, 103, QImage::Format_ARGB32);
     bild.fill(Qt::transparent);
     QPainter p(&bild);
@@ -156,7 +157,12 @@ QImage hotlineBild(int breite) {
     p.drawText(text.adjusted(0, 0, 0, -40), Qt::AlignCenter, QStringLiteral("QVR"));
     p.setFont(schrift(gross * 6 / 10, true));
     p.drawText(text.adjusted(0, 40, 0, -14), Qt::AlignCenter, QStringLiteral("Hotline"));
-    p.setFont(schrift(gross * 4 / 10, false));
-    p.drawText(text.adjusted(0, 64, 0, 0), Qt::AlignCenter, QStringLiteral("we help you"));
+    // The line under "Hotline" shrinks until it fits the button: German is longer.
+    const QString zeile = wort(s, "we help you", "für Sie da");
+    int klein = gross * 4 / 10;
+    while (klein > 8 && QFontMetrics(schrift(klein, false)).horizontalAdvance(zeile) > text.width())
+        --klein;
+    p.setFont(schrift(klein, false));
+    p.drawText(text.adjusted(0, 64, 0, 0), Qt::AlignCenter, zeile);
     return bild;
 }

@@ -5,7 +5,7 @@
 #include <optional>
 
 // The language of the words a picture of a data set carries, named like the data set's
-// directory ("EN", "DE"); the program's own pictures carry no language.
+// directory ("EN", "DE"), and of the program's own pictures that carry words.
 enum class Sprache { Englisch, Deutsch };
 std::optional<Sprache> spracheAusKuerzel(const QString& kuerzel);
 

@@ -24,12 +24,15 @@ bool speichern(const QImage& bild, const QDir& ziel, const QString& name, int qu
     return false;
 }
 
-int programmbilder(const QDir& ziel) {
-    bool gut = speichern(splashBild(), ziel, QStringLiteral("splash.jpg"), 92);
-    gut &= speichern(logoBild(), ziel, QStringLiteral("logo.png"));
+// The pictures that carry words, in the language asked for; the others only once, in English.
+int programmbilder(const QDir& ziel, Sprache sprache) {
+    bool gut = speichern(splashBild(sprache), ziel, QStringLiteral("splash.jpg"), 92);
+    gut &= speichern(logoBild(sprache), ziel, QStringLiteral("logo.png"));
     const int breiten[] = {178, 146, 154};
     for (int i = 0; i < 3; ++i)
-        gut &= speichern(hotlineBild(breiten[i]), ziel, QStringLiteral("hotline%1.png").arg(i + 1));
+        gut &= speichern(hotlineBild(breiten[i], sprache), ziel,
+                         QStringLiteral("hotline%1.png").arg(i + 1));
+    if (sprache != Sprache::Englisch) return gut ? 0 : 2;
     gut &= speichern(anforderungsBild(), ziel, QStringLiteral("anforderungen.png"));
     gut &= speichern(handBild(), ziel, QStringLiteral("hand.bmp"));
     for (const auto& [name, bild] : segmentBilder())
@@ -85,7 +88,7 @@ bool verzeichnis(QDir& ziel, const QString& pfad) {
 }
 
 // LANG, the data set's language (EN, DE), sets the words the pictures carry; EN if not given.
-const char* const kUsage = "usage: bilder program OUTDIR\n"
+const char* const kUsage = "usage: bilder program OUTDIR [LANG]\n"
                            "       bilder pics PRODUKTBILDER.json OUTDIR [LANG]\n"
                            "       bilder pages OUTDIR [LANG]\n"
                            "       bilder icons OUTDIR\n";
@@ -96,11 +99,11 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     QDir ziel;
-    if (args.size() == 2 && args[0] == QLatin1String("program"))
-        return verzeichnis(ziel, args[1]) ? programmbilder(ziel) : 2;
     const auto sprache = [&](qsizetype i) {
         return args.size() > i ? spracheAusKuerzel(args[i]) : std::optional(Sprache::Englisch);
     };
+    if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("program") && sprache(2))
+        return verzeichnis(ziel, args[1]) ? programmbilder(ziel, *sprache(2)) : 2;
     if ((args.size() == 3 || args.size() == 4) && args[0] == QLatin1String("pics") && sprache(3))
         return verzeichnis(ziel, args[2]) ? datensatzbilder(args[1], ziel, *sprache(3)) : 2;
     if ((args.size() == 2 || args.size() == 3) && args[0] == QLatin1String("pages") && sprache(2))

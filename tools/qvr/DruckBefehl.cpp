@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 
 #include <QDir>
+#include <QLocale>
 #include <QFileInfo>
 
 #include <functional>
@@ -74,6 +75,9 @@ FusszeilenDaten werkzeugFusszeile(QStringList& args) {
 // set; the forms, which read none, the language asked for. The modules lie beside the tool.
 void spracheWaehlen(QStringList args) {
     QCoreApplication& app = *QCoreApplication::instance();
+    // English, whatever the system's locale, unless a module brings its language (its dates, the
+    // logo's words).
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     const QString programm = QCoreApplication::applicationDirPath() + QStringLiteral("/Ardentix");
     if (const auto daten = option(args, QStringLiteral("--data"), false)) {
         if (const QString modul = sprachmodul::dateiFuerDaten(programm, *daten); !modul.isEmpty())
