@@ -2020,6 +2020,10 @@ press tool, cutting knife, metal parts with edge...</source>
         <source>Work area %1, task %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Organisational Assessment (*.GBN)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>

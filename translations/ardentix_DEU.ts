@@ -2040,6 +2040,10 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <source>Work area %1, task %2, %3</source>
         <translation>Arbeitsbereich %1, Tätigkeit %2, %3</translation>
     </message>
+    <message>
+        <source>Organisational Assessment (*.GBN)</source>
+        <translation>Gefährdungsbeurteilung (*.GBN)</translation>
+    </message>
 </context>
 <context>
     <name>TForm8</name>

@@ -276,7 +276,7 @@ void TForm7::SpeedButton10Click() {
 bool TForm7::speichern() {
     editorUebernehmen();
     const auto name = dialoge::speichern(
-        this, QStringLiteral("Save"), QStringLiteral("Organisational Assessment (*.GBN)"),
+        this, tr("Save"), tr("Organisational Assessment (*.GBN)"),
         dialoge::Dateiart::Bewertung,
         dialoge::namensvorschlag(m_datei, ui->m1->toPlainText().section(u'\n', 0, 0),
                                  windowTitle(), QDate::currentDate()));
@@ -304,8 +304,7 @@ QString TForm7::dokumentname() const {
 void TForm7::SpeedButton11Click() {
     // Loading replaces the form: unsaved work is asked about as at closing.
     if (!ungespeichert::klaeren(this, *this)) return;
-    const auto name = dialoge::oeffnen(this, QStringLiteral("Load"),
-                                       QStringLiteral("Organisational Assessment (*.GBN)"),
+    const auto name = dialoge::oeffnen(this, tr("Load"), tr("Organisational Assessment (*.GBN)"),
                                        dialoge::Dateiart::Bewertung);
     if (name) laden(*name);
 }
