@@ -1,6 +1,7 @@
 #include "print/Sonderanfrage.h"
 
 #include "print/Einpassen.h"
+#include "print/Produktbild.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -38,9 +39,15 @@ void sonderanfrageDrucken(PageCanvas& c, const SonderDruckDaten& d) {
     c.text(200, 400, text(10100));
     c.setFont(kArial, 100, false);
 
-    // Three page units per screen pixel.
-    if (!d.hand.isNull()) c.image(QRect(200, 600, 618, 783), d.hand);
-    c.frame(QRect(200, 600, 600, 600), 2);
+    // Three page units per screen pixel, reduced where that would run past the frame, and never
+    // onto the frame's lines.
+    const QRect rahmen(200, 600, 600, 600);
+    constexpr int kStift = 2;
+    if (!d.hand.isNull()) {
+        const QRect innen = rahmen.adjusted(kStift, kStift, -kStift, -kStift);
+        c.image(bildEinpassen(d.hand.size() * 3, innen.size()).translated(innen.topLeft()), d.hand);
+    }
+    c.frame(rahmen, kStift);
 
     c.setFont(kArial, 50, true);
     c.text(200, 1500, text(10101));

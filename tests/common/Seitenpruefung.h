@@ -11,7 +11,8 @@
 #include <algorithm>
 
 // The rule every printed page keeps, whatever the language or the texts: no text leaves the
-// paper, no two texts (or a text and a picture) lie on each other, no text box cuts its text, and
+// paper, no two texts (or a text and a picture) lie on each other, no text box cuts its text, no
+// picture runs past a frame it is drawn in, and
 // below the footer's rule there is the footer and nothing else, on every page. It reads only the
 // recording, so it holds for any language module's texts.
 namespace seitenpruefung {
@@ -97,6 +98,9 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
 
         QList<std::pair<Op, QRectF>> sichtbare; // with where each lies, measured once
         QList<Op> fehlend = fussOps;
+        QList<QRectF> rahmen;
+        for (const Op& op : c.pages()[p])
+            if (op.kind == Kind::Frame) rahmen.append(QRectF(op.rect));
         for (const Op& op : c.pages()[p]) {
             const auto it = std::find_if(fehlend.begin(), fehlend.end(),
                                          [&op](const Op& g) { return gleich(g, op); });
@@ -114,6 +118,12 @@ inline QStringList fehler(const RecordingCanvas& c, const FusszeilenDaten& fuss)
                      .adjusted(-kToleranz, -kToleranz, kToleranz, kToleranz)
                      .contains(textRechteck(op)))
                 f << kopf + name(op) + QStringLiteral(" is cut by its box");
+            // A picture drawn into a frame stays inside it.
+            if (op.kind == Kind::Image)
+                for (const QRectF& fr : rahmen)
+                    if (ueberlappen(r, fr) &&
+                        !fr.adjusted(-kToleranz, -kToleranz, kToleranz, kToleranz).contains(r))
+                        f << kopf + name(op) + QStringLiteral(" leaves its frame");
         }
         for (const Op& op : fehlend)
             if (sichtbar(op))

@@ -56,7 +56,8 @@ private Q_SLOTS:
         QCOMPARE(zeile(c, 400), QStringList{"200:Individual production"});
         QVERIFY(c.findText("Individual production")->bold);
         const auto bilder = c.ops(Kind::Image, 0);
-        QCOMPARE(bilder.first().rect, QRect(200, 600, 618, 783));
+        // Three units per pixel would be 618 x 783: reduced to the frame's inside, centred.
+        QCOMPARE(bilder.first().rect, QRect(265, 602, 470, 596));
         QCOMPARE(bilder.first().imageSize, QSize(206, 261));
         QCOMPARE(c.ops(Kind::Frame, 0).value(0).rect, QRect(200, 600, 600, 600));
         QCOMPARE(zeile(c, 1500), QStringList{"200:Glove properties:"});
