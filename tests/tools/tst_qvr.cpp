@@ -32,7 +32,7 @@ const QByteArray kKatalog =
                                QJsonArray{
                                    QJsonObject{{"Typ", 2},
                                                {"Gruppe", 0},
-                                               {"Name", "Voltex"},
+                                               {"Name", "Volt\u009dex"},
                                                {"Nummer", 120},
                                                {"Dicke", 1.25},
                                                {"Elektrowerte", zwanzig(0)}},
@@ -86,6 +86,9 @@ private Q_SLOTS:
         QCOMPARE(gloves[1].toObject()["Dicke"].toDouble(), 0.38);
         QCOMPARE(gloves[1].toObject().keys().size(), 26);
         QVERIFY(!gloves[0].toObject().contains("Strickwerte"));
+        // A control character of a damaged name is written as an escape, never as itself.
+        QCOMPARE(gloves[0].toObject()["Name"].toString(), QString("Volt\u009dex"));
+        QVERIFY(dump.aus.contains("Volt\\u009dex"));
         schreiben(pfad("k2.json"), dump.aus);
         QCOMPARE(qvrLauf({"catalogue", "pack", pfad("k2.json"), pfad("p2.qvr")}).status, 0);
         QCOMPARE(lesen(pfad("p2.qvr")), lesen(pfad("p1.qvr")));

@@ -105,12 +105,13 @@ void TstQvrChemie::suche() {
 }
 
 // Three chemicals as a spreadsheet opens the file: the levels in a column per chemical, and a
-// name holding the delimiter and quotes comes back whole.
+// name holding the delimiter and quotes comes back whole; one holding a terminal's escape
+// sequence stays data in the file and is written visibly as text.
 void TstQvrChemie::csvFuerTabellen() {
     QTemporaryDir d;
     chemietestdaten::schreiben(d.path());
     std::vector<std::unique_ptr<THandschuh>> gloves;
-    gloves.push_back(chemietestdaten::handschuh(1010, "Alpha", 2));
+    gloves.push_back(chemietestdaten::handschuh(1010, "Al\x1b[2Jpha", 2));
     gloves.push_back(chemietestdaten::handschuh(1020, "Beta; \"Pro\"", 1, 400, 2));
     std::vector<const THandschuh*> gz{gloves[0].get(), gloves[1].get()};
     QFile k(d.filePath("produkte.qvr"));
@@ -127,7 +128,11 @@ void TstQvrChemie::csvFuerTabellen() {
                                 "Acetone permeation", "Acetone swelling", "Chlorine permeation",
                                 "Chlorine swelling", "Price category"}));
     QCOMPARE(t[1], (QStringList{"1020", "Beta; \"Pro\"", "4", "2", "3", "2", "5", "2", "1"}));
-    QCOMPARE(t[2], (QStringList{"1010", "Alpha", "2", "1", "6", "1", "?", "1", "2"}));
+    QCOMPARE(t[2], (QStringList{"1010", "Al\x1b[2Jpha", "2", "1", "6", "1", "?", "1", "2"}));
+    const QvrLauf text = qvrLauf({"chem-search", "--data", d.path(), "--name", "Toluene", "--name",
+                                  "Acetone", "--name", "Chlorine"});
+    QCOMPARE(QString::fromUtf8(text.aus),
+             "1020\tBeta; \"Pro\"\t435\t222\t1\n1010\tAl\\x1b[2Jpha\t26?\t111\t2\n");
 }
 
 // The records before the damage stay usable; the damage is said.

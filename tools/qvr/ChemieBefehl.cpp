@@ -5,6 +5,7 @@
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Datendateien.h"
+#include "shared/Sichtbar.h"
 #include "shared/Tabellentext.h"
 
 #include <QDir>
@@ -18,7 +19,6 @@ namespace {
 const char* const kOptionen =
     "--data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I] [--touch I] "
     "[--lining I] [--mechanical I]";
-
 
 int listenIndex(const QString& option, const QString& wert, int hoechster) {
     bool ok = false;
@@ -160,10 +160,12 @@ int chemieSucheBefehl(const QStringList& args) {
         return 0;
     }
     for (const TChemieschutz& r : ergebnis) {
-        const QString zeile = QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
-                                  .arg(r.Nummer)
-                                  .arg(r.Name, r.Permeation, r.Quellung)
-                                  .arg(r.Preisklasse);
+        // Texts from the data files reach the terminal without their control characters.
+        const QString zeile =
+            QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                .arg(r.Nummer)
+                .arg(sichtbar(r.Name), sichtbar(r.Permeation), sichtbar(r.Quellung))
+                .arg(r.Preisklasse);
         std::fputs(zeile.toUtf8().constData(), stdout);
     }
     return 0;

@@ -36,7 +36,22 @@ void schreibenAtomar(const QString& pfad, const QByteArray& bytes) {
 }
 
 void ausgeben(const QJsonObject& o) {
-    const QByteArray b = QJsonDocument(o).toJson(QJsonDocument::Indented);
+    // JSON escapes C0 controls itself but passes DEL and C1 through, and a terminal acts on
+    // C1 too (U+009D starts an operating system command); as \u escapes they read the same.
+    const QByteArray json = QJsonDocument(o).toJson(QJsonDocument::Indented);
+    QByteArray b;
+    b.reserve(json.size());
+    for (const char z : json) {
+        const auto u = static_cast<unsigned char>(z);
+        if (u == 0x7f) {
+            b += "\\u007f";
+        } else if (u >= 0x80 && u < 0xa0 && b.endsWith('\xc2')) {
+            b.chop(1); // U+0080..U+009F are C2 80..C2 9F in UTF-8
+            b += "\\u00" + QByteArray::number(u, 16);
+        } else {
+            b += z;
+        }
+    }
     std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
 }
 

@@ -6,6 +6,7 @@
 #include "Werkzeug.h"
 
 #include "data/Plandatei.h"
+#include "shared/Sichtbar.h"
 #include "shared/Tabellentext.h"
 
 #include <QDir>
@@ -103,8 +104,9 @@ int mechSucheBefehl(const QStringList& args) {
     const Ausgabeformat format = ausgabeformatNehmen(optionen);
     const MechAuftrag a = mechAuftrag(optionen, false);
     if (format == Ausgabeformat::Text) {
+        // A glove name reaches the terminal without its control characters.
         for (const QString& e : mechSuchen(a))
-            std::fputs((e + u'\n').toUtf8().constData(), stdout);
+            std::fputs((sichtbar(e) + u'\n').toUtf8().constData(), stdout);
         return 0;
     }
     const auto janein = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
