@@ -145,8 +145,11 @@ private Q_SLOTS:
         QTest::newRow("one printout")
             << QStringList{"print", "plan", "--help"} << "qvr print plan FILE.PLN"
             << "product";
+        QTest::newRow("whole usage, as the manual page's synopsis begins")
+            << QStringList{"--help"} << "Usage: qvr COMMAND [OPTIONS]...\n  qvr catalogue dump"
+            << "usage:";
         QTest::newRow("version") << QStringList{"--version"} << "qvr (Ardentix) "
-                                 << "usage";
+                                 << "Usage";
     }
     void hilfe() {
         QFETCH(QStringList, args);
@@ -166,11 +169,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("meldung");
         QTest::addColumn<QByteArray>("texte"); // the language's texts, argument "@t"
         QTest::newRow("no command")
-            << QStringList{} << QByteArray() << 1 << "usage" << QByteArray();
+            << QStringList{} << QByteArray() << 1 << "Usage" << QByteArray();
         QTest::newRow("unknown command")
-            << QStringList{"frobnicate"} << QByteArray() << 1 << "usage" << QByteArray();
+            << QStringList{"frobnicate"} << QByteArray() << 1 << "Usage" << QByteArray();
         QTest::newRow("missing argument")
-            << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "usage" << QByteArray();
+            << QStringList{"catalogue", "dump"} << QByteArray() << 1 << "Usage" << QByteArray();
         QTest::newRow("short catalogue")
             << QStringList{"catalogue", "dump", "@"} << QByteArray("\x02\0\0", 3) << 2
             << "at byte 0" << QByteArray();

@@ -70,7 +70,7 @@ void TstQvrMech::suche() {
     QVERIFY(p.waitForFinished());
     QCOMPARE(p.exitCode(), status);
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), ausgabe);
-    if (status == 1) QVERIFY(p.readAllStandardError().contains("usage: qvr"));
+    if (status == 1) QVERIFY(p.readAllStandardError().contains("Usage: qvr"));
 }
 
 void TstQvrMech::bericht() {

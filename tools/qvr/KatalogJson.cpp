@@ -150,5 +150,5 @@ int katalogBefehl(const QStringList& args) {
         return 0;
     }
     falscheBenutzung(
-        QStringLiteral("usage: qvr catalogue dump FILE | qvr catalogue pack JSON OUT [TEXTS]"));
+        QStringLiteral("Usage: qvr catalogue dump FILE | qvr catalogue pack JSON OUT [TEXTS]"));
 }

@@ -82,5 +82,5 @@ int stoffBefehl(const QStringList& args) {
         return 0;
     }
     falscheBenutzung(
-        QStringLiteral("usage: qvr substances dump FILE | qvr substances pack JSON OUT [TEXTS]"));
+        QStringLiteral("Usage: qvr substances dump FILE | qvr substances pack JSON OUT [TEXTS]"));
 }

@@ -1,10 +1,10 @@
 #include "Verify.h"
 
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 #include "data/Datendateien.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
-#include "Werkzeug.h"
 #include "shared/Codepage1252.h"
 #include "shared/Sichtbar.h"
 
@@ -217,7 +217,7 @@ void adressen(const QDir& dir, QStringList& probleme) {
 int verifyBefehl(const QStringList& args) {
     const bool vergleich = args.size() == 3 && args[1] == QLatin1String("--like");
     if (args.size() != 1 && !vergleich)
-        falscheBenutzung(QStringLiteral("usage: qvr verify DIR [--like REF]"));
+        falscheBenutzung(QStringLiteral("Usage: qvr verify DIR [--like REF]"));
     const QDir dir(args[0]);
     if (!dir.exists()) ungueltig(args[0] + QStringLiteral(": no such directory"));
     if (vergleich && !QDir(args[2]).exists())

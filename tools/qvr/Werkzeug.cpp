@@ -100,8 +100,9 @@ QString qvrBenutzung(const QString& befehl) {
             eintraege += QLatin1String(text) + (formate ? QLatin1String(kFormate) : QString());
     }
     if (eintraege.isEmpty()) return {};
-    QString s = (befehl.isEmpty() ? QStringLiteral("usage: qvr COMMAND ...\n")
-                                  : QStringLiteral("usage:\n")) +
+    // "Usage: qvr ..." on the first line is what makes the manual page's synopsis.
+    QString s = (befehl.isEmpty() ? QStringLiteral("Usage: qvr COMMAND [OPTIONS]...\n")
+                                  : QStringLiteral("Usage:\n")) +
                 eintraege;
     if (befehl.isEmpty())
         s += QLatin1String("  qvr --help | --version           this help, the tool's version\n");
