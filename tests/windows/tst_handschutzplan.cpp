@@ -6,6 +6,7 @@
 
 #include "../common/Testdialoge.h"
 #include "app/Dialoge.h"
+#include "app/Klartext.h"
 #include "app/Kontext.h"
 #include "data/Plandatei.h"
 #include "data/Produktliste.h"
@@ -273,14 +274,16 @@ private Q_SLOTS:
 
 #ifdef Q_OS_UNIX
     // Markup in a catalogue's names or in a damaged plan line is shown as written, in the column
-    // and in Qt's own message box, and never loads the picture it names.
+    // and in Qt's own message box, and never loads the picture it names. A material too long for
+    // the column ends in "…" and shows whole, as text, in its tooltip.
     void markupAlsText_data() { testdateien::gefaehrlicheBilder(m_aussen.path()); }
     void markupAlsText() {
         QFETCH(QString, bild);
         auto h = neuerHandschuh(0);
         h->Nummer = 1000;
-        for (const Textfeld t : {Textfeld::Name, Textfeld::Material, Textfeld::Farbe})
+        for (const Textfeld t : {Textfeld::Name, Textfeld::Farbe})
             h->setzeText(t, bild);
+        h->setzeText(Textfeld::Material, bild + bild);
         m_form1.reset();
         m_p->schreiben(QStringLiteral("EN/produkte.qvr"), produktdatei({h.get()}));
         m_form1 = std::make_unique<TForm1>(m_p->pfad(), m_p->eingerichteterSpeicher());
@@ -290,7 +293,9 @@ private Q_SLOTS:
         zeigen();
         const auto* pp = kind<TPlanPanel>(QStringLiteral("pp0"));
         QCOMPARE(pp->l2->text(), bild);
-        QCOMPARE(pp->l3->text(), bild);
+        QCOMPARE(pp->l3->text(), bild + bild);
+        QVERIFY(pp->l3->gezeigt().endsWith(QChar(0x2026)));
+        QCOMPARE(pp->l3->toolTip(), tippKlartext(bild + bild));
         QCOMPARE(kind<QLabel>(QStringLiteral("qq0"))->text(), bild);
 
         testdialoge::naechsteAntwort(true);

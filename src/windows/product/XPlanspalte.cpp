@@ -6,7 +6,9 @@
 #include "texte/Texte.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -46,13 +48,27 @@ template <class F> void zeilenDurchgehen(const QPlainTextEdit* box, F&& f) {
 
 } // namespace
 
-TPlanLabel::TPlanLabel(const QString& text, int top, int left, QWidget* parent)
-    : QLabel(parent) {
+TPlanLabel::TPlanLabel(const QString& text, int top, int left, QWidget* parent) : QLabel(parent) {
     labelKlartext(this);
     setText(text);
     setFont(achtPunkte(font(), false));
     adjustSize();
     move(left, top);
+}
+
+QString TPlanLabel::gezeigt() const {
+    return fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width());
+}
+
+void TPlanLabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    style()->drawItemText(&p, contentsRect(), int(alignment()), palette(), isEnabled(), gezeigt(),
+                          foregroundRole());
+}
+
+void TPlanLabel::resizeEvent(QResizeEvent* e) {
+    QLabel::resizeEvent(e);
+    setToolTip(gezeigt() == text() ? QString() : tippKlartext(text()));
 }
 
 TPlanPanel::TPlanPanel(const QString& name, int slot, const THandschuh& h, QWidget* parent)
@@ -63,7 +79,7 @@ TPlanPanel::TPlanPanel(const QString& name, int slot, const THandschuh& h, QWidg
     const auto label = [this](int top, int left, bool fett, const QString& text) {
         auto* l = new TPlanLabel(text, top, left, this);
         l->setFont(achtPunkte(l->font(), fett));
-        // Values are cut at the panel's edge rather than running under the next column.
+        // Values end at the panel's edge rather than running under the next column.
         l->resize(std::min(l->sizeHint().width(), width() - left - 3), l->sizeHint().height());
         return l;
     };

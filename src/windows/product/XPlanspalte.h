@@ -9,11 +9,18 @@
 class QPlainTextEdit;
 struct THandschuh;
 
-// A caption or value in a glove plan column: 8 points, not its parent's font.
+// A caption or value in a glove plan column: 8 points, not its parent's font. A text wider than
+// the label ends in "…" and the whole of it shows as the tooltip; text() stays whole.
 class TPlanLabel : public QLabel {
     Q_OBJECT
 public:
     TPlanLabel(const QString& text, int top, int left, QWidget* parent);
+    // The text as the label shows it in its width.
+    QString gezeigt() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 };
 
 // The data panel pp<i> of a glove plan column: five captions c1..c5 and five values l1..l5.
