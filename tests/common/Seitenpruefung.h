@@ -12,9 +12,9 @@
 
 // The rule every printed page keeps, whatever the language or the texts: no text leaves the
 // paper, no two texts (or a text and a picture) lie on each other, no text box cuts its text, no
-// picture runs past a frame it is drawn in, and
-// below the footer's rule there is the footer and nothing else, on every page. It reads only the
-// recording, so it holds for any language module's texts.
+// picture runs past a frame it is drawn in, and below the footer's rule there is the footer and
+// nothing else, on every page. It reads only the recording, so it holds for any language
+// module's texts.
 namespace seitenpruefung {
 
 namespace detail {
