@@ -124,19 +124,11 @@ qsizetype TStoffliste::indexCas(const QString& eingabe) const {
     return finde(m_casNummern, cas, [this](qint32 i) { return this->cas(i); });
 }
 
-std::optional<TStoff> TStoffliste::findeName(const QString& name) const {
-    const qsizetype i = indexName(name);
-    return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
-}
-
-std::optional<TStoff> TStoffliste::findeCas(const QString& eingabe) const {
-    const qsizetype i = indexCas(eingabe);
-    return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
-}
-
 std::optional<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
-    auto s = findeCas(eingabe);
-    return s && s->hatZustand() ? s : std::nullopt;
+    const qsizetype i = indexCas(eingabe);
+    if (i < 0) return std::nullopt;
+    TStoff s = at(i);
+    return s.hatZustand() ? std::optional(s) : std::nullopt;
 }
 
 void TStoffliste::anhaengen(const TStoff& s) {

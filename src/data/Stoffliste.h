@@ -51,8 +51,6 @@ public:
     // -1 or nothing when there is none.
     qsizetype indexName(QStringView name) const;
     qsizetype indexCas(const QString& eingabe) const;
-    std::optional<TStoff> findeName(const QString& name) const;
-    std::optional<TStoff> findeCas(const QString& eingabe) const;
     // The chemical search's CAS look-up: the first substance with this CAS number, found only
     // when one of the state boxes lists it.
     std::optional<TStoff> casSuche(const QString& eingabe) const;
