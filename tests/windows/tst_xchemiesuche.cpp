@@ -1,4 +1,5 @@
 #include "../common/ChemieTestdaten.h"
+#include "Fenstertest.h"
 #include "Testdialoge.h"
 
 #include "app/Dialoge.h"
@@ -70,7 +71,7 @@ private Q_SLOTS:
     void fokusUndEnter();
 
 private:
-    template <class T> T* c(const char* name) { return m_form->findChild<T*>(QLatin1String(name)); }
+    template <class T> T* c(const char* name) { return kind<T>(m_form.get(), QLatin1String(name)); }
     void erstellen(bool mitTabelle = true);
     void suchen(const QStringList& liste);
 
