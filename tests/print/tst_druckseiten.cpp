@@ -105,12 +105,15 @@ void produkt(PageCanvas& c, const FusszeilenDaten& fuss, const QString& notebook
     produktspezifikationDrucken(c, d);
 }
 
-// One glove of a kind, its rows with the labels of its own page, as the tool prints it.
+// One glove of a kind, every row of its own page filled, with that page's labels, as the tool
+// prints it.
 template <class T> void produktseiteVon(PageCanvas& c, const FusszeilenDaten& fuss) {
     T h;
     h.Nummer = 4711;
-    h.setzeText(Textfeld::Name, lang(40, QStringLiteral("Name")));
-    h.setzeText(Textfeld::Material, lang(40, QStringLiteral("Material")));
+    for (const Textfeld f : {Textfeld::Name, Textfeld::Farbe, Textfeld::Material,
+                             Textfeld::Ausfuehrung, Textfeld::Einheit})
+        h.setzeText(f, lang(40));
+    h.Groessen = 0xFF;
     h.Kategorie = 2;
     ProduktDruckDaten d;
     zeilenAusSeite(d, produktseite(h));
