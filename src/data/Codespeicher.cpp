@@ -1,8 +1,7 @@
 #include "data/Codespeicher.h"
 
 #include <algorithm>
-#include <array>
-#include <vector>
+#include <cstring>
 
 namespace {
 
@@ -10,53 +9,63 @@ namespace {
 constexpr char kZeichen[16] = {'0', '1', '2', '3', '4', '5', '6', 'O',
                                0,   'A', 'B', 0,   0,   0,   'Z', '?'};
 
-// For each character: its four bits with 0x10 added where it is a code, 0 where it is none.
-constexpr std::array<quint8, 256> kTafel = [] {
-    std::array<quint8, 256> t{};
-    for (quint8 v = 0; v < 16; ++v)
-        if (kZeichen[v]) t[quint8(kZeichen[v])] = quint8(0x10 | v);
-    return t;
-}();
-
-// For each pair of clear characters, the first in the low byte: their packed byte, 0x100 where
-// both are codes, and their sum from bit 16 on. One lookup does a pair's whole work, with no
-// branch: the codes of a row are too mixed for a processor to guess.
-const std::vector<quint32>& paarTafel() {
-    static const std::vector<quint32> tafel = [] {
-        std::vector<quint32> t(65536);
-        for (quint32 paar = 0; paar < t.size(); ++paar) {
-            const quint32 a = paar & 0xFF, b = paar >> 8;
-            const quint32 va = kTafel[a], vb = kTafel[b];
-            t[paar] = (va & 0x0F) | (vb & 0x0F) << 4 | (va & vb & 0x10) << 4 | (a + b) << 16;
-        }
-        return t;
-    }();
-    return tafel;
+// Those four bits are the character's low four with bit 3 flipped for 0x40..0x4F and bit 2 for
+// 0x50..0x5F: plain arithmetic, which the compiler does sixteen characters at a time.
+constexpr quint8 wert(quint8 c) {
+    const quint8 hoch = c >> 4;
+    return quint8((c & 0x0F) ^ (hoch == 4) << 3 ^ (hoch == 5) << 2);
 }
+// 1 for a code, else 0. A sum of the disjoint tests rather than an "or", which the compiler would
+// turn into a bit-test branch it cannot vectorise.
+constexpr quint8 istCode(quint8 c) {
+    return quint8((quint8(c - '0') <= 6) + (quint8(c - 'A') <= 1) + (c == '?') + (c == 'O') +
+                  (c == 'Z'));
+}
+constexpr bool tafelStimmt() {
+    for (int c = 0; c < 256; ++c)
+        if ((istCode(quint8(c)) == 1) != (kZeichen[wert(quint8(c))] == c)) return false;
+    return true;
+}
+static_assert(tafelStimmt(), "wert() and istCode() must agree with kZeichen");
 
 struct Ergebnis {
     quint32 summe = 0;
     bool gepackt = true;
 };
 
-// Descrambles, sums and packs n bytes two to a byte, the first in the low half.
+// Descrambles, sums and packs n bytes two to a byte, the first in the low half. The work goes in
+// blocks of a fixed length, so the compiler vectorises the loops; the last block is filled up
+// with '0', whose four bits are 0.
 Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel) {
-    const quint32* const tafel = paarTafel().data(); // not read again after each store
-    const quint32 schluesselPaar = schluessel * 0x0101u;
-    quint32 summe = 0, alle = 0x100;
-    for (quint32 i = 0; i + 1 < n; i += 2) {
-        const quint32 e = tafel[(roh[i] | quint32(roh[i + 1]) << 8) ^ schluesselPaar];
-        ziel[i / 2] = quint8(e);
-        alle &= e;
-        summe += e >> 16;
+    constexpr quint32 kBlock = 64;
+    Ergebnis e;
+    for (quint32 i = 0; i < n; i += kBlock) {
+        const quint32 m = std::min(kBlock, n - i);
+        // A copy, so the compiler sees that the loops' reads and writes cannot overlap.
+        quint8 block[kBlock];
+        if (m == kBlock) {
+            std::memcpy(block, roh + i, kBlock);
+        } else {
+            std::memset(block, '0' ^ schluessel, kBlock);
+            std::memcpy(block, roh + i, m);
+            e.summe -= (kBlock - m) * '0';
+        }
+        quint8 w[kBlock], gepackt[kBlock / 2];
+        quint16 summe = 0;
+        quint8 codes = 0;
+        for (quint32 k = 0; k < kBlock; ++k) {
+            const quint8 c = block[k] ^ schluessel;
+            summe += c;
+            w[k] = wert(c);
+            codes += istCode(c);
+        }
+        for (quint32 k = 0; k < kBlock / 2; ++k)
+            gepackt[k] = quint8(w[2 * k] | w[2 * k + 1] << 4);
+        std::memcpy(ziel + i / 2, gepackt, (m + 1) / 2);
+        e.summe += summe;
+        e.gepackt &= codes == kBlock;
     }
-    if (n % 2 != 0) {
-        const quint8 c = roh[n - 1] ^ schluessel;
-        summe += c;
-        alle &= quint32(kTafel[c]) << 4;
-        ziel[n / 2] = kTafel[c] & 0x0F;
-    }
-    return {summe, alle != 0};
+    return e;
 }
 
 } // namespace

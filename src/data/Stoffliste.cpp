@@ -14,27 +14,30 @@ constexpr qint64 kFesteFelder = 1 + 4 + 5 + 4;
 constexpr qint64 kKleinsterDatensatz = 3 * 4 + kFesteFelder;
 constexpr char kSchluessel = static_cast<char>(kStoffSchluessel);
 
-// Appends a scrambled text to `texte` and returns the sum of its clear bytes; `klar` is room to
-// descramble in. A text running past the end appends nothing; the reader has failed then.
-quint32 textAnhaengen(ByteLeser& l, QString& texte, QByteArray& klar) {
+// Appends a scrambled text to `texte` and returns the sum of its clear bytes. A text running past
+// the end appends nothing; the reader has failed then.
+quint32 textAnhaengen(ByteLeser& l, QString& texte) {
     const quint32 n = l.u32();
     const char* p = l.bytes(n);
     if (!p || n == 0) return 0;
-    klar.resize(n);
-    char* d = klar.data();
+    const qsizetype anfang = texte.size();
+    texte.resize(anfang + qsizetype(n));
+    char16_t* d = reinterpret_cast<char16_t*>(texte.data()) + anfang;
     quint32 summe = 0;
-    bool abweichend = false;
+    quint8 abweichend = 0;
     for (quint32 i = 0; i < n; ++i) {
         const auto c = quint8(p[i] ^ kSchluessel);
         summe += c;
         // Windows-1252 differs from Latin-1 only at 0x80..0x9F.
-        abweichend |= quint8(c - 0x80) < 0x20;
-        d[i] = char(c);
+        abweichend |= quint8(quint8(c - 0x80) < 0x20);
+        d[i] = c;
     }
     if (abweichend)
-        texte.append(cp1252::decode(klar));
-    else
-        texte.append(QLatin1StringView(klar));
+        for (quint32 i = 0; i < n; ++i)
+            if (d[i] >= 0x80 && d[i] < 0xA0) {
+                const char b = char(d[i]);
+                d[i] = cp1252::decode(&b, 1).front().unicode();
+            }
     return summe;
 }
 
@@ -61,9 +64,8 @@ void TStoffliste::Leeren() {
     m_texte.clear();
     m_textAnfang.assign(1, 0);
     m_saetze.clear();
-    m_namen.leeren();
-    m_casNummern.leeren();
-    m_indiziert = 0;
+    m_namen = {};
+    m_casNummern = {};
     Spalten.clear();
     m_verworfen = 0;
 }
@@ -104,30 +106,29 @@ TStoff TStoffliste::at(qsizetype i) const {
     return s;
 }
 
+template <class TextVon>
+qsizetype TStoffliste::finde(Index& i, QStringView t, TextVon textVon) const {
+    const auto n = static_cast<qint32>(size());
+    if (i.bis == 0) i.index.reservieren(std::size_t(n));
+    for (; i.bis < n; ++i.bis)
+        i.index.einfuegen(i.bis, textVon);
+    return i.index.finde(t, textVon);
+}
+
 qsizetype TStoffliste::indexName(QStringView name) const {
-    indexieren();
-    return m_namen.finde(name, [this](qint32 i) { return this->name(i); });
+    return finde(m_namen, name, [this](qint32 i) { return this->name(i); });
 }
 
 qsizetype TStoffliste::indexCas(const QString& eingabe) const {
     const QString cas = QString(eingabe).replace(u'.', u'-');
-    indexieren();
-    return m_casNummern.finde(cas, [this](qint32 i) { return this->cas(i); });
-}
-
-std::optional<TStoff> TStoffliste::findeName(const QString& name) const {
-    const qsizetype i = indexName(name);
-    return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
-}
-
-std::optional<TStoff> TStoffliste::findeCas(const QString& eingabe) const {
-    const qsizetype i = indexCas(eingabe);
-    return i < 0 ? std::nullopt : std::optional<TStoff>(at(i));
+    return finde(m_casNummern, cas, [this](qint32 i) { return this->cas(i); });
 }
 
 std::optional<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
-    auto s = findeCas(eingabe);
-    return s && s->hatZustand() ? s : std::nullopt;
+    const qsizetype i = indexCas(eingabe);
+    if (i < 0) return std::nullopt;
+    TStoff s = at(i);
+    return s.hatZustand() ? std::optional(s) : std::nullopt;
 }
 
 void TStoffliste::anhaengen(const TStoff& s) {
@@ -145,18 +146,6 @@ void TStoffliste::abschliessen() {
     m_codes.abschliessen();
     m_texte.truncate(m_textAnfang.back());
     m_texte.squeeze();
-}
-
-void TStoffliste::indexieren() const {
-    const auto n = static_cast<qint32>(size());
-    if (m_indiziert == 0) {
-        m_namen.reservieren(std::size_t(n));
-        m_casNummern.reservieren(std::size_t(n));
-    }
-    for (; m_indiziert < n; ++m_indiziert) {
-        m_namen.einfuegen(m_indiziert, [this](qint32 j) { return name(j); });
-        m_casNummern.einfuegen(m_indiziert, [this](qint32 j) { return cas(j); });
-    }
 }
 
 qint32 pruefsumme(const TStoff& s) {
@@ -211,7 +200,6 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     m_saetze.reserve(moeglich);
     m_textAnfang.reserve(2 * moeglich + 1);
     m_codes.reservieren(qsizetype(l.rest()), moeglich);
-    QByteArray klar;
 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
@@ -222,9 +210,9 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
                                          .arg(anzahl)
                                          .arg(i)});
         const qsizetype texteVorher = m_texte.size();
-        quint32 summe = textAnhaengen(l, m_texte, klar);
+        quint32 summe = textAnhaengen(l, m_texte);
         const qsizetype nameEnde = m_texte.size();
-        summe += textAnhaengen(l, m_texte, klar);
+        summe += textAnhaengen(l, m_texte);
         const quint32 n = l.u32();
         const char* codes = l.bytes(n);
         if (codes) summe += m_codes.anhaengen(codes, n, kStoffSchluessel);

@@ -51,8 +51,6 @@ public:
     // -1 or nothing when there is none.
     qsizetype indexName(QStringView name) const;
     qsizetype indexCas(const QString& eingabe) const;
-    std::optional<TStoff> findeName(const QString& name) const;
-    std::optional<TStoff> findeCas(const QString& eingabe) const;
     // The chemical search's CAS look-up: the first substance with this CAS number, found only
     // when one of the state boxes lists it.
     std::optional<TStoff> casSuche(const QString& eingabe) const;
@@ -79,11 +77,14 @@ private:
     QString m_texte;                        // name and CAS of each substance, back to back
     std::vector<qsizetype> m_textAnfang{0}; // text j starts at m_textAnfang[j]; 2 per substance
     std::vector<Satz> m_saetze;
-    // Built on the first look-up, so a table loads without waiting for them: substances
-    // 0 .. m_indiziert - 1 are in them.
-    void indexieren() const;
-    mutable Textindex m_namen, m_casNummern;
-    mutable qint32 m_indiziert = 0;
+    // Each built on its first look-up, so a table loads without waiting for them and a search
+    // by name never builds the CAS index.
+    struct Index {
+        Textindex index;
+        qint32 bis = 0; // substances 0 .. bis - 1 are in it
+    };
+    template <class TextVon> qsizetype finde(Index& i, QStringView t, TextVon textVon) const;
+    mutable Index m_namen, m_casNummern;
     qsizetype m_verworfen = 0;
 };
 

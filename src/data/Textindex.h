@@ -11,11 +11,6 @@
 // probe reads a text only where the hashes agree.
 class Textindex {
 public:
-    void leeren() {
-        m_plaetze.clear();
-        m_anzahl = 0;
-    }
-
     // Room for n records without growing; only on an empty index.
     void reservieren(std::size_t n) {
         if (m_anzahl == 0) m_plaetze.assign(groesseFuer(n), Platz{});

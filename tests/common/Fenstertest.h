@@ -23,9 +23,10 @@ inline void klick(const QObject* w, const QString& name) {
 }
 
 // Runs `ausloesen`, which is to open a modal window of type T, and `bedienen` on that window
-// while it is up; the window is closed after if `bedienen` left it open. False when no such
-// window came up within five seconds: then whatever did come up modal is closed, so the test
-// fails instead of waiting.
+// while it is up; the window is closed after if `bedienen` left it open. False when `ausloesen`
+// returned without one, or none came up within five seconds: then whatever did come up modal is
+// closed, so the test fails instead of waiting. With T = QWidget it also tells whether anything
+// modal came at all.
 template <class T>
 [[nodiscard]] bool imModalenFenster(const std::function<void()>& ausloesen,
                                     const std::function<void(T&)>& bedienen) {

@@ -110,10 +110,11 @@ private Q_SLOTS:
         QFETCH(int, zustand);
         QVERIFY(m_tabelle.size() >= 200);
         QCOMPARE(m_tabelle.verworfen(), 0);
-        const auto s = m_tabelle.findeCas(cas);
-        QVERIFY(s);
-        QCOMPARE(s->Name, name);
-        QCOMPARE(int(s->Zustand), zustand);
+        const qsizetype i = m_tabelle.indexCas(cas);
+        QVERIFY(i >= 0);
+        const auto s = m_tabelle.at(i);
+        QCOMPARE(s.Name, name);
+        QCOMPARE(int(s.Zustand), zustand);
     }
 
     // Each polymer is strong where it really is strong, and the swelling agrees.
@@ -139,13 +140,14 @@ private Q_SLOTS:
         QFETCH(int, stark);
         QFETCH(int, schwach);
         QFETCH(int, klasseStark);
-        const auto s = m_tabelle.findeName(stoff);
-        QVERIFY(s);
-        const QChar a = s->Permeation[spalte(stark)], b = s->Permeation[spalte(schwach)];
-        QVERIFY2(a == u'5' || a == u'6', qPrintable(s->Permeation));
+        const qsizetype i = m_tabelle.indexName(stoff);
+        QVERIFY(i >= 0);
+        const auto s = m_tabelle.at(i);
+        const QChar a = s.Permeation[spalte(stark)], b = s.Permeation[spalte(schwach)];
+        QVERIFY2(a == u'5' || a == u'6', qPrintable(s.Permeation));
         QVERIFY2(b == u'0' || b == u'1' || (stoff.contains("acid") && b <= u'3'),
-                 qPrintable(s->Permeation));
-        QCOMPARE(int(s->quellungFuer(klasseStark)), 1);
+                 qPrintable(s.Permeation));
+        QCOMPARE(int(s.quellungFuer(klasseStark)), 1);
     }
 
     // The CAS search takes the first of several entries with one number; the name of each

@@ -1,5 +1,7 @@
-// Every printout with the longest texts its window takes, under the footer of every sample
-// distributor, checked page by page for overprinting, text off the paper and text in the footer.
+// Every printout, filled with the longest texts its window takes and every choice on, in English
+// and in every language the build has a module of, under the footer of every sample distributor:
+// checked page by page for overprinting, text off the paper and text in the footer, so neither a
+// longer word nor a longer address runs into what lies beside it.
 #include "Seitenpruefung.h"
 
 #include "print/Bewertungsbericht.h"
@@ -8,14 +10,18 @@
 #include "print/Mechbericht.h"
 #include "print/Musterfax.h"
 #include "print/Plandruck.h"
+#include "print/Produktseite.h"
 #include "print/Produktspezifikation.h"
 #include "print/Sonderanfrage.h"
 #include "shared/Adressblock.h"
 #include "shared/KommaText.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
+#include <QTranslator>
 
 #include <functional>
 
@@ -68,7 +74,7 @@ void chemie(PageCanvas& c, const FusszeilenDaten& fuss) {
 
 void mech(PageCanvas& c, const FusszeilenDaten& fuss) {
     MechDruckDaten d;
-    d.antworten.gefahr = 2;
+    d.antworten.gefahr = TMechAntworten::kSchnittgefahr;
     d.antworten.umgebung = 1;
     d.antworten.schnitt = 2;
     d.antworten.besonders.fill(true);
@@ -78,6 +84,7 @@ void mech(PageCanvas& c, const FusszeilenDaten& fuss) {
     mechberichtDrucken(c, d);
 }
 
+// The product page with as many rows as it has, each with a long label and value.
 void produkt(PageCanvas& c, const FusszeilenDaten& fuss, const QString& notebook4,
              const QString& notebook5) {
     ProduktDruckDaten d;
@@ -94,6 +101,23 @@ void produkt(PageCanvas& c, const FusszeilenDaten& fuss, const QString& notebook
     d.notebook5 = notebook5;
     for (int i = 0; i < 6; ++i)
         d.klasse.append({lang(40, QStringLiteral("Label")), lang(80)});
+    d.fuss = fuss;
+    produktspezifikationDrucken(c, d);
+}
+
+// One glove of a kind, every row of its own page filled, with that page's labels, as the tool
+// prints it.
+template <class T> void produktseiteVon(PageCanvas& c, const FusszeilenDaten& fuss) {
+    T h;
+    h.Nummer = 4711;
+    for (const Textfeld f : {Textfeld::Name, Textfeld::Farbe, Textfeld::Material,
+                             Textfeld::Ausfuehrung, Textfeld::Einheit})
+        h.setzeText(f, lang(40));
+    h.Groessen = 0xFF;
+    h.Kategorie = 2;
+    ProduktDruckDaten d;
+    zeilenAusSeite(d, produktseite(h));
+    d.beschreibung = beschreibungUmbrechen(c, lang(400));
     d.fuss = fuss;
     produktspezifikationDrucken(c, d);
 }
@@ -127,6 +151,8 @@ void gefahren(PageCanvas& c, const FusszeilenDaten& fuss) {
     d.analyse.c.fill(true);
     for (QString& e : d.analyse.e)
         e = lang(100);
+    for (std::size_t i = 0; i < d.analyse.d.size(); ++i)
+        d.analyse.d[i] = i % 2; // both answers' words
     d.analyse.memo = zeilen(kMaxMemoZeilen, 100);
     d.fuss = fuss;
     gefahrenanalyseDrucken(c, d);
@@ -149,6 +175,7 @@ void bewertung(PageCanvas& c, const FusszeilenDaten& fuss) {
         r.when = lang(100);
         r.hazards = kommatext::schreiben(zeilen(kMaxRisikoZeilen, 100));
         r.measures = kommatext::schreiben(zeilen(kMaxRisikoZeilen, 100));
+        r.sufficient = r.consultation = true;
     }
     d.fuss = fuss;
     bewertungsberichtDrucken(c, d);
@@ -161,7 +188,7 @@ void sonder(PageCanvas& c, const FusszeilenDaten& fuss) {
     d.manschette = true;
     d.manschetteCm = QStringLiteral("1234567890");
     d.noppen = true;
-    d.finger = {0, 0, 0, 0, 0};
+    d.finger = {0, 0, 1, 2, 3};
     d.versiegelt.fill(true);
     d.hand = QImage(206, 261, QImage::Format_RGB32);
     d.fuss = fuss;
@@ -183,15 +210,20 @@ const QList<std::pair<const char*, Druck>>& drucke() {
     using namespace std::placeholders;
     static const QList<std::pair<const char*, Druck>> l = {
         {"chemical report", chemie},
-        {"mechanical search", mech},
+        {"mechanical report", mech},
         {"product, knitted, chemical", std::bind(produkt, _1, _2, "Strick", "Chemie")},
         {"product, electrical", std::bind(produkt, _1, _2, "Electro", "Electro")},
+        {"chemical glove", produktseiteVon<TChemie>},
+        {"cold glove", produktseiteVon<TIso>},
+        {"cut glove", produktseiteVon<TSchnitt>},
+        {"heat glove", produktseiteVon<TFeuer>},
+        {"electrical glove", produktseiteVon<TElectro>},
         {"plan, portrait", std::bind(plan, _1, _2, 5, kPlanNotizZeilen)},
         {"plan, landscape", std::bind(plan, _1, _2, 7, 19)},
         {"hazard analysis", gefahren},
         {"assessment", bewertung},
-        {"production request", sonder},
-        {"sample fax", muster},
+        {"individual request", sonder},
+        {"sample order", muster},
     };
     return l;
 }
@@ -203,15 +235,38 @@ class TstDruckseiten : public QObject {
 private Q_SLOTS:
     void seitenSauber_data() {
         QTest::addColumn<int>("druck");
-        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("modul"); // the language module, empty: the program's English
+        QTest::addColumn<QString>("code");  // the distributor
+        QStringList module;
+        const QDir gebaut(QStringLiteral(ARDENTIX_SPRACHMODULE));
+        for (const QString& name : gebaut.entryList({QStringLiteral("Ardentix.*")}, QDir::Files))
+            module << gebaut.filePath(name);
+        QVERIFY2(!module.isEmpty(), "no language module was built");
         const QStringList codes = {"000", "101", "102", "210", "220", "310", "320", "410", "510"};
-        for (qsizetype i = 0; i < drucke().size(); ++i)
+        const auto zeile = [](int druck, const QString& modul, const QString& code) {
+            QTest::addRow("%s, %s, %s", drucke()[druck].first,
+                          modul.isEmpty() ? "EN" : qPrintable(QFileInfo(modul).suffix()),
+                          qPrintable(code))
+                << druck << modul << code;
+        };
+        // In English under every distributor; in another language each printout under one
+        // distributor in turn, so each language still meets every distributor's footer.
+        for (int i = 0; i < int(drucke().size()); ++i) {
             for (const QString& code : codes)
-                QTest::addRow("%s, %s", drucke()[i].first, qPrintable(code)) << int(i) << code;
+                zeile(i, QString(), code);
+            for (const QString& modul : module)
+                zeile(i, modul, codes[i % codes.size()]);
+        }
     }
     void seitenSauber() {
         QFETCH(int, druck);
+        QFETCH(QString, modul);
         QFETCH(QString, code);
+        QTranslator sprache; // removed from the application again when it goes
+        if (!modul.isEmpty()) {
+            QVERIFY(sprache.load(modul, QString(), QString(), QLatin1String("")));
+            QCoreApplication::installTranslator(&sprache);
+        }
         TAdressblock block;
         QVERIFY(codeNachschlagen(QStringLiteral(ARDENTIX_ADRESSEN), code, block));
         QCOMPARE(block.An[0], code);

@@ -110,31 +110,29 @@ private Q_SLOTS:
         QCOMPARE(QList<int>(l.hoehe.begin(), l.hoehe.end()), hoehe);
     }
 
-    // The real window opens and closes its sections at both screen sizes; pictures of it with
-    // every section open.
+    // The real window opens and closes its sections at both screen sizes: an open section is
+    // taller and shows its fields, the next one follows below it, the scrolling area reaches the
+    // end mark; pictures of it with every section open.
     void fensterAbschnitte_data() {
         QTest::addColumn<QSize>("schirm");
-        QTest::addColumn<int>("zu");
-        QTest::addColumn<int>("abstand");
-        QTest::addColumn<int>("p3");
-        QTest::newRow("1024x768") << QSize(1024, 768) << 32 << 10 << 210;
-        QTest::newRow("1280x1024") << QSize(1280, 1024) << 40 << 12 << 262;
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1280x1024") << QSize(1280, 1024);
     }
     void fensterAbschnitte() {
         QFETCH(QSize, schirm);
-        QFETCH(int, zu);
-        QFETCH(int, abstand);
-        QFETCH(int, p3);
         bildschirm::setzenFuerTests(schirm);
         TForm8* f = oeffnen();
         QCOMPARE(f->size(), schirm);
+        const int zu = ::abschnittsLayout(schirm.width(), 0, {}, {}).hoehe[2]; // closed, this wide
         QCOMPARE(kind(f, "p3")->height(), zu);
         QVERIFY(!kind(f, "e22")->isVisibleTo(f));
         for (int i = 1; i <= 7; ++i)
             klick(f, qPrintable(QStringLiteral("c%1").arg(i)));
-        QCOMPARE(kind(f, "p3")->height(), p3);
+        QVERIFY(kind(f, "p3")->height() > zu);
         QVERIFY(kind(f, "e22")->isVisibleTo(f));
-        QCOMPARE(kind(f, "p4")->y(), kind(f, "p3")->geometry().bottom() + 1 + abstand);
+        for (int i = 1; i <= 7; ++i)
+            QVERIFY(kind(f, QStringLiteral("p%1").arg(i + 1))->y() >
+                    kind(f, QStringLiteral("p%1").arg(i))->geometry().bottom());
         QCOMPARE(kind(f, "Inhalt")->height(), kind(f, "p8")->geometry().bottom() + 1);
         const QString name = QStringLiteral("gefahren-%1").arg(schirm.width());
         bildSpeichern(*f, name);
@@ -171,8 +169,10 @@ private Q_SLOTS:
         QVERIFY(b->analyse() == a->analyse());
         QCOMPARE(b->analyse().memo, QStringList({"a", "two words", "say\"it"}));
         QCOMPARE(b->druckDaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
-        QCOMPARE(kind(b, "p1")->height(), 225);
-        QCOMPARE(kind(b, "p2")->height(), 32);
+        // Sections laid out as loaded: the checked odd ones open, taller than the closed even ones.
+        for (int n = 1; n <= 7; ++n)
+            QCOMPARE(kind(b, QStringLiteral("p%1").arg(n))->height() > kind(b, "p2")->height(),
+                     n % 2 == 1);
     }
 
     void fehler_data() {

@@ -1,7 +1,7 @@
 #include "../common/ChemieTestdaten.h"
+#include "Fenstertest.h"
 #include "Testdialoge.h"
 
-#include "app/Bildschirm.h"
 #include "app/Dialoge.h"
 #include "print/Chemiebericht.h"
 #include "shared/KommaText.h"
@@ -49,7 +49,6 @@ private Q_SLOTS:
     void startUndBoxen();
     void tabelleFehlt();
     void tabelleBeschaedigt();
-    void schmalerBildschirm();
     void casSuche_data();
     void casSuche();
     void waehlenUndSuchen();
@@ -72,7 +71,7 @@ private Q_SLOTS:
     void fokusUndEnter();
 
 private:
-    template <class T> T* c(const char* name) { return m_form->findChild<T*>(QLatin1String(name)); }
+    template <class T> T* c(const char* name) { return kind<T>(m_form.get(), QLatin1String(name)); }
     void erstellen(bool mitTabelle = true);
     void suchen(const QStringList& liste);
 
@@ -153,14 +152,6 @@ void TstXChemiesuche::tabelleBeschaedigt() {
     QCOMPARE(c<QListView>("FestBox")->model()->rowCount(), 0);
     suchen({"liquid - Acetone"});
     QCOMPARE(m_form->ergebnis().Ergebnisliste.size(), 3u);
-}
-
-void TstXChemiesuche::schmalerBildschirm() {
-    bildschirm::setzenFuerTests(QSize(640, 480));
-    erstellen();
-    bildschirm::setzenFuerTests(QSize());
-    QCOMPARE(m_form->size(), QSize(625, 390));
-    QCOMPARE(c<QPlainTextEdit>("Memo1")->font().pointSize(), 7);
 }
 
 void TstXChemiesuche::casSuche_data() {
