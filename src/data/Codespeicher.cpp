@@ -15,11 +15,12 @@ constexpr quint8 wert(quint8 c) {
     const quint8 hoch = c >> 4;
     return quint8((c & 0x0F) ^ (hoch == 4) << 3 ^ (hoch == 5) << 2);
 }
-// 1 for a code, else 0. A sum of the disjoint tests rather than an "or", which the compiler would
+// 1 for a code, else 0. Counted from '0': '0'..'6' are 0..6, '?' and 'O' 15 and 31, 'A' and 'B'
+// 17 and 18, 'Z' 42. A sum of the disjoint tests rather than an "or", which the compiler would
 // turn into a bit-test branch it cannot vectorise.
 constexpr quint8 istCode(quint8 c) {
-    return quint8((quint8(c - '0') <= 6) + (quint8(c - 'A') <= 1) + (c == '?') + (c == 'O') +
-                  (c == 'Z'));
+    const quint8 d = quint8(c - '0');
+    return quint8((d <= 6) + (quint8(d | 0x10) == 31) + (quint8(d - 17) <= 1) + (d == 42));
 }
 constexpr bool tafelStimmt() {
     for (int c = 0; c < 256; ++c)
@@ -33,38 +34,44 @@ struct Ergebnis {
     bool gepackt = true;
 };
 
-// Descrambles, sums and packs n bytes two to a byte, the first in the low half. The work goes in
-// blocks of a fixed length, so the compiler vectorises the loops; the last block is filled up
-// with '0', whose four bits are 0.
-Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel) {
-    constexpr quint32 kBlock = 64;
-    Ergebnis e;
-    for (quint32 i = 0; i < n; i += kBlock) {
-        const quint32 m = std::min(kBlock, n - i);
-        // A copy, so the compiler sees that the loops' reads and writes cannot overlap.
-        quint8 block[kBlock];
-        if (m == kBlock) {
-            std::memcpy(block, roh + i, kBlock);
-        } else {
-            std::memset(block, '0' ^ schluessel, kBlock);
-            std::memcpy(block, roh + i, m);
-            e.summe -= (kBlock - m) * '0';
-        }
-        quint8 w[kBlock], gepackt[kBlock / 2];
-        quint16 summe = 0;
-        quint8 codes = 0;
-        for (quint32 k = 0; k < kBlock; ++k) {
-            const quint8 c = block[k] ^ schluessel;
-            summe += c;
-            w[k] = wert(c);
-            codes += istCode(c);
-        }
-        for (quint32 k = 0; k < kBlock / 2; ++k)
-            gepackt[k] = quint8(w[2 * k] | w[2 * k + 1] << 4);
-        std::memcpy(ziel + i / 2, gepackt, (m + 1) / 2);
-        e.summe += summe;
-        e.gepackt &= codes == kBlock;
+// Descrambles, sums and packs the m <= K bytes at roh two to a byte into ziel, the first in the
+// low half. K is fixed, so the compiler vectorises the loops; a short block is filled up with
+// '0', whose four bits are 0.
+template <quint32 K>
+void packen(const quint8* roh, quint32 m, quint8 schluessel, quint8* ziel, Ergebnis& e) {
+    // A copy, so the compiler sees that the loops' reads and writes cannot overlap.
+    quint8 block[K];
+    if (m == K) {
+        std::memcpy(block, roh, K);
+    } else {
+        std::memset(block, '0' ^ schluessel, K);
+        std::memcpy(block, roh, m);
+        e.summe -= (K - m) * '0';
     }
+    quint8 w[K], gepackt[K / 2];
+    quint16 summe = 0; // K * 255 fits
+    quint8 codes = 0;
+    for (quint32 k = 0; k < K; ++k) {
+        const quint8 c = block[k] ^ schluessel;
+        summe += c;
+        w[k] = wert(c);
+        codes += istCode(c);
+    }
+    for (quint32 k = 0; k < K / 2; ++k)
+        gepackt[k] = quint8(w[2 * k] | w[2 * k + 1] << 4);
+    std::memcpy(ziel, gepackt, (m + 1) / 2);
+    e.summe += summe;
+    e.gepackt &= codes == K;
+}
+
+// A row in blocks of 128 and its rest in blocks of 16, so little is filled up.
+Ergebnis packen(const quint8* roh, quint32 n, quint8 schluessel, quint8* ziel) {
+    Ergebnis e;
+    quint32 i = 0;
+    for (; i + 128 <= n; i += 128)
+        packen<128>(roh + i, 128, schluessel, ziel + i / 2, e);
+    for (; i < n; i += 16)
+        packen<16>(roh + i, std::min(16u, n - i), schluessel, ziel + i / 2, e);
     return e;
 }
 

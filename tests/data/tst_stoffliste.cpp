@@ -240,6 +240,9 @@ private Q_SLOTS:
         hinten[100] = 'x';
         QTest::newRow("other letter in the second half of 128") << hinten << false;
         QTest::newRow("odd length 255") << alle.repeated(22).left(255) << true;
+        QByteArray rest = alle.repeated(11).left(131);
+        rest[129] = 'x';
+        QTest::newRow("other letter in the short rest after 128") << rest << false;
         // Neighbours of the codes, each alone among codes where 64 are taken at once, in either
         // half of the step.
         const QByteArray nachbarn = "/:>7@CNPQY[_\x8F\xB0\xCF";
