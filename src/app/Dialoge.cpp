@@ -90,7 +90,7 @@ public:
         kasten(parent, QMessageBox::Critical, caption, text, QMessageBox::Ok);
     }
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
-        QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+        kasten(parent, QMessageBox::Information, caption, text, QMessageBox::Ok);
     }
     void notiz(QWidget* bei, const QString& text) override {
         if (!bei || !bei->isVisible()) return;
@@ -238,7 +238,7 @@ QString dateivorschlag(const QString& text) {
 
 QString namensvorschlag(const QString& datei, const QString& text, const QString& art,
                         const QDate& heute) {
-    if (!datei.isEmpty()) return QFileInfo(datei).baseName();
+    if (!datei.isEmpty()) return QFileInfo(datei).absoluteFilePath();
     const QString name = dateivorschlag(text);
     return name.isEmpty() ? art + u' ' + heute.toString(Qt::ISODate) : name;
 }

@@ -85,9 +85,10 @@ QString startordner(const QString& dokumente, const QString& heim);
 // refuse or read as a path or an ending (/ \ : * ? " < > | . and control characters) become
 // spaces, runs of spaces one; empty where nothing is left.
 QString dateivorschlag(const QString& text);
-// The name a save dialog offers for a document: that of its file (datei, as last saved or
-// loaded) without the ending, else its own text (a company's name) as dateivorschlag makes it,
-// else what it is (art) and the day's date, "Glove plan 2026-12-08".
+// What a save dialog offers for a document: its own file (datei, as last saved or loaded), where
+// it is and named as it is, so Save goes back to the file the user works on; else its own text
+// (a company's name) as dateivorschlag makes it, else what it is (art) and the day's date,
+// "Glove plan 2026-12-08".
 QString namensvorschlag(const QString& datei, const QString& text, const QString& art,
                         const QDate& heute);
 

@@ -4,9 +4,14 @@
 #include "texte/Texte.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QWidget>
 
 namespace ungespeichert {
+
+QString dokumentname(const QString& datei, const QString& titel) {
+    return datei.isEmpty() ? titel : QFileInfo(datei).fileName();
+}
 
 bool klaeren(QWidget* fenster, TBearbeitung& b) {
     if (!b.ungespeichert()) return true;

@@ -22,6 +22,10 @@ public:
 
 namespace ungespeichert {
 
+// What the question names: the file's name (datei, as last saved or loaded, with its folder),
+// else the window's title.
+QString dokumentname(const QString& datei, const QString& titel);
+
 // Asks "Save changes to …?" (Save / Discard / Cancel) over fenster when it holds unsaved
 // changes. True when it may close: nothing to ask, saved, or discarded (verwerfen() is left to
 // the caller); false for Cancel or a save that did not happen.

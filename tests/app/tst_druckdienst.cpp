@@ -102,13 +102,14 @@ void TstDruckdienst::startordner() {
     QCOMPARE(dialoge::startordner(dokumente, heim.path()), dokumenteDa ? dokumente : heim.path());
 }
 
-// What a save dialog offers: the document's file, else its own text made fit for a file name,
-// else its kind and the day.
+// What a save dialog offers: the document's own file, else its own text made fit for a file
+// name, else its kind and the day.
 void TstDruckdienst::namensvorschlag_data() {
     QTest::addColumn<QString>("datei");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("vorschlag");
-    QTest::newRow("file") << "Kunde.PLN" << "Firma" << "Kunde";
+    const QString datei = QDir::temp().filePath("Kunde.v2.PLN");
+    QTest::newRow("file, where it is, as it is named") << datei << "Firma" << datei;
     QTest::newRow("company") << "" << "  Firma  GmbH " << "Firma GmbH";
     QTest::newRow("path and ending characters") << "" << "A/B\\C: D*?\"<>|.E\tF" << "A B C D E F";
     QTest::newRow("nothing usable") << "" << " ./ " << "Glove plan 2026-12-08";

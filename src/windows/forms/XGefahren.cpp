@@ -173,7 +173,7 @@ void TForm8::laden(const QString& name) {
     if (const auto g = gefahrendatei::laden(name, &f)) {
         analyseSetzen(*g);
         m_gespeichert = analyse();
-        m_datei = QFileInfo(name).fileName();
+        m_datei = QFileInfo(name).absoluteFilePath();
     } else {
         fehler(f.meldung);
     }
@@ -196,7 +196,7 @@ bool TForm8::speichern() {
         return false;
     }
     m_gespeichert = g;
-    m_datei = QFileInfo(std::get<QString>(ergebnis)).fileName();
+    m_datei = QFileInfo(std::get<QString>(ergebnis)).absoluteFilePath();
     dialoge::gespeichert(ui->SpeedButton2, std::get<QString>(ergebnis));
     return true;
 }
@@ -206,7 +206,7 @@ bool TForm8::ungespeichert() const {
 }
 
 QString TForm8::dokumentname() const {
-    return m_datei.isEmpty() ? windowTitle() : m_datei;
+    return ungespeichert::dokumentname(m_datei, windowTitle());
 }
 
 void TForm8::closeEvent(QCloseEvent* e) {

@@ -287,7 +287,7 @@ bool TForm7::speichern() {
         dialoge::meldung(this, texte::text(10015), ort + f->meldung);
         return false;
     }
-    m_datei = QFileInfo(pfad).fileName();
+    m_datei = QFileInfo(pfad).absoluteFilePath();
     m_geaendert = false;
     dialoge::gespeichert(ui->SpeedButton10, pfad);
     return true;
@@ -298,7 +298,7 @@ bool TForm7::ungespeichert() const {
 }
 
 QString TForm7::dokumentname() const {
-    return m_datei.isEmpty() ? windowTitle() : m_datei;
+    return ungespeichert::dokumentname(m_datei, windowTitle());
 }
 
 void TForm7::SpeedButton11Click() {
@@ -318,7 +318,7 @@ void TForm7::laden(const QString& name) {
     }
     inFelder(*b);
     m_geaendert = false;
-    m_datei = QFileInfo(name).fileName();
+    m_datei = QFileInfo(name).absoluteFilePath();
     ui->a1->setChecked(true);
     // Each work area hangs its tasks from a line, like a branch of a tree below the title.
     for (int s = 1; s <= 5; ++s) {

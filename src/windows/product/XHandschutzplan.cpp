@@ -347,7 +347,7 @@ bool TForm6::speichern() {
         return false;
     }
     m_geaendert = false;
-    m_datei = QFileInfo(pfad).fileName();
+    m_datei = QFileInfo(pfad).absoluteFilePath();
     dialoge::gespeichert(ui->SpeedButton2, pfad);
     return true;
 }
@@ -380,7 +380,7 @@ bool TForm6::ungespeichert() const {
 }
 
 QString TForm6::dokumentname() const {
-    return m_datei.isEmpty() ? windowTitle() : m_datei;
+    return ungespeichert::dokumentname(m_datei, windowTitle());
 }
 
 bool TForm6::ersetzenErlaubt() {
@@ -434,7 +434,7 @@ void TForm6::laden(const QString& pfad) {
                   std::move(neu.Einsatzbereiche)); // rearranges
     m_geaendert = false;
     m_adresseEigen = true;
-    m_datei = QFileInfo(pfad).fileName();
+    m_datei = QFileInfo(pfad).absoluteFilePath();
 
     if (!neu.fehlend.isEmpty()) {
         QStringList codes;
