@@ -8,7 +8,10 @@
 #include <QDate>
 #include <QLocale>
 
-FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage& logo) {
+#include <algorithm>
+
+FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage& logo,
+                                QDate datum) {
     using texte::text;
     FusszeilenDaten d;
     d.an = an;
@@ -20,9 +23,18 @@ FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage&
     d.email = text(10033);
     d.internet = text(10034);
     d.hersteller = {text(10027), text(10028), text(10029), text(10032), text(10035)};
-    d.datum = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QLocale sprache = QLocale::system();
+    d.datum = sprache.toString(datum, QLocale::ShortFormat);
+    // Day 28 of each month (a two-digit day, every month's name): the widest of them is the
+    // widest date the format makes this year.
+    for (int monat = 1; monat <= 12; ++monat)
+        d.monatsDaten << sprache.toString(QDate(datum.year(), monat, 28), QLocale::ShortFormat);
     d.logo = logo;
     return d;
+}
+
+FusszeilenDaten fusszeileHeute(const std::array<QString, 10>& an) {
+    return fusszeilenDaten(an, QImage(QStringLiteral(":/images/logo.png")), QDate::currentDate());
 }
 
 void printPageFooter(PageCanvas& canvas, const FusszeilenDaten& d) {
@@ -45,8 +57,16 @@ void printPageFooter(PageCanvas& canvas, const FusszeilenDaten& d) {
         textEinpassen(canvas, x, y, ende - x, 25, fett, s);
     };
     zeile(200, H - 160, links, true, d.haendler);
-    zeile(1300, H - 160, rechts, true, d.datumTitel + d.datum);
-    zeile(800, H - 160, 1300 - 20, true, d.adresse);
+    // The date's column widens to the left, over the free end of the "Address:" row, until the
+    // widest date of the year fits: so the date prints at one size on every day.
+    canvas.setFont(arial, 25, true);
+    const double adresseEnde = 800 + canvas.textWidth(d.adresse) + 20;
+    double noetig = canvas.textWidth(d.datumTitel + d.datum);
+    for (const QString& s : d.monatsDaten)
+        noetig = std::max(noetig, canvas.textWidth(d.datumTitel + s));
+    const int datumX = static_cast<int>(std::max(adresseEnde, std::min(1300.0, rechts - noetig)));
+    zeile(datumX, H - 160, rechts, true, d.datumTitel + d.datum);
+    zeile(800, H - 160, datumX - 20, true, d.adresse);
 
     const auto& an = d.an;
     QString kontakt;

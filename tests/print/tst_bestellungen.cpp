@@ -4,6 +4,7 @@
 #include "print/Sonderanfrage.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QDate>
 #include <QtTest>
 
 #include <algorithm>
@@ -26,7 +27,7 @@ SonderDruckDaten sonderDaten() {
     SonderDruckDaten d;
     d.eigenschaften = {"Level 2", "Level 5", "Level 0", "Nitrile", "Kevlar", "Yellow"};
     d.hand = QImage(206, 261, QImage::Format_RGB32);
-    d.fuss = fusszeilenDaten({}, QImage());
+    d.fuss = fusszeilenDaten({}, QImage(), QDate(2026, 12, 28));
     return d;
 }
 
@@ -40,7 +41,7 @@ MusterDruckDaten musterDaten() {
     MusterDruckDaten d;
     d.adresse = {"Fa. Werkschutz", "Ringstr. 5", "12345 Oststadt", "0301 22"};
     d.zuHaenden = "Mr Brandt";
-    d.fuss = fusszeilenDaten({}, QImage());
+    d.fuss = fusszeilenDaten({}, QImage(), QDate(2026, 12, 28));
     return d;
 }
 

@@ -17,6 +17,7 @@
 #include "shared/KommaText.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QDate>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -271,7 +272,8 @@ private Q_SLOTS:
         QVERIFY(codeNachschlagen(QStringLiteral(ARDENTIX_ADRESSEN), code, block));
         QCOMPARE(block.An[0], code);
         const FusszeilenDaten fuss =
-            fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32));
+            fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32),
+                            QDate(2026, 12, 28));
         RecordingCanvas c(QSizeF(200, 287));
         drucke()[druck].second(c, fuss);
         const QStringList f = seitenpruefung::fehler(c, fuss);

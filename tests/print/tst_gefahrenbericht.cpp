@@ -3,6 +3,7 @@
 #include "print/Gefahrenbericht.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QDate>
 #include <QtTest>
 
 namespace {
@@ -22,7 +23,7 @@ GefahrenDruckDaten daten(const QString& abschnitte, int memoZeilen) {
     g.d = {true, false, false, true, false, true, false, true, false, true};
     for (int i = 1; i <= memoZeilen; ++i)
         g.memo << QStringLiteral("memo %1").arg(i);
-    d.fuss = fusszeilenDaten({}, QImage());
+    d.fuss = fusszeilenDaten({}, QImage(), QDate(2026, 12, 28));
     return d;
 }
 

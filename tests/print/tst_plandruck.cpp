@@ -6,6 +6,7 @@
 #include "print/Plandruck.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QDate>
 #include <QtTest>
 
 namespace {
@@ -26,7 +27,7 @@ PlanDruckDaten plan(int spalten, int langeNotizIn = -1, int langeZeilen = 0) {
             einsatz << QStringLiteral("line %1").arg(z);
         d.spalten.append(planDruckSpalte(h, {"Work areas:"}, einsatz));
     }
-    d.fuss = fusszeilenDaten({}, QImage());
+    d.fuss = fusszeilenDaten({}, QImage(), QDate(2026, 12, 28));
     return d;
 }
 

@@ -4,6 +4,7 @@
 #include "print/Produktspezifikation.h"
 #include "shared/gui/RecordingCanvas.h"
 
+#include <QDate>
 #include <QtTest>
 
 namespace {
@@ -27,7 +28,7 @@ ProduktDruckDaten daten(const THandschuh& h, int zeilen) {
         d.beschreibung << QStringLiteral("line %1").arg(i);
     d.bildfeld = QImage(242, 240, QImage::Format_RGB32);
     d.bildfeld.fill(Qt::gray);
-    d.fuss = fusszeilenDaten({}, QImage());
+    d.fuss = fusszeilenDaten({}, QImage(), QDate(2026, 12, 28));
     return d;
 }
 

@@ -177,14 +177,23 @@ void TstSeitenrahmen::ohneLogoKeinBild() {
     QCOMPARE(c.ops(Kind::Line, 0).size(), 1);
 }
 
-// The footer's data: the distributor block as given, today's date as the user writes it, the
-// logo. Its captions are the numbered texts, which the page tests above see printed.
+// The footer's data: the distributor block, the given date as the user writes it, the logo.
+// Whatever the day, the date prints whole, at the footer's size and in one place.
 void TstSeitenrahmen::fusszeilenInhalt() {
     const QImage logo(10, 10, QImage::Format_RGB32);
-    const auto d = fusszeilenDaten(adressblock(), logo);
-    QCOMPARE(d.an, adressblock());
-    QCOMPARE(d.datum, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QCOMPARE(d.logo.size(), logo.size());
+    QList<int> orte;
+    for (const QDate tag : {QDate(2026, 1, 1), QDate(2026, 9, 28), QDate(2026, 12, 31)}) {
+        const auto d = fusszeilenDaten(adressblock(), logo, tag);
+        QCOMPARE(d.an, adressblock());
+        QCOMPARE(d.datum, QLocale::system().toString(tag, QLocale::ShortFormat));
+        QCOMPARE(d.logo.size(), logo.size());
+        RecordingCanvas c(QSizeF(200, 287));
+        printPageFooter(c, d);
+        const auto* datum = c.findText(d.datumTitel + d.datum);
+        QVERIFY2(datum && datum->height == 25, qPrintable(d.datum));
+        orte << datum->x;
+    }
+    QCOMPARE(orte, QList<int>(3, orte[0]));
 }
 
 void TstSeitenrahmen::seitenumbruch() {

@@ -68,7 +68,7 @@ FusszeilenDaten werkzeugFusszeile(QStringList& args) {
             ungueltig(QStringLiteral("distributor %1 is not listed in %2")
                           .arg(*code, QDir::toNativeSeparators(datei)));
     }
-    return fusszeilenDaten(block.An, QImage(QStringLiteral(":/images/logo.png")));
+    return fusszeileHeute(block.An);
 }
 
 // A printout speaks the language of the data set it reads, as the program does with that

@@ -143,7 +143,7 @@ void TForm8::analyseSetzen(const TGefahrenanalyse& g) {
 
 GefahrenDruckDaten TForm8::druckDaten() const {
     return {ui->Label7->text(), analyse(),
-            fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")))};
+            fusszeileHeute(m_kontext.adressen.An)};
 }
 
 void TForm8::fehler(const QString& text) {

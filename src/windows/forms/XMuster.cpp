@@ -59,7 +59,7 @@ MusterDruckDaten TForm11::druckdaten() const {
     d.zeilen = {MusterZeile{ui->x1->currentText(), ui->cb1->currentText(), ui->d1->text()},
                 MusterZeile{ui->x2->currentText(), ui->cb2->currentText(), ui->d2->text()},
                 MusterZeile{ui->x3->currentText(), ui->cb3->currentText(), ui->d3->text()}};
-    d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }
 

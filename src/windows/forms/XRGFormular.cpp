@@ -338,7 +338,7 @@ void TForm7::SpeedButton13Click() {
         if (zeilen(m).size() == 1) m->appendPlainText(QStringLiteral(" "));
     BewertungDruckDaten d;
     d.bewertung = ausFeldern();
-    d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     druckdienst::drucken(this, ui->SpeedButton13, texte::text(10119),
                          [&d](PageCanvas& c) { bewertungsberichtDrucken(c, d); });
 }

@@ -92,7 +92,7 @@ SonderDruckDaten TForm12::druckdaten() const {
     // Drawn from the pictures themselves, not from the screen: the same page whatever covers
     // the window or how it is scaled.
     d.hand = handbild(d.finger);
-    d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }
 

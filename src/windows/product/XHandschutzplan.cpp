@@ -468,7 +468,7 @@ PlanDruckDaten TForm6::druckdaten() const {
         d.spalten.append(planDruckSpalte(*plan.Planliste()[i], ma ? notizZeilen(ma) : QStringList(),
                                          me ? notizZeilen(me) : QStringList()));
     }
-    d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }
 

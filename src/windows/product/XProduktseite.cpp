@@ -143,6 +143,6 @@ ProduktDruckDaten TForm2::druckdaten() const {
         d.klasse = zeilen(QStringLiteral("c"), QStringLiteral("k"), 1, 4, 1);
     else if (d.notebook5 == QLatin1String("Feuer"))
         d.klasse = zeilen(QStringLiteral("j"), QStringLiteral("f"), 1, 6, 1);
-    d.fuss = fusszeilenDaten(m_kontext.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }

@@ -283,7 +283,7 @@ ChemieDruckDaten TForm3::druckDaten() const {
     d.ergebnis = m_ergebnis.Ergebnisliste;
     // The requirements the results were found with, not what the lists show since.
     d.anforderungen = anforderungsTexte(m_gesucht);
-    d.fuss = fusszeilenDaten(m_k.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_k.adressen.An);
     return d;
 }
 

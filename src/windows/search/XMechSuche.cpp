@@ -221,7 +221,7 @@ MechDruckDaten TForm4::druckDaten() const {
     d.grundanforderungen = grundanforderungsTexte(m_gesucht);
     for (int i = 0; i < m_ui->ListBox2->count(); ++i)
         d.eintraege.append(m_ui->ListBox2->item(i)->text());
-    d.fuss = fusszeilenDaten(m_k.adressen.An, QImage(QStringLiteral(":/images/logo.png")));
+    d.fuss = fusszeileHeute(m_k.adressen.An);
     return d;
 }
 
