@@ -131,6 +131,9 @@ private Q_SLOTS:
         QTest::newRow("pictogram off the list")
             << Aenderung([](Datensatz& d) { d.velto().Strickwerte[6] = 7; })
             << "pictogram 7 is not 0..6";
+        QTest::newRow("heat without EN 407 levels")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Gefahr = 8; })
+            << "glove 4301 Velto: offered for heat over 50 °C without EN 407 levels";
         QTest::newRow("material class 0")
             << Aenderung([](Datensatz& d) { d.gloves[0]->Materialklasse = 0; })
             << "Materialklasse 0 is not 1..5";
