@@ -80,19 +80,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>degrad. resistance</source>
+        <source>Symbols</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(+) = resistant</source>
+        <source>(+) = level 5–6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(-) = non resistant</source>
+        <source>(-) = level 0–2, a, b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(0) = partially resistant</source>
+        <source>(0) = level 3–4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -384,7 +384,7 @@
     </message>
 </context>
 <context>
-    <name>TErgebnisraster</name>
+    <name>TErgebnistabelle</name>
     <message>
         <source>Pen.: L 3</source>
         <translation type="unfinished"></translation>
@@ -394,7 +394,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not suitable</source>
+        <source>Not suitable for %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1270,6 +1270,8 @@ with the higher swelling resistance will be listed first.
 Should the chosen gloves still have the same value 
 (permeation and swelling), the glove with the lower 
 price category will be favored.
+Gloves that fail a chosen chemical (a red cell) are 
+marked &quot;Not suitable for …&quot; and listed after all others.
 
 Permeation level for breakthrough time:
 
@@ -1299,6 +1301,14 @@ Permeation level for breakthrough time:
     </message>
     <message>
         <source>Search Results: no match found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Result: several substances have this number; choose one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Substances with this CAS number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -80,20 +80,20 @@
         <translation>Degradation</translation>
     </message>
     <message>
-        <source>degrad. resistance</source>
-        <translation>Beständigkeit</translation>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
     </message>
     <message>
-        <source>(+) = resistant</source>
-        <translation>(+) = beständig</translation>
+        <source>(+) = level 5–6</source>
+        <translation>(+) = Stufe 5–6</translation>
     </message>
     <message>
-        <source>(-) = non resistant</source>
-        <translation>(-) = nicht beständig</translation>
+        <source>(-) = level 0–2, a, b</source>
+        <translation>(-) = Stufe 0–2, a, b</translation>
     </message>
     <message>
-        <source>(0) = partially resistant</source>
-        <translation>(0) = bedingt beständig</translation>
+        <source>(0) = level 3–4</source>
+        <translation>(0) = Stufe 3–4</translation>
     </message>
     <message>
         <source>(Z) = destroyed</source>
@@ -384,7 +384,7 @@
     </message>
 </context>
 <context>
-    <name>TErgebnisraster</name>
+    <name>TErgebnistabelle</name>
     <message>
         <source>Pen.: L 3</source>
         <translation>Pen.: St. 3</translation>
@@ -394,8 +394,8 @@
         <translation>Pen.: ?</translation>
     </message>
     <message>
-        <source>Not suitable</source>
-        <translation>Nicht geeignet</translation>
+        <source>Not suitable for %1</source>
+        <translation>Nicht geeignet für %1</translation>
     </message>
     <message>
         <source>Product code</source>
@@ -1271,6 +1271,8 @@ with the higher swelling resistance will be listed first.
 Should the chosen gloves still have the same value 
 (permeation and swelling), the glove with the lower 
 price category will be favored.
+Gloves that fail a chosen chemical (a red cell) are 
+marked &quot;Not suitable for …&quot; and listed after all others.
 
 Permeation level for breakthrough time:
 
@@ -1288,6 +1290,9 @@ Handschuh mit der höheren Quellbeständigkeit vorn.
 Haben die Handschuhe dann noch denselben Wert 
 (Permeation und Quellung), wird der Handschuh mit 
 der niedrigeren Preiskategorie bevorzugt.
+Handschuhe, die einer gewählten Chemikalie nicht 
+standhalten (rote Zelle), sind mit „Nicht geeignet 
+für …“ markiert und stehen nach allen anderen.
 
 Permeationsstufe für die Durchbruchzeit:
 
@@ -1317,6 +1322,14 @@ Permeationsstufe für die Durchbruchzeit:
     <message>
         <source>Search Results: no match found!</source>
         <translation>Suchergebnisse: keine Treffer!</translation>
+    </message>
+    <message>
+        <source>Search Result: several substances have this number; choose one:</source>
+        <translation>Suchergebnis: Mehrere Stoffe haben diese Nummer; bitte einen wählen:</translation>
+    </message>
+    <message>
+        <source>Substances with this CAS number</source>
+        <translation>Stoffe mit dieser CAS-Nummer</translation>
     </message>
     <message>
         <source>Ardentix Search Results</source>

@@ -75,11 +75,11 @@ quint32 zelltoenung(Zellart art) {
     return kToenungen[static_cast<int>(art)];
 }
 
-bool zeileUngeeignet(const QString& permeation, const QString& quellung, int spalten) {
-    for (int j = 0; j < spalten; ++j) {
-        const QChar p = j < permeation.size() ? permeation[j] : QChar(u'?');
-        const QChar q = j < quellung.size() ? quellung[j] : QChar(u'0');
-        if (zellart(p, q) != Zellart::Ungeeignet) return false;
-    }
-    return spalten > 0;
+QList<int> roteSpalten(const QString& permeation, const QString& quellung) {
+    QList<int> rot;
+    for (int j = 0; j < permeation.size(); ++j)
+        if (zellart(permeation[j], j < quellung.size() ? quellung[j] : QChar(u'0')) ==
+            Zellart::Ungeeignet)
+            rot.append(j);
+    return rot;
 }

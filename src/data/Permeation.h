@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 
 // The permeation codes of tab.qvr, one character per glove column, and what each part of the
@@ -30,5 +31,6 @@ Zellart zellart(QChar permeation, QChar quellung);
 // The cell's tint on screen as 0xRRGGBB: light enough for black text on it.
 quint32 zelltoenung(Zellart art);
 
-// A glove whose every cell, for at least one chosen chemical, is unsuitable.
-bool zeileUngeeignet(const QString& permeation, const QString& quellung, int spalten);
+// The chosen chemicals, by position, whose cell is unsuitable (red). A glove is only as good as
+// its weakest chemical: any one of them makes it unsuitable. Untested cells are not among them.
+QList<int> roteSpalten(const QString& permeation, const QString& quellung);

@@ -124,11 +124,14 @@ qsizetype TStoffliste::indexCas(const QString& eingabe) const {
     return finde(m_casNummern, cas, [this](qint32 i) { return this->cas(i); });
 }
 
-std::optional<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
-    const qsizetype i = indexCas(eingabe);
-    if (i < 0) return std::nullopt;
-    TStoff s = at(i);
-    return s.hatZustand() ? std::optional(s) : std::nullopt;
+QList<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
+    QList<TStoff> treffer;
+    const qsizetype erster = indexCas(eingabe);
+    if (erster < 0) return treffer;
+    const QStringView nummer = cas(erster);
+    for (qsizetype i = erster; i < size(); ++i)
+        if (TStoff::listbar(zustand(i)) && cas(i) == nummer) treffer.append(at(i));
+    return treffer;
 }
 
 void TStoffliste::anhaengen(const TStoff& s) {

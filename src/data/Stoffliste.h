@@ -6,6 +6,7 @@
 #include "data/Textindex.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -51,9 +52,9 @@ public:
     // -1 or nothing when there is none.
     qsizetype indexName(QStringView name) const;
     qsizetype indexCas(const QString& eingabe) const;
-    // The chemical search's CAS look-up: the first substance with this CAS number, found only
-    // when one of the state boxes lists it.
-    std::optional<TStoff> casSuche(const QString& eingabe) const;
+    // The chemical search's CAS look-up: every substance with this CAS number that one of the
+    // state boxes lists, in table order (one number may name a substance in two strengths).
+    QList<TStoff> casSuche(const QString& eingabe) const;
 
     void anhaengen(const TStoff& s);
 

@@ -205,10 +205,11 @@ void chemFooter(PageCanvas& c, int y0) {
          QT_TRANSLATE_NOOP("Chemiebericht", "gloves which swell less than 15% in the testing "
                                             "chemical."),
          false},
-        {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "degrad. resistance"), false},
-        {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = resistant"), false},
-        {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = non resistant"), false},
-        {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = partially resistant"), false},
+        // The symbols follow the permeation level alone, not the degradation above them.
+        {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Symbols"), false},
+        {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = level 5–6"), false},
+        {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = level 0–2, a, b"), false},
+        {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = level 3–4"), false},
         {290, 1570, QT_TRANSLATE_NOOP("Chemiebericht", "(Z) = destroyed"), false},
         {330, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Penetration"), false},
         {330, 490,

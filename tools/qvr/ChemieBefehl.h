@@ -18,8 +18,8 @@ struct ChemieAuftrag {
 };
 
 // Reads the options of chem-search (and, with mitPdf, --pdf OUT), loads DIR/produkte.qvr and
-// DIR/tab.qvr and looks the chemicals up. Chemicals not found are reported on standard error and
-// skipped; wrong usage and unreadable data end the command.
+// DIR/tab.qvr and looks the chemicals up (a name in any case). A chemical not found, wrong usage
+// and unreadable data end the command.
 ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf);
 
 // Runs the search; says "Missing or wrong database files!" on standard error once per column
