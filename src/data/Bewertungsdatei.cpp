@@ -108,7 +108,8 @@ std::optional<TBewertung> laden(const QString& pfad, QString& fehler) {
         return std::nullopt;
     }
     zeilendatei::Lesefehler f;
-    if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo)) return ausZeilen(*z);
+    if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo))
+        return ausZeilen(*z);
     fehler = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), f.text());
     return std::nullopt;
 }

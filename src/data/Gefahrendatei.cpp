@@ -93,7 +93,8 @@ std::variant<QString, Fehler> speichern(const QString& gewaehlt, const TGefahren
 
 std::optional<TGefahrenanalyse> laden(const QString& pfad, Fehler* fehler) {
     zeilendatei::Lesefehler f;
-    if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo)) return ausZeilen(*z);
+    if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo))
+        return ausZeilen(*z);
     if (fehler)
         *fehler = Fehler{
             QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), f.text()),

@@ -263,8 +263,8 @@ std::optional<Lesefehler> textPruefen(const QByteArray& bytes) {
 std::optional<Lesefehler> notizenPruefen(const QStringList& zeilen, const Notizzeilen& notiz) {
     for (qsizetype z = 0; z < zeilen.size(); ++z)
         if (notiz(z) && zuVieleNotizzeilen(zeilen[z]))
-            return Lesefehler{Lesefehler::Art::ZuVieleNotizzeilen, z + 1,
-                              kommatext::kHoechstensZeilen, {}};
+            return Lesefehler{
+                Lesefehler::Art::ZuVieleNotizzeilen, z + 1, kommatext::kHoechstensZeilen, {}};
     return std::nullopt;
 }
 

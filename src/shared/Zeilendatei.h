@@ -36,7 +36,7 @@ using Notizzeilen = std::function<bool(qsizetype)>;
 // longer than kZeichenJeZeile, or a memo of more lines than a memo keeps.
 struct Unkodierbar {
     enum class Art { Zeichen, ZuLang, ZuVieleZeilen };
-    qsizetype zeile = -1; // 0-based line index
+    qsizetype zeile = -1;  // 0-based line index
     qsizetype spalte = -1; // 0-based character index within the line (Zeichen)
     QChar zeichen;
     Art art = Art::Zeichen;

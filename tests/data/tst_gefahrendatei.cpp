@@ -162,8 +162,8 @@ private Q_SLOTS:
             << vorn + QByteArray("a,").repeated(kommatext::kHoechstensZeilen) + "b\r\n"
             << "line 41:";
         QTest::newRow("a line one over the longest")
-            << "zeile.GAN" << "x\r\n" + QByteArray(zeilendatei::kZeichenJeZeile + 1, 'x')
-            << "line 2:";
+            << "zeile.GAN"
+            << "x\r\n" + QByteArray(zeilendatei::kZeichenJeZeile + 1, 'x') << "line 2:";
     }
     void unlesbar() {
         QFETCH(QString, name);

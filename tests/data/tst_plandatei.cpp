@@ -151,8 +151,8 @@ private Q_SLOTS:
         QTest::newRow("address line 3, one over the longest")
             << 2 << QString(zeilendatei::kZeichenJeZeile + 1, u'x') << int(Ort::Adresse) << 2;
         QTest::newRow("column 0 areas of use, one line more than a note holds")
-            << 4 << QString(kommatext::kHoechstensZeilen, u',') + u'x'
-            << int(Ort::Einsatzbereiche) << 0;
+            << 4 << QString(kommatext::kHoechstensZeilen, u',') + u'x' << int(Ort::Einsatzbereiche)
+            << 0;
     }
     void speichernVerweigert() {
         QFETCH(int, zeile);

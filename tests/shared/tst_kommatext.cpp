@@ -45,8 +45,7 @@ private Q_SLOTS:
         QTest::newRow("only separators") << " , " << QStringList{""} << false;
         QTest::newRow("a full memo") << voll.join(u',') << voll << false;
         // Endless commas cost no more than a full memo: reading stops at the limit.
-        QTest::newRow("one line more stops there")
-            << voll.join(u',') + ",b" << voll << true;
+        QTest::newRow("one line more stops there") << voll.join(u',') + ",b" << voll << true;
         QTest::newRow("empty lines count") << QString(kommatext::kHoechstensZeilen + 1, u',')
                                            << QStringList(kommatext::kHoechstensZeilen) << true;
     }

@@ -120,7 +120,8 @@ private Q_SLOTS:
         QCOMPARE(QFile::permissions(pfad) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
         QCOMPARE(QFileInfo(pfad).isSymLink(), verknuepft);
-        if (verknuepft) QCOMPARE(QDir(dir.filePath("ziel")).entryList(QDir::Files), QStringList{name});
+        if (verknuepft)
+            QCOMPARE(QDir(dir.filePath("ziel")).entryList(QDir::Files), QStringList{name});
         QVERIFY(!zeilendatei::lesen(dir.filePath("missing.GAN")));
     }
 

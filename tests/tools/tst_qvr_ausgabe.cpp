@@ -82,10 +82,13 @@ private Q_SLOTS:
     void keineGewoehnlicheDatei_data() {
         QTest::addColumn<QString>("art");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("folder") << "folder" << "not a regular file";
+        QTest::newRow("folder") << "folder"
+                                << "not a regular file";
 #ifdef Q_OS_UNIX
-        QTest::newRow("named pipe") << "pipe" << "not a regular file";
-        QTest::newRow("link to nothing") << "link" << "does not exist";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "not a regular file";
+        QTest::newRow("link to nothing") << "link"
+                                         << "does not exist";
 #endif
     }
     void keineGewoehnlicheDatei() {
