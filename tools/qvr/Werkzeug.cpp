@@ -135,9 +135,24 @@ void qvrMeldung(const QString& meldung) {
     std::fprintf(stderr, "qvr: %s\n", sichtbar(meldung).toUtf8().constData());
 }
 
+namespace {
+
+bool& beschaedigteEingabe() {
+    static bool gemeldet = false;
+    return gemeldet;
+}
+
+} // namespace
+
+void beschaedigt(const QString& meldung) {
+    qvrMeldung(meldung);
+    beschaedigteEingabe() = true;
+}
+
 int befehlAusfuehren(const std::function<int()>& befehl) {
     try {
-        return befehl();
+        const int status = befehl();
+        return status == 0 && beschaedigteEingabe() ? 2 : status;
     } catch (const QvrFehler& f) {
         qvrMeldung(f.meldung);
         if (f.status == 1) std::fputs(qPrintable(qvrBenutzung()), stderr);
