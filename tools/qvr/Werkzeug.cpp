@@ -81,6 +81,15 @@ const Benutzung kBenutzung[] = {
               "                                   (the module Ardentix.ABBR beside qvr whose data\n"
               "                                   directory it is), or of --language ABBR (DEU:\n"
               "                                   German); English otherwise\n"},
+    {"serve",
+     "  qvr serve --data DIR [--data DIR]... --plans DIR [--port N] [--listen ADDRESS]\n"
+     "                                   serve the searches, the catalogue and the glove\n"
+     "                                   plans of folder --plans (only its .PLN files) to\n"
+     "                                   browsers, read-only; one --data set per language,\n"
+     "                                   chosen by the browser's Accept-Language or the\n"
+     "                                   page's language switch; on 127.0.0.1 port 8080\n"
+     "                                   unless --listen and --port say otherwise (--port\n"
+     "                                   0: any free port); prints its address when ready\n"},
     {"verify", "  qvr verify DIR [--like REF]      check a language data directory (EN): "
                "catalogue,\n"
                "                                   substance table, pictures, distributors, "
