@@ -158,8 +158,8 @@ void TstQvrChemie::csvFuerTabellen() {
     QCOMPARE(td[3][2], "Nicht geeignet für Toluene");
 }
 
-// The records before the damage stay usable; the damage is said, and a chemical lost in it ends
-// the search.
+// The records before the damage stay usable; the damage is said, and the status is that of
+// damaged input, for the search and for its printout; a chemical lost in it ranks nothing.
 void TstQvrChemie::beschaedigteTabelle() {
     QTemporaryDir d;
     chemietestdaten::schreiben(d.path());
@@ -169,12 +169,15 @@ void TstQvrChemie::beschaedigteTabelle() {
     t.close();
     const QvrLauf l = qvrLauf(
         {"chem-search", "--data", d.path(), "--name", "Acetone", "--name", "Sodium hydroxide"});
+    QCOMPARE(l.status, 2);
     const QString err = QString::fromUtf8(l.fehler);
     QVERIFY2(err.contains("runs past the end"), qPrintable(err));
     QVERIFY(err.contains("chemical \"Sodium hydroxide\" not found"));
-    QCOMPARE(l.status, 2);
     QVERIFY(l.aus.isEmpty());
-    QCOMPARE(qvrLauf({"chem-search", "--data", d.path(), "--name", "Acetone"}).status, 0);
+    const QvrLauf druck =
+        qvrLauf({"print", "chem-report", "--data", d.path(), "--name", "Acetone", "--pdf", "-"});
+    QCOMPARE(druck.status, 2);
+    QVERIFY2(druck.fehler.contains("runs past the end"), druck.fehler.constData());
 }
 
 void TstQvrChemie::bericht() {
