@@ -3566,6 +3566,34 @@ press tool, cutting knife, metal parts with edge...</source>
         <source>The plans folder holds no glove plan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>At most %1 chemicals can be searched at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No chemical chosen yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No chemical &quot;%1&quot; in the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose at least one chemical to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistance table (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemical or CAS number</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>bewertungsdatei</name>

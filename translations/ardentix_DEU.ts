@@ -3589,6 +3589,34 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <source>The plans folder holds no glove plan.</source>
         <translation>Der Planordner enthält keinen Handschutzplan.</translation>
     </message>
+    <message>
+        <source>At most %1 chemicals can be searched at once.</source>
+        <translation>Höchstens %1 Chemikalien lassen sich auf einmal suchen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>No chemical chosen yet.</source>
+        <translation>Noch keine Chemikalie gewählt.</translation>
+    </message>
+    <message>
+        <source>No chemical &quot;%1&quot; in the table.</source>
+        <translation>Keine Chemikalie „%1“ in der Tabelle.</translation>
+    </message>
+    <message>
+        <source>Choose at least one chemical to print.</source>
+        <translation>Wählen Sie mindestens eine Chemikalie zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Resistance table (PDF)</source>
+        <translation>Beständigkeitstabelle (PDF)</translation>
+    </message>
+    <message>
+        <source>Chemical or CAS number</source>
+        <translation>Chemikalie oder CAS-Nummer</translation>
+    </message>
 </context>
 <context>
     <name>bewertungsdatei</name>

@@ -1,5 +1,7 @@
 #include "data/Permeation.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Code {
@@ -73,6 +75,16 @@ Zellart zellart(QChar permeation, QChar quellung) {
 
 quint32 zelltoenung(Zellart art) {
     return kToenungen[static_cast<int>(art)];
+}
+
+QString zellartText(Zellart art) {
+    static const char* const texte[] = {
+        QT_TRANSLATE_NOOP("TForm3", "Level 4–6"),
+        QT_TRANSLATE_NOOP("TForm3", "Level 2–3 or limited swelling resistance"),
+        QT_TRANSLATE_NOOP("TForm3", "Level 1"),
+        QT_TRANSLATE_NOOP("TForm3", "Level 0, not resistant or destroyed: unsuitable"),
+        QT_TRANSLATE_NOOP("TForm3", "Not tested")};
+    return QCoreApplication::translate("TForm3", texte[static_cast<int>(art)]);
 }
 
 QList<int> roteSpalten(const QString& permeation, const QString& quellung) {

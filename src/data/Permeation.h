@@ -30,6 +30,11 @@ Zellart zellart(QChar permeation, QChar quellung);
 
 // The cell's tint on screen as 0xRRGGBB: light enough for black text on it.
 quint32 zelltoenung(Zellart art);
+// What a tint means, in the words of the grid's legend (the search window's texts).
+QString zellartText(Zellart art);
+// Every kind of cell, in the legend's order.
+inline constexpr Zellart kZellarten[] = {Zellart::Gut, Zellart::Mittel, Zellart::Schwach,
+                                         Zellart::Ungeeignet, Zellart::Ungeprueft};
 
 // The chosen chemicals, by position, whose cell is unsuitable (red). A glove is only as good as
 // its weakest chemical: any one of them makes it unsuitable. Untested cells are not among them.

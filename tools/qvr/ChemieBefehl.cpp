@@ -54,7 +54,7 @@ void ladeDaten(ChemieAuftrag& a) {
 
 } // namespace
 
-ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
+ChemieWahl chemieWahl(const QStringList& args, bool mitPdf) {
     QCommandLineParser p;
     const auto option = [](const char* name, const char* wert) {
         return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(wert));
@@ -76,31 +76,36 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
     if (!p.positionalArguments().isEmpty())
         falscheBenutzung(QStringLiteral("chem-search: unexpected \"%1\"")
                              .arg(p.positionalArguments().constFirst()));
-    ChemieAuftrag a;
-    a.verzeichnis = p.value(daten);
-    if (a.verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
-    a.pdf = mitPdf ? p.value(pdf) : QString();
-    if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
-    int* indizes[] = {&a.anforderungen.laenge, &a.anforderungen.temperatur,
-                      &a.anforderungen.tastgefuehl, &a.anforderungen.futter,
-                      &a.anforderungen.mechanik};
+    ChemieWahl w;
+    w.verzeichnis = p.value(daten);
+    w.pdf = mitPdf ? p.value(pdf) : QString();
+    int* indizes[] = {&w.anforderungen.laenge, &w.anforderungen.temperatur,
+                      &w.anforderungen.tastgefuehl, &w.anforderungen.futter,
+                      &w.anforderungen.mechanik};
     for (std::size_t i = 0; i < std::size(listen); ++i)
         if (p.isSet(listen[i].first))
             *indizes[i] = listenIndex(QStringLiteral("--") + listen[i].first.names()[0],
                                       p.value(listen[i].first), listen[i].second);
-    ladeDaten(a);
     // The chemicals in the order given, --cas and --name mixed.
     const QStringList casNummern = p.values(cas), namen = p.values(name);
     qsizetype nCas = 0, nName = 0;
-    QStringList fehlend;
     for (const QString& o : p.optionNames()) {
         const bool perCas = o == cas.names()[0];
-        if (!perCas && o != name.names()[0]) continue;
-        const QString& text = perCas ? casNummern[nCas++] : namen[nName++];
+        if (perCas || o == name.names()[0])
+            w.chemikalien.append({perCas, perCas ? casNummern[nCas++] : namen[nName++]});
+    }
+    return w;
+}
+
+QList<TStoff> chemieAuswahl(const TStoffliste& stoffe, const QList<Chemikalie>& chemikalien,
+                            const QString& verzeichnis) {
+    QList<TStoff> auswahl;
+    QStringList fehlend;
+    for (const auto& [perCas, text] : chemikalien) {
         // A number shared by several substances chooses the first, as a list shows them.
-        const QList<TStoff> treffer = perCas ? a.stoffe->casSuche(text) : perName(*a.stoffe, text);
+        const QList<TStoff> treffer = perCas ? stoffe.casSuche(text) : perName(stoffe, text);
         if (!treffer.isEmpty())
-            a.auswahl.append(treffer.first());
+            auswahl.append(treffer.first());
         else
             fehlend << QStringLiteral("%1 \"%2\"")
                            .arg(perCas ? QStringLiteral("CAS number") : QStringLiteral("chemical"),
@@ -109,7 +114,20 @@ ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
     // A ranking without a chemical that was asked for would answer another question.
     if (!fehlend.isEmpty())
         ungueltig(fehlend.join(QStringLiteral(", ")) + QStringLiteral(" not found in ") +
-                  QDir::toNativeSeparators(a.verzeichnis));
+                  QDir::toNativeSeparators(verzeichnis));
+    return auswahl;
+}
+
+ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
+    const ChemieWahl w = chemieWahl(args, mitPdf);
+    ChemieAuftrag a;
+    a.verzeichnis = w.verzeichnis;
+    if (a.verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
+    a.pdf = w.pdf;
+    if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
+    a.anforderungen = w.anforderungen;
+    ladeDaten(a);
+    a.auswahl = chemieAuswahl(*a.stoffe, w.chemikalien, a.verzeichnis);
     return a;
 }
 
@@ -120,11 +138,9 @@ TChemiesuchErgebnis chemieSuchen(const ChemieAuftrag& a) {
     return e;
 }
 
-namespace {
-
-QJsonObject alsJson(const ChemieAuftrag& a, const TErgebnistabelle& tabelle) {
+QJsonObject chemieJson(const QList<TStoff>& auswahl, const TErgebnistabelle& tabelle) {
     QJsonArray chemikalien;
-    for (const TStoff& s : a.auswahl)
+    for (const TStoff& s : auswahl)
         chemikalien.append(QJsonObject{{"Name", s.Name}, {"CAS", s.CAS}});
     const auto stufen = [](const QString& s) {
         QJsonArray a;
@@ -146,8 +162,6 @@ QJsonObject alsJson(const ChemieAuftrag& a, const TErgebnistabelle& tabelle) {
     return {{"chemicals", chemikalien}, {"gloves", gloves}};
 }
 
-} // namespace
-
 int chemieSucheBefehl(const QStringList& args) {
     QStringList optionen = args;
     const Ausgabeformat format = ausgabeformatNehmen(optionen);
@@ -161,7 +175,7 @@ int chemieSucheBefehl(const QStringList& args) {
         return 0;
     }
     if (format == Ausgabeformat::Json) {
-        jsondatei::ausgeben(alsJson(a, tabelle));
+        jsondatei::ausgeben(chemieJson(a.auswahl, tabelle));
         return 0;
     }
     for (int i = 0; i < tabelle.zeilen(); ++i) {

@@ -33,19 +33,12 @@ QString zustandswort(int zustand) {
 
 // The key to the grid's tints, one swatch per kind of cell, in the tints the grid paints.
 QString legende() {
-    const std::pair<Zellart, QString> arten[] = {
-        {Zellart::Gut, TForm3::tr("Level 4–6")},
-        {Zellart::Mittel, TForm3::tr("Level 2–3 or limited swelling resistance")},
-        {Zellart::Schwach, TForm3::tr("Level 1")},
-        {Zellart::Ungeeignet, TForm3::tr("Level 0, not resistant or destroyed: unsuitable")},
-        {Zellart::Ungeprueft, TForm3::tr("Not tested")},
-    };
     QStringList teile;
-    for (const auto& [art, text] : arten)
+    for (const Zellart art : kZellarten)
         teile << QStringLiteral("<span style=\"background-color:#%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
                                 "&nbsp;</span>&nbsp;%2")
                      .arg(zelltoenung(art), 6, 16, QLatin1Char('0'))
-                     .arg(text.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")));
+                     .arg(zellartText(art).toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")));
     return teile.join(QStringLiteral(" &nbsp; "));
 }
 
