@@ -114,11 +114,11 @@ QString formular(const Seitenkontext& k, const Suche& s, const QString& hinzu) {
                                                      s.auswahl[j].Name)
                                     : wert;
         ++j;
-        const QUrlQuery rest = ohne(a, [i](qsizetype j, const QString&) { return j == i; });
+        const QUrlQuery rest = ohne(a, [i](qsizetype n, const QString&) { return n == i; });
         gewaehlt +=
             QStringLiteral("<li><span>%1</span> <a href=\"%2\">%3<span class=\"unsichtbar\"> "
                            "%1</span></a></li>\n")
-                .arg(html::e(wert), k.verweis(QStringLiteral("/chemical"), rest),
+                .arg(html::e(gezeigt), k.verweis(QStringLiteral("/chemical"), rest),
                      html::e(Webseite::tr("Remove")));
     }
     QString f = QStringLiteral("<form class=\"suche\" method=\"get\" action=\"/chemical\">\n");
