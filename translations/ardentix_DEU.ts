@@ -3475,6 +3475,109 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
 </context>
 <context>
+    <name>Webseite</name>
+    <message>
+        <source>There is no glove with product code %1.</source>
+        <translation>Es gibt keinen Handschuh mit dem Produktcode %1.</translation>
+    </message>
+    <message>
+        <source>Picture of %1</source>
+        <translation>Bild von %1</translation>
+    </message>
+    <message>
+        <source>Pictogram %1</source>
+        <translation>Piktogramm %1</translation>
+    </message>
+    <message>
+        <source>Product specification (PDF)</source>
+        <translation>Produktspezifikation (PDF)</translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation>Katalog</translation>
+    </message>
+    <message>
+        <source>Glove plans</source>
+        <translation>Handschutzpläne</translation>
+    </message>
+    <message>
+        <source>Skip to content</source>
+        <translation>Zum Inhalt springen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation>Hauptmenü</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Bad request</source>
+        <translation>Ungültige Anfrage</translation>
+    </message>
+    <message>
+        <source>To the start page</source>
+        <translation>Zur Startseite</translation>
+    </message>
+    <message>
+        <source>The search cannot take these options: %1</source>
+        <translation>Diese Optionen kann die Suche nicht annehmen: %1</translation>
+    </message>
+    <message>
+        <source>Cut protection, for a special cut hazard</source>
+        <translation>Schnittschutz, bei besonderer Schnittgefahr</translation>
+    </message>
+    <message>
+        <source>No glove meets these requirements.</source>
+        <translation>Kein Handschuh erfüllt diese Anforderungen.</translation>
+    </message>
+    <message>
+        <source>Search results (PDF)</source>
+        <translation>Suchergebnisse (PDF)</translation>
+    </message>
+    <message>
+        <source>There is no glove plan of this name.</source>
+        <translation>Einen Handschutzplan dieses Namens gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>This plan is empty.</source>
+        <translation>Dieser Plan ist leer.</translation>
+    </message>
+    <message>
+        <source>Glove plan (PDF)</source>
+        <translation>Handschutzplan (PDF)</translation>
+    </message>
+    <message>
+        <source>The address is too long: at most %1 bytes of options.</source>
+        <translation>Die Adresse ist zu lang: höchstens %1 Byte an Optionen.</translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation>Unter dieser Adresse gibt es keine Seite.</translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; this page knows: %2</source>
+        <translation>Unbekannte Option „%1“; diese Seite kennt: %2</translation>
+    </message>
+    <message>
+        <source>The printout could not be produced.</source>
+        <translation>Der Ausdruck konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>There is no such picture.</source>
+        <translation>Dieses Bild gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The plans folder holds no glove plan.</source>
+        <translation>Der Planordner enthält keinen Handschutzplan.</translation>
+    </message>
+</context>
+<context>
     <name>bewertungsdatei</name>
     <message>
         <source>%1 Nothing was saved.</source>
