@@ -3455,6 +3455,109 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
 </context>
 <context>
+    <name>Webseite</name>
+    <message>
+        <source>There is no glove with product code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictogram %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product specification (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip to content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To the start page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search cannot take these options: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut protection, for a special cut hazard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No glove meets these requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search results (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no glove plan of this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plan (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is too long: at most %1 bytes of options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; this page knows: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printout could not be produced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plans folder holds no glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>bewertungsdatei</name>
     <message>
         <source>%1 Nothing was saved.</source>
