@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>Overall length:</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>thus level values are not explicitly listed in above table.</source>
-        <translation>alle QVR-Handschuhe erfüllen Stufe 3, daher sind die Stufen oben nicht eigens aufgeführt.</translation>
+        <translation>alle QVR-Handschuhe erfüllen Stufe 3 nach EN 374-1:2003, daher sind die Stufen oben nicht eigens aufgeführt.</translation>
     </message>
 </context>
 <context>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>- Heat (more than 50°C)</source>
-        <translation>- Hitze (über 50°C)</translation>
+        <translation>- Hitze (über 50 °C)</translation>
     </message>
     <message>
         <source>- High loading</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>(Mechanical Protection)</source>
@@ -567,7 +567,7 @@
     </message>
     <message>
         <source>Postal Code/City:</source>
-        <translation>PLZ/Ort:</translation>
+        <translation>PLZ / Ort:</translation>
     </message>
     <message>
         <source>Phone:</source>
@@ -579,7 +579,7 @@
     </message>
     <message>
         <source>Choose the Art. No. now</source>
-        <translation>Wählen Sie jetzt die Art.-Nr.</translation>
+        <translation>Wählen Sie jetzt die Artikelnummer</translation>
     </message>
     <message>
         <source>Quantity:</source>
@@ -587,7 +587,7 @@
     </message>
     <message>
         <source>Article No.:</source>
-        <translation>Artikel-Nr.:</translation>
+        <translation>Artikelnummer:</translation>
     </message>
     <message>
         <source>Length:</source>
@@ -619,7 +619,7 @@
     </message>
     <message>
         <source>Article No., line 1</source>
-        <translation>Artikel-Nr., Zeile 1</translation>
+        <translation>Artikelnummer, Zeile 1</translation>
     </message>
     <message>
         <source>Length, line 1</source>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Article No., line 2</source>
-        <translation>Artikel-Nr., Zeile 2</translation>
+        <translation>Artikelnummer, Zeile 2</translation>
     </message>
     <message>
         <source>Length, line 2</source>
@@ -643,7 +643,7 @@
     </message>
     <message>
         <source>Article No., line 3</source>
-        <translation>Artikel-Nr., Zeile 3</translation>
+        <translation>Artikelnummer, Zeile 3</translation>
     </message>
     <message>
         <source>Length, line 3</source>
@@ -710,7 +710,7 @@
     </message>
     <message>
         <source>Puncture Resistance:</source>
-        <translation>Stichfestigkeit:</translation>
+        <translation>Durchstichfestigkeit:</translation>
     </message>
     <message>
         <source>Coating Material:</source>
@@ -925,7 +925,7 @@
     </message>
     <message>
         <source>Product code:</source>
-        <translation>Produktcode:</translation>
+        <translation>Artikelnummer:</translation>
     </message>
     <message>
         <source>Colour: </source>
@@ -969,23 +969,23 @@
     </message>
     <message>
         <source>Abrasion Resistance (EN388):</source>
-        <translation>Abriebfestigkeit (EN388):</translation>
+        <translation>Abriebfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>Cut Resistance (EN388):</source>
-        <translation>Schnittfestigkeit (EN388):</translation>
+        <translation>Schnittfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>Tear Resistance (EN388):</source>
-        <translation>Weiterreißfestigkeit (EN388):</translation>
+        <translation>Weiterreißfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>Puncture Resistance (EN388):</source>
-        <translation>Stichfestigkeit (EN388):</translation>
+        <translation>Durchstichfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>(EN60903)</source>
-        <translation>(EN60903)</translation>
+        <translation>(EN 60903)</translation>
     </message>
     <message>
         <source>Tear Resistance:</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>(EN407)</source>
-        <translation>(EN407)</translation>
+        <translation>(EN 407)</translation>
     </message>
     <message>
         <source>Burning Behaviour:</source>
@@ -1069,7 +1069,7 @@
     </message>
     <message>
         <source>(EN511)</source>
-        <translation>(EN511)</translation>
+        <translation>(EN 511)</translation>
     </message>
     <message>
         <source>Convective Cold:</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>(Flock) lining:</source>
-        <translation>(Flock-)Futter:</translation>
+        <translation>Baumwollfutter:</translation>
     </message>
     <message>
         <source>Mechanical Resistance:</source>
@@ -1296,12 +1296,12 @@ für …“ markiert und stehen nach allen anderen.
 
 Permeationsstufe für die Durchbruchzeit:
 
-  L1 : 10 min
-  L2 : 30 min
-  L3 : 60 min
-  L4 : 120 min
-  L5 : 240 min
-  L6 : 480 min</translation>
+  Stufe 1: 10 min
+  Stufe 2: 30 min
+  Stufe 3: 60 min
+  Stufe 4: 120 min
+  Stufe 5: 240 min
+  Stufe 6: 480 min</translation>
     </message>
     <message>
         <source>Product Information</source>
@@ -1321,7 +1321,7 @@ Permeationsstufe für die Durchbruchzeit:
     </message>
     <message>
         <source>Search Results: no match found!</source>
-        <translation>Suchergebnisse: keine Treffer!</translation>
+        <translation>Suchergebnis: kein Treffer</translation>
     </message>
     <message>
         <source>Search Result: several substances have this number; choose one:</source>
@@ -1333,7 +1333,7 @@ Permeationsstufe für die Durchbruchzeit:
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>Find a chemical, solid</source>
@@ -1646,7 +1646,7 @@ Verpacken, Handhabung, Transport ...</translation>
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>no / light danger</source>
@@ -1662,7 +1662,7 @@ Verpacken, Handhabung, Transport ...</translation>
     </message>
     <message>
         <source>heat (over 50°C / 122°F)</source>
-        <translation>Hitze (über 50°C)</translation>
+        <translation>Hitze (über 50 °C)</translation>
     </message>
     <message>
         <source>high strain</source>
@@ -1761,7 +1761,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Your local partner:</source>
-        <translation>Ihr Partner vor Ort:</translation>
+        <translation>Ihr Händler:</translation>
     </message>
     <message>
         <source>Change distributor code</source>
@@ -1840,7 +1840,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>These product codes are not in the catalogue; their columns were left out: %1</source>
-        <translation>Diese Produktcodes stehen nicht im Katalog; ihre Spalten wurden ausgelassen: %1</translation>
+        <translation>Diese Artikelnummern stehen nicht im Katalog; ihre Spalten wurden ausgelassen: %1</translation>
     </message>
     <message>
         <source>Glove plans (*.PLN *.pln)</source>
@@ -1868,7 +1868,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Areas of practice</source>
-        <translation>Einsatzgebiete</translation>
+        <translation>Einsatzbereiche</translation>
     </message>
     <message>
         <source>Information</source>
@@ -1919,7 +1919,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation>Telefonnummer</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Company  / Department:</source>
@@ -2333,7 +2333,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Postal Code/City:</source>
-        <translation>PLZ/Ort:</translation>
+        <translation>PLZ / Ort:</translation>
     </message>
     <message>
         <source>Phone:</source>
@@ -2356,27 +2356,27 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10000</source>
         <comment>Swell.:resistant</comment>
-        <translation>Quell.:beständig</translation>
+        <translation>Quell.: beständig</translation>
     </message>
     <message>
         <source>10001</source>
         <comment>Swell.:not resist.</comment>
-        <translation>Quell.:unbest.</translation>
+        <translation>Quell.: unbest.</translation>
     </message>
     <message>
         <source>10002</source>
         <comment>Swell.:limited</comment>
-        <translation>Quell.:bedingt</translation>
+        <translation>Quell.: bedingt</translation>
     </message>
     <message>
         <source>10003</source>
         <comment>Swell.:destroyed</comment>
-        <translation>Quell.:zerstört</translation>
+        <translation>Quell.: zerstört</translation>
     </message>
     <message>
         <source>10004</source>
         <comment>Swell.:Smple destr.</comment>
-        <translation>Quell.:Probe zerst.</translation>
+        <translation>Quell.: Probe zerst.</translation>
     </message>
     <message>
         <source>10005</source>
@@ -2446,7 +2446,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10019</source>
         <comment>Areas of practice:</comment>
-        <translation>Einsatzgebiete:</translation>
+        <translation>Einsatzbereiche:</translation>
     </message>
     <message>
         <source>10020</source>
@@ -2526,7 +2526,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10037</source>
         <comment>Name of analysis:</comment>
-        <translation>Bezeichnung:</translation>
+        <translation>Bezeichnung der Analyse:</translation>
     </message>
     <message>
         <source>10038</source>
@@ -2546,12 +2546,12 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10041</source>
         <comment>City and postal code:</comment>
-        <translation>PLZ und Ort:</translation>
+        <translation>PLZ / Ort:</translation>
     </message>
     <message>
         <source>10042</source>
         <comment>Telephone number:</comment>
-        <translation>Telefonnummer:</translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>10043</source>
@@ -2856,7 +2856,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10104</source>
         <comment>Puncture resistance:</comment>
-        <translation>Stichfestigkeit:</translation>
+        <translation>Durchstichfestigkeit:</translation>
     </message>
     <message>
         <source>10105</source>
@@ -2931,7 +2931,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10119</source>
         <comment>Organisational assessment</comment>
-        <translation>Organisatorische Beurteilung</translation>
+        <translation>Organisatorische Gefährdungsbeurteilung</translation>
     </message>
     <message>
         <source>10120</source>
@@ -2961,7 +2961,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10125</source>
         <comment>Manager / supervisor:</comment>
-        <translation>Vorgesetzter / Aufsicht:</translation>
+        <translation>Vorgesetzter / Abteilungsleiter:</translation>
     </message>
     <message>
         <source>10126</source>
@@ -3006,7 +3006,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10134</source>
         <comment>Safety officer:</comment>
-        <translation>Sicherheitsfachkraft:</translation>
+        <translation>Fachkraft für Arbeitssicherheit:</translation>
     </message>
     <message>
         <source>10135</source>
@@ -3061,32 +3061,32 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10148</source>
         <comment>(EN374)</comment>
-        <translation>(EN374)</translation>
+        <translation>(EN 374)</translation>
     </message>
     <message>
         <source>10149</source>
         <comment>(EN60903)</comment>
-        <translation>(EN60903)</translation>
+        <translation>(EN 60903)</translation>
     </message>
     <message>
         <source>10150</source>
         <comment>(EN388)</comment>
-        <translation>(EN388)</translation>
+        <translation>(EN 388)</translation>
     </message>
     <message>
         <source>10152</source>
         <comment>(EN511)</comment>
-        <translation>(EN511)</translation>
+        <translation>(EN 511)</translation>
     </message>
     <message>
         <source>10153</source>
         <comment>(EN407)</comment>
-        <translation>(EN407)</translation>
+        <translation>(EN 407)</translation>
     </message>
     <message>
         <source>10154</source>
         <comment>(EN407+388)</comment>
-        <translation>(EN407+388)</translation>
+        <translation>(EN 407 + EN 388)</translation>
     </message>
     <message>
         <source>10155</source>
@@ -3111,67 +3111,67 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10159</source>
         <comment>Very good (Max -40°C)</comment>
-        <translation>Sehr gut (max. -40°C)</translation>
+        <translation>Sehr gut (max. −40 °C)</translation>
     </message>
     <message>
         <source>10160</source>
         <comment>Good (Max -30°C)</comment>
-        <translation>Gut (max. -30°C)</translation>
+        <translation>Gut (max. −30 °C)</translation>
     </message>
     <message>
         <source>10161</source>
         <comment>Medium (Max -20°C)</comment>
-        <translation>Mittel (max. -20°C)</translation>
+        <translation>Mittel (max. −20 °C)</translation>
     </message>
     <message>
         <source>10162</source>
         <comment>Low (Max -10°C)</comment>
-        <translation>Gering (max. -10°C)</translation>
+        <translation>Gering (max. −10 °C)</translation>
     </message>
     <message>
         <source>10163</source>
         <comment>Very good (max 230°C)</comment>
-        <translation>Sehr gut (max. 230°C)</translation>
+        <translation>Sehr gut (max. 230 °C)</translation>
     </message>
     <message>
         <source>10164</source>
         <comment>Very good (max 140°C)</comment>
-        <translation>Sehr gut (max. 140°C)</translation>
+        <translation>Sehr gut (max. 140 °C)</translation>
     </message>
     <message>
         <source>10165</source>
         <comment>Good (max 130°C)</comment>
-        <translation>Gut (max. 130°C)</translation>
+        <translation>Gut (max. 130 °C)</translation>
     </message>
     <message>
         <source>10166</source>
         <comment>Good (max 120°C)</comment>
-        <translation>Gut (max. 120°C)</translation>
+        <translation>Gut (max. 120 °C)</translation>
     </message>
     <message>
         <source>10167</source>
         <comment>Medium (max 110°C)</comment>
-        <translation>Mittel (max. 110°C)</translation>
+        <translation>Mittel (max. 110 °C)</translation>
     </message>
     <message>
         <source>10168</source>
         <comment>Medium (max 100°C)</comment>
-        <translation>Mittel (max. 100°C)</translation>
+        <translation>Mittel (max. 100 °C)</translation>
     </message>
     <message>
         <source>10169</source>
         <comment>Low (max 90°C)</comment>
-        <translation>Gering (max. 90°C)</translation>
+        <translation>Gering (max. 90 °C)</translation>
     </message>
     <message>
         <source>10170</source>
         <comment>Low (max 80°C)</comment>
-        <translation>Gering (max. 80°C)</translation>
+        <translation>Gering (max. 80 °C)</translation>
     </message>
     <message>
         <source>10171</source>
         <comment>Low (max 70°C)</comment>
-        <translation>Gering (max. 70°C)</translation>
+        <translation>Gering (max. 70 °C)</translation>
     </message>
     <message>
         <source>10180</source>
@@ -3246,7 +3246,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10194</source>
         <comment>Areas of use:</comment>
-        <translation>Einsatzgebiete:</translation>
+        <translation>Einsatzbereiche:</translation>
     </message>
     <message>
         <source>10195</source>
@@ -3286,7 +3286,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10202</source>
         <comment>Sample order</comment>
-        <translation>Musterbestellung</translation>
+        <translation>Musteranforderung</translation>
     </message>
     <message>
         <source>10203</source>
@@ -3306,7 +3306,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10206</source>
         <comment>    Article-No. </comment>
-        <translation>    Artikel-Nr. </translation>
+        <translation>    Art.-Nr. </translation>
     </message>
     <message>
         <source>10207</source>
@@ -3320,7 +3320,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>10209</source>
-        <translation></translation>
+        <translation>Mit freundlichen Grüßen</translation>
     </message>
     <message>
         <source>10239</source>
@@ -3350,7 +3350,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10255</source>
         <comment>Code: </comment>
-        <translation>Code: </translation>
+        <translation>Art.-Nr.: </translation>
     </message>
     <message>
         <source>10256</source>
@@ -3390,7 +3390,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10263</source>
         <comment>Code:</comment>
-        <translation>Code:</translation>
+        <translation>Art.-Nr.:</translation>
     </message>
     <message>
         <source>10264</source>
@@ -3491,7 +3491,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <name>Webseite</name>
     <message>
         <source>There is no glove with product code %1.</source>
-        <translation>Es gibt keinen Handschuh mit dem Produktcode %1.</translation>
+        <translation>Es gibt keinen Handschuh mit der Artikelnummer %1.</translation>
     </message>
     <message>
         <source>Picture of %1</source>
@@ -3659,7 +3659,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a product code</source>
-        <translation>„%1“ ist kein Produktcode</translation>
+        <translation>„%1“ ist keine Artikelnummer</translation>
     </message>
     <message>
         <source>it is not a plain file</source>

@@ -21,7 +21,7 @@ const breiten = [
 const seiten = [
   { pfad: "/", texte: { en: ["Find the Right Glove", "Fluvex", "Halle 3"],
                         de: ["Den richtigen Handschuh finden", "Halle 3"] } },
-  { pfad: "/product/4501", texte: { en: ["Fluvex", "Product code:"], de: ["Fluvex", "Produktcode:"] } },
+  { pfad: "/product/4501", texte: { en: ["Fluvex", "Product code:"], de: ["Fluvex", "Artikelnummer:"] } },
   { pfad: "/plan/Halle%203", plan: true, texte: { en: ["Halle 3", "Work areas:"], de: ["Halle 3"] } },
   { pfad: "/mechanical?hazard=1&environment=0", texte: { en: ["Search Results:"], de: ["Suchergebnisse:"] } },
 ];
