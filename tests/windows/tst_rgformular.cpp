@@ -82,7 +82,9 @@ private Q_SLOTS:
         QCOMPARE(kind<QStackedWidget>(f, "notebook1")->currentWidget()->objectName(), "Seite1");
         QCOMPARE(text(f, "d1"), "Me GmbH");
         QCOMPARE(text(f, "d4"), "0123");
-        QVERIFY(!f->geaendert());
+        klick(f, "a3");
+        klick(f, "SpeedButton4"); // "OK" on a task left as it was
+        QVERIFY(!f->ungespeichert());
         klick(f, "SpeedButton1");
         QVERIFY(testdialoge::gezeigt().isEmpty());
         QVERIFY(geschlossen(f));
@@ -237,6 +239,7 @@ private Q_SLOTS:
         klick(f, "SpeedButton14");
         QCOMPARE(testdialoge::gezeigt(), QStringList{kFrage});
         QVERIFY(!f->geaendert());
+        QCOMPARE(f->windowTitle(), "Hazard Assessment — form.GBN");
         QCOMPARE(text(f, "d1"), "Müller");
         QCOMPARE(zeilen(f, "m2"), b.m[1]);
         QCOMPARE(kind<QPushButton>(f, "a25")->text(), "Last");

@@ -57,6 +57,8 @@ public Q_SLOTS:
     void SpeedButton10Click(); // "Glove Plan"
     void SpeedButton9Click();  // "Search for Mechanical Protection", and the pages' "but-suche"
     void SpeedButton20Click(); // "Printer Settings"
+    void AngabenAdresseClick(); // "Your details…": name and address
+    void AngabenHaendlerClick(); // "Your details…": distributor code
     void SpeedButton13Click(); // "Hazard Analysis"
     void Button1Click();       // "Main Menu" on the information page
 
