@@ -37,11 +37,16 @@ struct Art {
 };
 Art art(Dateiart a) {
     switch (a) {
-    case Dateiart::Plan: return {"PLN", "PLN"};
-    case Dateiart::Gefahrenanalyse: return {"GAN", "GAN"};
-    case Dateiart::Bewertung: return {"GBN", "GBN"};
-    case Dateiart::Pdf: return {"PDF", "pdf"};
-    case Dateiart::Tabelle: return {"CSV", "csv"};
+    case Dateiart::Plan:
+        return {"PLN", "PLN"};
+    case Dateiart::Gefahrenanalyse:
+        return {"GAN", "GAN"};
+    case Dateiart::Bewertung:
+        return {"GBN", "GBN"};
+    case Dateiart::Pdf:
+        return {"PDF", "pdf"};
+    case Dateiart::Tabelle:
+        return {"CSV", "csv"};
     }
     return {"", ""};
 }
@@ -239,8 +244,9 @@ void notiz(QWidget* bei, const QString& text) {
 }
 
 void gespeichert(QWidget* bei, const QString& pfad) {
-    notiz(bei, QCoreApplication::translate("dialoge", "Saved as %1")
-                   .arg(QDir::toNativeSeparators(pfad)));
+    notiz(
+        bei,
+        QCoreApplication::translate("dialoge", "Saved as %1").arg(QDir::toNativeSeparators(pfad)));
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {

@@ -38,8 +38,8 @@ QList<QRect> belegteFlaechen(QWidget* fenster, const QWidget* notiz) {
         if (w == notiz || w->window() != fenster || !w->isVisible()) continue;
         const QByteArray art = w->metaObject()->className();
         if (art == "QWidget" || art == "QFrame") continue;
-        const bool haelt = std::any_of(
-            w->children().cbegin(), w->children().cend(), [](const QObject* k) {
+        const bool haelt =
+            std::any_of(w->children().cbegin(), w->children().cend(), [](const QObject* k) {
                 return k->isWidgetType() && static_cast<const QWidget*>(k)->isVisible() &&
                        !static_cast<const QWidget*>(k)->isWindow();
             });
@@ -58,9 +58,12 @@ QPoint ort(QSize notiz, QRect bei, QSize fenster, const QList<QRect>& belegt) {
     const int w = notiz.width(), h = notiz.height();
     const int mitteY = bei.center().y() - h / 2;
     const QList<QPoint> daneben = {
-        {bei.left(), bei.bottom() + 1 + kAbstand},      {bei.right() + 1 - w, bei.bottom() + 1 + kAbstand},
-        {bei.left(), bei.top() - h - kAbstand},         {bei.right() + 1 - w, bei.top() - h - kAbstand},
-        {bei.right() + 1 + kAbstand, mitteY},           {bei.left() - w - kAbstand, mitteY},
+        {bei.left(), bei.bottom() + 1 + kAbstand},
+        {bei.right() + 1 - w, bei.bottom() + 1 + kAbstand},
+        {bei.left(), bei.top() - h - kAbstand},
+        {bei.right() + 1 - w, bei.top() - h - kAbstand},
+        {bei.right() + 1 + kAbstand, mitteY},
+        {bei.left() - w - kAbstand, mitteY},
     };
     for (const QPoint& p : daneben)
         if (frei(QRect(p, notiz), fenster, belegt)) return p;

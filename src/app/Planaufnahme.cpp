@@ -21,9 +21,8 @@ bool inDenPlan(QWidget* bei, TPlanlisten& plan, const THandschuh& glove,
         dialoge::meldung(bei ? bei->window() : nullptr, texte::text(10015), TPlanlisten::voll());
         return false;
     }
-    dialoge::notiz(bei, uebersetzt("%1 (%2) added to the glove plan.")
-                            .arg(glove.Name())
-                            .arg(glove.Nummer));
+    dialoge::notiz(
+        bei, uebersetzt("%1 (%2) added to the glove plan.").arg(glove.Name()).arg(glove.Nummer));
     return true;
 }
 

@@ -30,9 +30,8 @@ bool gleicheDatei(const QString& a, const QString& b) {
 
 QWidget* offenIn(const QString& datei) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        // A window that was closed and goes with the next turn of the event loop holds nothing.
-        if (w->testAttribute(Qt::WA_DeleteOnClose) && !w->isVisible()) continue;
-        if (const auto* b = dynamic_cast<const TBearbeitung*>(w); b && gleicheDatei(b->datei(), datei))
+        if (const auto* b = dynamic_cast<const TBearbeitung*>(w);
+            b && gleicheDatei(b->datei(), datei))
             return w;
     }
     return nullptr;

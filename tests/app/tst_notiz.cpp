@@ -20,8 +20,7 @@ private Q_SLOTS:
         QTest::newRow("at the window's bottom edge: above")
             << QRect(100, 270, 80, 25) << QList<QRect>{} << QPoint(100, 237);
         QTest::newRow("rows above and below: right")
-            << knopf << QList<QRect>{knopf, {0, 130, 400, 20}, {0, 70, 400, 25}}
-            << QPoint(183, 97);
+            << knopf << QList<QRect>{knopf, {0, 130, 400, 20}, {0, 70, 400, 25}} << QPoint(183, 97);
         QTest::newRow("boxed in: the nearest free place")
             << knopf << QList<QRect>{{0, 40, 400, 130}} << QPoint(80, 176);
         QTest::newRow("nothing free: below, inside the window")

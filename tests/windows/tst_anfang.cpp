@@ -101,7 +101,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("meldung");
         QTest::newRow("plan, either case")
             << QStringList{"@plan.pln"} << false << "" << 2 << 0 << QString();
-        QTest::newRow("plan dropped") << QStringList{"@plan.pln"} << true << "" << 2 << 0 << QString();
+        QTest::newRow("plan dropped")
+            << QStringList{"@plan.pln"} << true << "" << 2 << 0 << QString();
         QTest::newRow("missing analysis: the window's own message")
             << QStringList{"@fehlt.GAN"} << false << "" << 0 << 1 << "File not found!";
         QTest::newRow("unknown said once, the plan still opens")
@@ -112,9 +113,8 @@ private Q_SLOTS:
             unbekannt << QStringLiteral("--x%1").arg(i);
         QTest::newRow("many unknown: the first ten and the count")
             << unbekannt << false << "" << 0 << 0 << "--x9\n--x10\n… and 2 more";
-        QTest::newRow("each file once")
-            << QStringList{"@a.GAN", "@plan.pln", "@a.GAN", "@plan.pln"} << false << "" << 2 << 1
-            << QString();
+        QTest::newRow("each file once") << QStringList{"@a.GAN", "@plan.pln", "@a.GAN", "@plan.pln"}
+                                        << false << "" << 2 << 1 << QString();
         QTest::newRow("already open: comes forward")
             << QStringList{"@a.GAN", "@plan.pln"} << false << "opened" << 2 << 1 << QString();
         QTest::newRow("over a changed plan: asked as at closing")
@@ -124,8 +124,7 @@ private Q_SLOTS:
         for (int i = 0; i < 21; ++i)
             viele << QStringLiteral("@%1.GBN").arg(i);
         QTest::newRow("21 new windows: asked first, No")
-            << viele << false << "" << 0 << 0
-            << "Open 21 documents, each in a window of its own?";
+            << viele << false << "" << 0 << 0 << "Open 21 documents, each in a window of its own?";
     }
     void dateienOeffnen() {
         QFETCH(QStringList, argumente);
@@ -137,7 +136,8 @@ private Q_SLOTS:
         Testprogramm p;
         p.katalog(2);
         p.schreiben("plan.pln", "2\r\n1000\r\n1001\r\nMe\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-        p.schreiben("a.GAN", "Hall 2\r\n\r\nNNNNNNN\r\n" + QByteArray(38, '\n').replace("\n", "\r\n"));
+        p.schreiben("a.GAN",
+                    "Hall 2\r\n\r\nNNNNNNN\r\n" + QByteArray(38, '\n').replace("\n", "\r\n"));
         argumente.replaceInStrings("@", p.pfad() + u'/');
         meldung.replace("@", p.pfad() + u'/');
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());

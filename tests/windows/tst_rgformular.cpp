@@ -1,8 +1,8 @@
 // The organisational assessment window as the main menu opens it: changed flag and close
 // question, the task editor, each window's own tasks, memo limits, load, save and print.
 #include "Fenstertest.h"
-#include "Testdialoge.h"
 #include "Testdateien.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -273,14 +273,16 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
         klick(f, "SpeedButton11");
         QCOMPARE(testdialoge::gezeigt(), (QStringList{"Warning!: Save changes to \"copy.GBN\"?",
-                                                  "Error!: File not found!"}));
+                                                      "Error!: File not found!"}));
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
 
 #ifdef Q_OS_UNIX
     // A task is shown as written, in its button and in the tooltip on hovering it, whatever
     // markup it holds: hovering returns at once.
-    void aufgabeAlsText_data() { testdateien::gefaehrlicheBilder(m_p.pfad()); }
+    void aufgabeAlsText_data() {
+        testdateien::gefaehrlicheBilder(m_p.pfad());
+    }
     void aufgabeAlsText() {
         QFETCH(QString, bild);
         TBewertung b;

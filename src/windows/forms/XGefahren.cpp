@@ -143,8 +143,7 @@ void TForm8::analyseSetzen(const TGefahrenanalyse& g) {
 }
 
 GefahrenDruckDaten TForm8::druckDaten() const {
-    return {ui->Label7->text(), analyse(),
-            fusszeileHeute(m_kontext.adressen.An)};
+    return {ui->Label7->text(), analyse(), fusszeileHeute(m_kontext.adressen.An)};
 }
 
 void TForm8::fehler(const QString& text) {
@@ -221,6 +220,8 @@ void TForm8::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // Closed, it holds no file: it goes with the next turn of the event loop.
+    m_datei.clear();
     e->accept();
 }
 

@@ -365,5 +365,7 @@ void TForm7::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // Closed, it holds no file: it goes with the next turn of the event loop.
+    m_datei.clear();
     e->accept();
 }

@@ -76,7 +76,7 @@ private:
     TKontext& m_kontext;
     QButtonGroup* m_aufgabenKnoepfe;
     std::array<TRisiko, kAufgaben> m_aufgaben;
-    int m_editorAufgabe = 1; // the record the task editor shows
+    int m_editorAufgabe = 1;  // the record the task editor shows
     TBewertung m_gespeichert; // as shown, saved or loaded last
     bool m_angepasst = false;
     bool m_verworfen = false;

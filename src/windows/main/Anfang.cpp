@@ -136,11 +136,11 @@ void TForm1::knoepfeVerbinden() {
     // What the first run asked, to be corrected later; a further setting goes into this menu.
     auto* angaben = new QMenu(ui->Angaben);
     angaben->setObjectName(QStringLiteral("AngabenMenue"));
-    QAction* adresse = angaben->addAction(tr("Your name and address…"), this,
-                                          &TForm1::AngabenAdresseClick);
+    QAction* adresse =
+        angaben->addAction(tr("Your name and address…"), this, &TForm1::AngabenAdresseClick);
     adresse->setObjectName(QStringLiteral("AngabenAdresse"));
-    QAction* haendler = angaben->addAction(tr("Distributor code…"), this,
-                                           &TForm1::AngabenHaendlerClick);
+    QAction* haendler =
+        angaben->addAction(tr("Distributor code…"), this, &TForm1::AngabenHaendlerClick);
     haendler->setObjectName(QStringLiteral("AngabenHaendler"));
     ui->Angaben->setMenu(angaben);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);

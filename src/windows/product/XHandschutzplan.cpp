@@ -6,9 +6,9 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
-#include "app/Planaufnahme.h"
 #include "app/Klartext.h"
 #include "app/Kontext.h"
+#include "app/Planaufnahme.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "print/Plandruck.h"
@@ -395,8 +395,8 @@ void TForm6::dateiMerken(const QString& pfad) {
 void TForm6::SpeedButton3Click() {
     if (m_kontext.plan.size() > 0 && !dialoge::frage(this, texte::text(10118), texte::text(10269)))
         return;
-    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter(),
-                                             dialoge::Dateiart::Plan);
+    const auto gewaehlt =
+        dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter(), dialoge::Dateiart::Plan);
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     laden(*gewaehlt);
 }

@@ -86,7 +86,7 @@ private:
     // The address lines are the plan's own (loaded with it, or typed): showing the window no
     // longer fills in the user's details.
     bool m_adresseEigen = false;
-    QString m_datei; // the file last saved or loaded
-    QString m_titel; // the window's own title, without a file
+    QString m_datei;                       // the file last saved or loaded
+    QString m_titel;                       // the window's own title, without a file
     void dateiMerken(const QString& pfad); // as saved or loaded, or none: the title follows
 };
