@@ -1,9 +1,11 @@
 #include "print/Plandruck.h"
 
+#include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
+#include "shared/KommaText.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -94,4 +96,16 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
     s.arbeitsbereiche = arbeitsbereiche;
     s.einsatzbereiche = einsatzbereiche;
     return s;
+}
+
+PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanAufgeloest& plan,
+                              const FusszeilenDaten& fuss) {
+    PlanDruckDaten d;
+    d.adresse = adresse;
+    for (qsizetype i = 0; i < plan.Planliste.size(); ++i)
+        d.spalten.append(planDruckSpalte(*plan.Planliste[i],
+                                         kommatext::lesen(plan.Arbeitsbereiche[i]),
+                                         kommatext::lesen(plan.Einsatzbereiche[i])));
+    d.fuss = fuss;
+    return d;
 }
