@@ -382,6 +382,14 @@
         <source>%1 (%2) added to the glove plan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TErgebnisraster</name>
@@ -541,7 +549,27 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Your details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2021,7 +2049,15 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2277,6 +2313,14 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Risk assessments (*.GAN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3464,19 +3508,19 @@ press tool, cutting knife, metal parts with edge...</source>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3484,6 +3528,14 @@ press tool, cutting knife, metal parts with edge...</source>
     <name>gefahrendatei</name>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3526,14 +3578,6 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the file is too large to be a glove plan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3557,6 +3601,45 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>In line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line of more than %1 characters cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A memo or note of more than %1 lines cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it would be %2 bytes, more than the %3 this kind of file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zeilendatei::Lesefehler</name>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, the most this kind of file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters, the most a line holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the memo has more than %1 lines, the most a memo holds</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -382,6 +382,14 @@
         <source>%1 (%2) added to the glove plan.</source>
         <translation>%1 (%2) wurde in den Handschutzplan aufgenommen.</translation>
     </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation>Wählen Sie zuerst einen Handschuh in der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation>%1 (%2) steht schon im Handschutzplan.</translation>
+    </message>
 </context>
 <context>
     <name>TErgebnisraster</name>
@@ -541,9 +549,29 @@
         <translation>Ardentix, der Schutzhandschuh-Berater</translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Your details…</source>
+        <translation>Ihre Angaben…</translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation>Name und Anschrift…</translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation>Händlercode…</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
+        <translation>%1 Dokumente öffnen, jedes in einem eigenen Fenster?</translation>
+    </message>
+    <message>
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
-        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsanalysen (.GAN) und Gefährdungsbeurteilungen (.GBN). Nicht geöffnet:
+        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsbeurteilungen (.GBN) und Gefährdungsanalysen (.GAN). Nicht geöffnet:
 %1</translation>
     </message>
 </context>
@@ -2041,8 +2069,16 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>Arbeitsbereich %1, Tätigkeit %2, %3</translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
-        <translation>Gefährdungsbeurteilung (*.GBN)</translation>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation>Gefährdungsbeurteilungen (*.GBN)</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
     </message>
 </context>
 <context>
@@ -2298,6 +2334,14 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>Risk assessments (*.GAN)</source>
         <translation>Gefährdungsanalysen (*.GAN)</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
     </message>
 </context>
 <context>
@@ -3484,20 +3528,20 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>Saved as %1</source>
         <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>
@@ -3505,6 +3549,14 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
         <translation>„%1“: %2 Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Nothing was saved.</source>
+        <translation type="unfinished">%1 Es wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -3546,14 +3598,6 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>„%1“ ist kein Produktcode</translation>
     </message>
     <message>
-        <source>it is not a plain file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>the file is too large to be a glove plan</source>
-        <translation>die Datei ist zu groß für einen Handschutzplan</translation>
-    </message>
-    <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
         <translation>Der Handschutzplan ist voll: Er fasst höchstens %1 Handschuhe.</translation>
     </message>
@@ -3578,6 +3622,45 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>In line %1: %2</source>
         <translation>In Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>A line of more than %1 characters cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A memo or note of more than %1 lines cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it would be %2 bytes, more than the %3 this kind of file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zeilendatei::Lesefehler</name>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished">es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, the most this kind of file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters, the most a line holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the memo has more than %1 lines, the most a memo holds</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
