@@ -549,6 +549,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Your details…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -566,11 +571,6 @@
     </message>
     <message>
         <source>Open %1 documents, each in a window of its own?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
-%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2316,11 +2316,11 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Load %1</source>
+        <source>Save %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save %1</source>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3499,6 +3499,109 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
 </context>
 <context>
+    <name>Webseite</name>
+    <message>
+        <source>There is no glove with product code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictogram %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product specification (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip to content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To the start page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search cannot take these options: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut protection, for a special cut hazard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No glove meets these requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search results (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no glove plan of this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plan (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is too long: at most %1 bytes of options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; this page knows: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printout could not be produced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plans folder holds no glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>bewertungsdatei</name>
     <message>
         <source>%1 Nothing was saved.</source>
@@ -3507,10 +3610,6 @@ press tool, cutting knife, metal parts with edge...</source>
 </context>
 <context>
     <name>dialoge</name>
-    <message>
-        <source>Saved as %1</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>&amp;Save</source>
         <translation type="unfinished"></translation>
@@ -3523,19 +3622,15 @@ press tool, cutting knife, metal parts with edge...</source>
         <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>gefahrendatei</name>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Nothing was saved.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3578,6 +3673,14 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large to be a glove plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3601,45 +3704,6 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>In line %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A line of more than %1 characters cannot be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A memo or note of more than %1 lines cannot be saved.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cannot save %1: it would be %2 bytes, more than the %3 this kind of file holds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>zeilendatei::Lesefehler</name>
-    <message>
-        <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it is larger than %1 bytes, the most this kind of file holds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a text file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the line is longer than %1 characters, the most a line holds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the memo has more than %1 lines, the most a memo holds</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
