@@ -345,7 +345,6 @@ void TForm3::SpeedButton7Click() {
 }
 
 void TForm3::SpeedButton4Click() {
-    const THandschuh* h = gewaehlterHandschuh();
-    if (!h || m_kontext.plan.enthaelt(h->Nummer)) return;
-    inDenPlan(m_ui->SpeedButton4, m_kontext.plan, *h, texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(),
+                      texte::text(10019), texte::text(10020));
 }
