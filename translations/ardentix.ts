@@ -382,6 +382,14 @@
         <source>%1 (%2) added to the glove plan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TErgebnisraster</name>
@@ -541,8 +549,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2021,7 +2049,15 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2277,6 +2313,14 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Risk assessments (*.GAN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3567,15 +3611,15 @@ press tool, cutting knife, metal parts with edge...</source>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
+        <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Discard</source>
+        <source>&amp;Discard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -382,6 +382,14 @@
         <source>%1 (%2) added to the glove plan.</source>
         <translation>%1 (%2) wurde in den Handschutzplan aufgenommen.</translation>
     </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation>Wählen Sie zuerst einen Handschuh in der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation>%1 (%2) steht schon im Handschutzplan.</translation>
+    </message>
 </context>
 <context>
     <name>TErgebnisraster</name>
@@ -541,10 +549,30 @@
         <translation>Ardentix, der Schutzhandschuh-Berater</translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
-        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsanalysen (.GAN) und Gefährdungsbeurteilungen (.GBN). Nicht geöffnet:
+        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsbeurteilungen (.GBN) und Gefährdungsanalysen (.GAN). Nicht geöffnet:
 %1</translation>
+    </message>
+    <message>
+        <source>Your details…</source>
+        <translation>Ihre Angaben…</translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation>Name und Anschrift…</translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation>Händlercode…</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
+        <translation>%1 Dokumente öffnen, jedes in einem eigenen Fenster?</translation>
     </message>
 </context>
 <context>
@@ -2041,8 +2069,16 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>Arbeitsbereich %1, Tätigkeit %2, %3</translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
-        <translation>Gefährdungsbeurteilung (*.GBN)</translation>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation>Gefährdungsbeurteilungen (*.GBN)</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
     </message>
 </context>
 <context>
@@ -2298,6 +2334,14 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>Risk assessments (*.GAN)</source>
         <translation>Gefährdungsanalysen (*.GAN)</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
     </message>
 </context>
 <context>
@@ -3587,16 +3631,16 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Saved as %1</source>
