@@ -1,13 +1,17 @@
 #include "print/Plandruck.h"
 
+#include "data/Intranet.h"
 #include "data/Planfarbe.h"
 #include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
+#include "print/Qrdruck.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -15,14 +19,30 @@ const QString kArial = QStringLiteral("Arial");
 
 // A note's lines: the first bold as its heading, the rest regular. Every box of the plan takes
 // its text whole, in a smaller font where the box is too narrow for it.
-void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0) {
-    const int n = std::min<int>(int(zeilen.size()), kPlanNotizZeilen);
+void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0, int hoechstens) {
+    const int n = std::min<int>(int(zeilen.size()), hoechstens);
     textBoxEinpassen(c, QRect(x, y0, 340, 25), x, y0, 25, true, zeilen.value(0));
     for (int j = 1; j < n; ++j)
         textBoxEinpassen(c, QRect(x, y0 + 25 * j, 340, 25), x, y0 + 25 * j, 25, false, zeilen[j]);
 }
 
-void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H) {
+// The notes' frames: their top, the height of each and the lines a note prints.
+struct Notizlage {
+    int oben = 620;
+    int h = 0;
+    int zeilen = kPlanNotizZeilen;
+};
+
+// With an intranet address, a box of the QR code's height below the data: every column of the
+// plan has one of the largest code's size, so the notes line up.
+void qrDrucken(PageCanvas& c, const std::optional<QrSymbol>& code, int X, int box) {
+    if (!code) return;
+    c.frame(QRect(X + 200, 620, 380, box), 1);
+    const int seite = qrSeite(*code);
+    qrZeichnen(c, *code, QPoint(X + 200 + (380 - seite) / 2, 620 + (box - seite) / 2));
+}
+
+void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, const Notizlage& lage) {
     c.setFont(kArial, 30, true);
     c.frame(QRect(X + 200, 280, 380, 100), 1);
     c.fill(QRect(X + 210, 290, 360, 80), s.farbe);
@@ -38,11 +58,11 @@ void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H) {
         textBoxEinpassen(c, QRect(X + 355, y, 220, 30), X + 355, y, 30, false, werte[r]);
     }
 
-    const int h = (H - 820) / 2;
-    c.frame(QRect(X + 200, 620, 380, h), 1);
-    c.frame(QRect(X + 200, 640 + h, 380, h), 1);
-    notizDrucken(c, s.arbeitsbereiche, X + 220, 630);
-    notizDrucken(c, s.einsatzbereiche, X + 220, 660 + h);
+    const int o = lage.oben, h = lage.h;
+    c.frame(QRect(X + 200, o, 380, h), 1);
+    c.frame(QRect(X + 200, o + 20 + h, 380, h), 1);
+    notizDrucken(c, s.arbeitsbereiche, X + 220, o + 10, lage.zeilen);
+    notizDrucken(c, s.einsatzbereiche, X + 220, o + 40 + h, lage.zeilen);
 }
 
 } // namespace
@@ -50,8 +70,21 @@ void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H) {
 void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
     const int N = int(d.spalten.size());
     if (N == 0) return;
-    const bool langeNotiz = std::any_of(d.spalten.begin(), d.spalten.end(), [](const auto& s) {
-        return s.arbeitsbereiche.size() > 19 || s.einsatzbereiche.size() > 19;
+    std::vector<std::optional<QrSymbol>> codes;
+    int qr = 0;
+    for (const auto& s : d.spalten) {
+        codes.push_back(s.verweis.isEmpty() ? std::nullopt : qrKodieren(s.verweis.toUtf8()));
+        if (codes.back()) qr = std::max(qr, qrSeite(*codes.back()));
+    }
+    const int qrBox = qr > 0 ? qr + 20 : 0;
+    // The codes' boxes and the footer's address take their height from the two notes, so a note
+    // holds that many lines fewer, in landscape as in portrait.
+    const int qrHoehe = qrBox > 0 ? qrBox + 20 : 0;
+    const int verweise = qrHoehe + (d.fuss.verweis.isEmpty() ? 0 : kFussVerweisHoehe);
+    const int weniger = (verweise + 49) / 50;
+
+    const bool langeNotiz = std::any_of(d.spalten.begin(), d.spalten.end(), [&](const auto& s) {
+        return s.arbeitsbereiche.size() > 19 - weniger || s.einsatzbereiche.size() > 19 - weniger;
     });
     const bool hochformat = langeNotiz || N < 5;
     const int C = hochformat ? 4 : 6;
@@ -63,6 +96,11 @@ void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
         const int erste = (p - 1) * C;
         const int letzte = std::min(p * C - 1, N - 1);
         const int H = int(c.printableSizeMm().height()) * 10;
+        Notizlage lage;
+        lage.oben += qrHoehe;
+        lage.h = (H - 820 - verweise) / 2;
+        // Lines beyond the shortened frame would run into the next one.
+        if (verweise > 0) lage.zeilen = std::min(kPlanNotizZeilen, (lage.h - 10) / 25);
 
         c.setFont(kArial, 80, true);
         c.text(200, 20, texte::text(10260));
@@ -73,8 +111,10 @@ void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
             textBoxEinpassen(c, QRect(200, 140 + 40 * a, 350, 40), 200, 140 + 40 * a, 40, false,
                              d.adresse[a]);
 
-        for (int k = erste; k <= letzte; ++k)
-            spalteDrucken(c, d.spalten[k], 400 * (k - erste), H);
+        for (int k = erste; k <= letzte; ++k) {
+            qrDrucken(c, codes[size_t(k)], 400 * (k - erste), qrBox);
+            spalteDrucken(c, d.spalten[k], 400 * (k - erste), lage);
+        }
     }
     printPageFooter(c, d.fuss);
 }
@@ -94,4 +134,11 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
     s.arbeitsbereiche = arbeitsbereiche;
     s.einsatzbereiche = einsatzbereiche;
     return s;
+}
+
+void planVerweiseSetzen(PlanDruckDaten& d, const QString& basis, const QString& planDatei) {
+    if (basis.isEmpty()) return;
+    for (auto& s : d.spalten)
+        s.verweis = produktAdresse(basis, s.nummer);
+    d.fuss.verweis = planAdresse(basis, planDatei);
 }
