@@ -191,8 +191,7 @@ bool TForm8::speichern() {
     const TGefahrenanalyse g = analyse();
     const auto ergebnis = gefahrendatei::speichern(*name, g);
     if (const auto* f = std::get_if<gefahrendatei::Fehler>(&ergebnis)) {
-        fehler(f->feld.isEmpty() ? f->meldung
-                                 : gefahrendatei::unkodierbar(f->zeichen, feldname(f->feld)));
+        fehler(f->text(feldname(f->feld)));
         return false;
     }
     m_gespeichert = g;
