@@ -1,19 +1,13 @@
 #include "print/Plandruck.h"
 
-<<<<<<< HEAD
 #include "data/Intranet.h"
-=======
 #include "data/Plandatei.h"
->>>>>>> main
 #include "data/Planfarbe.h"
 #include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
-<<<<<<< HEAD
 #include "print/Qrdruck.h"
-=======
 #include "shared/KommaText.h"
->>>>>>> main
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
@@ -144,13 +138,13 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
     return s;
 }
 
-<<<<<<< HEAD
 void planVerweiseSetzen(PlanDruckDaten& d, const QString& basis, const QString& planDatei) {
     if (basis.isEmpty()) return;
     for (auto& s : d.spalten)
         s.verweis = produktAdresse(basis, s.nummer);
     d.fuss.verweis = planAdresse(basis, planDatei);
-=======
+}
+
 PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanAufgeloest& plan,
                               const FusszeilenDaten& fuss) {
     PlanDruckDaten d;
@@ -161,5 +155,4 @@ PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanA
                                          kommatext::lesen(plan.Einsatzbereiche[i])));
     d.fuss = fuss;
     return d;
->>>>>>> main
 }
