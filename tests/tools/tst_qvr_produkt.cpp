@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +15,16 @@ class TstQvrProdukt : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     QString m_daten;
+
+    // The PDF's text; a null text when pdftotext is not installed.
+    static QString pdfText(const QString& pdf) {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty()) return {};
+        QProcess p;
+        p.start(pdftotext, {pdf, "-"});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -58,14 +69,26 @@ private Q_SLOTS:
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
-        QProcess p;
-        p.start(pdftotext, {pdf, "-"});
-        QVERIFY(p.waitForFinished(30000));
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const QString text = pdfText(pdf);
+        if (text.isNull()) QSKIP("pdftotext is not installed");
         for (const QString& t : texte)
             QVERIFY2(text.contains(t), qPrintable(t));
+    }
+
+    // A German page printed on an English system: its numbers and date are German.
+    void deutscheSeiteUnterEnglischemSystem() {
+        const QString pdf = m_dir.filePath(QStringLiteral("de.pdf"));
+        const QByteArray vorher = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
+        const QvrLauf l = qvrLauf({"print", "product", "1003", "--data",
+                                   QStringLiteral(ARDENTIX_BUILD_DIR "/DE"), "--pdf", pdf});
+        vorher.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", vorher);
+        QCOMPARE(l.status, 0);
+        const QString text = pdfText(pdf);
+        if (text.isNull()) QSKIP("pdftotext is not installed");
+        QVERIFY2(text.contains(QStringLiteral("1,5 mm")), qPrintable(text));
+        static const QRegularExpression datum(QStringLiteral("Datum: \\d\\d\\.\\d\\d\\.\\d\\d\\b"));
+        QVERIFY(text.contains(datum));
     }
 
     void fehler_data() {

@@ -113,7 +113,9 @@ Antwort seite(const Seitenkontext& k, const QString& titel, const QString& inhal
 }
 
 Antwort fehlerseite(const Seitenkontext& k, int status, const QString& meldung) {
-    const QString titel = status == 404 ? Webseite::tr("Not found") : Webseite::tr("Bad request");
+    const QString titel = status == 404   ? Webseite::tr("Not found")
+                          : status == 400 ? Webseite::tr("Bad request")
+                                          : texte::text(10015);
     return seite(k, titel,
                  QStringLiteral("<p class=\"meldung\" role=\"alert\">%1</p>\n"
                                 "<p><a href=\"%2\">%3</a></p>\n")

@@ -39,7 +39,7 @@ std::variant<TMechAntworten, Abgelehnt> antworten(const Anfrage& a) {
         }
         if (!besondere.isEmpty()) mechOption(w, QStringLiteral("--special"), besondere.join(u','));
     } catch (const QvrFehler& f) {
-        return Abgelehnt{f.meldung};
+        return Abgelehnt{Webseite::tr("The search cannot take these options: %1").arg(f.meldung)};
     }
     return w;
 }
