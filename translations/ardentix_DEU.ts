@@ -3648,10 +3648,84 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
 </context>
 <context>
+    <name>einstellungen</name>
+    <message>
+        <source>The settings in %1 cannot be read or saved. Your entries are used now, but will be asked again at the next start.</source>
+        <translation>Die Einstellungen in %1 können weder gelesen noch gespeichert werden. Ihre Angaben gelten jetzt, werden beim nächsten Start aber erneut erfragt.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged; only its readable lines are used.</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt; nur ihre lesbaren Zeilen werden verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>gefahrendatei</name>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
         <translation>„%1“: %2 Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was saved.</source>
+        <translation>%1 Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>ladefehler</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2 (at byte %3).</source>
+        <translation>%1 ist beschädigt: %2 (bei Byte %3).</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its 4-byte glove count</source>
+        <translation>die Datei ist kürzer als ihre 4 Byte lange Anzahl der Handschuhe</translation>
+    </message>
+    <message>
+        <source>the count promises %1 gloves, but only %2 are present</source>
+        <translation>laut Anzahl sind es %1 Handschuhe, vorhanden sind aber nur %2</translation>
+    </message>
+    <message>
+        <source>glove %1 has the unknown type %2 (0 to 4 are known)</source>
+        <translation>Handschuh %1 hat den unbekannten Typ %2 (bekannt sind 0 bis 4)</translation>
+    </message>
+    <message>
+        <source>glove %1 (starting at byte %2) runs past the end of the file</source>
+        <translation>Handschuh %1 (ab Byte %2) reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>the column header is %1 characters long, not a multiple of 4</source>
+        <translation>der Spaltenkopf ist %1 Zeichen lang, kein Vielfaches von 4</translation>
+    </message>
+    <message>
+        <source>column %1 of the header, &quot;%2&quot;, is not a product code</source>
+        <translation>Spalte %1 des Spaltenkopfs, „%2“, ist keine Artikelnummer</translation>
+    </message>
+    <message>
+        <source>the column header runs past the end of the file</source>
+        <translation>der Spaltenkopf reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>the file ends before its substance count</source>
+        <translation>die Datei endet vor der Anzahl der Stoffe</translation>
+    </message>
+    <message>
+        <source>the count promises %1 substances, but only %2 are present</source>
+        <translation>laut Anzahl sind es %1 Stoffe, vorhanden sind aber nur %2</translation>
+    </message>
+    <message>
+        <source>substance %1 (starting at byte %2) runs past the end of the file</source>
+        <translation>Stoff %1 (ab Byte %2) reicht über das Ende der Datei hinaus</translation>
     </message>
 </context>
 <context>
@@ -3693,14 +3767,6 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>„%1“ ist keine Artikelnummer</translation>
     </message>
     <message>
-        <source>it is not a plain file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>the file is too large to be a glove plan</source>
-        <translation>die Datei ist zu groß für einen Handschutzplan</translation>
-    </message>
-    <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
         <translation>Der Handschutzplan ist voll: Er fasst höchstens %1 Handschuhe.</translation>
     </message>
@@ -3725,6 +3791,82 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>In line %1: %2</source>
         <translation>In Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF could not be produced</source>
+        <translation>%1 kann nicht geschrieben werden: Das PDF ließ sich nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF to standard output: %1</source>
+        <translation>Das PDF kann nicht auf die Standardausgabe geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A line of more than %1 characters cannot be saved.</source>
+        <translation>Eine Zeile mit mehr als %1 Zeichen kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>A memo or note of more than %1 lines cannot be saved.</source>
+        <translation>Eine Notiz mit mehr als %1 Zeilen kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it would be %2 bytes, more than the %3 this kind of file holds</source>
+        <translation>%1 kann nicht gespeichert werden: Sie hätte %2 Byte, mehr als die %3, die diese Art Datei fasst</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file too large</source>
+        <translation>der Datenträger ist voll oder die Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link to %2, which does not exist</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist eine Verknüpfung auf %2, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is not a regular file</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2 is in the way</source>
+        <translation>%1 kann nicht angelegt werden: %2 ist im Weg</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, the most this kind of file holds</source>
+        <translation>sie ist größer als %1 Byte, mehr fasst diese Art Datei nicht</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters, the most a line holds</source>
+        <translation>die Zeile ist länger als %1 Zeichen, mehr fasst eine Zeile nicht</translation>
+    </message>
+    <message>
+        <source>the memo has more than %1 lines, the most a memo holds</source>
+        <translation>die Notiz hat mehr als %1 Zeilen, mehr fasst eine Notiz nicht</translation>
     </message>
 </context>
 </TS>

@@ -73,14 +73,16 @@ void TStoffliste::Leeren() {
 std::optional<Spaltenfehler> spaltenFehler(const QString& spalten) {
     if (spalten.size() % 4 != 0)
         return Spaltenfehler{
-            0, QStringLiteral("the column header is %1 characters long, not a multiple of 4")
-                   .arg(spalten.size())};
+            0, ladegrund(QT_TRANSLATE_NOOP("ladefehler", "the column header is %1 characters "
+                                                         "long, not a multiple of 4"),
+                         {QString::number(spalten.size())})};
     for (qsizetype i = 0; i < spalten.size() / 4; ++i) {
         const QString gruppe = spalten.mid(4 * i, 4);
         if (!gruppenWert(gruppe))
             return Spaltenfehler{
-                4 * i, QStringLiteral("column %1 of the header, \"%2\", is not a product code")
-                           .arg(QString::number(i + 1), sichtbar(gruppe))};
+                4 * i, ladegrund(QT_TRANSLATE_NOOP("ladefehler", "column %1 of the header, "
+                                                                 "\"%2\", is not a product code"),
+                                 {QString::number(i + 1), sichtbar(gruppe)})};
     }
     return std::nullopt;
 }
@@ -186,7 +188,8 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     if (!kopf)
         return fertig(
             Ladefehler{pfad, l.fehlerOffset(),
-                       QStringLiteral("the column header runs past the end of the file")});
+                       ladegrund(QT_TRANSLATE_NOOP("ladefehler", "the column header runs past "
+                                                                 "the end of the file"))});
     const QString spalten = cp1252::decode(kopf, kopfLaenge);
     if (const auto f = spaltenFehler(spalten))
         return fertig(Ladefehler{pfad, 4 + f->stelle, f->grund});
@@ -194,7 +197,8 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     const quint32 anzahl = l.u32();
     if (!l.ok())
         return fertig(Ladefehler{pfad, l.fehlerOffset(),
-                                 QStringLiteral("the file ends before its substance count")});
+                                 ladegrund(QT_TRANSLATE_NOOP(
+                                     "ladefehler", "the file ends before its substance count"))});
     // Room for no more records than the rest of the file can hold, whatever the count claims.
     const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
     m_saetze.reserve(moeglich);
@@ -204,11 +208,11 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
         if (l.rest() == 0)
-            return fertig(Ladefehler{pfad, beginn,
-                                     QStringLiteral("the count promises %1 substances, but only "
-                                                    "%2 are present")
-                                         .arg(anzahl)
-                                         .arg(i)});
+            return fertig(Ladefehler{
+                pfad, beginn,
+                ladegrund(QT_TRANSLATE_NOOP("ladefehler", "the count promises %1 substances, "
+                                                          "but only %2 are present"),
+                          {QString::number(anzahl), QString::number(i)})});
         const qsizetype texteVorher = m_texte.size();
         quint32 summe = textAnhaengen(l, m_texte);
         const qsizetype nameEnde = m_texte.size();
@@ -224,11 +228,11 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
         s.Pruefsumme = l.i32() ^ kStoffSchluessel;
         if (!l.ok()) {
             if (codes) m_codes.entfernenLetzte();
-            return fertig(Ladefehler{pfad, l.fehlerOffset(),
-                                     QStringLiteral("substance %1 (starting at byte %2) runs "
-                                                    "past the end of the file")
-                                         .arg(i + 1)
-                                         .arg(beginn)});
+            return fertig(Ladefehler{
+                pfad, l.fehlerOffset(),
+                ladegrund(QT_TRANSLATE_NOOP("ladefehler", "substance %1 (starting at byte %2) "
+                                                          "runs past the end of the file"),
+                          {QString::number(i + 1), QString::number(beginn)})});
         }
         summe += s.Zustand;
         summe += static_cast<quint32>(s.Kennzahl);

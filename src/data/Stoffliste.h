@@ -92,7 +92,7 @@ private:
 // is not a product code. Nothing for a usable header; the reader and the tool's pack both ask.
 struct Spaltenfehler {
     qsizetype stelle; // the character of the header where it goes wrong
-    QString grund;
+    Meldung grund;
 };
 std::optional<Spaltenfehler> spaltenFehler(const QString& spalten);
 

@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -117,6 +119,7 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("schirm");
         QTest::newRow("1024x768") << QSize(1024, 768);
         QTest::newRow("1280x1024") << QSize(1280, 1024);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
     }
     void fensterAbschnitte() {
         QFETCH(QSize, schirm);
@@ -126,6 +129,12 @@ private Q_SLOTS:
         const int zu = ::abschnittsLayout(schirm.width(), 0, {}, {}).hoehe[2]; // closed, this wide
         QCOMPARE(kind(f, "p3")->height(), zu);
         QVERIFY(!kind(f, "e22")->isVisibleTo(f));
+        // Check boxes as large as the text beside them.
+        auto* c1 = kind<QCheckBox>(f, "c1");
+        QStyleOptionButton o;
+        o.initFrom(c1);
+        QVERIFY(c1->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &o, c1).height() >=
+                c1->fontMetrics().ascent());
         for (int i = 1; i <= 7; ++i)
             klick(f, qPrintable(QStringLiteral("c%1").arg(i)));
         QVERIFY(kind(f, "p3")->height() > zu);

@@ -207,6 +207,7 @@ void TstXMechSuche::suchenUndHandeln() {
     klick(m_form4, "SpeedButton11");
     QCOMPARE(produkt.size(), 0);
     QCOMPARE(k.plan.size(), 0);
+    QCOMPARE(testdialoge::notizen(), QStringList{"Choose a glove in the list first."});
 
     kind<QListWidget>(m_form4, "ListBox2")->setCurrentRow(1);
     klick(m_form4, "SpeedButton12");
@@ -221,6 +222,8 @@ void TstXMechSuche::suchenUndHandeln() {
     QCOMPARE(liste(), (QStringList{"Marnix  2101 (already in glove plan)", "Thermix 250  2050"}));
     klick(m_form4, "SpeedButton11");
     QCOMPARE(k.plan.size(), 1);
+    QCOMPARE(testdialoge::notizen(), (QStringList{"Marnix (2101) added to the glove plan.",
+                                                  "Marnix (2101) is already in the glove plan."}));
     QCOMPARE(k.plan.Planliste()[0]->Nummer, 2101);
     QCOMPARE(k.plan.Einsatzbereiche()[0], kommatext::schreiben({"Areas of practice:"}));
     QCOMPARE(k.plan.Arbeitsbereiche()[0], kommatext::schreiben({"Work areas:"}));
