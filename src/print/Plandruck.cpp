@@ -1,10 +1,12 @@
 #include "print/Plandruck.h"
 
+#include "data/Intranet.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
+#include "print/Qrdruck.h"
 #include "shared/KommaText.h"
 #include "shared/gui/PageCanvas.h"
 #include "shared/gui/PageFont.h"
@@ -12,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -19,11 +23,27 @@ const QString kArial = QStringLiteral("Arial");
 
 // A note's lines: the first bold as its heading, the rest regular. Every box of the plan takes
 // its text whole, in a smaller font where the box is too narrow for it.
-void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0) {
-    const int n = std::min<int>(int(zeilen.size()), kPlanNotizZeilen);
+void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0, int hoechstens) {
+    const int n = std::min<int>(int(zeilen.size()), hoechstens);
     textBoxEinpassen(c, QRect(x, y0, 340, 25), x, y0, 25, true, zeilen.value(0));
     for (int j = 1; j < n; ++j)
         textBoxEinpassen(c, QRect(x, y0 + 25 * j, 340, 25), x, y0 + 25 * j, 25, false, zeilen[j]);
+}
+
+// The notes' frames: their top, the height of each and the lines a note prints.
+struct Notizlage {
+    int oben = 620;
+    int h = 0;
+    int zeilen = kPlanNotizZeilen;
+};
+
+// With an intranet address, a box of the QR code's height below the data at y: every column of
+// the plan has one of the largest code's size, so the notes line up.
+void qrDrucken(PageCanvas& c, const std::optional<QrSymbol>& code, int X, int y, int box) {
+    if (!code) return;
+    c.frame(QRect(X + 200, y, 380, box), 1);
+    const int seite = qrSeite(*code);
+    qrZeichnen(c, *code, QPoint(X + 200 + (380 - seite) / 2, y + (box - seite) / 2));
 }
 
 // The material value: in the values' font where it fits its column, else wrapped there in the
@@ -69,8 +89,8 @@ void materialDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y) {
     }
 }
 
-void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H, int materialHoechstens,
-                   int ueberhang) {
+void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, const Notizlage& lage,
+                   int materialHoechstens, int ueberhang) {
     c.setFont(kArial, 30, true);
     c.frame(QRect(X + 200, 280, 380, 100), 1);
     c.fill(QRect(X + 210, 290, 360, 80), s.farbe);
@@ -91,12 +111,11 @@ void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H, int ma
                              werte[r]);
     }
 
-    const int oben = 620 + ueberhang;
-    const int h = (H - 820 - ueberhang) / 2;
-    c.frame(QRect(X + 200, oben, 380, h), 1);
-    c.frame(QRect(X + 200, oben + 20 + h, 380, h), 1);
-    notizDrucken(c, s.arbeitsbereiche, X + 220, oben + 10);
-    notizDrucken(c, s.einsatzbereiche, X + 220, oben + 40 + h);
+    const int o = lage.oben, h = lage.h;
+    c.frame(QRect(X + 200, o, 380, h), 1);
+    c.frame(QRect(X + 200, o + 20 + h, 380, h), 1);
+    notizDrucken(c, s.arbeitsbereiche, X + 220, o + 10, lage.zeilen);
+    notizDrucken(c, s.einsatzbereiche, X + 220, o + 40 + h, lage.zeilen);
 }
 
 } // namespace
@@ -104,8 +123,21 @@ void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H, int ma
 void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
     const int N = int(d.spalten.size());
     if (N == 0) return;
-    const bool langeNotiz = std::any_of(d.spalten.begin(), d.spalten.end(), [](const auto& s) {
-        return s.arbeitsbereiche.size() > 19 || s.einsatzbereiche.size() > 19;
+    std::vector<std::optional<QrSymbol>> codes;
+    int qr = 0;
+    for (const auto& s : d.spalten) {
+        codes.push_back(s.verweis.isEmpty() ? std::nullopt : qrKodieren(s.verweis.toUtf8()));
+        if (codes.back()) qr = std::max(qr, qrSeite(*codes.back()));
+    }
+    const int qrBox = qr > 0 ? qr + 20 : 0;
+    // The codes' boxes and the footer's address take their height from the two notes, so a note
+    // holds that many lines fewer, in landscape as in portrait.
+    const int qrHoehe = qrBox > 0 ? qrBox + 20 : 0;
+    const int verweise = qrHoehe + (d.fuss.verweis.isEmpty() ? 0 : kFussVerweisHoehe);
+    const int weniger = (verweise + 49) / 50;
+
+    const bool langeNotiz = std::any_of(d.spalten.begin(), d.spalten.end(), [&](const auto& s) {
+        return s.arbeitsbereiche.size() > 19 - weniger || s.einsatzbereiche.size() > 19 - weniger;
     });
     const bool hochformat = langeNotiz || N < 5;
     const int C = hochformat ? 4 : 6;
@@ -133,7 +165,8 @@ void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
         for (int k = erste; k <= letzte; ++k)
             laengsteNotiz = std::max({laengsteNotiz, int(d.spalten[k].arbeitsbereiche.size()),
                                       int(d.spalten[k].einsatzbereiche.size())});
-        const int platz = H - 820 - 2 * (10 + 25 * std::min(laengsteNotiz, kPlanNotizZeilen));
+        const int platz =
+            H - 820 - verweise - 2 * (10 + 25 * std::min(laengsteNotiz, kPlanNotizZeilen));
         int hoechstens = kMaterialZeilen + 1, ueberhang = 0;
         do {
             --hoechstens;
@@ -142,8 +175,16 @@ void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
                 ueberhang = std::max(ueberhang, materialUeberhang(materialZeilen(
                                                     c, d.spalten[k].material, hoechstens)));
         } while (ueberhang > platz && hoechstens > 1);
-        for (int k = erste; k <= letzte; ++k)
-            spalteDrucken(c, d.spalten[k], 400 * (k - erste), H, hoechstens, ueberhang);
+
+        Notizlage lage;
+        lage.oben = 620 + ueberhang + qrHoehe;
+        lage.h = (H - 820 - ueberhang - verweise) / 2;
+        // Lines beyond the shortened frame would run into the next one.
+        if (verweise > 0) lage.zeilen = std::min(kPlanNotizZeilen, (lage.h - 10) / 25);
+        for (int k = erste; k <= letzte; ++k) {
+            qrDrucken(c, codes[size_t(k)], 400 * (k - erste), 620 + ueberhang, qrBox);
+            spalteDrucken(c, d.spalten[k], 400 * (k - erste), lage, hoechstens, ueberhang);
+        }
     }
     printPageFooter(c, d.fuss);
 }
@@ -163,6 +204,13 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
     s.arbeitsbereiche = arbeitsbereiche;
     s.einsatzbereiche = einsatzbereiche;
     return s;
+}
+
+void planVerweiseSetzen(PlanDruckDaten& d, const QString& basis, const QString& planDatei) {
+    if (basis.isEmpty()) return;
+    for (auto& s : d.spalten)
+        s.verweis = produktAdresse(basis, s.nummer);
+    d.fuss.verweis = planAdresse(basis, planDatei);
 }
 
 PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanAufgeloest& plan,

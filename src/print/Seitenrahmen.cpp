@@ -49,6 +49,7 @@ void printPageFooter(PageCanvas& canvas, const FusszeilenDaten& d) {
     canvas.setFontAngle(0);
     canvas.setFont(arial, 25, false);
     canvas.line(200, H - 165, W - 200, H - 165, 2);
+    if (!d.verweis.isEmpty()) textEinpassen(canvas, 200, H - 200, W - 400, 25, false, d.verweis);
     if (!d.logo.isNull()) canvas.image(QRect(W - 499, H - 159, 298, 153), d.logo);
 
     // Each text keeps to its column: the distributor's up to the maker's, the maker's and the

@@ -25,7 +25,11 @@ struct FusszeilenDaten {
     QString datum;                     // the printout's date, in the language's short date format
     QStringList monatsDaten;           // day 28 of each month: the date's column fits the widest
     QImage logo;
+    QString verweis; // where the page is found on the intranet, above the rule; empty: nowhere
 };
+
+// How far above the footer's rule an address (FusszeilenDaten::verweis) reaches.
+inline constexpr int kFussVerweisHoehe = 40;
 
 // The footer texts from the numbered texts, the given date, address block and logo. The date is
 // data, so a printout made in a test looks the same on every day.

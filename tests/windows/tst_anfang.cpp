@@ -4,6 +4,7 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "data/Intranet.h"
 #include "windows/forms/XGefahren.h"
 #include "windows/forms/XReg.h"
 #include "windows/main/Anfang.h"
@@ -201,6 +202,16 @@ private Q_SLOTS:
         const auto s = p.speicher();
         QCOMPARE(s->lesen("SOFTWARE\\QVRUser", {"re1"})->value(0), "Me GmbH");
         QCOMPARE(s->lesen("SOFTWARE\\QVR\\Palvex", {"An2"})->value(0), "Nordhand GmbH");
+
+        // The intranet address: what is no web address is said and offered again as typed.
+        testdialoge::zuruecksetzen();
+        testdialoge::naechsteAntwort(std::optional<QString>("ftp://werk"));
+        testdialoge::naechsteEingabe([](const QString&, const QString&) {
+            return std::optional<QString>(" handschuhe.werk:8080/ ");
+        });
+        menue->findChild<QAction*>("AngabenIntranet")->trigger();
+        QCOMPARE(testdialoge::gezeigt().size(), 1);
+        QCOMPARE(intranetLesen(*form1.kontext().einstellungen), "http://handschuhe.werk:8080");
     }
 
     void seitenUndSchliessen() {

@@ -5,6 +5,7 @@
 #include "app/Druckdienst.h"
 #include "app/Fensterstil.h"
 #include "app/Haendlerwahl.h"
+#include "app/Intranetwahl.h"
 #include "app/Klartext.h"
 #include "app/Ungespeichert.h"
 #include "data/Datendateien.h"
@@ -142,6 +143,9 @@ void TForm1::knoepfeVerbinden() {
     QAction* haendler =
         angaben->addAction(tr("Distributor code…"), this, &TForm1::AngabenHaendlerClick);
     haendler->setObjectName(QStringLiteral("AngabenHaendler"));
+    QAction* intranet =
+        angaben->addAction(tr("Intranet address…"), this, &TForm1::AngabenIntranetClick);
+    intranet->setObjectName(QStringLiteral("AngabenIntranet"));
     ui->Angaben->setMenu(angaben);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
     connect(ui->SpeedButton18, &QPushButton::clicked, this, &TForm1::SpeedButton18Click);
@@ -240,6 +244,10 @@ void TForm1::AngabenAdresseClick() {
 
 void TForm1::AngabenHaendlerClick() {
     haendlerWaehlen(this, m_kontext);
+}
+
+void TForm1::AngabenIntranetClick() {
+    intranetWaehlen(this, m_kontext);
 }
 
 void TForm1::SpeedButton22Click() {

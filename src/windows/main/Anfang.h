@@ -59,6 +59,7 @@ public Q_SLOTS:
     void SpeedButton20Click();   // "Printer Settings"
     void AngabenAdresseClick();  // "Your details…": name and address
     void AngabenHaendlerClick(); // "Your details…": distributor code
+    void AngabenIntranetClick(); // "Your details…": the glove server's address
     void SpeedButton13Click();   // "Hazard Analysis"
     void Button1Click();         // "Main Menu" on the information page
 

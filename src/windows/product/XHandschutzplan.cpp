@@ -9,6 +9,7 @@
 #include "app/Klartext.h"
 #include "app/Kontext.h"
 #include "app/Planaufnahme.h"
+#include "data/Intranet.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "print/Plandruck.h"
@@ -474,6 +475,9 @@ PlanDruckDaten TForm6::druckdaten() const {
                                          me ? notizZeilen(me) : QStringList()));
     }
     d.fuss = fusszeileHeute(m_kontext.adressen.An);
+    // The plan's own page only once it is a file the server's folder can hold.
+    if (m_kontext.einstellungen)
+        planVerweiseSetzen(d, intranetLesen(*m_kontext.einstellungen), m_datei);
     return d;
 }
 
