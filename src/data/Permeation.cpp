@@ -12,7 +12,8 @@ struct Code {
 
 constexpr int kUngeprueft = -1000;
 
-// Either case of a letter reads the same.
+// Either case of a letter reads the same. '?' marks a result not tested; a character outside the
+// table counts as '?' does.
 // Breakthrough below ten minutes ('A', 'B') or a destroyed sample ('Z') is unsuitable, although
 // the grid shows no level for it.
 constexpr Zellart G = Zellart::Gut, M = Zellart::Mittel, S = Zellart::Schwach,
@@ -25,6 +26,7 @@ const Code kCodes[] = {
     {u'8', 8, -1, "?", N}, {u'9', 9, -1, "?", N},
     {u'O', 0, 0, "?", U},  {u'A', 0, -1, "-", U},
     {u'B', 0, -1, "-", U}, {u'Z', kUngeprueft, -1, "Z", U},
+    {u'?', kUngeprueft, -1, "?", N},
 };
 
 // Green, yellow, orange, red, grey: in the order of Zellart.
@@ -54,6 +56,14 @@ int permeationsStufe(QChar c) {
 QString resistenzsymbol(QChar c) {
     const Code* k = finde(c);
     return QString::fromLatin1(k ? k->symbol : "?");
+}
+
+bool permeationscode(QChar c) {
+    return finde(c) != nullptr;
+}
+
+bool quellungscode(quint8 q) {
+    return q <= 5;
 }
 
 bool permeationBekannt(QChar c) {

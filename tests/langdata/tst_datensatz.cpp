@@ -2,7 +2,7 @@
 // chemical report rely on being there.
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
-#include "print/Chemiebericht.h"
+#include "data/Materialgruppen.h"
 
 #include <QRegularExpression>
 #include <QTest>
