@@ -3,9 +3,11 @@
 // distributor of the address file on request.
 #include "data/Produktliste.h"
 
+#include "QvrLauf.h"
+#include "Testdateien.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -22,14 +24,11 @@ private Q_SLOTS:
         TElectro b;
         b.Nummer = 120;
         b.Elektrowerte[10] = 13;
-        QFile datei(m_dir.filePath("EN/produkte.qvr"));
-        QVERIFY(datei.open(QIODevice::WriteOnly));
-        datei.write(produktdatei({&b, &a}));
-        QFile adressen(m_dir.filePath("EN/Adressen.QVR"));
-        QVERIFY(adressen.open(QIODevice::WriteOnly));
-        adressen.write("102\tS\xfc"
-                       "dhand KG\tIndustriering 7\t\tD\t85221 Dachau\t1\t2\t"
-                       "info@suedhand.example\twww.suedhand.example\t\r\nend\r\n");
+        testdateien::ablegen(m_dir.filePath("EN/produkte.qvr"), produktdatei({&b, &a}));
+        testdateien::ablegen(m_dir.filePath("EN/Adressen.QVR"),
+                             "102\tS\xfc"
+                             "dhand KG\tIndustriering 7\t\tD\t85221 Dachau\t1\t2\t"
+                             "info@suedhand.example\twww.suedhand.example\t\r\nend\r\n");
     }
 
     void drucken_data() {
@@ -65,17 +64,12 @@ private Q_SLOTS:
         QFETCH(QStringList, zusatz);
         const QString pfad = m_dir.filePath("plan.PLN"), pdf = m_dir.filePath("plan.pdf");
         QFile::remove(pdf);
-        QFile datei(pfad);
-        QVERIFY(datei.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        datei.write(plan);
-        datei.close();
-        QProcess p;
-        p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"),
-                QStringList{"print", "plan", pfad, "--data", m_dir.filePath("EN"), "--pdf", pdf} +
-                    zusatz);
-        QVERIFY(p.waitForFinished(60000));
-        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-        QCOMPARE(p.exitCode(), status);
+        testdateien::ablegen(pfad, plan);
+        const QvrLauf l = qvrLauf(
+            QStringList{"print", "plan", pfad, "--data", m_dir.filePath("EN"), "--pdf", pdf} +
+            zusatz);
+        const QString err = QString::fromLocal8Bit(l.fehler);
+        QCOMPARE(l.status, status);
         QVERIFY2(err.contains(fehler), qPrintable(err));
         QCOMPARE(QFile::exists(pdf), status == 0);
         if (status != 0) QCOMPARE(err.count(QStringLiteral("qvr: ")), 1); // one line

@@ -1,6 +1,6 @@
 // The glove plan window as the program makes it: hidden at start with the main window, columns
 // from every add, notes, delete, save, load with damaged files, and what goes to the printout.
-#include "../common/Testdateien.h"
+#include "Testdateien.h"
 #include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"

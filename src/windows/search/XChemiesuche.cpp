@@ -277,7 +277,7 @@ QComboBox* TForm3::anforderungsliste(int i) const {
     return listen[i - 1];
 }
 
-ChemieDruckDaten TForm3::druckDaten() const {
+ChemieDruckDaten TForm3::druckdaten() const {
     ChemieDruckDaten d;
     d.auswahl = m_k.Auswahlliste;
     d.ergebnis = m_ergebnis.Ergebnisliste;
@@ -288,7 +288,7 @@ ChemieDruckDaten TForm3::druckDaten() const {
 }
 
 void TForm3::SpeedButton9Click() {
-    const ChemieDruckDaten d = druckDaten();
+    const ChemieDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton9, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { chemieberichtDrucken(c, d); });
 }
