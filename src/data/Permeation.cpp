@@ -12,8 +12,8 @@ struct Code {
 
 constexpr int kUngeprueft = -1000;
 
-// Either case of a letter reads the same. '?' marks a result not tested; a character outside the
-// table counts as '?' does.
+// Either case of a letter reads the same. '?' (not tested) is no row: it counts as every
+// character outside the table does.
 // Breakthrough below ten minutes ('A', 'B') or a destroyed sample ('Z') is unsuitable, although
 // the grid shows no level for it.
 constexpr Zellart G = Zellart::Gut, M = Zellart::Mittel, S = Zellart::Schwach,
@@ -26,7 +26,6 @@ const Code kCodes[] = {
     {u'8', 8, -1, "?", N}, {u'9', 9, -1, "?", N},
     {u'O', 0, 0, "?", U},  {u'A', 0, -1, "-", U},
     {u'B', 0, -1, "-", U}, {u'Z', kUngeprueft, -1, "Z", U},
-    {u'?', kUngeprueft, -1, "?", N},
 };
 
 // Green, yellow, orange, red, grey: in the order of Zellart.
@@ -59,7 +58,7 @@ QString resistenzsymbol(QChar c) {
 }
 
 bool permeationscode(QChar c) {
-    return finde(c) != nullptr;
+    return c == u'?' || finde(c) != nullptr;
 }
 
 bool quellungscode(quint8 q) {

@@ -245,10 +245,10 @@ private Q_SLOTS:
         QVERIFY2(!module.isEmpty(), "no language module was built");
         const QStringList codes = {"000", "101", "102", "210", "220", "310", "320", "410", "510"};
         const auto zeile = [](int druck, const QString& modul, const QString& code) {
-            QTest::addRow("%s, %s, %s", drucke()[druck].first,
-                          modul.isEmpty() ? "EN"
-                                          : qPrintable(QFileInfo(modul).baseName().section(u'_', 1)),
-                          qPrintable(code))
+            QTest::addRow(
+                "%s, %s, %s", drucke()[druck].first,
+                modul.isEmpty() ? "EN" : qPrintable(QFileInfo(modul).baseName().section(u'_', 1)),
+                qPrintable(code))
                 << druck << modul << code;
         };
         // In English under every distributor; in another language each printout under one

@@ -90,8 +90,10 @@ private Q_SLOTS:
             texte[QString::number(g["Nummer"].toInt())] = QJsonObject{{"Name", g.take("Name")}};
             werte.append(g);
         }
-        testdateien::ablegen(pfad("w.json"), QJsonDocument(QJsonObject{{"gloves", werte}}).toJson());
-        testdateien::ablegen(pfad("t.json"), QJsonDocument(QJsonObject{{"gloves", texte}}).toJson());
+        testdateien::ablegen(pfad("w.json"),
+                             QJsonDocument(QJsonObject{{"gloves", werte}}).toJson());
+        testdateien::ablegen(pfad("t.json"),
+                             QJsonDocument(QJsonObject{{"gloves", texte}}).toJson());
         QCOMPARE(
             qvrLauf({"catalogue", "pack", pfad("w.json"), pfad("p3.qvr"), pfad("t.json")}).status,
             0);

@@ -1,7 +1,7 @@
 // The mechanical search as the program makes it: created at start by the main window and
 // opened from its menu.
-#include "MechTestdaten.h"
 #include "Fenstertest.h"
+#include "MechTestdaten.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 

@@ -45,8 +45,7 @@ std::set<int> spalten(const TStoffliste& tabelle, const TProduktliste* katalog,
 }
 
 // Every chemical glove has a column, or no search finds it.
-void abdeckung(const TProduktliste& katalog, const std::set<int>& spalten,
-               QStringList& probleme) {
+void abdeckung(const TProduktliste& katalog, const std::set<int>& spalten, QStringList& probleme) {
     for (qsizetype i = 0; i < katalog.size(); ++i) {
         const THandschuh& h = katalog.at(i);
         if (h.Typ == TypChemie && spalten.count(h.Nummer) == 0)
