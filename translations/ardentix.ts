@@ -382,6 +382,14 @@
         <source>%1 (%2) added to the glove plan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TErgebnisraster</name>
@@ -541,8 +549,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2021,7 +2049,15 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2277,6 +2313,14 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Risk assessments (*.GAN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3455,6 +3499,109 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
 </context>
 <context>
+    <name>Webseite</name>
+    <message>
+        <source>There is no glove with product code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictogram %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product specification (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip to content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Main menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To the start page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The search cannot take these options: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut protection, for a special cut hazard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No glove meets these requirements.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search results (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no glove plan of this name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glove plan (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The address is too long: at most %1 bytes of options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no page at this address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown option &quot;%1&quot;; this page knows: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printout could not be produced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no such picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plans folder holds no glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>bewertungsdatei</name>
     <message>
         <source>%1 Nothing was saved.</source>
@@ -3464,15 +3611,15 @@ press tool, cutting knife, metal parts with edge...</source>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
+        <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Discard</source>
+        <source>&amp;Discard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

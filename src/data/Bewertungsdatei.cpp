@@ -19,12 +19,15 @@ namespace {
 constexpr int kKopf = 25; // d1..d4, m1..m3, t1..t18
 constexpr int kJeAufgabe = 7;
 
-// A form of 200 lines holds a few kilobytes; anything far beyond is not one and is not read
-// into memory whole.
-constexpr qint64 kGroessteDatei = 16 * 1024 * 1024;
-
 QString flagge(bool b) {
     return b ? QStringLiteral("J") : QStringLiteral("N");
+}
+
+// m1..m3, and each task's hazards and measures.
+bool istMemo(qsizetype zeile) {
+    if (zeile < kKopf) return zeile >= 4 && zeile < 7;
+    const qsizetype feld = (zeile - kKopf) % kJeAufgabe;
+    return feld == 3 || feld == 4;
 }
 
 } // namespace
@@ -80,9 +83,9 @@ std::optional<Speicherfehler> speichern(const QString& gewaehlt, const TBewertun
     const QString pfad = zeilendatei::dateiname(gewaehlt, kEndung);
     if (gespeichert) *gespeichert = pfad;
     const QStringList z = zeilen(b);
-    if (const auto u = zeilendatei::pruefen(z)) {
+    if (const auto u = zeilendatei::pruefen(z, istMemo)) {
         const Feld f = feldDerZeile(int(u->zeile));
-        if (u->zeilenbruch())
+        if (u->art != zeilendatei::Unkodierbar::Art::Zeichen || u->zeilenbruch())
             return Speicherfehler{
                 QCoreApplication::translate("bewertungsdatei", "%1 Nothing was saved.")
                     .arg(u->grund()),
@@ -94,28 +97,21 @@ std::optional<Speicherfehler> speichern(const QString& gewaehlt, const TBewertun
                 .arg(u->zeichen.unicode(), 4, 16, QLatin1Char('0')),
             f};
     }
-    if (const auto f = zeilendatei::schreiben(pfad, z)) return Speicherfehler{f->meldung, {}};
+    if (const auto f = zeilendatei::schreiben(pfad, z, kHoechstensBytes))
+        return Speicherfehler{f->meldung, {}};
     return std::nullopt;
 }
 
 std::optional<TBewertung> laden(const QString& pfad, QString& fehler) {
-    const QFileInfo info(pfad);
-    if (!info.isFile()) {
+    if (!QFileInfo(pfad).isFile()) {
         fehler = texte::text(10036);
         return std::nullopt;
     }
-    if (info.size() > kGroessteDatei) {
-        fehler = QStringLiteral("%1 is too large to be an assessment file.")
-                     .arg(QDir::toNativeSeparators(pfad));
-        return std::nullopt;
-    }
-    QString grund;
-    const auto z = zeilendatei::lesen(pfad, &grund);
-    if (!z) {
-        fehler = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), grund);
-        return std::nullopt;
-    }
-    return ausZeilen(*z);
+    zeilendatei::Lesefehler f;
+    if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo))
+        return ausZeilen(*z);
+    fehler = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), f.text());
+    return std::nullopt;
 }
 
 } // namespace bewertungsdatei

@@ -39,6 +39,8 @@ struct TBewertung {
 namespace bewertungsdatei {
 
 inline constexpr int kZeilen = 200;
+// A form of 200 lines holds a few kilobytes; a file of more than this is not one.
+inline constexpr qint64 kHoechstensBytes = 1024 * 1024;
 inline const QString kEndung = QStringLiteral("GBN");
 
 // Which control a line of the file comes from: "d1".."d4", "m1".."m3", "t1".."t18", or for
@@ -65,7 +67,8 @@ struct Speicherfehler {
 std::optional<Speicherfehler> speichern(const QString& gewaehlt, const TBewertung& b,
                                         QString* gespeichert = nullptr);
 
-// Nothing when the file does not exist ("File not found!") or cannot be read; fehler then says so.
+// Nothing when the file does not exist ("File not found!"), cannot be read or goes beyond what
+// the file holds (kHoechstensBytes, a line or a memo too long); fehler then says so.
 std::optional<TBewertung> laden(const QString& pfad, QString& fehler);
 
 } // namespace bewertungsdatei

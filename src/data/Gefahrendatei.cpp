@@ -5,13 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 
 namespace gefahrendatei {
 namespace {
-
-// A questionnaire is a few kilobytes; anything far larger is not one, and is not read whole.
-constexpr qint64 kHoechstensBytes = 16 * 1024 * 1024;
 
 template <std::size_t N> QString flags(const std::array<bool, N>& f) {
     QString s;
@@ -32,7 +28,18 @@ QString feld(int zeile) {
     return QStringLiteral("e%1").arg(zeile - 3);
 }
 
+bool istMemo(qsizetype zeile) {
+    return zeile == kZeilen - 1;
+}
+
 } // namespace
+
+QString Fehler::text(const QString& feldname) const {
+    if (feld.isEmpty()) return meldung;
+    if (zeichen.isNull())
+        return QCoreApplication::translate("gefahrendatei", "\"%1\": %2").arg(feldname, meldung);
+    return unkodierbar(zeichen, feldname);
+}
 
 QStringList zeilen(const TGefahrenanalyse& g) {
     QStringList z{g.a1, g.a2, flags(g.c)};
@@ -70,25 +77,29 @@ QString unkodierbar(QChar zeichen, const QString& feld) {
 std::variant<QString, Fehler> speichern(const QString& gewaehlt, const TGefahrenanalyse& g) {
     const QString pfad = zeilendatei::dateiname(gewaehlt, kEndung);
     const QStringList z = zeilen(g);
-    if (const auto u = zeilendatei::pruefen(z)) {
+    if (const auto u = zeilendatei::pruefen(z, istMemo)) {
         const QString f = feld(int(u->zeile) + 1);
+        if (u->art != zeilendatei::Unkodierbar::Art::Zeichen)
+            return Fehler{QCoreApplication::translate("gefahrendatei", "%1 Nothing was saved.")
+                              .arg(u->grund()),
+                          f,
+                          {}};
         return Fehler{unkodierbar(u->zeichen, f), f, u->zeichen};
     }
-    if (const auto f = zeilendatei::schreiben(pfad, z)) return Fehler{f->meldung, {}, {}};
+    if (const auto f = zeilendatei::schreiben(pfad, z, kHoechstensBytes))
+        return Fehler{f->meldung, {}, {}};
     return pfad;
 }
 
 std::optional<TGefahrenanalyse> laden(const QString& pfad, Fehler* fehler) {
-    const QFileInfo info(pfad);
-    const QString anzeige = QDir::toNativeSeparators(pfad);
-    QString grund;
-    if (!info.isFile())
-        grund = QStringLiteral("it is not a file");
-    else if (info.size() > kHoechstensBytes)
-        grund = QStringLiteral("it is too large for a hazard analysis file");
-    else if (const auto z = zeilendatei::lesen(pfad, &grund))
+    zeilendatei::Lesefehler f;
+    if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo))
         return ausZeilen(*z);
-    if (fehler) *fehler = Fehler{QStringLiteral("Cannot read %1: %2").arg(anzeige, grund), {}, {}};
+    if (fehler)
+        *fehler = Fehler{
+            QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), f.text()),
+            {},
+            {}};
     return std::nullopt;
 }
 

@@ -25,6 +25,8 @@ struct TGefahrenanalyse {
 namespace gefahrendatei {
 
 inline constexpr int kZeilen = 41;
+// A questionnaire is a few kilobytes; 41 lines of the longest a line holds stay inside.
+inline constexpr qint64 kHoechstensBytes = 512 * 1024;
 inline const QString kEndung = QStringLiteral("GAN");
 
 QStringList zeilen(const TGefahrenanalyse& g);
@@ -32,11 +34,13 @@ QStringList zeilen(const TGefahrenanalyse& g);
 TGefahrenanalyse ausZeilen(const QStringList& zeilen);
 
 // Why a save or load did not happen, for the "Error!" box. feld names the control whose text
-// the code page cannot hold ("a1", "e12", "Memo1"), empty for other failures.
+// cannot be saved ("a1", "e12", "Memo1"), empty for other failures.
 struct Fehler {
     QString meldung;
     QString feld;
-    QChar zeichen; // the character refused
+    QChar zeichen; // the character refused; none when the text is too long
+    // The message naming the field by what the user knows it as.
+    QString text(const QString& feldname) const;
 };
 // The refusal of a character, naming the field by what the user knows it as.
 QString unkodierbar(QChar zeichen, const QString& feld);
@@ -46,7 +50,8 @@ QString unkodierbar(QChar zeichen, const QString& feld);
 // stored in the code page; a failed write leaves the previous file as it was.
 std::variant<QString, Fehler> speichern(const QString& gewaehlt, const TGefahrenanalyse& g);
 
-// Reads a file; nothing with fehler set when it cannot be read. A missing file is the caller's
+// Reads a file; nothing with fehler set when it cannot be read or goes beyond what the file
+// holds (kHoechstensBytes, a line or a memo too long). A missing file is the caller's
 // "File not found!", checked before.
 std::optional<TGefahrenanalyse> laden(const QString& pfad, Fehler* fehler);
 

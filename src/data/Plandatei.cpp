@@ -5,17 +5,15 @@
 #include "shared/Zeilendatei.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
-// A plan of a thousand columns with full notes is a few megabytes; anything far beyond is not
-// a plan and is not read into memory.
-constexpr qint64 kHoechstensBytes = 64 * 1024 * 1024;
-
 PlandateiFehler fehler(qsizetype zeile, const QString& grund) {
     return PlandateiFehler{zeile, grund};
+}
+
+PlandateiFehler fehler(const zeilendatei::Lesefehler& f) {
+    return PlandateiFehler{f.zeile, f.grund()};
 }
 
 std::optional<qint32> zahl(const QString& zeile) {
@@ -35,7 +33,7 @@ QString PlandateiFehler::meldung(const QString& datei) const {
 }
 
 PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
-    if (const auto k = zeilendatei::textPruefen(bytes)) return fehler(k->zeile, k->grund);
+    if (const auto k = zeilendatei::textPruefen(bytes)) return fehler(*k);
     if (bytes.isEmpty())
         return fehler(1, QCoreApplication::translate("plandatei", "the file is empty"));
     // The count first: a plan beyond the limit is refused before its lines are taken apart.
@@ -73,6 +71,10 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
                                      .arg(*n)
                                      .arg(noetig)
                                      .arg(zitat(zeilen[i])));
+    const qsizetype ersteNotiz = *n + 4;
+    if (const auto f = zeilendatei::notizenPruefen(
+            zeilen, [ersteNotiz](qsizetype z) { return z >= ersteNotiz; }))
+        return fehler(*f);
 
     Plandatei plan;
     plan.nummern.reserve(*n);
@@ -94,20 +96,10 @@ PlandateiGelesen plandateiLesen(const QByteArray& bytes) {
 }
 
 PlandateiGelesen plandateiLaden(const QString& pfad) {
-    // Opening a pipe would wait for a writer that may never come, and a device may never end.
-    if (const QFileInfo info(pfad); info.exists() && !info.isFile())
-        return fehler(0, QCoreApplication::translate("plandatei", "it is not a plain file"));
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) return fehler(0, datei.errorString());
-    if (datei.size() > kHoechstensBytes)
-        return fehler(0, QCoreApplication::translate("plandatei",
-                                                     "the file is too large to be a glove plan"));
-    const QByteArray bytes = datei.read(kHoechstensBytes + 1);
-    if (datei.error() != QFileDevice::NoError) return fehler(0, datei.errorString());
-    if (bytes.size() > kHoechstensBytes)
-        return fehler(0, QCoreApplication::translate("plandatei",
-                                                     "the file is too large to be a glove plan"));
-    return plandateiLesen(bytes);
+    zeilendatei::Lesefehler f;
+    const auto bytes = zeilendatei::bytesLesen(pfad, &f, kPlanHoechstensBytes);
+    if (!bytes) return fehler(f);
+    return plandateiLesen(*bytes);
 }
 
 QStringList plandateiZeilen(const Plandatei& plan) {
@@ -124,17 +116,17 @@ QStringList plandateiZeilen(const Plandatei& plan) {
 
 std::optional<PlanSpeicherfehler> plandateiSpeichern(const QString& pfad, const Plandatei& plan) {
     const QStringList z = plandateiZeilen(plan);
-    if (const auto u = zeilendatei::pruefen(z)) {
+    // Lines: count, N codes (numbers, always savable), three address lines, two notes a column.
+    const qsizetype n = plan.nummern.size();
+    if (const auto u = zeilendatei::pruefen(z, [n](qsizetype i) { return i >= n + 4; })) {
         using Ort = PlanSpeicherfehler::Ort;
-        // Lines: count, N codes (numbers, always savable), three address lines, two notes a column.
-        const qsizetype n = plan.nummern.size();
         const qsizetype adresse = u->zeile - 1 - n;
         if (adresse < 3) return PlanSpeicherfehler{Ort::Adresse, adresse, u->grund()};
         const qsizetype note = adresse - 3;
         return PlanSpeicherfehler{note % 2 == 0 ? Ort::Arbeitsbereiche : Ort::Einsatzbereiche,
                                   note / 2, u->grund()};
     }
-    if (const auto f = zeilendatei::schreiben(pfad, z))
+    if (const auto f = zeilendatei::schreiben(pfad, z, kPlanHoechstensBytes))
         return PlanSpeicherfehler{PlanSpeicherfehler::Ort::Datei, -1, f->meldung};
     return std::nullopt;
 }

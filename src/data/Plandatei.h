@@ -16,6 +16,9 @@ class TProduktliste;
 // The most columns a glove plan has: far more than a workplace needs, few enough that the
 // window and the printout stay quick. Adding stops there, and a file of more is refused.
 inline constexpr qsizetype kPlanHoechstens = 1000;
+// A plan of kPlanHoechstens columns with full notes is about 3 MB; a file of more than this is
+// not a plan, and is not read.
+inline constexpr qint64 kPlanHoechstensBytes = 8 * 1024 * 1024;
 
 // The glove plan file (.PLN): Windows-1252 text, CR LF, 4 + 3·N lines for N columns: N, the N
 // product codes, the three address lines, then per column the work-areas and areas-of-use notes
@@ -39,10 +42,12 @@ using PlandateiGelesen = std::variant<Plandatei, PlandateiFehler>;
 
 // Checks the whole file image before anything is taken from it: a count that is not a number,
 // negative, above kPlanHoechstens or more than the file holds, a code that is not a number,
-// bytes that are not text, or a line with text after the last note make it an error. A reason
-// quotes at most the start of a line.
+// bytes that are not text, a line longer than a line holds, a note of more lines than a note
+// keeps, or a line with text after the last note make it an error. A reason quotes at most the
+// start of a line.
 PlandateiGelesen plandateiLesen(const QByteArray& bytes);
-// The same from a file; a file that cannot be read or is far too large is an error (line 0).
+// The same from a file; a file that cannot be read or is larger than kPlanHoechstensBytes is an
+// error (line 0).
 PlandateiGelesen plandateiLaden(const QString& pfad);
 
 // The 4 + 3·N lines of the file.

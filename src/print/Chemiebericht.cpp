@@ -2,10 +2,14 @@
 
 #include "data/Chemiesuche.h"
 #include "print/Einpassen.h"
+#include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,24 +30,13 @@ constexpr int kErklaerung = 80 + 450 + kZeile;
 
 // text broken character-wise into the longest pieces narrower than width; nothing is lost at a
 // break, and nothing is left when not even one character fits.
-QStringList zeichenweise(PageCanvas& c, int width, const QString& text) {
-    QStringList teile;
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        // Widths grow with the prefix, so halving finds the longest one without measuring every
-        // prefix of a long name.
-        qsizetype lo = 0, hi = rest.size();
-        while (lo < hi) {
-            const qsizetype mitte = (lo + hi + 1) / 2;
-            if (c.textWidth(rest.left(mitte)) < width)
-                lo = mitte;
-            else
-                hi = mitte - 1;
-        }
-        if (lo == 0) break;
-        teile.append(rest.left(lo));
-        rest.remove(0, lo);
-    }
+QStringList namensTeile(PageCanvas& c, int width, const QString& text) {
+    const auto breite = [&c](const QString& s) { return c.textWidth(s); };
+    // Narrower than the column: at most the largest width below it.
+    QStringList teile = zeichenweise(text, std::nextafter(double(width), 0.0), breite);
+    const auto zuBreit = std::find_if(teile.begin(), teile.end(),
+                                      [&](const QString& t) { return breite(t) >= width; });
+    teile.erase(zuBreit, teile.end());
     return teile;
 }
 
@@ -52,7 +45,7 @@ constexpr int kNamensbreite = 720 - 200 - 40;
 // The height of a substance's row down to its rule: its name wraps in the name column.
 int zeilenhoehe(PageCanvas& c, const TStoff& s) {
     c.setFont(kArial, 30, false);
-    return std::max(kZeile, kZeile * int(zeichenweise(c, kNamensbreite, s.Name).size())) + 20;
+    return std::max(kZeile, kZeile * int(namensTeile(c, kNamensbreite, s.Name).size())) + 20;
 }
 
 } // namespace
@@ -84,7 +77,7 @@ int textIfFit(PageCanvas& c, int x, int y, int width, const QString& text) {
 
 int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
     int hoehe = 0;
-    for (const QString& teil : zeichenweise(c, width, text)) {
+    for (const QString& teil : namensTeile(c, width, text)) {
         textIfFit(c, x, y + hoehe, width, teil);
         hoehe += kZeile;
     }

@@ -25,6 +25,16 @@ QString uebersetzt(const char* s) {
 
 } // namespace
 
+MechDruckDaten mechDruckDaten(const TMechAntworten& antworten, const QStringList& eintraege,
+                              const FusszeilenDaten& fuss) {
+    MechDruckDaten d;
+    d.antworten = antworten;
+    d.grundanforderungen = grundanforderungsTexte(antworten);
+    d.eintraege = eintraege;
+    d.fuss = fuss;
+    return d;
+}
+
 QStringList mechKriterien(const MechDruckDaten& d) {
     static const char* const gefahr[] = {
         QT_TRANSLATE_NOOP("Mechbericht", "- No / minimal hazards"),

@@ -18,6 +18,10 @@ struct MechDruckDaten {
     FusszeilenDaten fuss;
 };
 
+// The printout of the entries found with these answers.
+MechDruckDaten mechDruckDaten(const TMechAntworten& antworten, const QStringList& eintraege,
+                              const FusszeilenDaten& fuss);
+
 // The criteria lines of the printout ("- Cut special", "- Length:400 mm", ...), in print order.
 QStringList mechKriterien(const MechDruckDaten& d);
 

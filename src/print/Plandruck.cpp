@@ -1,13 +1,17 @@
 #include "print/Plandruck.h"
 
+#include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "print/Einpassen.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
+#include "shared/KommaText.h"
 #include "shared/gui/PageCanvas.h"
+#include "shared/gui/PageFont.h"
 #include "texte/Texte.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -22,27 +26,77 @@ void notizDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y0) {
         textBoxEinpassen(c, QRect(x, y0 + 25 * j, 340, 25), x, y0 + 25 * j, 25, false, zeilen[j]);
 }
 
-void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H) {
+// The material value: in the values' font where it fits its column, else wrapped there in the
+// notes' font (about 7 pt, still easy to read), the first line on its label's line (sharing its
+// baseline), at most `hoechstens` lines.
+constexpr int kWertSchrift = 30, kMaterialSchrift = 25, kMaterialZeilen = 3;
+constexpr int kWertBreite = 220;
+
+QStringList materialZeilen(PageCanvas& c, const QString& material, int hoechstens) {
+    c.setFont(kArial, kWertSchrift, false);
+    if (hoechstens < 2 || c.textWidth(material) <= kWertBreite) return {material};
+    c.setFont(kArial, kMaterialSchrift, false);
+    QStringList zeilen = umbrechen(c, material, kWertBreite);
+    // The rest shares the last line, in a smaller font where it must.
+    if (zeilen.size() > hoechstens)
+        zeilen = zeilen.mid(0, hoechstens - 1) << zeilen.mid(hoechstens - 1).join(u' ');
+    return zeilen;
+}
+
+// From the row's top down to the first line's top, so both fonts share the baseline.
+int materialTiefer() {
+    return int(std::lround(PageFont(kArial, kWertSchrift, false).ascent() -
+                           PageFont(kArial, kMaterialSchrift, false).ascent()));
+}
+
+// How far the material's lines reach below its own row; the rows after it, the value frame and
+// the notes move down by the most any column of the page needs, so the page's rows stay level.
+int materialUeberhang(const QStringList& zeilen) {
+    if (zeilen.size() < 2) return 0;
+    return std::max(0, materialTiefer() + kMaterialSchrift * int(zeilen.size()) - kWertSchrift);
+}
+
+void materialDrucken(PageCanvas& c, const QStringList& zeilen, int x, int y) {
+    if (zeilen.size() < 2) {
+        textBoxEinpassen(c, QRect(x, y, kWertBreite, kWertSchrift), x, y, kWertSchrift, false,
+                         zeilen.value(0));
+        return;
+    }
+    for (int j = 0; j < zeilen.size(); ++j) {
+        const int yj = y + materialTiefer() + kMaterialSchrift * j;
+        textBoxEinpassen(c, QRect(x, yj, kWertBreite, kMaterialSchrift), x, yj, kMaterialSchrift,
+                         false, zeilen[j]);
+    }
+}
+
+void spalteDrucken(PageCanvas& c, const PlanDruckSpalte& s, int X, int H, int materialHoechstens,
+                   int ueberhang) {
     c.setFont(kArial, 30, true);
     c.frame(QRect(X + 200, 280, 380, 100), 1);
     c.fill(QRect(X + 210, 290, 360, 80), s.farbe);
     textBoxEinpassen(c, QRect(X + 240, 315, 300, 30), X + 250, 315, 30, true, s.farbname);
-    c.frame(QRect(X + 200, 400, 380, 200), 1);
+    c.frame(QRect(X + 200, 400, 380, 200 + ueberhang), 1);
 
     const int labels[] = {10263, 10264, 10265, 10266, 10267, 10268};
     const QString werte[] = {s.nummer, s.name, s.laenge, s.material, s.groessen, s.kategorie};
+    constexpr int kMaterial = 3;
     for (int r = 0; r < 6; ++r) {
-        const int y = 410 + 30 * r;
+        const int y = 410 + 30 * r + (r > kMaterial ? ueberhang : 0);
         textBoxEinpassen(c, QRect(X + 220, y, 120, 30), X + 220, y, 30, true,
                          texte::text(labels[r]));
-        textBoxEinpassen(c, QRect(X + 355, y, 220, 30), X + 355, y, 30, false, werte[r]);
+        if (r == kMaterial)
+            materialDrucken(c, materialZeilen(c, werte[r], materialHoechstens), X + 355, y);
+        else
+            textBoxEinpassen(c, QRect(X + 355, y, kWertBreite, 30), X + 355, y, 30, false,
+                             werte[r]);
     }
 
-    const int h = (H - 820) / 2;
-    c.frame(QRect(X + 200, 620, 380, h), 1);
-    c.frame(QRect(X + 200, 640 + h, 380, h), 1);
-    notizDrucken(c, s.arbeitsbereiche, X + 220, 630);
-    notizDrucken(c, s.einsatzbereiche, X + 220, 660 + h);
+    const int oben = 620 + ueberhang;
+    const int h = (H - 820 - ueberhang) / 2;
+    c.frame(QRect(X + 200, oben, 380, h), 1);
+    c.frame(QRect(X + 200, oben + 20 + h, 380, h), 1);
+    notizDrucken(c, s.arbeitsbereiche, X + 220, oben + 10);
+    notizDrucken(c, s.einsatzbereiche, X + 220, oben + 40 + h);
 }
 
 } // namespace
@@ -73,8 +127,23 @@ void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d) {
             textBoxEinpassen(c, QRect(200, 140 + 40 * a, 350, 40), 200, 140 + 40 * a, 40, false,
                              d.adresse[a]);
 
+        // The material's lines take room from the notes only as far as the page's longest note
+        // leaves it: a page with a note of 40 lines gets fewer material lines.
+        int laengsteNotiz = 0;
         for (int k = erste; k <= letzte; ++k)
-            spalteDrucken(c, d.spalten[k], 400 * (k - erste), H);
+            laengsteNotiz = std::max({laengsteNotiz, int(d.spalten[k].arbeitsbereiche.size()),
+                                      int(d.spalten[k].einsatzbereiche.size())});
+        const int platz = H - 820 - 2 * (10 + 25 * std::min(laengsteNotiz, kPlanNotizZeilen));
+        int hoechstens = kMaterialZeilen + 1, ueberhang = 0;
+        do {
+            --hoechstens;
+            ueberhang = 0;
+            for (int k = erste; k <= letzte; ++k)
+                ueberhang = std::max(ueberhang, materialUeberhang(materialZeilen(
+                                                    c, d.spalten[k].material, hoechstens)));
+        } while (ueberhang > platz && hoechstens > 1);
+        for (int k = erste; k <= letzte; ++k)
+            spalteDrucken(c, d.spalten[k], 400 * (k - erste), H, hoechstens, ueberhang);
     }
     printPageFooter(c, d.fuss);
 }
@@ -94,4 +163,16 @@ PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsb
     s.arbeitsbereiche = arbeitsbereiche;
     s.einsatzbereiche = einsatzbereiche;
     return s;
+}
+
+PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanAufgeloest& plan,
+                              const FusszeilenDaten& fuss) {
+    PlanDruckDaten d;
+    d.adresse = adresse;
+    for (qsizetype i = 0; i < plan.Planliste.size(); ++i)
+        d.spalten.append(planDruckSpalte(*plan.Planliste[i],
+                                         kommatext::lesen(plan.Arbeitsbereiche[i]),
+                                         kommatext::lesen(plan.Einsatzbereiche[i])));
+    d.fuss = fuss;
+    return d;
 }

@@ -41,6 +41,11 @@ inline constexpr int kPlanNotizZeilen = 40;
 // note is longer than 19 lines and there are at least five columns. An empty plan draws nothing.
 void plandruckDrucken(PageCanvas& c, const PlanDruckDaten& d);
 
+struct PlanAufgeloest;
+// The printout of a plan file's columns resolved against the catalogue, with its address.
+PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanAufgeloest& plan,
+                              const FusszeilenDaten& fuss);
+
 // The printed values of a glove, with the given note lines.
 PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsbereiche,
                                 const QStringList& einsatzbereiche);

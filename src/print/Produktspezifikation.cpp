@@ -1,11 +1,14 @@
 #include "print/Produktspezifikation.h"
 
-#include "texte/Texte.h"
 #include "print/Einpassen.h"
+#include "print/Produktbild.h"
 #include "print/Produktseite.h"
 #include "print/Produkttexte.h"
 #include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -16,6 +19,10 @@ const QString kArial = QStringLiteral("Arial");
 // The description box is 753 px wide at design size; its text runs in about 730 px of that
 // (scroll bar and margins off) at a 13 px font. On paper the font is 30 units high.
 constexpr double kBeschreibungsbreite = 730.0 * 30.0 / 13.0;
+
+// The picture panel of the product page at design size, with its caption.
+constexpr QSize kBildfeld(242, 240);
+const char* const kKeinBild = "No picture available";
 
 // Label and value rows; a label longer than its column, or a value longer than the rest of the
 // line, prints in a smaller font.
@@ -95,4 +102,16 @@ void zeilenAusSeite(ProduktDruckDaten& d, const Produktseite& s) {
                                                        : paare(strickLabels(), s.p);
     d.notebook5 = s.notebook5;
     d.klasse = paare(klassenLabels(s.notebook5), s.klasse);
+}
+
+void produktspezifikationAusKatalog(PageCanvas& c, const THandschuh& h, const QString& verzeichnis,
+                                    const FusszeilenDaten& fuss) {
+    ProduktDruckDaten d;
+    zeilenAusSeite(d, produktseite(h));
+    const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h.Bilddatei(), kBildfeld);
+    d.bildfeld =
+        bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
+    d.fuss = fuss;
+    d.beschreibung = beschreibungUmbrechen(c, h.Beschreibung());
+    produktspezifikationDrucken(c, d);
 }

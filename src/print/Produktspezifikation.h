@@ -9,6 +9,7 @@
 
 class PageCanvas;
 struct Produktseite;
+struct THandschuh;
 
 // One printed row: the page's label and its value, both as shown.
 struct ProduktDruckZeile {
@@ -43,3 +44,9 @@ QStringList beschreibungUmbrechen(PageCanvas& c, const QString& beschreibung);
 
 // The rows of a page filled without a window, with the layout's labels.
 void zeilenAusSeite(ProduktDruckDaten& d, const Produktseite& s);
+
+// The specification of a catalogue glove where there is no window (the tool, the server): the
+// product page's rows and picture panel from data directory `verzeichnis`, the description
+// wrapped as on screen.
+void produktspezifikationAusKatalog(PageCanvas& c, const THandschuh& h, const QString& verzeichnis,
+                                    const FusszeilenDaten& fuss);

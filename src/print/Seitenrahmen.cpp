@@ -2,8 +2,8 @@
 
 #include "print/Einpassen.h"
 
-#include "texte/Texte.h"
 #include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
 
 #include <QDate>
 #include <QLocale>
@@ -23,7 +23,9 @@ FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage&
     d.email = text(10033);
     d.internet = text(10034);
     d.hersteller = {text(10027), text(10028), text(10029), text(10032), text(10035)};
-    const QLocale sprache = QLocale::system();
+    // The page's language, not the system's: a German page printed on an English system
+    // still reads its date the German way.
+    const QLocale sprache;
     d.datum = sprache.toString(datum, QLocale::ShortFormat);
     // Day 28 of each month (a two-digit day, every month's name): the widest of them is the
     // widest date the format makes this year.

@@ -33,8 +33,9 @@ QString schreiben(const QStringList& zeilen) {
     return out;
 }
 
-QStringList lesen(const QString& text) {
+QStringList lesen(const QString& text, bool* mehr) {
     QStringList zeilen;
+    if (mehr) *mehr = false;
     const qsizetype n = text.size();
     qsizetype i = 0;
     auto ueberspringen = [&] {
@@ -43,6 +44,10 @@ QStringList lesen(const QString& text) {
     };
     ueberspringen();
     while (i < n) {
+        if (zeilen.size() == kHoechstensZeilen) {
+            if (mehr) *mehr = true;
+            break;
+        }
         QString item;
         if (text[i] == u'"') {
             ++i;

@@ -1,6 +1,7 @@
 #include "shared/Zeilendatei.h"
 
 #include "shared/Codepage1252.h"
+#include "shared/KommaText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,10 +50,18 @@ QString einzeilig(const QString& text) {
 }
 
 bool Unkodierbar::zeilenbruch() const {
-    return bricht(zeichen);
+    return art == Art::Zeichen && bricht(zeichen);
 }
 
 QString Unkodierbar::grund() const {
+    if (art == Art::ZuLang)
+        return QCoreApplication::translate("zeilendatei",
+                                           "A line of more than %1 characters cannot be saved.")
+            .arg(kZeichenJeZeile);
+    if (art == Art::ZuVieleZeilen)
+        return QCoreApplication::translate("zeilendatei",
+                                           "A memo or note of more than %1 lines cannot be saved.")
+            .arg(kommatext::kHoechstensZeilen);
     const QString code = QStringLiteral("U+%1").arg(zeichen.unicode(), 4, 16, QLatin1Char('0'));
     if (zeilenbruch())
         return QCoreApplication::translate("zeilendatei",
@@ -70,24 +79,46 @@ QString Unkodierbar::meldung() const {
     return QCoreApplication::translate("zeilendatei", "In line %1: %2").arg(zeile + 1).arg(grund());
 }
 
-std::optional<Unkodierbar> pruefen(const QStringList& zeilen) {
+namespace {
+
+bool zuVieleNotizzeilen(const QString& zeile) {
+    bool mehr = false;
+    kommatext::lesen(zeile, &mehr);
+    return mehr;
+}
+
+} // namespace
+
+std::optional<Unkodierbar> pruefen(const QStringList& zeilen, const Notizzeilen& notiz) {
+    using Art = Unkodierbar::Art;
     for (qsizetype z = 0; z < zeilen.size(); ++z) {
         const QString& zeile = zeilen[z];
         for (qsizetype s = 0; s < zeile.size(); ++s)
             if (bricht(zeile[s])) return Unkodierbar{z, s, zeile[s]};
+        if (zeile.size() > kZeichenJeZeile) return Unkodierbar{z, -1, {}, Art::ZuLang};
+        if (notiz && notiz(z) && zuVieleNotizzeilen(zeile))
+            return Unkodierbar{z, -1, {}, Art::ZuVieleZeilen};
         const qsizetype s = cp1252::firstUnencodable(zeile);
         if (s >= 0) return Unkodierbar{z, s, zeile[s]};
     }
     return std::nullopt;
 }
 
-std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& zeilen) {
+std::optional<Schreibfehler> schreiben(const QString& pfad, const QStringList& zeilen,
+                                       qint64 hoechstensBytes) {
     if (const auto u = pruefen(zeilen)) return Schreibfehler{u->meldung()};
     QByteArray bytes;
     for (const QString& z : zeilen) {
         bytes += cp1252::encode(z);
         bytes += "\r\n";
     }
+    if (bytes.size() > hoechstensBytes)
+        return Schreibfehler{QCoreApplication::translate("zeilendatei",
+                                                         "Cannot save %1: it would be %2 bytes, "
+                                                         "more than the %3 this kind of file holds")
+                                 .arg(QDir::toNativeSeparators(pfad))
+                                 .arg(bytes.size())
+                                 .arg(hoechstensBytes)};
     return atomarSpeichern(pfad, bytes);
 }
 
@@ -129,12 +160,22 @@ std::optional<Schreibfehler> sicherSchreiben(const QString& pfad, const QString&
 
 std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArray& bytes) {
     const QString anzeige = QDir::toNativeSeparators(pfad);
-    const QFileInfo ziel(pfad);
+    QFileInfo ziel(pfad);
+    // A link is saved through to its target and stays a link, whatever the name's length; one
+    // whose target is missing is refused rather than creating a file wherever it points.
+    if (ziel.isSymLink()) {
+        if (!ziel.exists())
+            return Schreibfehler{
+                QStringLiteral("Cannot write %1: it is a link to %2, which does not exist")
+                    .arg(anzeige, QDir::toNativeSeparators(ziel.symLinkTarget()))};
+        ziel.setFile(ziel.canonicalFilePath());
+    }
     if (ziel.exists() && !ziel.isFile())
         return Schreibfehler{
             QStringLiteral("Cannot write %1: it is not a regular file").arg(anzeige)};
+    const QString echt = ziel.filePath();
     if (QFile::encodeName(ziel.fileName()).size() <= kNamenRaum)
-        return sicherSchreiben(pfad, anzeige, bytes);
+        return sicherSchreiben(echt, anzeige, bytes);
     // A name near the file system's limit leaves no room for the temporary one: the file is
     // saved under a short name beside it first, then renamed over the target.
     const QString kurz = ziel.dir().filePath(
@@ -143,9 +184,9 @@ std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArr
         return Schreibfehler{QStringLiteral("Cannot create %1: %2 is in the way")
                                  .arg(anzeige, QDir::toNativeSeparators(kurz))};
     if (auto f = sicherSchreiben(kurz, anzeige, bytes)) return f;
-    if (ziel.exists()) QFile::setPermissions(kurz, QFile::permissions(pfad));
+    if (ziel.exists()) QFile::setPermissions(kurz, QFile::permissions(echt));
     std::error_code fehler;
-    std::filesystem::rename(nativ(kurz), nativ(pfad), fehler);
+    std::filesystem::rename(nativ(kurz), nativ(echt), fehler);
     if (fehler) {
         QFile::remove(kurz);
         return Schreibfehler{QStringLiteral("Cannot save %1: %2")
@@ -175,27 +216,92 @@ QStringList zerlegen(const QByteArray& bytes) {
     return zeilen;
 }
 
-std::optional<KeinText> textPruefen(const QByteArray& bytes) {
+QString Lesefehler::grund() const {
+    const auto tr = [](const char* t) { return QCoreApplication::translate("zeilendatei", t); };
+    switch (art) {
+    case Art::KeineDatei:
+        return tr("it is not a plain file");
+    case Art::Unlesbar:
+        return system;
+    case Art::ZuGross:
+        return tr("it is larger than %1 bytes, the most this kind of file holds").arg(grenze);
+    case Art::KeinText:
+        return tr("not a text file");
+    case Art::ZeileZuLang:
+        return tr("the line is longer than %1 characters, the most a line holds").arg(grenze);
+    case Art::ZuVieleNotizzeilen:
+        return tr("the memo has more than %1 lines, the most a memo holds").arg(grenze);
+    }
+    return {};
+}
+
+QString Lesefehler::text() const {
+    if (zeile <= 0) return grund();
+    return QCoreApplication::translate("zeilendatei", "line %1: %2").arg(zeile).arg(grund());
+}
+
+std::optional<Lesefehler> textPruefen(const QByteArray& bytes) {
+    using Art = Lesefehler::Art;
+    qsizetype zeile = 1, anfang = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b < 0x20 && b != '\t' && b != '\n' && b != '\f' && b != '\r')
-            return KeinText{bytes.left(i).count('\n') + 1, QStringLiteral("not a text file")};
+        if (b == '\n') {
+            ++zeile;
+            anfang = i + 1;
+            continue;
+        }
+        if (b < 0x20 && b != '\t' && b != '\f' && b != '\r')
+            return Lesefehler{Art::KeinText, zeile, 0, {}};
+        // One byte is one character in the code page; a CR before the LF is not part of the line.
+        if (i - anfang >= kZeichenJeZeile &&
+            !(b == '\r' && (i + 1 == bytes.size() || bytes[i + 1] == '\n')))
+            return Lesefehler{Art::ZeileZuLang, zeile, kZeichenJeZeile, {}};
     }
     return std::nullopt;
 }
 
-std::optional<QStringList> lesen(const QString& pfad, QString* fehler) {
+std::optional<Lesefehler> notizenPruefen(const QStringList& zeilen, const Notizzeilen& notiz) {
+    for (qsizetype z = 0; z < zeilen.size(); ++z)
+        if (notiz(z) && zuVieleNotizzeilen(zeilen[z]))
+            return Lesefehler{
+                Lesefehler::Art::ZuVieleNotizzeilen, z + 1, kommatext::kHoechstensZeilen, {}};
+    return std::nullopt;
+}
+
+std::optional<QByteArray> bytesLesen(const QString& pfad, Lesefehler* fehler,
+                                     qint64 hoechstensBytes) {
+    using Art = Lesefehler::Art;
+    const auto scheitern = [fehler](Lesefehler f) -> std::optional<QByteArray> {
+        if (fehler) *fehler = std::move(f);
+        return std::nullopt;
+    };
+    // Opening a pipe would wait for a writer that may never come, and a device may never end.
+    if (const QFileInfo info(pfad); info.exists() && !info.isFile())
+        return scheitern({Art::KeineDatei, 0, 0, {}});
     QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        if (fehler) *fehler = datei.errorString();
-        return std::nullopt;
+    if (!datei.open(QIODevice::ReadOnly))
+        return scheitern({Art::Unlesbar, 0, 0, datei.errorString()});
+    // Read no further than the limit: the size on disk may not be what the file yields.
+    QByteArray bytes = datei.read(hoechstensBytes + 1);
+    if (datei.error() != QFileDevice::NoError)
+        return scheitern({Art::Unlesbar, 0, 0, datei.errorString()});
+    if (bytes.size() > hoechstensBytes) return scheitern({Art::ZuGross, 0, hoechstensBytes, {}});
+    return bytes;
+}
+
+std::optional<QStringList> lesen(const QString& pfad, Lesefehler* fehler, qint64 hoechstensBytes,
+                                 const Notizzeilen& notiz) {
+    const auto bytes = bytesLesen(pfad, fehler, hoechstensBytes);
+    if (!bytes) return std::nullopt;
+    std::optional<Lesefehler> f = textPruefen(*bytes);
+    QStringList zeilen;
+    if (!f) {
+        zeilen = zerlegen(*bytes);
+        if (notiz) f = notizenPruefen(zeilen, notiz);
     }
-    const QByteArray bytes = datei.readAll();
-    if (const auto k = textPruefen(bytes)) {
-        if (fehler) *fehler = QStringLiteral("line %1: %2").arg(k->zeile).arg(k->grund);
-        return std::nullopt;
-    }
-    return zerlegen(bytes);
+    if (!f) return zeilen;
+    if (fehler) *fehler = std::move(*f);
+    return std::nullopt;
 }
 
 } // namespace zeilendatei

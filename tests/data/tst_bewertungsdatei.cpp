@@ -2,6 +2,8 @@
 #include "Testdateien.h"
 
 #include "data/Bewertungsdatei.h"
+#include "shared/KommaText.h"
+#include "shared/Zeilendatei.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,12 +102,18 @@ private Q_SLOTS:
         QCOMPARE(fehler, QStringLiteral("File not found!"));
         QVERIFY(!bewertungsdatei::laden(dir.path(), fehler));
         QCOMPARE(fehler, QStringLiteral("File not found!"));
-        // Far too large for a form: refused without reading it into memory.
+        // Beyond what a form holds: refused, saying where, without reading it into memory.
         QFile gross(dir.filePath("video.GBN"));
-        QVERIFY(gross.open(QIODevice::WriteOnly) && gross.resize(qint64(1) << 30));
+        QVERIFY(gross.open(QIODevice::WriteOnly) &&
+                gross.resize(bewertungsdatei::kHoechstensBytes + 1));
         gross.close();
         QVERIFY(!bewertungsdatei::laden(gross.fileName(), fehler));
-        QVERIFY(fehler.contains("too large"));
+        QVERIFY(fehler.contains("larger than"));
+        const QString memo = dir.filePath("memo.GBN");
+        ablegen(memo, QByteArray("\r\n").repeated(28) +
+                          QByteArray(",", 1).repeated(kommatext::kHoechstensZeilen + 1));
+        QVERIFY(!bewertungsdatei::laden(memo, fehler));
+        QVERIFY2(fehler.contains("line 29:"), qPrintable(fehler));
     }
 
     // A refused or failed save says why and where, and the previous file stays as it was.
@@ -119,6 +127,8 @@ private Q_SLOTS:
         QTest::newRow("disk full") << 3 << "" << 0;
         QTest::newRow("line break in a field") << 4 << "t1" << 0;
         QTest::newRow("line break in a task") << 5 << "e3" << 25;
+        QTest::newRow("task memo of one line more than a memo holds") << 6 << "r2" << 3;
+        QTest::newRow("field one over the longest line") << 7 << "t2" << 0;
     }
     void speichernScheitert() {
         QFETCH(int, fall);
@@ -133,6 +143,8 @@ private Q_SLOTS:
         if (fall == 2) b.aufgaben[6].hazards = QStringLiteral("\"☢ rays\"");
         if (fall == 4) b.t[0] = QStringLiteral("Hall 1\r\nHall 2");
         if (fall == 5) b.aufgaben[24].when = QStringLiteral("May\n");
+        if (fall == 6) b.aufgaben[2].measures = QString(kommatext::kHoechstensZeilen, u',') + u'x';
+        if (fall == 7) b.t[1] = QString(zeilendatei::kZeichenJeZeile + 1, u'x');
         std::optional<bewertungsdatei::Speicherfehler> f;
         if (fall != 3) {
             f = bewertungsdatei::speichern(pfad, b);

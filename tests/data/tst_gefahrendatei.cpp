@@ -2,6 +2,8 @@
 #include "Testdateien.h"
 
 #include "data/Gefahrendatei.h"
+#include "shared/KommaText.h"
+#include "shared/Zeilendatei.h"
 
 #include <QDir>
 #include <QFile>
@@ -145,24 +147,37 @@ private Q_SLOTS:
         QCOMPARE(g->memo, memo);
     }
 
+    // Refused, saying where and why: a folder, a file beyond the limits of the format.
     void unlesbar_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("a folder") << "ordner.GAN";
-        QTest::newRow("far too large") << "riesig.GAN";
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("grund");
+        const QByteArray vorn = QByteArray("x\r\n").repeated(40);
+        QTest::newRow("a folder") << "ordner.GAN" << QByteArray() << "not a plain file";
+        QTest::newRow("one byte over the limit")
+            << "riesig.GAN" << QByteArray(gefahrendatei::kHoechstensBytes + 1, 'x')
+            << "larger than";
+        QTest::newRow("memo of one line more than a memo holds")
+            << "memo.GAN"
+            << vorn + QByteArray("a,").repeated(kommatext::kHoechstensZeilen) + "b\r\n"
+            << "line 41:";
+        QTest::newRow("a line one over the longest")
+            << "zeile.GAN"
+            << "x\r\n" + QByteArray(zeilendatei::kZeichenJeZeile + 1, 'x') << "line 2:";
     }
     void unlesbar() {
         QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, grund);
         const QString pfad = m_dir.filePath(name);
-        if (name.startsWith("ordner")) {
+        if (bytes.isEmpty())
             QDir(m_dir.path()).mkpath(name);
-        } else {
-            QFile f(pfad);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            QVERIFY(f.resize(64 * 1024 * 1024)); // sparse: nothing is really written
-        }
+        else
+            ablegen(pfad, bytes);
         gefahrendatei::Fehler f;
         QVERIFY(!gefahrendatei::laden(pfad, &f));
         QVERIFY2(f.meldung.contains(QDir::toNativeSeparators(pfad)), qPrintable(f.meldung));
+        QVERIFY2(f.meldung.contains(grund), qPrintable(f.meldung));
     }
 
     // A character outside the code page, or a line break that would shift every later line, is
@@ -183,6 +198,16 @@ private Q_SLOTS:
         g.a2 = QStringLiteral("1 May\r\n2026");
         r = gefahrendatei::speichern(pfad, g);
         QCOMPARE(std::get<gefahrendatei::Fehler>(r).feld, "a2");
+        // What the reader would refuse is not written: a memo or a line beyond the limits.
+        g = voll();
+        g.memo = QStringList(kommatext::kHoechstensZeilen + 1, QStringLiteral("x"));
+        r = gefahrendatei::speichern(pfad, g);
+        QCOMPARE(std::get<gefahrendatei::Fehler>(r).feld, "Memo1");
+        QVERIFY(std::get<gefahrendatei::Fehler>(r).text("Comments:").startsWith("\"Comments:\""));
+        g = voll();
+        g.e[35] = QString(zeilendatei::kZeichenJeZeile + 1, u'x');
+        r = gefahrendatei::speichern(pfad, g);
+        QCOMPARE(std::get<gefahrendatei::Fehler>(r).feld, "e36");
         QVERIFY(gefahrendatei::unkodierbar(u'\r', "Preparation date:")
                     .startsWith("\"Preparation date:\""));
         QCOMPARE(inhalt(pfad), QByteArray("old\r\n"));

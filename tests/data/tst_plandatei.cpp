@@ -81,6 +81,13 @@ private Q_SLOTS:
         QTest::newRow("code not a number")
             << QByteArray("2\r\n7\r\n7x\r\nM\r\nS\r\nT\r\n\r\n\r\n\r\n\r\n") << 3;
         QTest::newRow("not text") << QByteArray("1\r\n7\r\nM\0e\r\nS\r\nT\r\n\r\n\r\n", 21) << 3;
+        QTest::newRow("address line one over the longest")
+            << "0\r\nMe\r\n" + QByteArray(zeilendatei::kZeichenJeZeile + 1, 'x') + "\r\nT\r\n"
+            << 3;
+        QTest::newRow("note of one line more than a note holds")
+            << "1\r\n7\r\nMe\r\nS\r\nT\r\na\r\n" +
+                   QByteArray(",", 1).repeated(kommatext::kHoechstensZeilen + 1) + "\r\n"
+            << 7;
     }
     void beschaedigt() {
         QFETCH(QByteArray, bytes);
@@ -141,6 +148,11 @@ private Q_SLOTS:
             << 6 << QString(u'\0') << int(Ort::Einsatzbereiche) << 1;
         QTest::newRow("column 1 work areas, code page")
             << 5 << "Ω" << int(Ort::Arbeitsbereiche) << 1;
+        QTest::newRow("address line 3, one over the longest")
+            << 2 << QString(zeilendatei::kZeichenJeZeile + 1, u'x') << int(Ort::Adresse) << 2;
+        QTest::newRow("column 0 areas of use, one line more than a note holds")
+            << 4 << QString(kommatext::kHoechstensZeilen, u',') + u'x' << int(Ort::Einsatzbereiche)
+            << 0;
     }
     void speichernVerweigert() {
         QFETCH(int, zeile);

@@ -35,17 +35,27 @@ private Q_SLOTS:
     void lesenFremderTexte_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("zeilen");
+        QTest::addColumn<bool>("mehr");
+        const QStringList voll(kommatext::kHoechstensZeilen, QStringLiteral("a"));
         QTest::newRow("unquoted blanks split words")
-            << "Work areas:" << QStringList{"Work", "areas:"};
-        QTest::newRow("blanks around commas") << "  a ,  b  " << QStringList{"a", "b"};
-        QTest::newRow("unclosed quote runs to the end") << "\"abc" << QStringList{"abc"};
-        QTest::newRow("quote after text") << "ab\"c\"" << QStringList{"ab\"c\""};
-        QTest::newRow("only separators") << " , " << QStringList{""};
+            << "Work areas:" << QStringList{"Work", "areas:"} << false;
+        QTest::newRow("blanks around commas") << "  a ,  b  " << QStringList{"a", "b"} << false;
+        QTest::newRow("unclosed quote runs to the end") << "\"abc" << QStringList{"abc"} << false;
+        QTest::newRow("quote after text") << "ab\"c\"" << QStringList{"ab\"c\""} << false;
+        QTest::newRow("only separators") << " , " << QStringList{""} << false;
+        QTest::newRow("a full memo") << voll.join(u',') << voll << false;
+        // Endless commas cost no more than a full memo: reading stops at the limit.
+        QTest::newRow("one line more stops there") << voll.join(u',') + ",b" << voll << true;
+        QTest::newRow("empty lines count") << QString(kommatext::kHoechstensZeilen + 1, u',')
+                                           << QStringList(kommatext::kHoechstensZeilen) << true;
     }
     void lesenFremderTexte() {
         QFETCH(QString, text);
         QFETCH(QStringList, zeilen);
-        QCOMPARE(kommatext::lesen(text), zeilen);
+        QFETCH(bool, mehr);
+        bool gelesenMehr = !mehr;
+        QCOMPARE(kommatext::lesen(text, &gelesenMehr), zeilen);
+        QCOMPARE(gelesenMehr, mehr);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "shared/Zeilendatei.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,6 +72,11 @@ private Q_SLOTS:
         QTest::newRow("escape") << QByteArray("\x1b[2J") << 1;
         QTest::newRow("PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << 2;
         QTest::newRow("PDF") << QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\nx\x9c\x03\x00") << 4;
+        const QByteArray voll(zeilendatei::kZeichenJeZeile, 'x');
+        QTest::newRow("longest line, CR LF") << "a\r\n" + voll + "\r\nb" << -1;
+        QTest::newRow("longest line, CR at the end") << voll + "\r" << -1;
+        QTest::newRow("one character more") << "a\n" + voll + "x\nb" << 2;
+        QTest::newRow("a lone CR is a character") << voll + "\rb" << 1;
     }
     void textPruefen() {
         QFETCH(QByteArray, bytes);
@@ -79,26 +85,43 @@ private Q_SLOTS:
         QCOMPARE(k ? int(k->zeile) : -1, zeile);
     }
 
-    // Saved twice, the second time over the first; a name at the file system's limit too.
+    // Saved twice, the second time over the first; a name at the file system's limit too, and
+    // through a symbolic link, which stays a link to the file saved, whatever the name's length.
     void schreibenUndLesen_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("short") << "a.GAN";
-        QTest::newRow("248 bytes") << QString(244, u'n') + ".GAN";
-        QTest::newRow("255 bytes") << QString(249, u'n') + "ä.GAN";
+        QTest::addColumn<bool>("verknuepft");
+        QTest::newRow("short") << "a.GAN" << false;
+        QTest::newRow("248 bytes") << QString(244, u'n') + ".GAN" << false;
+        QTest::newRow("255 bytes") << QString(249, u'n') + "ä.GAN" << false;
+#ifdef Q_OS_UNIX
+        QTest::newRow("short, a link") << "a.GAN" << true;
+        QTest::newRow("255 bytes, a link") << QString(249, u'n') + "ä.GAN" << true;
+#endif
     }
     void schreibenUndLesen() {
         QFETCH(QString, name);
+        QFETCH(bool, verknuepft);
         QTemporaryDir dir;
         const QString pfad = dir.filePath(name);
+        QString datei = pfad;
+        if (verknuepft) {
+            QVERIFY(QDir(dir.path()).mkdir("ziel"));
+            datei = dir.filePath("ziel/" + name);
+            ablegen(datei, "old\r\n");
+            QVERIFY(QFile::link(datei, pfad));
+        }
         QVERIFY(!zeilendatei::schreiben(pfad, {"first"}));
         QVERIFY(QFile::setPermissions(pfad, QFile::ReadOwner | QFile::WriteOwner));
         const QStringList zeilen = {"Müller", "", "J", "a,\"b c\""};
         const auto f = zeilendatei::schreiben(pfad, zeilen);
         QVERIFY2(!f, qPrintable(f ? f->meldung : QString()));
-        QCOMPARE(inhalt(pfad), QByteArray("M\xfcller\r\n\r\nJ\r\na,\"b c\"\r\n"));
+        QCOMPARE(inhalt(datei), QByteArray("M\xfcller\r\n\r\nJ\r\na,\"b c\"\r\n"));
         QCOMPARE(zeilendatei::lesen(pfad).value(), zeilen);
         QCOMPARE(QFile::permissions(pfad) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{name});
+        QCOMPARE(QFileInfo(pfad).isSymLink(), verknuepft);
+        if (verknuepft)
+            QCOMPARE(QDir(dir.filePath("ziel")).entryList(QDir::Files), QStringList{name});
         QVERIFY(!zeilendatei::lesen(dir.filePath("missing.GAN")));
     }
 

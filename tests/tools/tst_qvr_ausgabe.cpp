@@ -10,6 +10,7 @@
 #include <QTest>
 
 #ifdef Q_OS_UNIX
+#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,7 +57,8 @@ private Q_SLOTS:
     }
 
 #ifdef Q_OS_UNIX
-    // A reader that has closed the pipe (qvr print ... --pdf - | head) ends the job quietly.
+    // A reader that has closed the pipe (qvr print ... --pdf - | head) ends the job quietly, with
+    // the status a shell gives a program SIGPIPE ends.
     void geschlossenesRohr() {
         const QvrLauf l = qvrLauf(bericht(QStringLiteral("-")), [] {
             int rohr[2];
@@ -65,33 +67,43 @@ private Q_SLOTS:
                 ::dup2(rohr[1], 1);
             }
         });
-        QCOMPARE(l.status, 0);
+        QCOMPARE(l.status, 128 + SIGPIPE);
         QVERIFY2(!l.fehler.contains("qvr-print") && !l.fehler.contains("standard output"),
                  l.fehler.constData());
     }
 #endif
 
-    // The atomic save renames over its target: only a regular file or a new name may be one.
+    // The atomic save renames over its target: only a regular file or a new name may be one, and
+    // a link only to an existing one.
     void keineGewoehnlicheDatei_data() {
         QTest::addColumn<QString>("art");
-        QTest::newRow("folder") << "folder";
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("folder") << "folder"
+                                << "not a regular file";
 #ifdef Q_OS_UNIX
-        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("named pipe") << "pipe"
+                                    << "not a regular file";
+        QTest::newRow("link to nothing") << "link"
+                                         << "does not exist";
 #endif
     }
     void keineGewoehnlicheDatei() {
         QFETCH(QString, art);
+        QFETCH(QString, meldung);
         QTemporaryDir d;
         const QString ziel = d.filePath(QStringLiteral("ziel"));
         if (art == "folder") QVERIFY(QDir().mkdir(ziel));
 #ifdef Q_OS_UNIX
         if (art == "pipe") QCOMPARE(::mkfifo(QFile::encodeName(ziel).constData(), 0600), 0);
+        if (art == "link") QVERIFY(QFile::link(d.filePath(QStringLiteral("nirgends")), ziel));
 #endif
         const QvrLauf l = qvrLauf(bericht(ziel));
         QCOMPARE(l.status, 2);
-        QVERIFY2(l.fehler.contains("not a regular file"), l.fehler.constData());
-        const QFileInfo danach(ziel);
-        QVERIFY(danach.exists() && !danach.isFile()); // still the folder or pipe it was
+        QVERIFY2(l.fehler.contains(meldung.toUtf8()), l.fehler.constData());
+        // Still the folder, pipe or link it was, and nothing beside it.
+        QVERIFY(!QFileInfo(ziel).isFile());
+        QCOMPARE(QDir(d.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"ziel"});
     }
 
     // Beyond a file-size limit the short write is reported, not ended by a signal.

@@ -135,7 +135,8 @@ void TstQvrChemie::csvFuerTabellen() {
              "1020\tBeta; \"Pro\"\t435\t222\t1\n1010\tAl\\x1b[2Jpha\t26?\t111\t2\n");
 }
 
-// The records before the damage stay usable; the damage is said.
+// The records before the damage stay usable; the damage is said, and the status is that of
+// damaged input, for the search and for its printout.
 void TstQvrChemie::beschaedigteTabelle() {
     QTemporaryDir d;
     chemietestdaten::schreiben(d.path());
@@ -145,11 +146,15 @@ void TstQvrChemie::beschaedigteTabelle() {
     t.close();
     const QvrLauf l = qvrLauf(
         {"chem-search", "--data", d.path(), "--name", "Acetone", "--name", "Sodium hydroxide"});
-    QCOMPARE(l.status, 0);
+    QCOMPARE(l.status, 2);
     const QString err = QString::fromUtf8(l.fehler);
     QVERIFY2(err.contains("runs past the end"), qPrintable(err));
     QVERIFY(err.contains("chemical \"Sodium hydroxide\" not found"));
     QCOMPARE(QString::fromUtf8(l.aus).count('\n'), 3);
+    const QvrLauf druck =
+        qvrLauf({"print", "chem-report", "--data", d.path(), "--name", "Acetone", "--pdf", "-"});
+    QCOMPARE(druck.status, 2);
+    QVERIFY2(druck.fehler.contains("runs past the end"), druck.fehler.constData());
 }
 
 void TstQvrChemie::bericht() {

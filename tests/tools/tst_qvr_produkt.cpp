@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,6 +61,22 @@ private Q_SLOTS:
         if (!text) QSKIP("pdftotext is not installed");
         for (const QString& t : texte)
             QVERIFY2(text->contains(t), qPrintable(t));
+    }
+
+    // A German page printed on an English system: its numbers and date are German.
+    void deutscheSeiteUnterEnglischemSystem() {
+        const QString pdf = m_dir.filePath(QStringLiteral("de.pdf"));
+        const QByteArray vorher = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
+        const QvrLauf l = qvrLauf({"print", "product", "1003", "--data",
+                                   QStringLiteral(ARDENTIX_BUILD_DIR "/DE"), "--pdf", pdf});
+        vorher.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", vorher);
+        QCOMPARE(l.status, 0);
+        const std::optional<QString> text = pdfText(pdf);
+        if (!text) QSKIP("pdftotext is not installed");
+        QVERIFY2(text->contains(QStringLiteral("1,5 mm")), qPrintable(*text));
+        static const QRegularExpression datum(QStringLiteral("Datum: \\d\\d\\.\\d\\d\\.\\d\\d\\b"));
+        QVERIFY(text->contains(datum));
     }
 
     void fehler_data() {

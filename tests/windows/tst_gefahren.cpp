@@ -161,12 +161,19 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(std::optional<QString>(m_p->datei("werk.txt")));
         klick(a, "SpeedButton2");
         QCOMPARE(zeilendatei::lesen(pfad)->size(), 41);
-
+        // While a has the file open, loading it elsewhere only brings a to the front.
         TForm8* b = oeffnen();
         testdialoge::naechsteAntwort(std::optional<QString>(pfad));
         klick(b, "SpeedButton1");
+        QCOMPARE(b->windowTitle(), "Risk Assessment");
+        const TGefahrenanalyse gespeichert = a->analyse();
+        QVERIFY(a->close());
+        QVERIFY(!a->isVisible());
+        testdialoge::naechsteAntwort(std::optional<QString>(pfad));
+        klick(b, "SpeedButton1");
         QCOMPARE(testdialoge::gezeigt(), QStringList());
-        QVERIFY(b->analyse() == a->analyse());
+        QCOMPARE(b->windowTitle(), "Risk Assessment — werk.GAN");
+        QVERIFY(b->analyse() == gespeichert);
         QCOMPARE(b->analyse().memo, QStringList({"a", "two words", "say\"it"}));
         QCOMPARE(b->druckdaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
         // Sections laid out as loaded: the checked odd ones open, taller than the closed even ones.

@@ -46,7 +46,7 @@ void ladeDaten(ChemieAuftrag& a) {
     const QString tab = QDir(a.verzeichnis).filePath(datendatei::stofftabelle());
     if (!QFile::exists(tab)) ungueltig(tab + QStringLiteral(": the substance table is missing"));
     // A damaged table keeps the records read before the damage, as the program does.
-    if (const auto f = a.stoffe->Laden(tab)) qvrMeldung(f->meldung());
+    if (const auto f = a.stoffe->Laden(tab)) beschaedigt(f->meldung());
 }
 
 } // namespace

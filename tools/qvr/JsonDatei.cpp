@@ -35,7 +35,7 @@ void schreibenAtomar(const QString& pfad, const QByteArray& bytes) {
     if (const auto f = zeilendatei::atomarSpeichern(pfad, bytes)) ungueltig(f->meldung);
 }
 
-void ausgeben(const QJsonObject& o) {
+QByteArray text(const QJsonObject& o) {
     // JSON escapes C0 controls itself but passes DEL and C1 through, and a terminal acts on
     // C1 too (U+009D starts an operating system command); as \u escapes they read the same.
     const QByteArray json = QJsonDocument(o).toJson(QJsonDocument::Indented);
@@ -52,6 +52,11 @@ void ausgeben(const QJsonObject& o) {
             b += z;
         }
     }
+    return b;
+}
+
+void ausgeben(const QJsonObject& o) {
+    const QByteArray b = text(o);
     std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
 }
 

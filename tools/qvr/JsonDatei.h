@@ -13,7 +13,9 @@ namespace jsondatei {
 QByteArray lesenRoh(const QString& pfad);
 QJsonObject lesen(const QString& pfad);
 void schreibenAtomar(const QString& pfad, const QByteArray& bytes);
-void ausgeben(const QJsonObject& o); // to standard output, UTF-8, indented
+// UTF-8, indented, with DEL and C1 controls as \u escapes.
+QByteArray text(const QJsonObject& o);
+void ausgeben(const QJsonObject& o); // text(o) to standard output
 
 // Field access for one record; "wo" names the record in messages ("glove 3").
 class Feld {

@@ -55,35 +55,40 @@ QSet<qint32> planNummern(const QString& datei) {
 
 } // namespace
 
+bool mechOption(TMechAntworten& w, const QString& o, const QString& v) {
+    if (o == QLatin1String("--hazard"))
+        w.gefahr = index(o, v, anzahl(TMechListe::Gefahr));
+    else if (o == QLatin1String("--environment"))
+        w.umgebung = index(o, v, anzahl(TMechListe::Umgebung));
+    else if (o == QLatin1String("--cut"))
+        w.schnitt = index(o, v, kSchnittstufen);
+    else if (o == QLatin1String("--length"))
+        w.laenge = index(o, v, anzahl(TMechListe::Laenge));
+    else if (o == QLatin1String("--grip"))
+        w.griff = index(o, v, anzahl(TMechListe::Griff));
+    else if (o == QLatin1String("--dexterity"))
+        w.fingerfertigkeit = index(o, v, anzahl(TMechListe::Fingerfertigkeit));
+    else if (o == QLatin1String("--special"))
+        w.besonders = besondere(v);
+    else
+        return false;
+    return true;
+}
+
 MechAuftrag mechAuftrag(const QStringList& args, bool mitPdf) {
     MechAuftrag a;
     QString verzeichnis;
-    TMechAntworten& w = a.antworten;
     for (qsizetype i = 0; i < args.size(); i += 2) {
         const QString& o = args[i];
         if (i + 1 >= args.size()) falscheBenutzung(o + QStringLiteral(" needs a value"));
         const QString& v = args[i + 1];
         if (o == QLatin1String("--data"))
             verzeichnis = v;
-        else if (o == QLatin1String("--hazard"))
-            w.gefahr = index(o, v, anzahl(TMechListe::Gefahr));
-        else if (o == QLatin1String("--environment"))
-            w.umgebung = index(o, v, anzahl(TMechListe::Umgebung));
-        else if (o == QLatin1String("--cut"))
-            w.schnitt = index(o, v, kSchnittstufen);
-        else if (o == QLatin1String("--length"))
-            w.laenge = index(o, v, anzahl(TMechListe::Laenge));
-        else if (o == QLatin1String("--grip"))
-            w.griff = index(o, v, anzahl(TMechListe::Griff));
-        else if (o == QLatin1String("--dexterity"))
-            w.fingerfertigkeit = index(o, v, anzahl(TMechListe::Fingerfertigkeit));
-        else if (o == QLatin1String("--special"))
-            w.besonders = besondere(v);
         else if (o == QLatin1String("--plan"))
             a.imPlan = planNummern(v);
         else if (mitPdf && o == QLatin1String("--pdf"))
             a.pdf = v;
-        else
+        else if (!mechOption(a.antworten, o, v))
             falscheBenutzung(QStringLiteral("unknown option \"%1\"; options: %2%3")
                                  .arg(o, QLatin1String(kOptionen),
                                       mitPdf ? QStringLiteral(" --pdf OUT") : QString()));
@@ -110,21 +115,26 @@ int mechSucheBefehl(const QStringList& args) {
         return 0;
     }
     const auto janein = [](bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); };
+    const QList<const THandschuh*> ergebnis = mechsuche(*a.katalog, a.antworten);
+    if (format == Ausgabeformat::Json) {
+        jsondatei::ausgeben(mechJson(ergebnis, a.imPlan));
+        return 0;
+    }
     QList<QStringList> zeilen{{QStringLiteral("Product code"), QStringLiteral("Name"),
                                QStringLiteral("One time glove"), QStringLiteral("In glove plan")}};
-    QJsonArray gloves;
-    for (const THandschuh* h : mechsuche(*a.katalog, a.antworten)) {
-        const bool imPlan = a.imPlan.contains(h->Nummer);
+    for (const THandschuh* h : ergebnis)
         zeilen << QStringList{QString::number(h->Nummer), h->Name(), janein(einweghandschuh(*h)),
-                              janein(imPlan)};
+                              janein(a.imPlan.contains(h->Nummer))};
+    rohAusgeben(tabellentext::csv(zeilen));
+    return 0;
+}
+
+QJsonObject mechJson(const QList<const THandschuh*>& ergebnis, const QSet<qint32>& imPlan) {
+    QJsonArray gloves;
+    for (const THandschuh* h : ergebnis)
         gloves.append(QJsonObject{{"Nummer", h->Nummer},
                                   {"Name", h->Name()},
                                   {"Einweg", einweghandschuh(*h)},
-                                  {"ImPlan", imPlan}});
-    }
-    if (format == Ausgabeformat::Csv)
-        rohAusgeben(tabellentext::csv(zeilen));
-    else
-        jsondatei::ausgeben(QJsonObject{{"gloves", gloves}});
-    return 0;
+                                  {"ImPlan", imPlan.contains(h->Nummer)}});
+    return {{"gloves", gloves}};
 }

@@ -2,10 +2,19 @@
 
 #include "data/Mechsuche.h"
 
+#include <QJsonObject>
 #include <QSet>
 #include <QStringList>
 
 #include <memory>
+
+// Takes search option o ("--hazard", "--cut", "--special", ...) with value w into the answers;
+// false when it is none. A value out of range ends the command (wrong usage).
+bool mechOption(TMechAntworten& antworten, const QString& o, const QString& w);
+
+// The JSON of "mech-search --format json"; imPlan tells by product code whether a glove is in
+// the glove plan.
+QJsonObject mechJson(const QList<const THandschuh*>& ergebnis, const QSet<qint32>& imPlan);
 
 // What the mechanical search commands were asked: the data directory and the answers, as the
 // item indices of the search window's controls. Owns the catalogue the result points into.

@@ -5,7 +5,6 @@
 #include "data/Plandatei.h"
 #include "data/Produktliste.h"
 #include "print/Plandruck.h"
-#include "shared/KommaText.h"
 #include "shared/gui/PdfAusgabe.h"
 
 #include <QCommandLineParser>
@@ -35,12 +34,7 @@ int planDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
                        .arg(QDir::toNativeSeparators(planDatei))
                        .arg(code));
 
-    PlanDruckDaten d;
-    d.adresse = plan.adresse;
-    for (qsizetype i = 0; i < a.Planliste.size(); ++i)
-        d.spalten.append(planDruckSpalte(*a.Planliste[i], kommatext::lesen(a.Arbeitsbereiche[i]),
-                                         kommatext::lesen(a.Einsatzbereiche[i])));
-    d.fuss = fuss;
+    const PlanDruckDaten d = planDruckDaten(plan.adresse, a, fuss);
     if (const auto fehler =
             pdfSchreiben(p.value(pdf), [&d](PageCanvas& c) { plandruckDrucken(c, d); }))
         ungueltig(*fehler);

@@ -3,23 +3,10 @@
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Produktliste.h"
-#include "print/Produktbild.h"
-#include "print/Produktseite.h"
 #include "print/Produktspezifikation.h"
 #include "shared/gui/PdfAusgabe.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
-
-#include <cstdio>
-
-namespace {
-
-// The picture panel of the product page at design size, with its caption.
-constexpr QSize kBildfeld(242, 240);
-const char* const kKeinBild = "No picture available";
-
-} // namespace
 
 int produktDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     QCommandLineParser p;
@@ -42,15 +29,8 @@ int produktDruckBefehl(const QStringList& args, const FusszeilenDaten& fuss) {
     const THandschuh* h = katalog.finde(nummer);
     if (!h) ungueltig(QStringLiteral("no glove with product code %1 in the catalogue").arg(nummer));
 
-    ProduktDruckDaten d;
-    zeilenAusSeite(d, produktseite(*h));
-    const QImage bild = produktbildLesen(bilderVerzeichnis(verzeichnis), h->Bilddatei(), kBildfeld);
-    d.bildfeld =
-        bildfeldZeichnen(kBildfeld, bild, QCoreApplication::translate("TForm2", kKeinBild));
-    d.fuss = fuss;
-    const auto fehler = pdfSchreiben(p.value(pdf), [&d, h](PageCanvas& c) {
-        d.beschreibung = beschreibungUmbrechen(c, h->Beschreibung());
-        produktspezifikationDrucken(c, d);
+    const auto fehler = pdfSchreiben(p.value(pdf), [h, &verzeichnis, &fuss](PageCanvas& c) {
+        produktspezifikationAusKatalog(c, *h, verzeichnis, fuss);
     });
     if (fehler) ungueltig(*fehler);
     return 0;

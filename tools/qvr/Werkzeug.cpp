@@ -81,6 +81,15 @@ const Benutzung kBenutzung[] = {
               "                                   (the module Ardentix.ABBR beside qvr whose data\n"
               "                                   directory it is), or of --language ABBR (DEU:\n"
               "                                   German); English otherwise\n"},
+    {"serve",
+     "  qvr serve --data DIR [--data DIR]... --plans DIR [--port N] [--listen ADDRESS]\n"
+     "                                   serve the searches, the catalogue and the glove\n"
+     "                                   plans of folder --plans (only its .PLN files) to\n"
+     "                                   browsers, read-only; one --data set per language,\n"
+     "                                   chosen by the browser's Accept-Language or the\n"
+     "                                   page's language switch; on 127.0.0.1 port 8080\n"
+     "                                   unless --listen and --port say otherwise (--port\n"
+     "                                   0: any free port); prints its address when ready\n"},
     {"verify", "  qvr verify DIR [--like REF]      check a language data directory (EN): "
                "catalogue,\n"
                "                                   substance table, pictures, distributors, "
@@ -126,9 +135,24 @@ void qvrMeldung(const QString& meldung) {
     std::fprintf(stderr, "qvr: %s\n", sichtbar(meldung).toUtf8().constData());
 }
 
+namespace {
+
+bool& beschaedigteEingabe() {
+    static bool gemeldet = false;
+    return gemeldet;
+}
+
+} // namespace
+
+void beschaedigt(const QString& meldung) {
+    qvrMeldung(meldung);
+    beschaedigteEingabe() = true;
+}
+
 int befehlAusfuehren(const std::function<int()>& befehl) {
     try {
-        return befehl();
+        const int status = befehl();
+        return status == 0 && beschaedigteEingabe() ? 2 : status;
     } catch (const QvrFehler& f) {
         qvrMeldung(f.meldung);
         if (f.status == 1) std::fputs(qPrintable(qvrBenutzung()), stderr);

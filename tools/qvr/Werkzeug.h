@@ -27,7 +27,12 @@ void werkzeugStarten();
 // or lines are shown as \xNN, so they cannot move the cursor or rewrite the terminal.
 void qvrMeldung(const QString& meldung);
 
-// Runs a command and turns a QvrFehler into its message on stderr and its exit status.
+// Damaged input that a command works on all the same (a substance table read up to its damage,
+// as the program reads it): the message now, and status 2 when the command ends.
+void beschaedigt(const QString& meldung);
+
+// Runs a command and turns a QvrFehler into its message on stderr and its exit status; a
+// command that ran on damaged input (beschaedigt) ends with status 2.
 int befehlAusfuehren(const std::function<int()>& befehl);
 
 // Loads the catalogue of data directory `verzeichnis`; a missing or damaged one ends the command

@@ -16,24 +16,35 @@
 
 namespace {
 
-// "qvr print ...": the printouts need Qt Gui, fonts and pictures, so they are a program of their
-// own beside this one; the data commands then start without loading any of that.
-int druckProgramm(const QStringList& args) {
+// "qvr print ..." and "qvr serve ...": the printouts and the server need Qt Gui, fonts and
+// pictures, so they are programs of their own beside this one; the data commands then start
+// without loading any of that.
+int begleitprogramm(const char* name, const QStringList& args) {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.setInputChannelMode(QProcess::ForwardedInputChannel);
 #ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/qvr-print.exe");
+    const QString datei = QStringLiteral("/%1.exe").arg(QLatin1String(name));
 #else
-    const QString name = QStringLiteral("/qvr-print");
+    const QString datei = QStringLiteral("/%1").arg(QLatin1String(name));
 #endif
-    p.start(QCoreApplication::applicationDirPath() + name, args);
+    p.start(QCoreApplication::applicationDirPath() + datei, args);
     if (!p.waitForStarted(-1))
-        ungueltig(QStringLiteral("cannot start qvr-print beside qvr: %1").arg(p.errorString()));
+        ungueltig(QStringLiteral("cannot start %1 beside qvr: %2")
+                      .arg(QLatin1String(name), p.errorString()));
     p.waitForFinished(-1);
     if (p.exitStatus() != QProcess::NormalExit)
-        ungueltig(QStringLiteral("qvr-print ended abnormally: %1").arg(p.errorString()));
+        ungueltig(
+            QStringLiteral("%1 ended abnormally: %2").arg(QLatin1String(name), p.errorString()));
     return p.exitCode();
+}
+
+int druckProgramm(const QStringList& args) {
+    return begleitprogramm("qvr-print", args);
+}
+
+int serveProgramm(const QStringList& args) {
+    return begleitprogramm("qvr-serve", args);
 }
 
 using Befehl = std::function<int(const QStringList&)>;
@@ -41,6 +52,7 @@ using Befehl = std::function<int(const QStringList&)>;
 const std::pair<const char*, Befehl> kBefehle[] = {
     {"catalogue", katalogBefehl}, {"substances", stoffBefehl}, {"chem-search", chemieSucheBefehl},
     {"print", druckProgramm},     {"verify", verifyBefehl},    {"mech-search", mechSucheBefehl},
+    {"serve", serveProgramm},
 };
 
 } // namespace

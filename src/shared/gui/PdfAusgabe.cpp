@@ -10,11 +10,8 @@
 
 #include <cstdio>
 
-std::optional<QString> pdfSchreiben(const QString& pfad,
-                                    const std::function<void(PageCanvas&)>& ausgabe,
-                                    const QPageSize& format, QPageLayout::Orientation lage) {
-    // Rendered in memory first, then saved like every other file, so a full disk is reported
-    // and an earlier file of that name survives.
+std::optional<QByteArray> pdfErzeugen(const std::function<void(PageCanvas&)>& ausgabe,
+                                      const QPageSize& format, QPageLayout::Orientation lage) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     {
@@ -24,18 +21,28 @@ std::optional<QString> pdfSchreiben(const QString& pfad,
         pdf.setCreator(QStringLiteral("Ardentix"));
         QPainterCanvas canvas(pdf);
         ausgabe(canvas);
-        if (!canvas.finish())
-            return QStringLiteral("Cannot write %1: the PDF could not be produced")
-                .arg(QDir::toNativeSeparators(pfad));
+        if (!canvas.finish()) return std::nullopt;
     }
+    return puffer.data();
+}
+
+std::optional<QString> pdfSchreiben(const QString& pfad,
+                                    const std::function<void(PageCanvas&)>& ausgabe,
+                                    const QPageSize& format, QPageLayout::Orientation lage) {
+    // Rendered in memory first, then saved like every other file, so a full disk is reported
+    // and an earlier file of that name survives.
+    const std::optional<QByteArray> pdf = pdfErzeugen(ausgabe, format, lage);
+    if (!pdf)
+        return QStringLiteral("Cannot write %1: the PDF could not be produced")
+            .arg(QDir::toNativeSeparators(pfad));
     if (pfad == QLatin1String("-")) {
         QFile aus;
-        if (!aus.open(stdout, QIODevice::WriteOnly) ||
-            aus.write(puffer.data()) != puffer.data().size() || !aus.flush())
+        if (!aus.open(stdout, QIODevice::WriteOnly) || aus.write(*pdf) != pdf->size() ||
+            !aus.flush())
             return QStringLiteral("Cannot write the PDF to standard output: %1")
                 .arg(aus.errorString());
         return std::nullopt;
     }
-    if (const auto f = zeilendatei::atomarSpeichern(pfad, puffer.data())) return f->meldung;
+    if (const auto f = zeilendatei::atomarSpeichern(pfad, *pdf)) return f->meldung;
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +13,12 @@ class PageCanvas;
 
 // The margins of the PDF files, in millimetres: those a printer leaves.
 inline const QMarginsF kPdfRaenderMm(5, 5, 5, 5);
+
+// Renders a printout into the bytes of a PDF document, A4 portrait by default, with the
+// margins above; nothing when the document could not be produced.
+std::optional<QByteArray> pdfErzeugen(const std::function<void(PageCanvas&)>& ausgabe,
+                                      const QPageSize& format = QPageSize(QPageSize::A4),
+                                      QPageLayout::Orientation lage = QPageLayout::Portrait);
 
 // Renders a printout into a PDF file, by default A4 portrait (the printout may turn it), with
 // 5 mm margins as a printer leaves them: a printable area of 200 x 287 mm on A4. The file is

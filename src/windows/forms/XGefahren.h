@@ -38,6 +38,7 @@ public:
     bool ungespeichert() const override;
     bool speichern() override;
     QString dokumentname() const override;
+    QString datei() const override { return m_datei; }
     void verwerfen() override { m_verworfen = true; }
 
 public Q_SLOTS:
@@ -55,11 +56,13 @@ private:
     void FormShow();
     void fehler(const QString& text);
     QString feldname(const QString& control) const;
+    void dateiMerken(const QString& pfad); // as saved or loaded: the title names it
 
     std::unique_ptr<Ui::TForm8> ui;
     TKontext& m_kontext;
     bool m_angepasst = false;
     bool m_verworfen = false;
     TGefahrenanalyse m_gespeichert; // as shown, loaded or saved last
+    QString m_titel;                // the window's own title, without a file
     QString m_datei;                // the file last saved or loaded
 };

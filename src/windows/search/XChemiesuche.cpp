@@ -322,7 +322,6 @@ void TForm3::SpeedButton7Click() {
 }
 
 void TForm3::SpeedButton4Click() {
-    const THandschuh* h = gewaehlterHandschuh();
-    if (!h || m_k.plan.enthaelt(h->Nummer)) return;
-    inDenPlan(m_ui->SpeedButton4, m_k.plan, *h, texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton4, m_k.plan, gewaehlterHandschuh(), texte::text(10019),
+                      texte::text(10020));
 }

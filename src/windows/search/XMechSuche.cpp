@@ -194,11 +194,9 @@ void TForm4::SpeedButton12Click() {
 
 void TForm4::SpeedButton11Click() {
     const int i = gewaehlterEintrag();
-    if (i < 0) return;
-    const THandschuh* h = m_k.Suchergebnis[i];
-    if (m_k.plan.enthaelt(h->Nummer)) return;
     // The plan's change marks the entry.
-    inDenPlan(m_ui->SpeedButton11, m_k.plan, *h, texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton11, m_k.plan, i < 0 ? nullptr : m_k.Suchergebnis[i],
+                      texte::text(10019), texte::text(10020));
 }
 
 std::function<bool(qint32)> TForm4::imPlan() const {
