@@ -300,7 +300,7 @@ QComboBox* TForm3::anforderungsliste(int i) const {
     return listen[i - 1];
 }
 
-ChemieDruckDaten TForm3::druckDaten() const {
+ChemieDruckDaten TForm3::druckdaten() const {
     ChemieDruckDaten d;
     d.auswahl = m_kontext.Auswahlliste;
     d.ergebnis = m_ergebnis.Ergebnisliste;
@@ -311,7 +311,7 @@ ChemieDruckDaten TForm3::druckDaten() const {
 }
 
 void TForm3::SpeedButton9Click() {
-    const ChemieDruckDaten d = druckDaten();
+    const ChemieDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton9, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { chemieberichtDrucken(c, d); });
 }

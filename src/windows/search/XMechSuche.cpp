@@ -213,7 +213,7 @@ void TForm4::planmarkenSetzen() {
             m_ui->ListBox2->item(i)->setText(eintraege[i]);
 }
 
-MechDruckDaten TForm4::druckDaten() const {
+MechDruckDaten TForm4::druckdaten() const {
     MechDruckDaten d;
     // The answers the list was found with, not what the controls show since.
     d.antworten = m_gesucht;
@@ -225,7 +225,7 @@ MechDruckDaten TForm4::druckDaten() const {
 }
 
 void TForm4::SpeedButton14Click() {
-    const MechDruckDaten d = druckDaten();
+    const MechDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton14, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { mechberichtDrucken(c, d); });
 }
