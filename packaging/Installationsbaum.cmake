@@ -1,5 +1,6 @@
 # Installs the build into a temporary DESTDIR and checks the tree the package will hold:
-# the program folder with its data, the two links, and the desktop files; nothing elsewhere.
+# the program folder with its data, the two links, the desktop files and, with the server
+# (SERVER true), its service, settings and plans folder; nothing elsewhere.
 file(REMOVE_RECURSE ${ZIEL})
 execute_process(
     COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${ZIEL} ${CMAKE_COMMAND} --install ${BUILD} --prefix /
@@ -23,6 +24,15 @@ set(erwartet
     usr/share/doc/ardentix/copyright
     usr/share/doc/ardentix/changelog.gz
     usr/share/lintian/overrides/ardentix)
+if(SERVER)
+    list(APPEND erwartet
+        opt/ardentix/qvr-serve
+        opt/ardentix/ardentix-server
+        lib/systemd/system/ardentix-server.service
+        etc/default/ardentix-server
+        var/lib/ardentix/plans
+        usr/share/man/man1/qvr-serve.1.gz)
+endif()
 # DATEN: the language data sets, comma-separated (EN,DE).
 string(REPLACE "," ";" DATEN "${DATEN}")
 foreach(daten ${DATEN})
@@ -58,7 +68,7 @@ endif()
 # Nothing outside the program folder and the places the desktop reads.
 file(GLOB_RECURSE alle LIST_DIRECTORIES false RELATIVE ${ZIEL} ${ZIEL}/*)
 foreach(datei ${alle})
-    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|mime/packages|metainfo|icons/hicolor|man/man1|doc/ardentix|lintian/overrides)/)")
+    if(NOT datei MATCHES "^(opt/ardentix/|usr/bin/(ardentix|qvr)$|usr/share/(applications|mime/packages|metainfo|icons/hicolor|man/man1|doc/ardentix|lintian/overrides)/|lib/systemd/system/ardentix-server.service$|etc/default/ardentix-server$)")
         message(FATAL_ERROR "unexpected file in the install tree: ${datei}")
     endif()
 endforeach()

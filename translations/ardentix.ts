@@ -382,6 +382,14 @@
         <source>%1 (%2) added to the glove plan.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TErgebnistabelle</name>
@@ -541,8 +549,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your details…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2031,7 +2059,15 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2287,6 +2323,14 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>Risk assessments (*.GAN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3605,15 +3649,15 @@ press tool, cutting knife, metal parts with edge...</source>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
+        <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Discard</source>
+        <source>&amp;Discard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cancel</source>
+        <source>&amp;Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3622,9 +3666,83 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
 </context>
 <context>
+    <name>einstellungen</name>
+    <message>
+        <source>The settings in %1 cannot be read or saved. Your entries are used now, but will be asked again at the next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged; only its readable lines are used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>gefahrendatei</name>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ladefehler</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2 (at byte %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is shorter than its 4-byte glove count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the count promises %1 gloves, but only %2 are present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glove %1 has the unknown type %2 (0 to 4 are known)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>glove %1 (starting at byte %2) runs past the end of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column header is %1 characters long, not a multiple of 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 of the header, &quot;%2&quot;, is not a product code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column header runs past the end of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before its substance count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the count promises %1 substances, but only %2 are present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>substance %1 (starting at byte %2) runs past the end of the file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3667,14 +3785,6 @@ press tool, cutting knife, metal parts with edge...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>it is not a plain file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the file is too large to be a glove plan</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3698,6 +3808,82 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>In line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF could not be produced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF to standard output: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A line of more than %1 characters cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A memo or note of more than %1 lines cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it would be %2 bytes, more than the %3 this kind of file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full or the file too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link to %2, which does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2 is in the way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, the most this kind of file holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters, the most a line holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the memo has more than %1 lines, the most a memo holds</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>Overall length:</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>thus level values are not explicitly listed in above table.</source>
-        <translation>alle QVR-Handschuhe erfüllen Stufe 3, daher sind die Stufen oben nicht eigens aufgeführt.</translation>
+        <translation>alle QVR-Handschuhe erfüllen Stufe 3 nach EN 374-1:2003, daher sind die Stufen oben nicht eigens aufgeführt.</translation>
     </message>
 </context>
 <context>
@@ -297,7 +297,7 @@
     </message>
     <message>
         <source>- Heat (more than 50°C)</source>
-        <translation>- Hitze (über 50°C)</translation>
+        <translation>- Hitze (über 50 °C)</translation>
     </message>
     <message>
         <source>- High loading</source>
@@ -361,7 +361,7 @@
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>(Mechanical Protection)</source>
@@ -381,6 +381,14 @@
     <message>
         <source>%1 (%2) added to the glove plan.</source>
         <translation>%1 (%2) wurde in den Handschutzplan aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Choose a glove in the list first.</source>
+        <translation>Wählen Sie zuerst einen Handschuh in der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) is already in the glove plan.</source>
+        <translation>%1 (%2) steht schon im Handschutzplan.</translation>
     </message>
 </context>
 <context>
@@ -541,10 +549,30 @@
         <translation>Ardentix, der Schutzhandschuh-Berater</translation>
     </message>
     <message>
-        <source>Ardentix opens glove plans (.PLN), hazard analyses (.GAN) and risk assessments (.GBN). Not opened:
+        <source>Ardentix opens glove plans (.PLN), hazard assessments (.GBN) and risk assessments (.GAN). Not opened:
 %1</source>
-        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsanalysen (.GAN) und Gefährdungsbeurteilungen (.GBN). Nicht geöffnet:
+        <translation>Ardentix öffnet Handschutzpläne (.PLN), Gefährdungsbeurteilungen (.GBN) und Gefährdungsanalysen (.GAN). Nicht geöffnet:
 %1</translation>
+    </message>
+    <message>
+        <source>Your details…</source>
+        <translation>Ihre Angaben…</translation>
+    </message>
+    <message>
+        <source>Your name and address…</source>
+        <translation>Name und Anschrift…</translation>
+    </message>
+    <message>
+        <source>Distributor code…</source>
+        <translation>Händlercode…</translation>
+    </message>
+    <message>
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Open %1 documents, each in a window of its own?</source>
+        <translation>%1 Dokumente öffnen, jedes in einem eigenen Fenster?</translation>
     </message>
 </context>
 <context>
@@ -567,7 +595,7 @@
     </message>
     <message>
         <source>Postal Code/City:</source>
-        <translation>PLZ/Ort:</translation>
+        <translation>PLZ / Ort:</translation>
     </message>
     <message>
         <source>Phone:</source>
@@ -579,7 +607,7 @@
     </message>
     <message>
         <source>Choose the Art. No. now</source>
-        <translation>Wählen Sie jetzt die Art.-Nr.</translation>
+        <translation>Wählen Sie jetzt die Artikelnummer</translation>
     </message>
     <message>
         <source>Quantity:</source>
@@ -587,7 +615,7 @@
     </message>
     <message>
         <source>Article No.:</source>
-        <translation>Artikel-Nr.:</translation>
+        <translation>Artikelnummer:</translation>
     </message>
     <message>
         <source>Length:</source>
@@ -619,7 +647,7 @@
     </message>
     <message>
         <source>Article No., line 1</source>
-        <translation>Artikel-Nr., Zeile 1</translation>
+        <translation>Artikelnummer, Zeile 1</translation>
     </message>
     <message>
         <source>Length, line 1</source>
@@ -631,7 +659,7 @@
     </message>
     <message>
         <source>Article No., line 2</source>
-        <translation>Artikel-Nr., Zeile 2</translation>
+        <translation>Artikelnummer, Zeile 2</translation>
     </message>
     <message>
         <source>Length, line 2</source>
@@ -643,7 +671,7 @@
     </message>
     <message>
         <source>Article No., line 3</source>
-        <translation>Artikel-Nr., Zeile 3</translation>
+        <translation>Artikelnummer, Zeile 3</translation>
     </message>
     <message>
         <source>Length, line 3</source>
@@ -710,7 +738,7 @@
     </message>
     <message>
         <source>Puncture Resistance:</source>
-        <translation>Stichfestigkeit:</translation>
+        <translation>Durchstichfestigkeit:</translation>
     </message>
     <message>
         <source>Coating Material:</source>
@@ -925,7 +953,7 @@
     </message>
     <message>
         <source>Product code:</source>
-        <translation>Produktcode:</translation>
+        <translation>Artikelnummer:</translation>
     </message>
     <message>
         <source>Colour: </source>
@@ -969,23 +997,23 @@
     </message>
     <message>
         <source>Abrasion Resistance (EN388):</source>
-        <translation>Abriebfestigkeit (EN388):</translation>
+        <translation>Abriebfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>Cut Resistance (EN388):</source>
-        <translation>Schnittfestigkeit (EN388):</translation>
+        <translation>Schnittfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>Tear Resistance (EN388):</source>
-        <translation>Weiterreißfestigkeit (EN388):</translation>
+        <translation>Weiterreißfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>Puncture Resistance (EN388):</source>
-        <translation>Stichfestigkeit (EN388):</translation>
+        <translation>Durchstichfestigkeit (EN 388):</translation>
     </message>
     <message>
         <source>(EN60903)</source>
-        <translation>(EN60903)</translation>
+        <translation>(EN 60903)</translation>
     </message>
     <message>
         <source>Tear Resistance:</source>
@@ -1021,7 +1049,7 @@
     </message>
     <message>
         <source>(EN407)</source>
-        <translation>(EN407)</translation>
+        <translation>(EN 407)</translation>
     </message>
     <message>
         <source>Burning Behaviour:</source>
@@ -1069,7 +1097,7 @@
     </message>
     <message>
         <source>(EN511)</source>
-        <translation>(EN511)</translation>
+        <translation>(EN 511)</translation>
     </message>
     <message>
         <source>Convective Cold:</source>
@@ -1248,7 +1276,7 @@
     </message>
     <message>
         <source>(Flock) lining:</source>
-        <translation>(Flock-)Futter:</translation>
+        <translation>Baumwollfutter:</translation>
     </message>
     <message>
         <source>Mechanical Resistance:</source>
@@ -1296,12 +1324,12 @@ für …“ markiert und stehen nach allen anderen.
 
 Permeationsstufe für die Durchbruchzeit:
 
-  L1 : 10 min
-  L2 : 30 min
-  L3 : 60 min
-  L4 : 120 min
-  L5 : 240 min
-  L6 : 480 min</translation>
+  Stufe 1: 10 min
+  Stufe 2: 30 min
+  Stufe 3: 60 min
+  Stufe 4: 120 min
+  Stufe 5: 240 min
+  Stufe 6: 480 min</translation>
     </message>
     <message>
         <source>Product Information</source>
@@ -1321,7 +1349,7 @@ Permeationsstufe für die Durchbruchzeit:
     </message>
     <message>
         <source>Search Results: no match found!</source>
-        <translation>Suchergebnisse: keine Treffer!</translation>
+        <translation>Suchergebnis: kein Treffer</translation>
     </message>
     <message>
         <source>Search Result: several substances have this number; choose one:</source>
@@ -1333,7 +1361,7 @@ Permeationsstufe für die Durchbruchzeit:
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>Find a chemical, solid</source>
@@ -1646,7 +1674,7 @@ Verpacken, Handhabung, Transport ...</translation>
     </message>
     <message>
         <source>Ardentix Search Results</source>
-        <translation>Ardentix Suchergebnisse</translation>
+        <translation>Ardentix-Suchergebnisse</translation>
     </message>
     <message>
         <source>no / light danger</source>
@@ -1662,7 +1690,7 @@ Verpacken, Handhabung, Transport ...</translation>
     </message>
     <message>
         <source>heat (over 50°C / 122°F)</source>
-        <translation>Hitze (über 50°C)</translation>
+        <translation>Hitze (über 50 °C)</translation>
     </message>
     <message>
         <source>high strain</source>
@@ -1761,7 +1789,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Your local partner:</source>
-        <translation>Ihr Partner vor Ort:</translation>
+        <translation>Ihr Händler:</translation>
     </message>
     <message>
         <source>Change distributor code</source>
@@ -1840,7 +1868,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>These product codes are not in the catalogue; their columns were left out: %1</source>
-        <translation>Diese Produktcodes stehen nicht im Katalog; ihre Spalten wurden ausgelassen: %1</translation>
+        <translation>Diese Artikelnummern stehen nicht im Katalog; ihre Spalten wurden ausgelassen: %1</translation>
     </message>
     <message>
         <source>Glove plans (*.PLN *.pln)</source>
@@ -1868,7 +1896,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Areas of practice</source>
-        <translation>Einsatzgebiete</translation>
+        <translation>Einsatzbereiche</translation>
     </message>
     <message>
         <source>Information</source>
@@ -1919,7 +1947,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Phone Number</source>
-        <translation>Telefonnummer</translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Company  / Department:</source>
@@ -2054,8 +2082,16 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <translation>Arbeitsbereich %1, Tätigkeit %2, %3</translation>
     </message>
     <message>
-        <source>Organisational Assessment (*.GBN)</source>
-        <translation>Gefährdungsbeurteilung (*.GBN)</translation>
+        <source>Hazard assessments (*.GBN)</source>
+        <translation>Gefährdungsbeurteilungen (*.GBN)</translation>
+    </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
     </message>
 </context>
 <context>
@@ -2312,6 +2348,14 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
         <source>Risk assessments (*.GAN)</source>
         <translation>Gefährdungsanalysen (*.GAN)</translation>
     </message>
+    <message>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>%1 laden</translation>
+    </message>
 </context>
 <context>
     <name>TForm9</name>
@@ -2333,7 +2377,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>Postal Code/City:</source>
-        <translation>PLZ/Ort:</translation>
+        <translation>PLZ / Ort:</translation>
     </message>
     <message>
         <source>Phone:</source>
@@ -2356,27 +2400,27 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10000</source>
         <comment>Swell.:resistant</comment>
-        <translation>Quell.:beständig</translation>
+        <translation>Quell.: beständig</translation>
     </message>
     <message>
         <source>10001</source>
         <comment>Swell.:not resist.</comment>
-        <translation>Quell.:unbest.</translation>
+        <translation>Quell.: unbest.</translation>
     </message>
     <message>
         <source>10002</source>
         <comment>Swell.:limited</comment>
-        <translation>Quell.:bedingt</translation>
+        <translation>Quell.: bedingt</translation>
     </message>
     <message>
         <source>10003</source>
         <comment>Swell.:destroyed</comment>
-        <translation>Quell.:zerstört</translation>
+        <translation>Quell.: zerstört</translation>
     </message>
     <message>
         <source>10004</source>
         <comment>Swell.:Smple destr.</comment>
-        <translation>Quell.:Probe zerst.</translation>
+        <translation>Quell.: Probe zerst.</translation>
     </message>
     <message>
         <source>10005</source>
@@ -2446,7 +2490,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10019</source>
         <comment>Areas of practice:</comment>
-        <translation>Einsatzgebiete:</translation>
+        <translation>Einsatzbereiche:</translation>
     </message>
     <message>
         <source>10020</source>
@@ -2526,7 +2570,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10037</source>
         <comment>Name of analysis:</comment>
-        <translation>Bezeichnung:</translation>
+        <translation>Bezeichnung der Analyse:</translation>
     </message>
     <message>
         <source>10038</source>
@@ -2546,12 +2590,12 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10041</source>
         <comment>City and postal code:</comment>
-        <translation>PLZ und Ort:</translation>
+        <translation>PLZ / Ort:</translation>
     </message>
     <message>
         <source>10042</source>
         <comment>Telephone number:</comment>
-        <translation>Telefonnummer:</translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>10043</source>
@@ -2856,7 +2900,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10104</source>
         <comment>Puncture resistance:</comment>
-        <translation>Stichfestigkeit:</translation>
+        <translation>Durchstichfestigkeit:</translation>
     </message>
     <message>
         <source>10105</source>
@@ -2931,7 +2975,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10119</source>
         <comment>Organisational assessment</comment>
-        <translation>Organisatorische Beurteilung</translation>
+        <translation>Organisatorische Gefährdungsbeurteilung</translation>
     </message>
     <message>
         <source>10120</source>
@@ -2961,7 +3005,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10125</source>
         <comment>Manager / supervisor:</comment>
-        <translation>Vorgesetzter / Aufsicht:</translation>
+        <translation>Vorgesetzter / Abteilungsleiter:</translation>
     </message>
     <message>
         <source>10126</source>
@@ -3006,7 +3050,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10134</source>
         <comment>Safety officer:</comment>
-        <translation>Sicherheitsfachkraft:</translation>
+        <translation>Fachkraft für Arbeitssicherheit:</translation>
     </message>
     <message>
         <source>10135</source>
@@ -3061,32 +3105,32 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10148</source>
         <comment>(EN374)</comment>
-        <translation>(EN374)</translation>
+        <translation>(EN 374)</translation>
     </message>
     <message>
         <source>10149</source>
         <comment>(EN60903)</comment>
-        <translation>(EN60903)</translation>
+        <translation>(EN 60903)</translation>
     </message>
     <message>
         <source>10150</source>
         <comment>(EN388)</comment>
-        <translation>(EN388)</translation>
+        <translation>(EN 388)</translation>
     </message>
     <message>
         <source>10152</source>
         <comment>(EN511)</comment>
-        <translation>(EN511)</translation>
+        <translation>(EN 511)</translation>
     </message>
     <message>
         <source>10153</source>
         <comment>(EN407)</comment>
-        <translation>(EN407)</translation>
+        <translation>(EN 407)</translation>
     </message>
     <message>
         <source>10154</source>
         <comment>(EN407+388)</comment>
-        <translation>(EN407+388)</translation>
+        <translation>(EN 407 + EN 388)</translation>
     </message>
     <message>
         <source>10155</source>
@@ -3111,67 +3155,67 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10159</source>
         <comment>Very good (Max -40°C)</comment>
-        <translation>Sehr gut (max. -40°C)</translation>
+        <translation>Sehr gut (max. −40 °C)</translation>
     </message>
     <message>
         <source>10160</source>
         <comment>Good (Max -30°C)</comment>
-        <translation>Gut (max. -30°C)</translation>
+        <translation>Gut (max. −30 °C)</translation>
     </message>
     <message>
         <source>10161</source>
         <comment>Medium (Max -20°C)</comment>
-        <translation>Mittel (max. -20°C)</translation>
+        <translation>Mittel (max. −20 °C)</translation>
     </message>
     <message>
         <source>10162</source>
         <comment>Low (Max -10°C)</comment>
-        <translation>Gering (max. -10°C)</translation>
+        <translation>Gering (max. −10 °C)</translation>
     </message>
     <message>
         <source>10163</source>
         <comment>Very good (max 230°C)</comment>
-        <translation>Sehr gut (max. 230°C)</translation>
+        <translation>Sehr gut (max. 230 °C)</translation>
     </message>
     <message>
         <source>10164</source>
         <comment>Very good (max 140°C)</comment>
-        <translation>Sehr gut (max. 140°C)</translation>
+        <translation>Sehr gut (max. 140 °C)</translation>
     </message>
     <message>
         <source>10165</source>
         <comment>Good (max 130°C)</comment>
-        <translation>Gut (max. 130°C)</translation>
+        <translation>Gut (max. 130 °C)</translation>
     </message>
     <message>
         <source>10166</source>
         <comment>Good (max 120°C)</comment>
-        <translation>Gut (max. 120°C)</translation>
+        <translation>Gut (max. 120 °C)</translation>
     </message>
     <message>
         <source>10167</source>
         <comment>Medium (max 110°C)</comment>
-        <translation>Mittel (max. 110°C)</translation>
+        <translation>Mittel (max. 110 °C)</translation>
     </message>
     <message>
         <source>10168</source>
         <comment>Medium (max 100°C)</comment>
-        <translation>Mittel (max. 100°C)</translation>
+        <translation>Mittel (max. 100 °C)</translation>
     </message>
     <message>
         <source>10169</source>
         <comment>Low (max 90°C)</comment>
-        <translation>Gering (max. 90°C)</translation>
+        <translation>Gering (max. 90 °C)</translation>
     </message>
     <message>
         <source>10170</source>
         <comment>Low (max 80°C)</comment>
-        <translation>Gering (max. 80°C)</translation>
+        <translation>Gering (max. 80 °C)</translation>
     </message>
     <message>
         <source>10171</source>
         <comment>Low (max 70°C)</comment>
-        <translation>Gering (max. 70°C)</translation>
+        <translation>Gering (max. 70 °C)</translation>
     </message>
     <message>
         <source>10180</source>
@@ -3246,7 +3290,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10194</source>
         <comment>Areas of use:</comment>
-        <translation>Einsatzgebiete:</translation>
+        <translation>Einsatzbereiche:</translation>
     </message>
     <message>
         <source>10195</source>
@@ -3286,7 +3330,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10202</source>
         <comment>Sample order</comment>
-        <translation>Musterbestellung</translation>
+        <translation>Musteranforderung</translation>
     </message>
     <message>
         <source>10203</source>
@@ -3306,7 +3350,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10206</source>
         <comment>    Article-No. </comment>
-        <translation>    Artikel-Nr. </translation>
+        <translation>    Art.-Nr. </translation>
     </message>
     <message>
         <source>10207</source>
@@ -3320,7 +3364,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>10209</source>
-        <translation></translation>
+        <translation>Mit freundlichen Grüßen</translation>
     </message>
     <message>
         <source>10239</source>
@@ -3350,7 +3394,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10255</source>
         <comment>Code: </comment>
-        <translation>Code: </translation>
+        <translation>Art.-Nr.: </translation>
     </message>
     <message>
         <source>10256</source>
@@ -3390,7 +3434,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>10263</source>
         <comment>Code:</comment>
-        <translation>Code:</translation>
+        <translation>Art.-Nr.:</translation>
     </message>
     <message>
         <source>10264</source>
@@ -3491,7 +3535,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <name>Webseite</name>
     <message>
         <source>There is no glove with product code %1.</source>
-        <translation>Es gibt keinen Handschuh mit dem Produktcode %1.</translation>
+        <translation>Es gibt keinen Handschuh mit der Artikelnummer %1.</translation>
     </message>
     <message>
         <source>Picture of %1</source>
@@ -3628,16 +3672,16 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
 <context>
     <name>dialoge</name>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <source>Discard</source>
-        <translation>Verwerfen</translation>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Saved as %1</source>
@@ -3645,10 +3689,84 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
 </context>
 <context>
+    <name>einstellungen</name>
+    <message>
+        <source>The settings in %1 cannot be read or saved. Your entries are used now, but will be asked again at the next start.</source>
+        <translation>Die Einstellungen in %1 können weder gelesen noch gespeichert werden. Ihre Angaben gelten jetzt, werden beim nächsten Start aber erneut erfragt.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged; only its readable lines are used.</source>
+        <translation>Die Einstellungsdatei %1 ist beschädigt; nur ihre lesbaren Zeilen werden verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>gefahrendatei</name>
     <message>
         <source>&quot;%1&quot;: %2 Nothing was saved.</source>
         <translation>„%1“: %2 Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>„%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was saved.</source>
+        <translation>%1 Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>ladefehler</name>
+    <message>
+        <source>%1 cannot be read: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2 (at byte %3).</source>
+        <translation>%1 ist beschädigt: %2 (bei Byte %3).</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its 4-byte glove count</source>
+        <translation>die Datei ist kürzer als ihre 4 Byte lange Anzahl der Handschuhe</translation>
+    </message>
+    <message>
+        <source>the count promises %1 gloves, but only %2 are present</source>
+        <translation>laut Anzahl sind es %1 Handschuhe, vorhanden sind aber nur %2</translation>
+    </message>
+    <message>
+        <source>glove %1 has the unknown type %2 (0 to 4 are known)</source>
+        <translation>Handschuh %1 hat den unbekannten Typ %2 (bekannt sind 0 bis 4)</translation>
+    </message>
+    <message>
+        <source>glove %1 (starting at byte %2) runs past the end of the file</source>
+        <translation>Handschuh %1 (ab Byte %2) reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>the column header is %1 characters long, not a multiple of 4</source>
+        <translation>der Spaltenkopf ist %1 Zeichen lang, kein Vielfaches von 4</translation>
+    </message>
+    <message>
+        <source>column %1 of the header, &quot;%2&quot;, is not a product code</source>
+        <translation>Spalte %1 des Spaltenkopfs, „%2“, ist keine Artikelnummer</translation>
+    </message>
+    <message>
+        <source>the column header runs past the end of the file</source>
+        <translation>der Spaltenkopf reicht über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>the file ends before its substance count</source>
+        <translation>die Datei endet vor der Anzahl der Stoffe</translation>
+    </message>
+    <message>
+        <source>the count promises %1 substances, but only %2 are present</source>
+        <translation>laut Anzahl sind es %1 Stoffe, vorhanden sind aber nur %2</translation>
+    </message>
+    <message>
+        <source>substance %1 (starting at byte %2) runs past the end of the file</source>
+        <translation>Stoff %1 (ab Byte %2) reicht über das Ende der Datei hinaus</translation>
     </message>
 </context>
 <context>
@@ -3687,15 +3805,7 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a product code</source>
-        <translation>„%1“ ist kein Produktcode</translation>
-    </message>
-    <message>
-        <source>it is not a plain file</source>
-        <translation>es ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>the file is too large to be a glove plan</source>
-        <translation>die Datei ist zu groß für einen Handschutzplan</translation>
+        <translation>„%1“ ist keine Artikelnummer</translation>
     </message>
     <message>
         <source>The glove plan is full: it holds at most %1 gloves.</source>
@@ -3722,6 +3832,82 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>In line %1: %2</source>
         <translation>In Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF could not be produced</source>
+        <translation>%1 kann nicht geschrieben werden: Das PDF ließ sich nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>Cannot write the PDF to standard output: %1</source>
+        <translation>Das PDF kann nicht auf die Standardausgabe geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>A line of more than %1 characters cannot be saved.</source>
+        <translation>Eine Zeile mit mehr als %1 Zeichen kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>A memo or note of more than %1 lines cannot be saved.</source>
+        <translation>Eine Notiz mit mehr als %1 Zeilen kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it would be %2 bytes, more than the %3 this kind of file holds</source>
+        <translation>%1 kann nicht gespeichert werden: Sie hätte %2 Byte, mehr als die %3, die diese Art Datei fasst</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file too large</source>
+        <translation>der Datenträger ist voll oder die Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a link to %2, which does not exist</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist eine Verknüpfung auf %2, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is not a regular file</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2 is in the way</source>
+        <translation>%1 kann nicht angelegt werden: %2 ist im Weg</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes, the most this kind of file holds</source>
+        <translation>sie ist größer als %1 Byte, mehr fasst diese Art Datei nicht</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 characters, the most a line holds</source>
+        <translation>die Zeile ist länger als %1 Zeichen, mehr fasst eine Zeile nicht</translation>
+    </message>
+    <message>
+        <source>the memo has more than %1 lines, the most a memo holds</source>
+        <translation>die Notiz hat mehr als %1 Zeilen, mehr fasst eine Notiz nicht</translation>
     </message>
 </context>
 </TS>

@@ -36,7 +36,10 @@ void setzenFuerTests(QSize s, QRect frei) {
 } // namespace bildschirm
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLayout>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 namespace bildschirm {
@@ -46,11 +49,18 @@ int mal(int wert, double f) {
     return qRound(wert * f);
 }
 
-QFont schriftSkaliert(QFont schrift, double f) {
-    if (schrift.pixelSize() > 0)
-        schrift.setPixelSize(qMax(1, mal(schrift.pixelSize(), f)));
-    else
-        schrift.setPointSizeF(schrift.pointSizeF() * f);
+// Text below this many pixels is no longer read: scaling down stops there (a font designed
+// smaller keeps its own size).
+constexpr int kKleinstePixel = 9;
+
+QFont schriftSkaliert(QFont schrift, double f, int dpi) {
+    if (schrift.pixelSize() > 0) {
+        const int px = schrift.pixelSize();
+        schrift.setPixelSize(qMax(qMin(px, kKleinstePixel), mal(px, f)));
+    } else {
+        const double pt = schrift.pointSizeF(), kleinste = kKleinstePixel * 72.0 / dpi;
+        schrift.setPointSizeF(qMax(qMin(pt, kleinste), pt * f));
+    }
     return schrift;
 }
 
@@ -70,6 +80,18 @@ void widgetSkalieren(QWidget* w, double f) {
     w->setMaximumSize(max.width() < QWIDGETSIZE_MAX ? mal(max.width(), f) : QWIDGETSIZE_MAX,
                       max.height() < QWIDGETSIZE_MAX ? mal(max.height(), f) : QWIDGETSIZE_MAX);
     if (auto* knopf = qobject_cast<QAbstractButton*>(w)) knopf->setIconSize(knopf->iconSize() * f);
+    // Check boxes and radio buttons grow with their text; the style draws them at its own size.
+    const bool kasten = qobject_cast<QCheckBox*>(w), rund = qobject_cast<QRadioButton*>(w);
+    if (f > 1 && (kasten || rund)) {
+        const int seite = mal(w->style()->pixelMetric(kasten ? QStyle::PM_IndicatorWidth
+                                                             : QStyle::PM_ExclusiveIndicatorWidth,
+                                                      nullptr, w),
+                              f);
+        w->setStyleSheet(
+            QStringLiteral("%1::indicator { width: %2px; height: %2px; }")
+                .arg(kasten ? QLatin1String("QCheckBox") : QLatin1String("QRadioButton"))
+                .arg(seite));
+    }
     if (w->layout()) layoutSkalieren(w->layout(), f);
     if (w->isWindow() || !w->parentWidget() || w->parentWidget()->layout()) return;
     const QRect g = w->geometry();
@@ -94,7 +116,7 @@ void skalieren(QWidget* fenster, double f) {
     // Fonts are read before any is changed: an inherited size must not be scaled twice.
     QList<QFont> schriften;
     for (QWidget* w : alle)
-        schriften.append(schriftSkaliert(w->font(), f));
+        schriften.append(schriftSkaliert(w->font(), f, w->logicalDpiY()));
     for (qsizetype i = 0; i < alle.size(); ++i) {
         alle[i]->setFont(schriften[i]);
         widgetSkalieren(alle[i], f);

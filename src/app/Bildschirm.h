@@ -21,8 +21,8 @@ void setzenFuerTests(QSize s, QRect frei = {});
 // 640/1024, from 800 to 1023 at 800/1024; narrower and wider ones unscaled.
 double faktor(int breite);
 
-// Scales a window's contents (fonts, fixed sizes, icons, spacing, positions of controls that
-// no layout places) by f.
+// Scales a window's contents (fonts, fixed sizes, icons, check boxes, spacing, positions of
+// controls that no layout places) by f. No font shrinks below 9 pixels.
 void skalieren(QWidget* fenster, double f);
 
 } // namespace bildschirm

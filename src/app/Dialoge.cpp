@@ -2,6 +2,7 @@
 
 #include "app/Druckvorschau.h"
 #include "app/Klartext.h"
+#include "app/Notiz.h"
 #include "shared/Einstellungen.h"
 
 #include <QAbstractPrintDialog>
@@ -18,8 +19,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QLabel>
-#include <QTimer>
 
 namespace dialoge {
 namespace {
@@ -38,11 +37,16 @@ struct Art {
 };
 Art art(Dateiart a) {
     switch (a) {
-    case Dateiart::Plan: return {"PLN", "PLN"};
-    case Dateiart::Gefahrenanalyse: return {"GAN", "GAN"};
-    case Dateiart::Bewertung: return {"GBN", "GBN"};
-    case Dateiart::Pdf: return {"PDF", "pdf"};
-    case Dateiart::Tabelle: return {"CSV", "csv"};
+    case Dateiart::Plan:
+        return {"PLN", "PLN"};
+    case Dateiart::Gefahrenanalyse:
+        return {"GAN", "GAN"};
+    case Dateiart::Bewertung:
+        return {"GBN", "GBN"};
+    case Dateiart::Pdf:
+        return {"PDF", "pdf"};
+    case Dateiart::Tabelle:
+        return {"CSV", "csv"};
     }
     return {"", ""};
 }
@@ -92,38 +96,7 @@ public:
     void hinweis(QWidget* parent, const QString& caption, const QString& text) override {
         kasten(parent, QMessageBox::Information, caption, text, QMessageBox::Ok);
     }
-    void notiz(QWidget* bei, const QString& text) override {
-        if (!bei || !bei->isVisible()) return;
-        // A label of its own in the tooltips' look rather than a tooltip: a tooltip goes as soon
-        // as the window is activated again, as it is when the file dialog before it closes.
-        QWidget* fenster = bei->window();
-        auto* n = fenster->findChild<QLabel*>(QStringLiteral("notiz"),
-                                              Qt::FindDirectChildrenOnly);
-        if (!n) {
-            n = new QLabel(fenster);
-            n->setObjectName(QStringLiteral("notiz"));
-            n->setWindowFlags(Qt::ToolTip);
-            labelKlartext(n);
-            n->setForegroundRole(QPalette::ToolTipText);
-            n->setBackgroundRole(QPalette::ToolTipBase);
-            n->setAutoFillBackground(true);
-            n->setFrameShape(QFrame::Box);
-            n->setMargin(4);
-            auto* uhr = new QTimer(n);
-            uhr->setObjectName(QStringLiteral("uhr"));
-            uhr->setSingleShot(true);
-            QObject::connect(uhr, &QTimer::timeout, n, &QWidget::hide);
-        }
-        n->setText(text);
-        n->adjustSize();
-        n->move(bei->mapToGlobal(QPoint(0, bei->height() + 2)));
-        n->show();
-        n->raise();
-        // The window comes back to the front once the file dialog before the note has gone; the
-        // note goes back over it.
-        QTimer::singleShot(300, n, &QWidget::raise);
-        n->findChild<QTimer*>(QStringLiteral("uhr"))->start(4000);
-    }
+    void notiz(QWidget* bei, const QString& text) override { notiz::zeigen(bei, text); }
     bool frage(QWidget* parent, const QString& caption, const QString& text) override {
         return kasten(parent, QMessageBox::Question, caption, text,
                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -131,11 +104,11 @@ public:
     Entscheidung speichernFragen(QWidget* parent, const QString& caption,
                                  const QString& text) override {
         QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent);
-        // The language module's words, not Qt's own translations.
-        box.addButton(QCoreApplication::translate("dialoge", "Save"), QMessageBox::AcceptRole);
+        // The language module's words, not Qt's own translations; each with its key.
+        box.addButton(QCoreApplication::translate("dialoge", "&Save"), QMessageBox::AcceptRole);
         QAbstractButton* verwerfen = box.addButton(
-            QCoreApplication::translate("dialoge", "Discard"), QMessageBox::DestructiveRole);
-        QPushButton* abbrechen = box.addButton(QCoreApplication::translate("dialoge", "Cancel"),
+            QCoreApplication::translate("dialoge", "&Discard"), QMessageBox::DestructiveRole);
+        QPushButton* abbrechen = box.addButton(QCoreApplication::translate("dialoge", "&Cancel"),
                                                QMessageBox::RejectRole);
         box.setDefaultButton(abbrechen);
         box.setEscapeButton(abbrechen);
@@ -271,8 +244,9 @@ void notiz(QWidget* bei, const QString& text) {
 }
 
 void gespeichert(QWidget* bei, const QString& pfad) {
-    notiz(bei, QCoreApplication::translate("dialoge", "Saved as %1")
-                   .arg(QDir::toNativeSeparators(pfad)));
+    notiz(
+        bei,
+        QCoreApplication::translate("dialoge", "Saved as %1").arg(QDir::toNativeSeparators(pfad)));
 }
 
 bool frage(QWidget* parent, const QString& caption, const QString& text) {

@@ -1,5 +1,7 @@
 #include "app/Einstellungsspeicher.h"
 
+#include "texte/Meldung.h"
+
 #include <QDir>
 
 namespace {
@@ -70,13 +72,19 @@ std::optional<QString> TQSettingsSpeicher::problem() const {
     const QString datei = QDir::toNativeSeparators(m_settings->fileName());
     switch (m_settings->status()) {
     case QSettings::AccessError:
-        return QStringLiteral("The settings in %1 cannot be read or saved. Your entries are used "
-                              "now, but will be asked again at the next start.")
-            .arg(datei);
+        return Meldung{"einstellungen",
+                       QT_TRANSLATE_NOOP("einstellungen",
+                                         "The settings in %1 cannot be read or saved. Your "
+                                         "entries are used now, but will be asked again at the "
+                                         "next start."),
+                       {datei}}
+            .woerter();
     case QSettings::FormatError:
-        return QStringLiteral("The settings file %1 is damaged; only its readable lines are "
-                              "used.")
-            .arg(datei);
+        return Meldung{"einstellungen",
+                       QT_TRANSLATE_NOOP("einstellungen", "The settings file %1 is damaged; only "
+                                                          "its readable lines are used."),
+                       {datei}}
+            .woerter();
     default:
         return std::nullopt;
     }

@@ -11,3 +11,8 @@ struct THandschuh;
 // the plan is full. False when the plan is full.
 bool inDenPlan(QWidget* bei, TPlanlisten& plan, const THandschuh& glove,
                const QString& einsatzUeberschrift, const QString& arbeitsUeberschrift);
+
+// The searches' add: a glove (null: no row chosen) goes into the plan once. No row chosen, or a
+// glove already in the plan, is said beside bei in the same short way; false then.
+bool ausSucheInDenPlan(QWidget* bei, TPlanlisten& plan, const THandschuh* glove,
+                       const QString& einsatzUeberschrift, const QString& arbeitsUeberschrift);

@@ -110,7 +110,7 @@ std::optional<TBewertung> laden(const QString& pfad, QString& fehler) {
     zeilendatei::Lesefehler f;
     if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo))
         return ausZeilen(*z);
-    fehler = QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), f.text());
+    fehler = zeilendatei::lesefehlerMeldung(pfad, f);
     return std::nullopt;
 }
 

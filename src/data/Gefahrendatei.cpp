@@ -95,11 +95,7 @@ std::optional<TGefahrenanalyse> laden(const QString& pfad, Fehler* fehler) {
     zeilendatei::Lesefehler f;
     if (const auto z = zeilendatei::lesen(pfad, &f, kHoechstensBytes, istMemo))
         return ausZeilen(*z);
-    if (fehler)
-        *fehler = Fehler{
-            QStringLiteral("Cannot read %1: %2").arg(QDir::toNativeSeparators(pfad), f.text()),
-            {},
-            {}};
+    if (fehler) *fehler = Fehler{zeilendatei::lesefehlerMeldung(pfad, f), {}, {}};
     return std::nullopt;
 }
 

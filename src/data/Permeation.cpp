@@ -14,7 +14,8 @@ struct Code {
 
 constexpr int kUngeprueft = -1000;
 
-// Either case of a letter reads the same.
+// Either case of a letter reads the same. '?' (not tested) is no row: it counts as every
+// character outside the table does.
 // Breakthrough below ten minutes ('A', 'B') or a destroyed sample ('Z') is unsuitable, although
 // the grid shows no level for it.
 constexpr Zellart G = Zellart::Gut, M = Zellart::Mittel, S = Zellart::Schwach,
@@ -56,6 +57,14 @@ int permeationsStufe(QChar c) {
 QString resistenzsymbol(QChar c) {
     const Code* k = finde(c);
     return QString::fromLatin1(k ? k->symbol : "?");
+}
+
+bool permeationscode(QChar c) {
+    return c == u'?' || finde(c) != nullptr;
+}
+
+bool quellungscode(quint8 q) {
+    return q <= 5;
 }
 
 bool permeationBekannt(QChar c) {

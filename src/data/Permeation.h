@@ -7,6 +7,10 @@
 // The permeation codes of tab.qvr, one character per glove column, and what each part of the
 // program makes of them: all in the one table behind these functions.
 
+// A character the table knows: '0'-'9', 'O', 'A', 'B', 'Z' in either case, and '?' (not tested).
+// The readers take any character; the data set's check reports the others.
+bool permeationscode(QChar c);
+
 // Points in the ranking: a measured level counts its digit; 'O', 'A' and 'B' (breakthrough
 // below ten minutes) count as level 0. '?', 'Z' (destroyed) and any character we do not know
 // cost as much as an untested result, so nothing unmeasured or destroyed ranks above a measured
@@ -22,6 +26,10 @@ bool permeationBekannt(QChar c);
 // The printed report's resistance mark: "-" (levels 0-2, 'A', 'B'), "0" (3-4), "+" (5-6),
 // "Z" (destroyed), "?" otherwise.
 QString resistenzsymbol(QChar c);
+
+// A swelling code of tab.qvr: 0 unknown, 1 resistant, 2 not resistant, 3 limited, 4 destroyed,
+// 5 sample destroyed.
+bool quellungscode(quint8 q);
 
 // What one cell of the results grid means for the glove, from its permeation code and its
 // swelling code ('1' resistant ... '5' sample destroyed, '0' unknown).

@@ -151,13 +151,14 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
     m_datei = bytes;
     if (!m_datei.isSharedWith(bytes)) m_datei = QByteArray(bytes.constData(), bytes.size());
     ByteLeser l(m_datei);
-    auto fehler = [&](qint64 offset, const QString& grund) {
+    auto fehler = [&](qint64 offset, const Meldung& grund) {
         Leeren();
         return Ladefehler{pfad, offset, grund};
     };
     const quint32 anzahl = l.u32();
     if (!l.ok())
-        return fehler(0, QStringLiteral("the file is shorter than its 4-byte glove count"));
+        return fehler(0, ladegrund(QT_TRANSLATE_NOOP(
+                             "ladefehler", "the file is shorter than its 4-byte glove count")));
     // Reserve no more than the bytes present can hold, whatever the count claims. The block must
     // never move: glove i is made only after i whole records of at least the smallest size, so
     // i + 1 <= rest / smallest + 1, the one more being the record that may turn out cut short.
@@ -169,17 +170,17 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
         if (l.rest() == 0)
-            return fehler(beginn, QStringLiteral("the count promises %1 gloves, but only %2 are "
-                                                 "present")
-                                      .arg(anzahl)
-                                      .arg(i));
+            return fehler(beginn, ladegrund(QT_TRANSLATE_NOOP("ladefehler",
+                                                              "the count promises %1 gloves, but "
+                                                              "only %2 are present"),
+                                            {QString::number(anzahl), QString::number(i)}));
         const quint8 typ = l.u8();
         THandschuh* h = anlegen(typ);
         if (!h)
-            return fehler(beginn, QStringLiteral("glove %1 has the unknown type %2 (0 to 4 are "
-                                                 "known)")
-                                      .arg(i + 1)
-                                      .arg(typ));
+            return fehler(beginn, ladegrund(QT_TRANSLATE_NOOP("ladefehler",
+                                                              "glove %1 has the unknown type %2 "
+                                                              "(0 to 4 are known)"),
+                                            {QString::number(i + 1), QString::number(typ)}));
         h->Gruppe = l.u8();
         h->m_fremd = m_datei.constData() + l.position();
         for (int k = 0; k < kTextfelder; ++k)
@@ -187,10 +188,11 @@ std::optional<Ladefehler> TProduktliste::ausBytes(const QByteArray& bytes, const
         extended80::Bytes dicke{};
         festeFelder(l, *h, dicke);
         if (!l.ok())
-            return fehler(l.fehlerOffset(), QStringLiteral("glove %1 (starting at byte %2) runs "
-                                                           "past the end of the file")
-                                                .arg(i + 1)
-                                                .arg(beginn));
+            return fehler(l.fehlerOffset(),
+                          ladegrund(QT_TRANSLATE_NOOP("ladefehler", "glove %1 (starting at byte "
+                                                                    "%2) runs past the end of the "
+                                                                    "file"),
+                                    {QString::number(i + 1), QString::number(beginn)}));
         // A value that is no number spoils only itself: the record around it is intact.
         h->Dicke = extended80::decode(dicke).value_or(std::numeric_limits<double>::quiet_NaN());
         if (i > 0) verlauf.weiter(m_eintraege.back()->Nummer, h->Nummer);

@@ -73,14 +73,16 @@ void TStoffliste::Leeren() {
 std::optional<Spaltenfehler> spaltenFehler(const QString& spalten) {
     if (spalten.size() % 4 != 0)
         return Spaltenfehler{
-            0, QStringLiteral("the column header is %1 characters long, not a multiple of 4")
-                   .arg(spalten.size())};
+            0, ladegrund(QT_TRANSLATE_NOOP("ladefehler", "the column header is %1 characters "
+                                                         "long, not a multiple of 4"),
+                         {QString::number(spalten.size())})};
     for (qsizetype i = 0; i < spalten.size() / 4; ++i) {
         const QString gruppe = spalten.mid(4 * i, 4);
         if (!gruppenWert(gruppe))
             return Spaltenfehler{
-                4 * i, QStringLiteral("column %1 of the header, \"%2\", is not a product code")
-                           .arg(QString::number(i + 1), sichtbar(gruppe))};
+                4 * i, ladegrund(QT_TRANSLATE_NOOP("ladefehler", "column %1 of the header, "
+                                                                 "\"%2\", is not a product code"),
+                                 {QString::number(i + 1), sichtbar(gruppe)})};
     }
     return std::nullopt;
 }
@@ -166,9 +168,10 @@ qint32 pruefsumme(const TStoff& s) {
 std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
     Leeren();
     return dateiLesen(pfad, [&](QFile& datei) {
-        // No more than the size the system gives: a pipe in the file's place reads as empty,
-        // not without end.
-        ByteLeser l(datei, datei.size());
+        // One read of no more than the size the system gives (a pipe in the file's place reads
+        // as empty, not without end); the records are then read in place.
+        const QByteArray bytes = datei.read(datei.size());
+        ByteLeser l(bytes);
         return lesen(l, pfad);
     });
 }
@@ -189,7 +192,8 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     if (!kopf)
         return fertig(
             Ladefehler{pfad, l.fehlerOffset(),
-                       QStringLiteral("the column header runs past the end of the file")});
+                       ladegrund(QT_TRANSLATE_NOOP("ladefehler", "the column header runs past "
+                                                                 "the end of the file"))});
     const QString spalten = cp1252::decode(kopf, kopfLaenge);
     if (const auto f = spaltenFehler(spalten))
         return fertig(Ladefehler{pfad, 4 + f->stelle, f->grund});
@@ -197,7 +201,8 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     const quint32 anzahl = l.u32();
     if (!l.ok())
         return fertig(Ladefehler{pfad, l.fehlerOffset(),
-                                 QStringLiteral("the file ends before its substance count")});
+                                 ladegrund(QT_TRANSLATE_NOOP(
+                                     "ladefehler", "the file ends before its substance count"))});
     // Room for no more records than the rest of the file can hold, whatever the count claims.
     const auto moeglich = std::size_t(std::min<qint64>(anzahl, l.rest() / kKleinsterDatensatz));
     m_saetze.reserve(moeglich);
@@ -207,11 +212,11 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
     for (quint32 i = 0; i < anzahl; ++i) {
         const qint64 beginn = l.position();
         if (l.rest() == 0)
-            return fertig(Ladefehler{pfad, beginn,
-                                     QStringLiteral("the count promises %1 substances, but only "
-                                                    "%2 are present")
-                                         .arg(anzahl)
-                                         .arg(i)});
+            return fertig(Ladefehler{
+                pfad, beginn,
+                ladegrund(QT_TRANSLATE_NOOP("ladefehler", "the count promises %1 substances, "
+                                                          "but only %2 are present"),
+                          {QString::number(anzahl), QString::number(i)})});
         const qsizetype texteVorher = m_texte.size();
         quint32 summe = textAnhaengen(l, m_texte);
         const qsizetype nameEnde = m_texte.size();
@@ -227,11 +232,11 @@ std::optional<Ladefehler> TStoffliste::lesen(ByteLeser& l, const QString& pfad) 
         s.Pruefsumme = l.i32() ^ kStoffSchluessel;
         if (!l.ok()) {
             if (codes) m_codes.entfernenLetzte();
-            return fertig(Ladefehler{pfad, l.fehlerOffset(),
-                                     QStringLiteral("substance %1 (starting at byte %2) runs "
-                                                    "past the end of the file")
-                                         .arg(i + 1)
-                                         .arg(beginn)});
+            return fertig(Ladefehler{
+                pfad, l.fehlerOffset(),
+                ladegrund(QT_TRANSLATE_NOOP("ladefehler", "substance %1 (starting at byte %2) "
+                                                          "runs past the end of the file"),
+                          {QString::number(i + 1), QString::number(beginn)})});
         }
         summe += s.Zustand;
         summe += static_cast<quint32>(s.Kennzahl);

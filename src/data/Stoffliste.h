@@ -30,8 +30,7 @@ public:
 
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
-    // damage is reported. An unusable column header loads nothing, not even the header. The
-    // file is read a piece at a time, never held whole.
+    // damage is reported. An unusable column header loads nothing, not even the header.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(QByteArrayView bytes, const QString& datei);
 
@@ -93,7 +92,7 @@ private:
 // is not a product code. Nothing for a usable header; the reader and the tool's pack both ask.
 struct Spaltenfehler {
     qsizetype stelle; // the character of the header where it goes wrong
-    QString grund;
+    Meldung grund;
 };
 std::optional<Spaltenfehler> spaltenFehler(const QString& spalten);
 

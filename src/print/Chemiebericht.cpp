@@ -2,10 +2,14 @@
 
 #include "data/Chemiesuche.h"
 #include "print/Einpassen.h"
+#include "print/Zeilenumbruch.h"
 #include "shared/gui/PageCanvas.h"
 #include "texte/Texte.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -26,24 +30,13 @@ constexpr int kErklaerung = 80 + 450 + kZeile;
 
 // text broken character-wise into the longest pieces narrower than width; nothing is lost at a
 // break, and nothing is left when not even one character fits.
-QStringList zeichenweise(PageCanvas& c, int width, const QString& text) {
-    QStringList teile;
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        // Widths grow with the prefix, so halving finds the longest one without measuring every
-        // prefix of a long name.
-        qsizetype lo = 0, hi = rest.size();
-        while (lo < hi) {
-            const qsizetype mitte = (lo + hi + 1) / 2;
-            if (c.textWidth(rest.left(mitte)) < width)
-                lo = mitte;
-            else
-                hi = mitte - 1;
-        }
-        if (lo == 0) break;
-        teile.append(rest.left(lo));
-        rest.remove(0, lo);
-    }
+QStringList namensTeile(PageCanvas& c, int width, const QString& text) {
+    const auto breite = [&c](const QString& s) { return c.textWidth(s); };
+    // Narrower than the column: at most the largest width below it.
+    QStringList teile = zeichenweise(text, std::nextafter(double(width), 0.0), breite);
+    const auto zuBreit = std::find_if(teile.begin(), teile.end(),
+                                      [&](const QString& t) { return breite(t) >= width; });
+    teile.erase(zuBreit, teile.end());
     return teile;
 }
 
@@ -52,42 +45,25 @@ constexpr int kNamensbreite = 720 - 200 - 40;
 // The height of a substance's row down to its rule: its name wraps in the name column.
 int zeilenhoehe(PageCanvas& c, const TStoff& s) {
     c.setFont(kArial, 30, false);
-    return std::max(kZeile, kZeile * int(zeichenweise(c, kNamensbreite, s.Name).size())) + 20;
+    return std::max(kZeile, kZeile * int(namensTeile(c, kNamensbreite, s.Name).size())) + 20;
 }
 
 } // namespace
 
-const std::array<Materialgruppe, 9>& materialgruppen() {
-    static const std::array<Materialgruppe, 9> g = {{
-        {860,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex I")),
-         {4101, 6101, 7101},
-         4101},
-        {970,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex II")),
-         {4111, 4112},
-         4111},
-        {1080,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Chloro-")),
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "pren")),
-         {4201, 4202, 4203, 4204, 6201},
-         4201},
-        {1190,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile I")),
-         {},
-         {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302},
-         4301},
-        {1300,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile II")),
-         {},
-         {4311, 4312},
-         4311},
-        {1410, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile III")), {}, {4321}, 4321},
-        {1520, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Viton")), {}, {4501}, 4501},
-        {1630, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl I")), {}, {4401}, 4401},
-        {1740, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl II")), {}, {4402}, 4402},
+const std::array<Gruppenspalte, 9>& gruppenspalten() {
+    static const std::array<Gruppenspalte, 9> g = {{
+        {860, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex I"))},
+        {970, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex II"))},
+        {1080, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Chloro-")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "pren"))},
+        {1190, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile I")), {}},
+        {1300, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile II")), {}},
+        {1410, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile III")), {}},
+        {1520, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Viton")), {}},
+        {1630, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl I")), {}},
+        {1740, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl II")), {}},
     }};
     return g;
 }
@@ -101,7 +77,7 @@ int textIfFit(PageCanvas& c, int x, int y, int width, const QString& text) {
 
 int wrapText(PageCanvas& c, int x, int y, int width, const QString& text) {
     int hoehe = 0;
-    for (const QString& teil : zeichenweise(c, width, text)) {
+    for (const QString& teil : namensTeile(c, width, text)) {
         textIfFit(c, x, y + hoehe, width, teil);
         hoehe += kZeile;
     }
@@ -125,13 +101,15 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     for (int i = 0; i < 5; ++i)
         textEinpassen(c, 700, 190 + 30 * i, W - 900, 30, false,
                       d.anforderungen[static_cast<std::size_t>(i)]);
-    for (const Materialgruppe& g : materialgruppen()) {
-        c.text(g.x, 440, g.zeile1);
-        if (!g.zeile2.isEmpty()) c.text(g.x, 470, g.zeile2);
-        const int n = static_cast<int>(g.codes.size());
+    for (std::size_t i = 0; i < gruppenspalten().size(); ++i) {
+        const Gruppenspalte& s = gruppenspalten()[i];
+        const std::vector<qint32>& codes = materialgruppen()[i].codes;
+        c.text(s.x, 440, s.zeile1);
+        if (!s.zeile2.isEmpty()) c.text(s.x, 470, s.zeile2);
+        const int n = static_cast<int>(codes.size());
         for (int k = 0; k < n; ++k)
-            c.text(g.x + 20, 800 - 30 * (n - 1 - k),
-                   QString::number(g.codes[static_cast<std::size_t>(k)]));
+            c.text(s.x + 20, 800 - 30 * (n - 1 - k),
+                   QString::number(codes[static_cast<std::size_t>(k)]));
     }
     c.text(200, 800, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "chemical")));
     c.text(720, 800, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "phys. state")));
@@ -147,11 +125,11 @@ int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i) {
     c.setFont(kArial, 30, false);
     const int h = std::max(kZeile, wrapText(c, 205, y + 10, kNamensbreite, s.Name));
     if (s.hatZustand()) c.text(720, y + 10, texte::text(10015 + s.Zustand));
-    for (const Materialgruppe& g : materialgruppen()) {
-        const TChemieschutz* r = findHandschuh(d.ergebnis, g.referenz);
+    for (std::size_t k = 0; k < gruppenspalten().size(); ++k) {
+        const TChemieschutz* r = findHandschuh(d.ergebnis, materialgruppen()[k].referenz);
         if (!r || i >= r->Permeation.size()) continue;
         const QChar p = r->Permeation[i];
-        c.text(g.x, y + 10, QString(p) + u'(' + resistenzsymbol(p) + u')');
+        c.text(gruppenspalten()[k].x, y + 10, QString(p) + u'(' + resistenzsymbol(p) + u')');
     }
     c.line(kLinks, y + h + 20, kRechts, y + h + 20, 2);
     return y + h + 20;

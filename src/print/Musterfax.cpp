@@ -39,7 +39,10 @@ void musterfaxDrucken(PageCanvas& c, const MusterDruckDaten& d) {
     }
     // The attention line nearly fills the printable width by itself: a longer name goes on to
     // the next lines instead of running off the paper.
-    const QString zuHaenden = text(10208) + d.zuHaenden;
+    // The sentence ends with the name, so the name brings its full stop unless it has one.
+    const QString name = d.zuHaenden.trimmed();
+    const bool punkt = !name.isEmpty() && !QStringLiteral(".!?").contains(name.back());
+    const QString zuHaenden = text(10208) + d.zuHaenden + (punkt ? QStringLiteral(".") : QString());
     const double breite = static_cast<int>(c.printableSizeMm().width()) * 10 - 200;
     const QStringList zeilen =
         c.textWidth(zuHaenden) <= breite

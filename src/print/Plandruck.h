@@ -25,6 +25,7 @@ struct PlanDruckSpalte {
     QString kategorie; // "Category:", e.g. "2 (EN388)"
     QStringList arbeitsbereiche;
     QStringList einsatzbereiche;
+    QString verweis; // the glove's page on the intranet, printed as a QR code; empty: none
 };
 
 // The glove plan as the plan window shows it, or as the tool reads it from a plan file.
@@ -49,3 +50,8 @@ PlanDruckDaten planDruckDaten(const std::array<QString, 3>& adresse, const PlanA
 // The printed values of a glove, with the given note lines.
 PlanDruckSpalte planDruckSpalte(const THandschuh& h, const QStringList& arbeitsbereiche,
                                 const QStringList& einsatzbereiche);
+
+// The plan's pages on the intranet server at basis: each column's glove page as its QR code,
+// and the plan's own page, when it comes from a plan file, in the footer. Without a server
+// (an empty basis) the plan prints as it always did.
+void planVerweiseSetzen(PlanDruckDaten& d, const QString& basis, const QString& planDatei);

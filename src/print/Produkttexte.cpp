@@ -51,7 +51,8 @@ QString isoLeveltext(quint8 wert) {
 
 QString zahltext(double wert) {
     QString s = QString::number(wert, 'g', 15);
-    return s.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+    // In the language of the texts around it ("1,5 mm" on a German page), not the system's.
+    return s.replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 std::array<QString, 10> elektrotexte(const TWerte& e) {

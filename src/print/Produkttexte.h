@@ -20,7 +20,8 @@ QString leveltext(quint8 wert);
 // A cold level of TIso (see kaeltestufe): "Level X", "Level 0".."Level 5", or empty for a byte
 // that means no level.
 QString isoLeveltext(quint8 wert);
-// General number format: shortest form up to 15 significant digits, system decimal separator.
+// General number format: shortest form up to 15 significant digits, the decimal separator of
+// the language in use (the default locale).
 QString zahltext(double wert);
 
 // The ten electrical values m1..m10 of Elektrowerte. The rows read test, working and leakage

@@ -2,8 +2,8 @@
 
 #include "print/Einpassen.h"
 
-#include "texte/Texte.h"
 #include "shared/gui/PageCanvas.h"
+#include "texte/Texte.h"
 
 #include <QDate>
 #include <QLocale>
@@ -23,7 +23,9 @@ FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage&
     d.email = text(10033);
     d.internet = text(10034);
     d.hersteller = {text(10027), text(10028), text(10029), text(10032), text(10035)};
-    const QLocale sprache = QLocale::system();
+    // The page's language, not the system's: a German page printed on an English system
+    // still reads its date the German way.
+    const QLocale sprache;
     d.datum = sprache.toString(datum, QLocale::ShortFormat);
     // Day 28 of each month (a two-digit day, every month's name): the widest of them is the
     // widest date the format makes this year.
@@ -47,6 +49,7 @@ void printPageFooter(PageCanvas& canvas, const FusszeilenDaten& d) {
     canvas.setFontAngle(0);
     canvas.setFont(arial, 25, false);
     canvas.line(200, H - 165, W - 200, H - 165, 2);
+    if (!d.verweis.isEmpty()) textEinpassen(canvas, 200, H - 200, W - 400, 25, false, d.verweis);
     if (!d.logo.isNull()) canvas.image(QRect(W - 499, H - 159, 298, 153), d.logo);
 
     // Each text keeps to its column: the distributor's up to the maker's, the maker's and the

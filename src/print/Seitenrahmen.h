@@ -22,15 +22,18 @@ struct FusszeilenDaten {
     QString email;              // "eMail.: "
     QString internet;           // "  Internet: "
     std::array<QString, 5> hersteller; // maker's name, street, town, phone and fax, e-mail and web
-    QString datum;                     // the printout's date, in the short date format
-    QStringList monatsDaten; // day 28 of each month: the date's column fits the widest
+    QString datum;                     // the printout's date, in the language's short date format
+    QStringList monatsDaten;           // day 28 of each month: the date's column fits the widest
     QImage logo;
+    QString verweis; // where the page is found on the intranet, above the rule; empty: nowhere
 };
+
+// How far above the footer's rule an address (FusszeilenDaten::verweis) reaches.
+inline constexpr int kFussVerweisHoehe = 40;
 
 // The footer texts from the numbered texts, the given date, address block and logo. The date is
 // data, so a printout made in a test looks the same on every day.
-FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage& logo,
-                                QDate datum);
+FusszeilenDaten fusszeilenDaten(const std::array<QString, 10>& an, const QImage& logo, QDate datum);
 // The footer of a printout made now: today's date and the program's logo.
 FusszeilenDaten fusszeileHeute(const std::array<QString, 10>& an);
 

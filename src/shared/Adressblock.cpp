@@ -125,5 +125,10 @@ void benutzerdatenPruefen(TEinstellungen& speicher, TBenutzerdaten& daten,
         return;
     }
     dialog(daten);
-    speicher.schreiben(kSchluesselBenutzer, namen, alsListe(daten.re));
+    benutzerdatenSpeichern(speicher, daten);
+}
+
+void benutzerdatenSpeichern(TEinstellungen& speicher, const TBenutzerdaten& daten) {
+    speicher.schreiben(kSchluesselBenutzer, nummerierteNamen(QStringLiteral("re"), 4),
+                       alsListe(daten.re));
 }

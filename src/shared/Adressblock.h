@@ -54,5 +54,7 @@ bool haendlerWechseln(TEinstellungen* speicher, const QString& adressdatei, cons
 // The stored user details if their key exists; otherwise the first-run dialog fills them
 // (a dialog closed without confirming leaves them as they are) and they are stored either way.
 using BenutzerDialog = std::function<void(TBenutzerdaten&)>;
+// Stores the user details under their key, as the first run and a later correction do.
+void benutzerdatenSpeichern(TEinstellungen& speicher, const TBenutzerdaten& daten);
 void benutzerdatenPruefen(TEinstellungen& speicher, TBenutzerdaten& daten,
                           const BenutzerDialog& dialog);

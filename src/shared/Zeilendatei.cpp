@@ -2,6 +2,7 @@
 
 #include "shared/Codepage1252.h"
 #include "shared/KommaText.h"
+#include "texte/Meldung.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -135,24 +136,31 @@ std::filesystem::path nativ(const QString& pfad) {
 #endif
 }
 
+// A failure to save in the words of the language module.
+Schreibfehler schreibfehler(const char* text, const QStringList& argumente) {
+    return Schreibfehler{Meldung{"zeilendatei", text, argumente}.woerter()};
+}
+
 std::optional<Schreibfehler> sicherSchreiben(const QString& pfad, const QString& anzeige,
                                              const QByteArray& bytes) {
     QSaveFile datei(pfad);
     // Unbuffered, so a short write (disk full, size limit) shows in write()'s count; a buffered
     // flush at commit() can lose the shortfall silently.
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return Schreibfehler{
-            QStringLiteral("Cannot create %1: %2").arg(anzeige, datei.errorString())};
+        return schreibfehler(QT_TRANSLATE_NOOP("zeilendatei", "Cannot create %1: %2"),
+                             {anzeige, datei.errorString()});
     if (datei.write(bytes) != bytes.size()) {
         const QString grund = datei.error() == QFileDevice::NoError
-                                  ? QStringLiteral("the disk is full or the file too large")
+                                  ? QCoreApplication::translate(
+                                        "zeilendatei", "the disk is full or the file too large")
                                   : datei.errorString();
         datei.cancelWriting();
-        return Schreibfehler{QStringLiteral("Cannot write %1: %2").arg(anzeige, grund)};
+        return schreibfehler(QT_TRANSLATE_NOOP("zeilendatei", "Cannot write %1: %2"),
+                             {anzeige, grund});
     }
     if (!datei.commit())
-        return Schreibfehler{
-            QStringLiteral("Cannot save %1: %2").arg(anzeige, datei.errorString())};
+        return schreibfehler(QT_TRANSLATE_NOOP("zeilendatei", "Cannot save %1: %2"),
+                             {anzeige, datei.errorString()});
     return std::nullopt;
 }
 
@@ -165,14 +173,15 @@ std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArr
     // whose target is missing is refused rather than creating a file wherever it points.
     if (ziel.isSymLink()) {
         if (!ziel.exists())
-            return Schreibfehler{
-                QStringLiteral("Cannot write %1: it is a link to %2, which does not exist")
-                    .arg(anzeige, QDir::toNativeSeparators(ziel.symLinkTarget()))};
+            return schreibfehler(QT_TRANSLATE_NOOP("zeilendatei", "Cannot write %1: it is a link "
+                                                                  "to %2, which does not exist"),
+                                 {anzeige, QDir::toNativeSeparators(ziel.symLinkTarget())});
         ziel.setFile(ziel.canonicalFilePath());
     }
     if (ziel.exists() && !ziel.isFile())
-        return Schreibfehler{
-            QStringLiteral("Cannot write %1: it is not a regular file").arg(anzeige)};
+        return schreibfehler(
+            QT_TRANSLATE_NOOP("zeilendatei", "Cannot write %1: it is not a regular file"),
+            {anzeige});
     const QString echt = ziel.filePath();
     if (QFile::encodeName(ziel.fileName()).size() <= kNamenRaum)
         return sicherSchreiben(echt, anzeige, bytes);
@@ -181,16 +190,16 @@ std::optional<Schreibfehler> atomarSpeichern(const QString& pfad, const QByteArr
     const QString kurz = ziel.dir().filePath(
         QStringLiteral("~%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QChar(u'0')));
     if (QFileInfo::exists(kurz))
-        return Schreibfehler{QStringLiteral("Cannot create %1: %2 is in the way")
-                                 .arg(anzeige, QDir::toNativeSeparators(kurz))};
+        return schreibfehler(QT_TRANSLATE_NOOP("zeilendatei", "Cannot create %1: %2 is in the way"),
+                             {anzeige, QDir::toNativeSeparators(kurz)});
     if (auto f = sicherSchreiben(kurz, anzeige, bytes)) return f;
     if (ziel.exists()) QFile::setPermissions(kurz, QFile::permissions(echt));
     std::error_code fehler;
     std::filesystem::rename(nativ(kurz), nativ(echt), fehler);
     if (fehler) {
         QFile::remove(kurz);
-        return Schreibfehler{QStringLiteral("Cannot save %1: %2")
-                                 .arg(anzeige, QString::fromLocal8Bit(fehler.message()))};
+        return schreibfehler(QT_TRANSLATE_NOOP("zeilendatei", "Cannot save %1: %2"),
+                             {anzeige, QString::fromLocal8Bit(fehler.message())});
     }
     return std::nullopt;
 }
@@ -217,22 +226,34 @@ QStringList zerlegen(const QByteArray& bytes) {
 }
 
 QString Lesefehler::grund() const {
-    const auto tr = [](const char* t) { return QCoreApplication::translate("zeilendatei", t); };
+    const auto text = [this](const char* t) {
+        return Meldung{"zeilendatei", t, {QString::number(grenze)}}.woerter();
+    };
     switch (art) {
     case Art::KeineDatei:
-        return tr("it is not a plain file");
+        return text(QT_TRANSLATE_NOOP("zeilendatei", "it is not a plain file"));
     case Art::Unlesbar:
         return system;
     case Art::ZuGross:
-        return tr("it is larger than %1 bytes, the most this kind of file holds").arg(grenze);
+        return text(QT_TRANSLATE_NOOP("zeilendatei", "it is larger than %1 bytes, the most this "
+                                                     "kind of file holds"));
     case Art::KeinText:
-        return tr("not a text file");
+        return text(QT_TRANSLATE_NOOP("zeilendatei", "not a text file"));
     case Art::ZeileZuLang:
-        return tr("the line is longer than %1 characters, the most a line holds").arg(grenze);
+        return text(QT_TRANSLATE_NOOP("zeilendatei", "the line is longer than %1 characters, the "
+                                                     "most a line holds"));
     case Art::ZuVieleNotizzeilen:
-        return tr("the memo has more than %1 lines, the most a memo holds").arg(grenze);
+        return text(QT_TRANSLATE_NOOP("zeilendatei", "the memo has more than %1 lines, the most a "
+                                                     "memo holds"));
     }
     return {};
+}
+
+QString lesefehlerMeldung(const QString& pfad, const Lesefehler& f) {
+    return Meldung{"zeilendatei",
+                   QT_TRANSLATE_NOOP("zeilendatei", "Cannot read %1: %2"),
+                   {QDir::toNativeSeparators(pfad), f.text()}}
+        .woerter();
 }
 
 QString Lesefehler::text() const {

@@ -87,6 +87,8 @@ struct Lesefehler {
     QString grund() const; // with the limit, without line and file
     QString text() const;  // "line 3: " and the reason; the reason alone for the whole file
 };
+// "Cannot read FILE: " and the text of f, in the language module's words.
+QString lesefehlerMeldung(const QString& pfad, const Lesefehler& f);
 
 // Whether bytes are a line file: no byte a text lacks, no line beyond kZeichenJeZeile. No bytes
 // are a file of no lines.

@@ -125,9 +125,16 @@ bool laden(QCoreApplication& app, const QString& pfad) {
     return true;
 }
 
+QLocale gebietsschema(const QLocale& system, QLocale::Language sprache) {
+    return system.language() == sprache ? system : QLocale(sprache);
+}
+
 bool waehlen(QCoreApplication& app, const QString& programmDatei, const QLocale& locale) {
     const QString pfad = datei(programmDatei, locale);
-    return !pfad.isEmpty() && laden(app, pfad);
+    const bool geladen = !pfad.isEmpty() && laden(app, pfad);
+    // laden() made the module's language the default; without a module the texts are English.
+    QLocale::setDefault(gebietsschema(locale, geladen ? QLocale().language() : QLocale::English));
+    return geladen;
 }
 
 } // namespace sprachmodul

@@ -30,8 +30,15 @@ QString dateiFuerDaten(const QString& programmDatei, const QString& datenVerzeic
 // file, print and message dialogs where Qt has them; false when the module cannot be read.
 bool laden(QCoreApplication& app, const QString& pfad);
 
+// The locale numbers and dates follow: that of the language the texts are in, kept in the
+// user's own country where the user speaks that language (Austrian dates under the German
+// module), else the language's own. So a page never mixes its words with another language's
+// numbers, whatever the system's locale.
+QLocale gebietsschema(const QLocale& system, QLocale::Language sprache);
+
 // Chooses and installs the module once, before the first window; false when there is none
-// (or it cannot be read), which leaves the English set in use without a message.
+// (or it cannot be read), which leaves the English set in use without a message. Either way
+// it makes the locale of the texts' language the default one (gebietsschema).
 bool waehlen(QCoreApplication& app, const QString& programmDatei, const QLocale& locale);
 
 } // namespace sprachmodul

@@ -59,6 +59,25 @@ private Q_SLOTS:
         QCOMPARE(sprachmodul::abkuerzung(QLocale(locale)), abk);
     }
 
+    // Numbers and dates of the texts' language, in the user's country where it speaks it.
+    void gebietsschema_data() {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<int>("sprache");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("German module, Austrian user") << "de_AT" << int(QLocale::German) << "de_AT";
+        QTest::newRow("German module, US user") << "en_US" << int(QLocale::German) << "de_DE";
+        QTest::newRow("English set, German user") << "de_DE" << int(QLocale::English) << "en_US";
+        QTest::newRow("English set, British user") << "en_GB" << int(QLocale::English) << "en_GB";
+        QTest::newRow("English set, C locale") << "C" << int(QLocale::English) << "en_US";
+    }
+    void gebietsschema() {
+        QFETCH(QString, system);
+        QFETCH(int, sprache);
+        QFETCH(QString, name);
+        QCOMPARE(sprachmodul::gebietsschema(QLocale(system), QLocale::Language(sprache)).name(),
+                 name);
+    }
+
     void dateiwahl() {
         QTemporaryDir dir;
         const QString programm = dir.filePath("Ardentix");
@@ -102,7 +121,7 @@ private Q_SLOTS:
         QFETCH(QString, verzeichnis);
         QFETCH(bool, deutsch);
         QTemporaryDir dir;
-        QVERIFY(QFile::copy(QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU"),
+        QVERIFY(QFile::copy(QStringLiteral(ARDENTIX_SPRACHMODULE "/ardentix_DEU.qm"),
                             dir.filePath("Ardentix.DEU")));
         anlegen(dir.filePath("Ardentix.FRA")); // unreadable: passed over
         QCOMPARE(sprachmodul::dateiFuerDaten(dir.filePath("Ardentix"), verzeichnis),
@@ -112,7 +131,7 @@ private Q_SLOTS:
     void qtDialogeInDerSpracheDesModuls() {
         int argc = 0;
         QCoreApplication app(argc, nullptr);
-        QVERIFY(sprachmodul::laden(app, QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU")));
+        QVERIFY(sprachmodul::laden(app, QStringLiteral(ARDENTIX_SPRACHMODULE "/ardentix_DEU.qm")));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     }
 

@@ -118,33 +118,37 @@ private Q_SLOTS:
         QCOMPARE(reihenfolge({}), QList<int>{});
     }
 
-    // The one table of permeation codes: ranking points, the grid's level, the report's mark.
+    // The one table of permeation codes: known to the data check, ranking points, the grid's
+    // level, the report's mark.
     void permeationscodes_data() {
         QTest::addColumn<QChar>("code");
+        QTest::addColumn<bool>("bekannt");
         QTest::addColumn<int>("wert");
         QTest::addColumn<int>("stufe");
         QTest::addColumn<QString>("symbol");
-        QTest::newRow("0") << QChar(u'0') << 0 << 0 << "-";
-        QTest::newRow("2") << QChar(u'2') << 2 << 2 << "-";
-        QTest::newRow("3") << QChar(u'3') << 3 << 3 << "0";
-        QTest::newRow("4") << QChar(u'4') << 4 << 4 << "0";
-        QTest::newRow("5") << QChar(u'5') << 5 << 5 << "+";
-        QTest::newRow("6") << QChar(u'6') << 6 << 6 << "+";
-        QTest::newRow("7") << QChar(u'7') << 7 << -1 << "?";
-        QTest::newRow("O") << QChar(u'O') << 0 << 0 << "?";
-        QTest::newRow("o") << QChar(u'o') << 0 << 0 << "?";
-        QTest::newRow("A") << QChar(u'A') << 0 << -1 << "-";
-        QTest::newRow("b") << QChar(u'b') << 0 << -1 << "-";
-        QTest::newRow("Z") << QChar(u'Z') << -1000 << -1 << "Z";
-        QTest::newRow("z") << QChar(u'z') << -1000 << -1 << "Z";
-        QTest::newRow("?") << QChar(u'?') << -1000 << -1 << "?";
-        QTest::newRow("x") << QChar(u'x') << -1000 << -1 << "?";
+        QTest::newRow("0") << QChar(u'0') << true << 0 << 0 << "-";
+        QTest::newRow("2") << QChar(u'2') << true << 2 << 2 << "-";
+        QTest::newRow("3") << QChar(u'3') << true << 3 << 3 << "0";
+        QTest::newRow("4") << QChar(u'4') << true << 4 << 4 << "0";
+        QTest::newRow("5") << QChar(u'5') << true << 5 << 5 << "+";
+        QTest::newRow("6") << QChar(u'6') << true << 6 << 6 << "+";
+        QTest::newRow("7") << QChar(u'7') << true << 7 << -1 << "?";
+        QTest::newRow("O") << QChar(u'O') << true << 0 << 0 << "?";
+        QTest::newRow("o") << QChar(u'o') << true << 0 << 0 << "?";
+        QTest::newRow("A") << QChar(u'A') << true << 0 << -1 << "-";
+        QTest::newRow("b") << QChar(u'b') << true << 0 << -1 << "-";
+        QTest::newRow("Z") << QChar(u'Z') << true << -1000 << -1 << "Z";
+        QTest::newRow("z") << QChar(u'z') << true << -1000 << -1 << "Z";
+        QTest::newRow("?") << QChar(u'?') << true << -1000 << -1 << "?";
+        QTest::newRow("x") << QChar(u'x') << false << -1000 << -1 << "?";
     }
     void permeationscodes() {
         QFETCH(QChar, code);
         QFETCH(int, wert);
         QFETCH(int, stufe);
         QFETCH(QString, symbol);
+        QFETCH(bool, bekannt);
+        QCOMPARE(permeationscode(code), bekannt);
         QCOMPARE(permeationsWert(code), wert);
         QCOMPARE(permeationsStufe(code), stufe);
         QCOMPARE(resistenzsymbol(code), symbol);

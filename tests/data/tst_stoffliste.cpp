@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -219,6 +220,25 @@ private Q_SLOTS:
         }
     }
 
+    // The reasons are the language module's: a German user reads them in German.
+    void beschaedigtAufDeutsch() {
+        QTranslator deutsch;
+        QVERIFY(deutsch.load(QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU"), QString(),
+                             QString(), QLatin1String("")));
+        QCoreApplication::installTranslator(&deutsch);
+        const TStoff a = stoff("A", "1", "1"), b = stoff("B", "2", "2");
+        const QByteArray gut = datei("0001", {&a, &b});
+        TStoffliste l;
+        const auto f = l.ausBytes(gut.left(gut.size() - 2), "tab.qvr");
+        QVERIFY(f);
+        const QString meldung = f->meldung();
+        QCoreApplication::removeTranslator(&deutsch);
+        QCOMPARE(meldung, QStringLiteral("tab.qvr ist beschädigt: Stoff 2 (ab Byte %1) reicht "
+                                              "über das Ende der Datei hinaus (bei Byte %2).")
+                                   .arg(4 + 4 + 4 + (3 * 4 + 3 + 1 + 4 + 5 + 4))
+                                   .arg(gut.size() - 4));
+    }
+
     // Rows of the usual codes are packed, any other row is kept as it is; both read back whole,
     // with the sum of their bytes.
     void codespeicher_data() {
@@ -319,7 +339,7 @@ private Q_SLOTS:
         QCOMPARE(f ? int(f->stelle) : -1, stelle);
     }
 
-    // A table read from a file in several pieces: every name and CAS number leads to its first
+    // A large table read from a file: every name and CAS number leads to its first
     // substance, a dropped record to none.
     void grosseTabelleAusDatei() {
         std::vector<TStoff> stoffe;

@@ -1,8 +1,8 @@
 // The English sample data set as built into build/EN: what the windows, searches and the
 // chemical report rely on being there.
+#include "data/Materialgruppen.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
-#include "print/Chemiebericht.h"
 
 #include <QRegularExpression>
 #include <QTest>

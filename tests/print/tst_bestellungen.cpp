@@ -191,7 +191,7 @@ private Q_SLOTS:
             {1250, "Dear Sirs,"},
             {1300, "please send us the following samples:"},
             {1950, "Delivery should be sent to the above mentioned address to the attention of "
-                   "Mr Brandt"},
+                   "Mr Brandt."},
         };
         for (const auto& [y, text] : zeilen) {
             QCOMPARE(zeile(c, y), QStringList{"200:" + text});
@@ -218,7 +218,7 @@ private Q_SLOTS:
         QVERIFY(zeilen.size() > 1);
         QCOMPARE(zeilen.join(' '), "Delivery should be sent to the above mentioned address to the "
                                    "attention of " +
-                                       d.zuHaenden);
+                                       d.zuHaenden + '.');
     }
 
     // A row prints only with quantity and article; the others keep their lines.

@@ -60,25 +60,43 @@ private Q_SLOTS:
         QTest::addColumn<int>("langeZeilen"); // lines of one note of the last column
         QTest::addColumn<QPageLayout::Orientation>("lage");
         QTest::addColumn<QList<int>>("jeSeite");
-        QTest::newRow("3 columns: portrait") << 3 << 0 << QPageLayout::Portrait << QList<int>{3};
-        QTest::newRow("4 columns: portrait") << 4 << 0 << QPageLayout::Portrait << QList<int>{4};
+        QTest::addColumn<QString>("server"); // the intranet's address: QR codes and footer
+        QTest::newRow("3 columns: portrait")
+            << 3 << 0 << QPageLayout::Portrait << QList<int>{3} << "";
+        QTest::newRow("4 columns: portrait")
+            << 4 << 0 << QPageLayout::Portrait << QList<int>{4} << "";
         QTest::newRow("5 short: one landscape")
-            << 5 << 0 << QPageLayout::Landscape << QList<int>{5};
+            << 5 << 0 << QPageLayout::Landscape << QList<int>{5} << "";
         QTest::newRow("7 short: landscape 6 + 1")
-            << 7 << 0 << QPageLayout::Landscape << QList<int>{6, 1};
+            << 7 << 0 << QPageLayout::Landscape << QList<int>{6, 1} << "";
         QTest::newRow("7, a 19-line note: still landscape")
-            << 7 << 19 << QPageLayout::Landscape << QList<int>{6, 1};
+            << 7 << 19 << QPageLayout::Landscape << QList<int>{6, 1} << "";
         QTest::newRow("7, a 20-line note: portrait 4 + 3")
-            << 7 << 20 << QPageLayout::Portrait << QList<int>{4, 3};
+            << 7 << 20 << QPageLayout::Portrait << QList<int>{4, 3} << "";
         QTest::newRow("12 short: landscape 6 + 6")
-            << 12 << 0 << QPageLayout::Landscape << QList<int>{6, 6};
+            << 12 << 0 << QPageLayout::Landscape << QList<int>{6, 6} << "";
+        // The QR codes and the footer's plan address take room from the notes: what filled a
+        // landscape frame now needs portrait, and a 45-line note prints as far as its shorter
+        // frame reaches, not into the next.
+        const QString server = QStringLiteral("http://handschuhe.werk-sued.example:8080");
+        QTest::newRow("linked, 7 short: landscape 6 + 1")
+            << 7 << 3 << QPageLayout::Landscape << QList<int>{6, 1} << server;
+        QTest::newRow("linked, 7, a 19-line note: portrait 4 + 3")
+            << 7 << 19 << QPageLayout::Portrait << QList<int>{4, 3} << server;
+        QTest::newRow("linked, 3, a 45-line note")
+            << 3 << 45 << QPageLayout::Portrait << QList<int>{3} << server;
+        QTest::newRow("linked, longest address, 5, a 45-line note")
+            << 5 << 45 << QPageLayout::Portrait << QList<int>{4, 1}
+            << QStringLiteral("https://intra/") + QString(86, u'h');
     }
     void seiten() {
         QFETCH(int, spalten);
         QFETCH(int, langeZeilen);
         QFETCH(QPageLayout::Orientation, lage);
         QFETCH(QList<int>, jeSeite);
-        const PlanDruckDaten d = plan(spalten, spalten - 1, langeZeilen);
+        QFETCH(QString, server);
+        PlanDruckDaten d = plan(spalten, spalten - 1, langeZeilen);
+        planVerweiseSetzen(d, server, QStringLiteral("/srv/Halle 3.PLN"));
         const RecordingCanvas c = drucken(d);
         QCOMPARE(c.orientations().first(), lage);
         const QList<QStringList> codes = codesJeSeite(c);

@@ -69,13 +69,26 @@ private Q_SLOTS:
         QCOMPARE(isoLeveltext(5), QString());
     }
 
+    // Numbers follow the language in use (the default locale), whatever the system's.
+    void zahlen_data() {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("sep");
+        QTest::newRow("German") << "de_DE"
+                                << ",";
+        QTest::newRow("English") << "en_GB"
+                                 << ".";
+    }
     void zahlen() {
-        const QString sep = QLocale::system().decimalPoint();
+        QFETCH(QString, sprache);
+        QFETCH(QString, sep);
+        const QLocale vorher;
+        QLocale::setDefault(QLocale(sprache));
         QCOMPARE(zahltext(2.5), QStringLiteral("2") + sep + QStringLiteral("5"));
         QCOMPARE(zahltext(20), QStringLiteral("20"));
-        QCOMPARE(zahltext(0.1), QStringLiteral("0") + sep + QStringLiteral("1"));
+        QCOMPARE(zahltext(1500), QStringLiteral("1500"));
         QCOMPARE(zahltext(1.0 / 3.0),
                  QStringLiteral("0") + sep + QStringLiteral("333333333333333"));
+        QLocale::setDefault(vorher);
     }
 
     void elektro() {
@@ -90,7 +103,7 @@ private Q_SLOTS:
         e[7] = 5;  // test voltage 2.5
         e[8] = 1;  // leakage 0.5
         e[9] = 20; // working 10
-        const QString sep = QLocale::system().decimalPoint();
+        const QString sep = QLocale().decimalPoint();
         const auto m = elektrotexte(e);
         QCOMPARE(m[0], QStringLiteral("20 Mpa"));
         QCOMPARE(m[1], QStringLiteral("100 %"));
@@ -155,23 +168,48 @@ private Q_SLOTS:
         QCOMPARE(e.piktogramm, 1);
     }
 
-    // One unit per character keeps the expected breaks readable.
+    // One unit per character keeps the expected breaks readable. Long words hyphenate with the
+    // German dictionary Debian installs, or break between characters without one.
     void umbruch_data() {
         QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("breite");
+        QTest::addColumn<bool>("deutsch");
         QTest::addColumn<QStringList>("zeilen");
-        QTest::newRow("empty") << "" << QStringList{};
-        QTest::newRow("fits") << "ab cd" << QStringList{"ab cd"};
-        QTest::newRow("words") << "aaa bbb ccc dd" << QStringList{"aaa bbb", "ccc dd"};
-        QTest::newRow("exact width") << "aaaaaaa b" << QStringList{"aaaaaaa", "b"};
-        QTest::newRow("long word")
-            << "x aaaaaaaaaaaaaaaa y" << QStringList{"x", "aaaaaaa", "aaaaaaa", "aa y"};
-        QTest::newRow("paragraphs") << "ab\r\n\r\ncd\nef" << QStringList{"ab", "", "cd", "ef"};
-        QTest::newRow("blanks") << "  ab   cd  " << QStringList{"ab cd"};
+        QTest::newRow("empty") << "" << 7 << false << QStringList{};
+        QTest::newRow("fits") << "ab cd" << 7 << false << QStringList{"ab cd"};
+        QTest::newRow("words") << "aaa bbb ccc dd" << 7 << false
+                               << QStringList{"aaa bbb", "ccc dd"};
+        QTest::newRow("exact width") << "aaaaaaa b" << 7 << false << QStringList{"aaaaaaa", "b"};
+        QTest::newRow("long word") << "x aaaaaaaaaaaaaaaa y" << 7 << false
+                                   << QStringList{"x", "aaaaaaa", "aaaaaaa", "aa y"};
+        QTest::newRow("paragraphs")
+            << "ab\r\n\r\ncd\nef" << 7 << false << QStringList{"ab", "", "cd", "ef"};
+        QTest::newRow("blanks") << "  ab   cd  " << 7 << false << QStringList{"ab cd"};
+        QTest::newRow("after its own hyphen, without a dictionary")
+            << "Latexschaum-Beschichtung" << 13 << false
+            << QStringList{"Latexschaum-", "Beschichtung"};
+        QTest::newRow("at syllables, the longest part first")
+            << "Chemikalienschutzhandschuh" << 12 << true
+            << QStringList{"Chemikalien-", "schutzhand-", "schuh"};
+        QTest::newRow("the first part beside the words before it")
+            << "Der Chemikalienschutzhandschuh hilft" << 16 << true
+            << QStringList{"Der Chemikalien-", "schutzhandschuh", "hilft"};
+        QTest::newRow("umlaut and capitals") << "GEFÄHRDUNGSBEURTEILUNG" << 10 << true
+                                             << QStringList{"GEFÄHR-", "DUNGSBEUR-", "TEILUNG"};
+        QTest::newRow("no syllable fits: characters")
+            << "Schutzhandschuh" << 4 << true << QStringList{"Schu", "tz-", "hand", "schu", "h"};
     }
     void umbruch() {
         QFETCH(QString, text);
+        QFETCH(int, breite);
+        QFETCH(bool, deutsch);
         QFETCH(QStringList, zeilen);
-        QCOMPARE(zeilenUmbrechen(text, 7, [](const QString& s) { return double(s.size()); }),
+        static const auto de =
+            Silbentrennung::laden(QStringLiteral("/usr/share/hyphen/hyph_de_DE.dic"));
+        QVERIFY(de);
+        QCOMPARE(zeilenUmbrechen(
+                     text, breite, [](const QString& s) { return double(s.size()); },
+                     deutsch ? de.get() : nullptr),
                  zeilen);
     }
 };

@@ -7,6 +7,9 @@
 #              form's labels are made plain once it is set up, a label made in code before its
 #              text, tooltips and the like get the text escaped; message boxes and input
 #              dialogs are app/Dialoge's alone, and no window sets HTML itself.
+#   meldungen: every message in words comes from the language module (tr, translate, a text
+#              marked with QT_TRANSLATE_NOOP), also in the layers below the windows; a fixed
+#              English phrase of three words or more in QStringLiteral is one that does not.
 set(SCHICHTEN texte shared data print app windows)
 set(fehler "")
 file(GLOB_RECURSE dateien RELATIVE ${QUELLEN} ${QUELLEN}/*.h ${QUELLEN}/*.cpp)
@@ -24,6 +27,9 @@ foreach(datei ${dateien})
         elseif(PRUEFUNG STREQUAL "umgebung"
                AND zeile MATCHES "qEnvironmentVariable|qgetenv|getenv|QProcessEnvironment")
             string(APPEND fehler "${datei}: ${zeile}\n")
+        elseif(PRUEFUNG STREQUAL "meldungen"
+               AND zeile MATCHES "(QStringLiteral|QLatin1String)\\(\"[A-Za-z%][^\"]* [a-z]+ [a-z]+")
+            string(APPEND fehler "${datei}: a message not from the language module: ${zeile}\n")
         elseif(PRUEFUNG STREQUAL "klartext" AND rang GREATER_EQUAL 4
                AND NOT datei MATCHES "^app/(Klartext|Dialoge)\\.cpp$")
             if(zeile MATCHES "set(ToolTip|StatusTip|WhatsThis)\\(|Qt::(ToolTip|StatusTip|WhatsThis)Role"

@@ -23,7 +23,7 @@ const seiten = [
                         de: ["Den richtigen Handschuh finden", "Halle 3"] } },
   { pfad: "/chemical?cas=67-64-1&cas=108-88-3&cas=64-17-5", chemie: true,
     texte: { en: ["Perm.: L", "Swell.:"], de: ["Perm.: St.", "Quell"] } },
-  { pfad: "/product/4501", texte: { en: ["Fluvex", "Product code:"], de: ["Fluvex", "Produktcode:"] } },
+  { pfad: "/product/4501", texte: { en: ["Fluvex", "Product code:"], de: ["Fluvex", "Artikelnummer:"] } },
   { pfad: "/plan/Halle%203", plan: true, texte: { en: ["Halle 3", "Work areas:"], de: ["Halle 3"] } },
   { pfad: "/mechanical?hazard=1&environment=0", texte: { en: ["Search Results:"], de: ["Suchergebnisse:"] } },
 ];

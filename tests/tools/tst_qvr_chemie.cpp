@@ -1,5 +1,5 @@
-#include "../common/ChemieTestdaten.h"
-#include "../common/QvrLauf.h"
+#include "ChemieTestdaten.h"
+#include "QvrLauf.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

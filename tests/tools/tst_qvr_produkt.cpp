@@ -1,12 +1,11 @@
 // "qvr print product": the specification of a glove from a data directory, as PDF.
-#include "../common/QvrLauf.h"
+#include "QvrLauf.h"
 #include "data/Produktliste.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,14 +57,26 @@ private Q_SLOTS:
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.read(5) == "%PDF-");
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
-        QProcess p;
-        p.start(pdftotext, {pdf, "-"});
-        QVERIFY(p.waitForFinished(30000));
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const std::optional<QString> text = pdfText(pdf);
+        if (!text) QSKIP("pdftotext is not installed");
         for (const QString& t : texte)
-            QVERIFY2(text.contains(t), qPrintable(t));
+            QVERIFY2(text->contains(t), qPrintable(t));
+    }
+
+    // A German page printed on an English system: its numbers and date are German.
+    void deutscheSeiteUnterEnglischemSystem() {
+        const QString pdf = m_dir.filePath(QStringLiteral("de.pdf"));
+        const QByteArray vorher = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "en_US.UTF-8");
+        const QvrLauf l = qvrLauf({"print", "product", "1003", "--data",
+                                   QStringLiteral(ARDENTIX_BUILD_DIR "/DE"), "--pdf", pdf});
+        vorher.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", vorher);
+        QCOMPARE(l.status, 0);
+        const std::optional<QString> text = pdfText(pdf);
+        if (!text) QSKIP("pdftotext is not installed");
+        QVERIFY2(text->contains(QStringLiteral("1,5 mm")), qPrintable(*text));
+        static const QRegularExpression datum(QStringLiteral("Datum: \\d\\d\\.\\d\\d\\.\\d\\d\\b"));
+        QVERIFY(text->contains(datum));
     }
 
     void fehler_data() {

@@ -4,7 +4,9 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
+#include "data/Intranet.h"
 #include "windows/forms/XGefahren.h"
+#include "windows/forms/XReg.h"
 #include "windows/main/Anfang.h"
 #include "windows/product/XHandschutzplan.h"
 
@@ -12,6 +14,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -88,37 +91,67 @@ private Q_SLOTS:
     }
 
     // Saved files from the command line or a drop open each in its window through that
-    // window's own loading; anything else is said once, and the rest still opens.
+    // window's own loading, each once; a file already open comes forward in its window. Anything
+    // else is said once, the first few names and the count, and the rest still opens.
     void dateienOeffnen_data() {
         QTest::addColumn<QStringList>("argumente");
         QTest::addColumn<bool>("fallenLassen");
+        QTest::addColumn<QString>("vorher"); // what happened before
         QTest::addColumn<int>("planspalten");
         QTest::addColumn<int>("analysen");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("plan, either case")
-            << QStringList{"@plan.pln"} << false << 2 << 0 << QString();
-        QTest::newRow("plan dropped") << QStringList{"@plan.pln"} << true << 2 << 0 << QString();
+            << QStringList{"@plan.pln"} << false << "" << 2 << 0 << QString();
+        QTest::newRow("plan dropped")
+            << QStringList{"@plan.pln"} << true << "" << 2 << 0 << QString();
         QTest::newRow("missing analysis: the window's own message")
-            << QStringList{"@fehlt.GAN"} << false << 0 << 1 << "File not found!";
+            << QStringList{"@fehlt.GAN"} << false << "" << 0 << 1 << "File not found!";
         QTest::newRow("unknown said once, the plan still opens")
-            << QStringList{"--frob", "@plan.pln", "@notes.txt"} << false << 2 << 0
+            << QStringList{"--frob", "@plan.pln", "@notes.txt"} << false << "" << 2 << 0
             << "Not opened:\n--frob\n@notes.txt";
+        QStringList unbekannt;
+        for (int i = 1; i <= 12; ++i)
+            unbekannt << QStringLiteral("--x%1").arg(i);
+        QTest::newRow("many unknown: the first ten and the count")
+            << unbekannt << false << "" << 0 << 0 << "--x9\n--x10\n… and 2 more";
+        QTest::newRow("each file once") << QStringList{"@a.GAN", "@plan.pln", "@a.GAN", "@plan.pln"}
+                                        << false << "" << 2 << 1 << QString();
+        QTest::newRow("already open: comes forward")
+            << QStringList{"@a.GAN", "@plan.pln"} << false << "opened" << 2 << 1 << QString();
+        QTest::newRow("over a changed plan: asked as at closing")
+            << QStringList{"@plan.pln"} << false << "changed" << 2 << 0
+            << "Save changes to \"Glove Plan\"?";
+        QStringList viele;
+        for (int i = 0; i < 21; ++i)
+            viele << QStringLiteral("@%1.GBN").arg(i);
+        QTest::newRow("21 new windows: asked first, No")
+            << viele << false << "" << 0 << 0 << "Open 21 documents, each in a window of its own?";
     }
     void dateienOeffnen() {
         QFETCH(QStringList, argumente);
         QFETCH(bool, fallenLassen);
+        QFETCH(QString, vorher);
         QFETCH(int, planspalten);
         QFETCH(int, analysen);
         QFETCH(QString, meldung);
         Testprogramm p;
         p.katalog(2);
         p.schreiben("plan.pln", "2\r\n1000\r\n1001\r\nMe\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+        p.schreiben("a.GAN",
+                    "Hall 2\r\n\r\nNNNNNNN\r\n" + QByteArray(38, '\n').replace("\n", "\r\n"));
         argumente.replaceInStrings("@", p.pfad() + u'/');
         meldung.replace("@", p.pfad() + u'/');
         TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
         form1.fensterErzeugen();
         form1.show();
         testdialoge::gezeigt(); // the start's own (no substance table here)
+        if (vorher == "opened") form1.dateienOeffnen(argumente);
+        if (vorher == "changed") {
+            QVERIFY(form1.kontext().plan.hinzufuegen(&form1.kontext().katalog.at(0), "", ""));
+            testdialoge::naechsteAntwort(dialoge::Entscheidung::Verwerfen);
+        }
+        if (argumente.size() > 20) testdialoge::naechsteAntwort(false);
+        QCOMPARE(testdialoge::gezeigt(), QStringList());
         if (fallenLassen) {
             QMimeData daten;
             daten.setUrls({QUrl::fromLocalFile(argumente.first())});
@@ -131,13 +164,54 @@ private Q_SLOTS:
             form1.dateienOeffnen(argumente);
         }
         QCOMPARE(form1.kontext().plan.size(), planspalten);
-        QCOMPARE(form1.findChild<TForm6*>()->isVisible(), planspalten > 0);
+        auto* plan = form1.findChild<TForm6*>();
+        QCOMPARE(plan->isVisible(), planspalten > 0);
+        if (planspalten > 0) QCOMPARE(plan->windowTitle(), "Glove Plan — plan.pln");
         QCOMPARE(form1.findChildren<TForm8*>().size(), analysen);
         const QStringList gezeigt = testdialoge::gezeigt();
         QCOMPARE(gezeigt.size(), meldung.isEmpty() ? 0 : 1);
         if (!meldung.isEmpty())
             QVERIFY2(gezeigt.first().contains(meldung), qPrintable(gezeigt.first()));
         qDeleteAll(form1.findChildren<TForm8*>());
+    }
+
+    // "Your details…" corrects what the first run asked, in the same dialogs and keys: the
+    // fields start as stored, and the plan and the printouts' footer follow at once.
+    void angabenKorrigieren() {
+        Testprogramm p;
+        p.katalog(1);
+        p.adressen();
+        TForm1 form1(p.pfad(), p.eingerichteterSpeicher());
+        form1.fensterErzeugen();
+        form1.show();
+        QTRY_COMPARE(form1.kontext().benutzer.re[0], "Me"); // read once the window is up
+        auto* menue = form1.findChild<QMenu*>("AngabenMenue");
+        QVERIFY(imModalenFenster<TForm9>(
+            [&] { menue->findChild<QAction*>("AngabenAdresse")->trigger(); },
+            [](TForm9& d) {
+                auto* name = kind<QLineEdit>(&d, "Edit1");
+                QCOMPARE(name->text(), "Me");
+                name->setText("Me GmbH");
+                QTest::mouseClick(kind<QPushButton>(&d, "Button1"), Qt::LeftButton);
+            }));
+        form1.findChild<QPushButton*>("SpeedButton10")->click();
+        QCOMPARE(form1.findChild<TForm6*>()->findChild<QLineEdit*>("Edit1")->text(), "Me GmbH");
+        testdialoge::naechsteAntwort(std::optional<QString>("101"));
+        menue->findChild<QAction*>("AngabenHaendler")->trigger();
+        QCOMPARE(form1.kontext().adressen.An[1], "Nordhand GmbH");
+        const auto s = p.speicher();
+        QCOMPARE(s->lesen("SOFTWARE\\QVRUser", {"re1"})->value(0), "Me GmbH");
+        QCOMPARE(s->lesen("SOFTWARE\\QVR\\Palvex", {"An2"})->value(0), "Nordhand GmbH");
+
+        // The intranet address: what is no web address is said and offered again as typed.
+        testdialoge::zuruecksetzen();
+        testdialoge::naechsteAntwort(std::optional<QString>("ftp://werk"));
+        testdialoge::naechsteEingabe([](const QString&, const QString&) {
+            return std::optional<QString>(" handschuhe.werk:8080/ ");
+        });
+        menue->findChild<QAction*>("AngabenIntranet")->trigger();
+        QCOMPARE(testdialoge::gezeigt().size(), 1);
+        QCOMPARE(intranetLesen(*form1.kontext().einstellungen), "http://handschuhe.werk:8080");
     }
 
     void seitenUndSchliessen() {

@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -117,6 +119,7 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("schirm");
         QTest::newRow("1024x768") << QSize(1024, 768);
         QTest::newRow("1280x1024") << QSize(1280, 1024);
+        QTest::newRow("1920x1080") << QSize(1920, 1080);
     }
     void fensterAbschnitte() {
         QFETCH(QSize, schirm);
@@ -126,6 +129,12 @@ private Q_SLOTS:
         const int zu = ::abschnittsLayout(schirm.width(), 0, {}, {}).hoehe[2]; // closed, this wide
         QCOMPARE(kind(f, "p3")->height(), zu);
         QVERIFY(!kind(f, "e22")->isVisibleTo(f));
+        // Check boxes as large as the text beside them.
+        auto* c1 = kind<QCheckBox>(f, "c1");
+        QStyleOptionButton o;
+        o.initFrom(c1);
+        QVERIFY(c1->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &o, c1).height() >=
+                c1->fontMetrics().ascent());
         for (int i = 1; i <= 7; ++i)
             klick(f, qPrintable(QStringLiteral("c%1").arg(i)));
         QVERIFY(kind(f, "p3")->height() > zu);
@@ -161,14 +170,21 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(std::optional<QString>(m_p->datei("werk.txt")));
         klick(a, "SpeedButton2");
         QCOMPARE(zeilendatei::lesen(pfad)->size(), 41);
-
+        // While a has the file open, loading it elsewhere only brings a to the front.
         TForm8* b = oeffnen();
         testdialoge::naechsteAntwort(std::optional<QString>(pfad));
         klick(b, "SpeedButton1");
+        QCOMPARE(b->windowTitle(), "Risk Assessment");
+        const TGefahrenanalyse gespeichert = a->analyse();
+        QVERIFY(a->close());
+        QVERIFY(!a->isVisible());
+        testdialoge::naechsteAntwort(std::optional<QString>(pfad));
+        klick(b, "SpeedButton1");
         QCOMPARE(testdialoge::gezeigt(), QStringList());
-        QVERIFY(b->analyse() == a->analyse());
+        QCOMPARE(b->windowTitle(), "Risk Assessment — werk.GAN");
+        QVERIFY(b->analyse() == gespeichert);
         QCOMPARE(b->analyse().memo, QStringList({"a", "two words", "say\"it"}));
-        QCOMPARE(b->druckDaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
+        QCOMPARE(b->druckdaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
         // Sections laid out as loaded: the checked odd ones open, taller than the closed even ones.
         for (int n = 1; n <= 7; ++n)
             QCOMPARE(kind(b, QStringLiteral("p%1").arg(n))->height() > kind(b, "p2")->height(),

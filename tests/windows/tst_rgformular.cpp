@@ -1,8 +1,8 @@
 // The organisational assessment window as the main menu opens it: changed flag and close
 // question, the task editor, each window's own tasks, memo limits, load, save and print.
 #include "Fenstertest.h"
-#include "Testdialoge.h"
 #include "Testdateien.h"
+#include "Testdialoge.h"
 #include "Testprogramm.h"
 
 #include "app/Bildschirm.h"
@@ -82,7 +82,9 @@ private Q_SLOTS:
         QCOMPARE(kind<QStackedWidget>(f, "notebook1")->currentWidget()->objectName(), "Seite1");
         QCOMPARE(text(f, "d1"), "Me GmbH");
         QCOMPARE(text(f, "d4"), "0123");
-        QVERIFY(!f->geaendert());
+        klick(f, "a3");
+        klick(f, "SpeedButton4"); // "OK" on a task left as it was
+        QVERIFY(!f->ungespeichert());
         klick(f, "SpeedButton1");
         QVERIFY(testdialoge::gezeigt().isEmpty());
         QVERIFY(geschlossen(f));
@@ -237,6 +239,7 @@ private Q_SLOTS:
         klick(f, "SpeedButton14");
         QCOMPARE(testdialoge::gezeigt(), QStringList{kFrage});
         QVERIFY(!f->geaendert());
+        QCOMPARE(f->windowTitle(), "Hazard Assessment — form.GBN");
         QCOMPARE(text(f, "d1"), "Müller");
         QCOMPARE(zeilen(f, "m2"), b.m[1]);
         QCOMPARE(kind<QPushButton>(f, "a25")->text(), "Last");
@@ -270,14 +273,16 @@ private Q_SLOTS:
         testdialoge::naechsteAntwort(std::optional<QString>(m_p.datei("none.GBN")));
         klick(f, "SpeedButton11");
         QCOMPARE(testdialoge::gezeigt(), (QStringList{"Warning!: Save changes to \"copy.GBN\"?",
-                                                  "Error!: File not found!"}));
+                                                      "Error!: File not found!"}));
         QCOMPARE(zeilen(f, "m2"), QStringList{"Ω"});
     }
 
 #ifdef Q_OS_UNIX
     // A task is shown as written, in its button and in the tooltip on hovering it, whatever
     // markup it holds: hovering returns at once.
-    void aufgabeAlsText_data() { testdateien::gefaehrlicheBilder(m_p.pfad()); }
+    void aufgabeAlsText_data() {
+        testdateien::gefaehrlicheBilder(m_p.pfad());
+    }
     void aufgabeAlsText() {
         QFETCH(QString, bild);
         TBewertung b;

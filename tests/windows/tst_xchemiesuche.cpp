@@ -1,4 +1,4 @@
-#include "../common/ChemieTestdaten.h"
+#include "ChemieTestdaten.h"
 #include "Fenstertest.h"
 #include "Testdialoge.h"
 
@@ -58,7 +58,7 @@ private Q_SLOTS:
     void bandKehrtZurueck();
     void planUndProdukt();
     void memoNimmtKeinenFokus();
-    void druckDatenDerLetztenSuche();
+    void druckdatenDerLetztenSuche();
     void exportAlsTabelle();
     void kopfzeilen_data();
     void kopfzeilen();
@@ -392,13 +392,13 @@ void TstXChemiesuche::memoNimmtKeinenFokus() {
 }
 
 // The report prints what the last search found with, even after the lists were changed.
-void TstXChemiesuche::druckDatenDerLetztenSuche() {
+void TstXChemiesuche::druckdatenDerLetztenSuche() {
     c<QComboBox>("c4")->setCurrentIndex(2);
     suchen({"liquid - Acetone", "solid - Sodium hydroxide"});
     c<QComboBox>("c4")->setCurrentIndex(0);
     c<QComboBox>("c1")->setCurrentIndex(0);
     c<QListWidget>("ListBox1")->clear();
-    const ChemieDruckDaten d = m_form->druckDaten();
+    const ChemieDruckDaten d = m_form->druckdaten();
     QCOMPARE(d.anforderungen[3], QStringLiteral("Jersey"));
     QCOMPARE(d.anforderungen[0], QStringLiteral("Unimportant"));
     QCOMPARE(d.auswahl.size(), 2);

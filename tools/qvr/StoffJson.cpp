@@ -64,7 +64,7 @@ int stoffBefehl(const QStringList& args) {
         const QString spalten = kopf.text("Spalten");
         // What the program could not read is not written.
         if (const auto f = spaltenFehler(spalten))
-            ungueltig(args[1] + QStringLiteral(": ") + f->grund);
+            ungueltig(args[1] + QStringLiteral(": ") + f->grund.woerter());
         if (!wurzel.value("substances").isArray())
             ungueltig(args[1] + QStringLiteral(": \"substances\" must be an array"));
         QJsonArray a = wurzel.value("substances").toArray();

@@ -2,6 +2,9 @@
 
 #include "shared/Zeilendatei.h"
 #include "shared/gui/QPainterCanvas.h"
+#include "texte/Meldung.h"
+
+#include <QCoreApplication>
 
 #include <QBuffer>
 #include <QDir>
@@ -33,14 +36,20 @@ std::optional<QString> pdfSchreiben(const QString& pfad,
     // and an earlier file of that name survives.
     const std::optional<QByteArray> pdf = pdfErzeugen(ausgabe, format, lage);
     if (!pdf)
-        return QStringLiteral("Cannot write %1: the PDF could not be produced")
-            .arg(QDir::toNativeSeparators(pfad));
+        return Meldung{
+            "zeilendatei",
+            QT_TRANSLATE_NOOP("zeilendatei", "Cannot write %1: the PDF could not be produced"),
+            {QDir::toNativeSeparators(pfad)}}
+            .woerter();
     if (pfad == QLatin1String("-")) {
         QFile aus;
         if (!aus.open(stdout, QIODevice::WriteOnly) || aus.write(*pdf) != pdf->size() ||
             !aus.flush())
-            return QStringLiteral("Cannot write the PDF to standard output: %1")
-                .arg(aus.errorString());
+            return Meldung{
+                "zeilendatei",
+                QT_TRANSLATE_NOOP("zeilendatei", "Cannot write the PDF to standard output: %1"),
+                {aus.errorString()}}
+                .woerter();
         return std::nullopt;
     }
     if (const auto f = zeilendatei::atomarSpeichern(pfad, *pdf)) return f->meldung;

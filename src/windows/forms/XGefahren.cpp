@@ -21,7 +21,7 @@
 
 namespace {
 
-// The file type of the open and save dialogs, in the window's language.
+// The file type of the open and save dialogs, named as the window is titled.
 QString dateifilter() {
     return TForm8::tr("Risk assessments (*.GAN)");
 }
@@ -54,6 +54,7 @@ TForm8::TForm8(TKontext& kontext, QWidget* parent)
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
     setAttribute(Qt::WA_DeleteOnClose);
     setStyleSheet(fensterstil());
+    m_titel = windowTitle();
     ui->SpeedButton4->setIcon(QIcon(QStringLiteral(":/images/hotline2.png")));
 
     connect(ui->SpeedButton1, &QPushButton::clicked, this, &TForm8::SpeedButton1Click);
@@ -141,9 +142,8 @@ void TForm8::analyseSetzen(const TGefahrenanalyse& g) {
     c1Click();
 }
 
-GefahrenDruckDaten TForm8::druckDaten() const {
-    return {ui->Label7->text(), analyse(),
-            fusszeileHeute(m_kontext.adressen.An)};
+GefahrenDruckDaten TForm8::druckdaten() const {
+    return {ui->Label7->text(), analyse(), fusszeileHeute(m_kontext.adressen.An)};
 }
 
 void TForm8::fehler(const QString& text) {
@@ -159,9 +159,9 @@ QString TForm8::feldname(const QString& control) const {
 void TForm8::SpeedButton1Click() {
     // Loading replaces the form: unsaved work is asked about as at closing.
     if (!ungespeichert::klaeren(this, *this)) return;
-    const auto name = dialoge::oeffnen(this, QString(), dateifilter(),
+    const auto name = dialoge::oeffnen(this, tr("Load %1").arg(m_titel), dateifilter(),
                                        dialoge::Dateiart::Gefahrenanalyse);
-    if (name) laden(*name);
+    if (name && !ungespeichert::anderswoOffen(this, *name)) laden(*name);
 }
 
 void TForm8::laden(const QString& name) {
@@ -173,7 +173,7 @@ void TForm8::laden(const QString& name) {
     if (const auto g = gefahrendatei::laden(name, &f)) {
         analyseSetzen(*g);
         m_gespeichert = analyse();
-        m_datei = QFileInfo(name).absoluteFilePath();
+        dateiMerken(name);
     } else {
         fehler(f.meldung);
     }
@@ -185,8 +185,8 @@ void TForm8::SpeedButton2Click() {
 
 bool TForm8::speichern() {
     const auto name = dialoge::speichern(
-        this, QString(), dateifilter(), dialoge::Dateiart::Gefahrenanalyse,
-        dialoge::namensvorschlag(m_datei, ui->a1->text(), windowTitle(), QDate::currentDate()));
+        this, tr("Save %1").arg(m_titel), dateifilter(), dialoge::Dateiart::Gefahrenanalyse,
+        dialoge::namensvorschlag(m_datei, ui->a1->text(), m_titel, QDate::currentDate()));
     if (!name || name->isEmpty()) return false;
     const TGefahrenanalyse g = analyse();
     const auto ergebnis = gefahrendatei::speichern(*name, g);
@@ -195,7 +195,7 @@ bool TForm8::speichern() {
         return false;
     }
     m_gespeichert = g;
-    m_datei = QFileInfo(std::get<QString>(ergebnis)).absoluteFilePath();
+    dateiMerken(std::get<QString>(ergebnis));
     dialoge::gespeichert(ui->SpeedButton2, std::get<QString>(ergebnis));
     return true;
 }
@@ -205,7 +205,12 @@ bool TForm8::ungespeichert() const {
 }
 
 QString TForm8::dokumentname() const {
-    return ungespeichert::dokumentname(m_datei, windowTitle());
+    return ungespeichert::dokumentname(m_datei, m_titel);
+}
+
+void TForm8::dateiMerken(const QString& pfad) {
+    m_datei = QFileInfo(pfad).absoluteFilePath();
+    setWindowTitle(ungespeichert::titel(m_titel, m_datei));
 }
 
 void TForm8::closeEvent(QCloseEvent* e) {
@@ -214,11 +219,13 @@ void TForm8::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // Closed, it holds no file: it goes with the next turn of the event loop.
+    m_datei.clear();
     e->accept();
 }
 
 void TForm8::SpeedButton3Click() {
-    const GefahrenDruckDaten d = druckDaten();
+    const GefahrenDruckDaten d = druckdaten();
     druckdienst::drucken(this, ui->SpeedButton3, d.titel,
                          [&d](PageCanvas& c) { gefahrenanalyseDrucken(c, d); });
 }

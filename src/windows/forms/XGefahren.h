@@ -29,7 +29,7 @@ public:
     TGefahrenanalyse analyse() const;
     void analyseSetzen(const TGefahrenanalyse& g);
     // The printout's data: the controls' texts as shown.
-    GefahrenDruckDaten druckDaten() const;
+    GefahrenDruckDaten druckdaten() const;
     // "Load" of a file already chosen (in the dialog, on the command line, by a drop): the
     // same checks and messages.
     void laden(const QString& name);
@@ -38,6 +38,7 @@ public:
     bool ungespeichert() const override;
     bool speichern() override;
     QString dokumentname() const override;
+    QString datei() const override { return m_datei; }
     void verwerfen() override { m_verworfen = true; }
 
 public Q_SLOTS:
@@ -55,11 +56,13 @@ private:
     void FormShow();
     void fehler(const QString& text);
     QString feldname(const QString& control) const;
+    void dateiMerken(const QString& pfad); // as saved or loaded: the title names it
 
     std::unique_ptr<Ui::TForm8> ui;
     TKontext& m_kontext;
     bool m_angepasst = false;
     bool m_verworfen = false;
     TGefahrenanalyse m_gespeichert; // as shown, loaded or saved last
+    QString m_titel;                // the window's own title, without a file
     QString m_datei;                // the file last saved or loaded
 };

@@ -1,10 +1,9 @@
 #include "windows/forms/XHotline.h"
 
-#include "app/Dialoge.h"
 #include "app/Fensterstil.h"
+#include "app/Haendlerwahl.h"
 #include "app/Klartext.h"
 #include "app/Verweis.h"
-#include "data/Datendateien.h"
 #include "texte/Texte.h"
 
 #include "ui_XHotline.h"
@@ -69,12 +68,6 @@ void TForm5::Label6Click(const QString& wert) {
 }
 
 void TForm5::SpeedButton1Click() {
-    const std::optional<QString> code = dialoge::eingabe(this, QString(), texte::text(10239));
-    if (code && !code->isEmpty()) {
-        if (!haendlerWechseln(m_kontext.einstellungen.get(),
-                              m_kontext.datenPfad(datendatei::adressen()), *code,
-                              m_kontext.adressen))
-            dialoge::meldung(this, texte::text(10015), texte::text(10240));
-    }
+    haendlerWaehlen(this, m_kontext);
     FormShow();
 }

@@ -21,6 +21,11 @@
 
 namespace {
 
+// The file type of the open and save dialogs, named as the window is titled.
+QString dateifilter() {
+    return TForm7::tr("Hazard assessments (*.GBN)");
+}
+
 // Memo lines as the file and the printout count them: an empty memo has none, and a line break
 // at the very end starts no line of its own until something is typed after it.
 QStringList zeilen(const QPlainTextEdit* memo) {
@@ -84,6 +89,7 @@ TForm7::TForm7(TKontext& kontext, QWidget* parent)
         m_aufgabenKnoepfe->addButton(findChild<QPushButton*>(QStringLiteral("a%1").arg(n)), n);
         aufgabeBeschriften(n);
     }
+    m_titel = windowTitle();
     verbinden();
 }
 
@@ -143,7 +149,7 @@ void TForm7::FormShow() {
     ui->d3->setText(re[2]);
     ui->d4->setText(re[3]);
     // The prefill is no edit of the user's.
-    m_geaendert = false;
+    m_gespeichert = ausFeldern();
 }
 
 void TForm7::NextClick() {
@@ -198,20 +204,17 @@ void TForm7::editorUebernehmen() {
     r.sufficient = ui->cb2->isChecked();
     r.consultation = ui->cb1->isChecked();
     aufgabeBeschriften(m_editorAufgabe);
-    m_geaendert = true;
 }
 
 void TForm7::SpeedButton4Click() {
     // The editor shows the record of the button that is down.
     m_editorAufgabe = gewaehlteAufgabe();
     editorUebernehmen();
-    m_geaendert = true;
 }
 
 void TForm7::d1Change() {
     kuerzen(ui->m2, 11);
     kuerzen(ui->m3, 11);
-    m_geaendert = true;
 }
 
 // The editor holds no more lines than the printout prints.
@@ -276,37 +279,42 @@ void TForm7::SpeedButton10Click() {
 bool TForm7::speichern() {
     editorUebernehmen();
     const auto name = dialoge::speichern(
-        this, tr("Save"), tr("Organisational Assessment (*.GBN)"),
-        dialoge::Dateiart::Bewertung,
-        dialoge::namensvorschlag(m_datei, ui->m1->toPlainText().section(u'\n', 0, 0),
-                                 windowTitle(), QDate::currentDate()));
+        this, tr("Save %1").arg(m_titel), dateifilter(), dialoge::Dateiart::Bewertung,
+        dialoge::namensvorschlag(m_datei, ui->m1->toPlainText().section(u'\n', 0, 0), m_titel,
+                                 QDate::currentDate()));
     if (!name || name->isEmpty()) return false;
     QString pfad;
-    if (const auto f = bewertungsdatei::speichern(*name, ausFeldern(), &pfad)) {
+    const TBewertung b = ausFeldern();
+    if (const auto f = bewertungsdatei::speichern(*name, b, &pfad)) {
         const QString ort = f->feld ? feldName(*f->feld) + QStringLiteral(": ") : QString();
         dialoge::meldung(this, texte::text(10015), ort + f->meldung);
         return false;
     }
-    m_datei = QFileInfo(pfad).absoluteFilePath();
-    m_geaendert = false;
+    m_gespeichert = b;
+    dateiMerken(pfad);
     dialoge::gespeichert(ui->SpeedButton10, pfad);
     return true;
 }
 
+void TForm7::dateiMerken(const QString& pfad) {
+    m_datei = QFileInfo(pfad).absoluteFilePath();
+    setWindowTitle(ungespeichert::titel(m_titel, m_datei));
+}
+
 bool TForm7::ungespeichert() const {
-    return !m_verworfen && (m_geaendert || editorGeaendert());
+    return !m_verworfen && (geaendert() || editorGeaendert());
 }
 
 QString TForm7::dokumentname() const {
-    return ungespeichert::dokumentname(m_datei, windowTitle());
+    return ungespeichert::dokumentname(m_datei, m_titel);
 }
 
 void TForm7::SpeedButton11Click() {
     // Loading replaces the form: unsaved work is asked about as at closing.
     if (!ungespeichert::klaeren(this, *this)) return;
-    const auto name = dialoge::oeffnen(this, tr("Load"), tr("Organisational Assessment (*.GBN)"),
+    const auto name = dialoge::oeffnen(this, tr("Load %1").arg(m_titel), dateifilter(),
                                        dialoge::Dateiart::Bewertung);
-    if (name) laden(*name);
+    if (name && !ungespeichert::anderswoOffen(this, *name)) laden(*name);
 }
 
 void TForm7::laden(const QString& name) {
@@ -317,8 +325,8 @@ void TForm7::laden(const QString& name) {
         return;
     }
     inFelder(*b);
-    m_geaendert = false;
-    m_datei = QFileInfo(name).absoluteFilePath();
+    m_gespeichert = ausFeldern();
+    dateiMerken(name);
     ui->a1->setChecked(true);
     // Each work area hangs its tasks from a line, like a branch of a tree below the title.
     for (int s = 1; s <= 5; ++s) {
@@ -357,5 +365,7 @@ void TForm7::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // Closed, it holds no file: it goes with the next turn of the event loop.
+    m_datei.clear();
     e->accept();
 }

@@ -27,8 +27,9 @@ public:
 
     // "Seite1" or "Seite2".
     void seiteZeigen(const QString& name);
-    // Whether anything was edited since the window was shown, saved or loaded.
-    bool geaendert() const { return m_geaendert; }
+    // Whether what would be saved differs from what was shown, saved or loaded (the task
+    // editor aside, until it is taken over).
+    bool geaendert() const { return ausFeldern() != m_gespeichert; }
     // "Load" of a file already chosen (in the dialog, on the command line, by a drop): the
     // same checks and messages.
     void laden(const QString& name);
@@ -36,6 +37,7 @@ public:
     bool ungespeichert() const override;
     bool speichern() override;
     QString dokumentname() const override;
+    QString datei() const override { return m_datei; }
     void verwerfen() override { m_verworfen = true; }
 
 public Q_SLOTS:
@@ -68,16 +70,18 @@ private:
     int gewaehlteAufgabe() const;   // 1..25
     QString feldName(const bewertungsdatei::Feld& f) const; // for messages
     QList<QPlainTextEdit*> memos() const;                   // m1..m3
+    void dateiMerken(const QString& pfad); // as saved or loaded: the title names it
 
     std::unique_ptr<Ui::TForm7> ui;
     TKontext& m_kontext;
     QButtonGroup* m_aufgabenKnoepfe;
     std::array<TRisiko, kAufgaben> m_aufgaben;
-    int m_editorAufgabe = 1; // the record the task editor shows
-    bool m_geaendert = false;
+    int m_editorAufgabe = 1;  // the record the task editor shows
+    TBewertung m_gespeichert; // as shown, saved or loaded last
     bool m_angepasst = false;
     bool m_verworfen = false;
-    QString m_datei; // the file last saved or loaded, for the question at closing
+    QString m_titel; // the window's own title, without a file
+    QString m_datei; // the file last saved or loaded
 };
 
 // "Hazard Analysis" in the main menu: a fresh window on its first page, not modal.

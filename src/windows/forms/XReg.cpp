@@ -19,15 +19,26 @@ TForm9::TForm9(TKontext&, QWidget* parent) : QDialog(parent), ui(std::make_uniqu
 TForm9::~TForm9() = default;
 
 void TForm9::abfragen(TBenutzerdaten& daten) {
-    for (QLineEdit* e : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4})
-        e->clear();
+    zeigen({}, daten);
+}
+
+bool TForm9::bearbeiten(TBenutzerdaten& daten) {
+    return zeigen(daten, daten);
+}
+
+bool TForm9::zeigen(const TBenutzerdaten& vorgabe, TBenutzerdaten& daten) {
+    const std::array<QLineEdit*, 4> felder{ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4};
+    for (std::size_t i = 0; i < felder.size(); ++i)
+        felder[i]->setText(vorgabe.re[i]);
     m_weiter = false;
     adjustSize();
     const QSize bild = bildschirm::groesse();
     move((bild.width() - width()) / 2, (bild.height() - height()) / 2);
     exec();
-    if (!m_weiter) return;
-    daten.re = {ui->Edit1->text(), ui->Edit2->text(), ui->Edit3->text(), ui->Edit4->text()};
+    if (!m_weiter) return false;
+    for (std::size_t i = 0; i < felder.size(); ++i)
+        daten.re[i] = felder[i]->text();
+    return true;
 }
 
 void TForm9::Button1Click() {

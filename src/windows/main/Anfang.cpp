@@ -4,6 +4,8 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Fensterstil.h"
+#include "app/Haendlerwahl.h"
+#include "app/Intranetwahl.h"
 #include "app/Klartext.h"
 #include "app/Ungespeichert.h"
 #include "data/Datendateien.h"
@@ -25,6 +27,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 
@@ -131,6 +134,19 @@ void TForm1::knoepfeVerbinden() {
     connect(ui->SpeedButton2, &QPushButton::clicked, this, &TForm1::SpeedButton2Click);
     connect(ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(ui->SpeedButton20, &QPushButton::clicked, this, &TForm1::SpeedButton20Click);
+    // What the first run asked, to be corrected later; a further setting goes into this menu.
+    auto* angaben = new QMenu(ui->Angaben);
+    angaben->setObjectName(QStringLiteral("AngabenMenue"));
+    QAction* adresse =
+        angaben->addAction(tr("Your name and address…"), this, &TForm1::AngabenAdresseClick);
+    adresse->setObjectName(QStringLiteral("AngabenAdresse"));
+    QAction* haendler =
+        angaben->addAction(tr("Distributor code…"), this, &TForm1::AngabenHaendlerClick);
+    haendler->setObjectName(QStringLiteral("AngabenHaendler"));
+    QAction* intranet =
+        angaben->addAction(tr("Intranet address…"), this, &TForm1::AngabenIntranetClick);
+    intranet->setObjectName(QStringLiteral("AngabenIntranet"));
+    ui->Angaben->setMenu(angaben);
     connect(ui->SpeedButton3, &QPushButton::clicked, this, &TForm1::SpeedButton3Click);
     connect(ui->SpeedButton18, &QPushButton::clicked, this, &TForm1::SpeedButton18Click);
     connect(ui->SpeedButton22, &QPushButton::clicked, this, &TForm1::SpeedButton22Click);
@@ -218,6 +234,20 @@ void TForm1::SpeedButton10Click() {
 
 void TForm1::SpeedButton20Click() {
     druckdienst::einrichten(this);
+}
+
+void TForm1::AngabenAdresseClick() {
+    if (!m_form9 || !m_form9->bearbeiten(m_kontext.benutzer)) return;
+    benutzerdatenSpeichern(*m_kontext.einstellungen, m_kontext.benutzer);
+    if (m_form6) m_form6->benutzerdatenAnwenden();
+}
+
+void TForm1::AngabenHaendlerClick() {
+    haendlerWaehlen(this, m_kontext);
+}
+
+void TForm1::AngabenIntranetClick() {
+    intranetWaehlen(this, m_kontext);
 }
 
 void TForm1::SpeedButton22Click() {

@@ -49,16 +49,19 @@ public:
     void dateienOeffnen(const QStringList& argumente);
 
 public Q_SLOTS:
-    void SpeedButton1Click();  // "&Exit"
-    void SpeedButton2Click();  // "Search for Chemical Protection"
-    void SpeedButton6Click();  // "QVR-Hotline" and the hotline picture buttons
-    void SpeedButton3Click();  // "Product Information"
-    void SpeedButton18Click(); // "Risk Assessment": a new hazard analysis questionnaire
-    void SpeedButton10Click(); // "Glove Plan"
-    void SpeedButton9Click();  // "Search for Mechanical Protection", and the pages' "but-suche"
-    void SpeedButton20Click(); // "Printer Settings"
-    void SpeedButton13Click(); // "Hazard Analysis"
-    void Button1Click();       // "Main Menu" on the information page
+    void SpeedButton1Click();    // "&Exit"
+    void SpeedButton2Click();    // "Search for Chemical Protection"
+    void SpeedButton6Click();    // "QVR-Hotline" and the hotline picture buttons
+    void SpeedButton3Click();    // "Product Information"
+    void SpeedButton18Click();   // "Risk Assessment": a new hazard analysis questionnaire
+    void SpeedButton10Click();   // "Glove Plan"
+    void SpeedButton9Click();    // "Search for Mechanical Protection", and the pages' "but-suche"
+    void SpeedButton20Click();   // "Printer Settings"
+    void AngabenAdresseClick();  // "Your details…": name and address
+    void AngabenHaendlerClick(); // "Your details…": distributor code
+    void AngabenIntranetClick(); // "Your details…": the glove server's address
+    void SpeedButton13Click();   // "Hazard Analysis"
+    void Button1Click();         // "Main Menu" on the information page
 
     // The information page ("CE-Info").
     void SpeedButton12Click(); // back

@@ -6,9 +6,10 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
-#include "app/Planaufnahme.h"
 #include "app/Klartext.h"
 #include "app/Kontext.h"
+#include "app/Planaufnahme.h"
+#include "data/Intranet.h"
 #include "data/Plandatei.h"
 #include "data/Planfarbe.h"
 #include "print/Plandruck.h"
@@ -57,6 +58,7 @@ TForm6::TForm6(TKontext& kontext, QWidget* parent)
     eingabenEinrichten(this);
     labelsKlartext(this);
     setWindowFlag(Qt::Window); // its own task-bar button, also with the main window as parent
+    m_titel = windowTitle();
     setFont(pixelSchrift(font(), 13, false));
     ui->Panel2->setFont(pixelSchrift(font(), 27, true));
     ui->Label1->setFont(pixelSchrift(font(), 13, true));
@@ -88,7 +90,7 @@ TForm6::TForm6(TKontext& kontext, QWidget* parent)
         if (m_kontext.plan.size() == 0) {
             m_geaendert = false;
             m_adresseEigen = false;
-            m_datei.clear();
+            dateiMerken(QString());
         }
         planordnen();
     });
@@ -135,14 +137,17 @@ void TForm6::showEvent(QShowEvent* e) {
 }
 
 void TForm6::FormShow() {
-    // A loaded customer's address, or one the user typed, is not replaced by the user's own.
-    if (!m_adresseEigen) {
-        const auto& re = m_kontext.benutzer.re;
-        ui->Edit1->setText(re[0]);
-        ui->Edit2->setText(re[1]);
-        ui->Edit3->setText(re[2]);
-    }
+    benutzerdatenAnwenden();
     planordnen();
+}
+
+void TForm6::benutzerdatenAnwenden() {
+    // A loaded customer's address, or one the user typed, is not replaced by the user's own.
+    if (m_adresseEigen) return;
+    const auto& re = m_kontext.benutzer.re;
+    ui->Edit1->setText(re[0]);
+    ui->Edit2->setText(re[1]);
+    ui->Edit3->setText(re[2]);
 }
 
 void TForm6::resizeEvent(QResizeEvent* e) {
@@ -347,7 +352,7 @@ bool TForm6::speichern() {
         return false;
     }
     m_geaendert = false;
-    m_datei = QFileInfo(pfad).absoluteFilePath();
+    dateiMerken(pfad);
     dialoge::gespeichert(ui->SpeedButton2, pfad);
     return true;
 }
@@ -380,18 +385,19 @@ bool TForm6::ungespeichert() const {
 }
 
 QString TForm6::dokumentname() const {
-    return ungespeichert::dokumentname(m_datei, windowTitle());
+    return ungespeichert::dokumentname(m_datei, m_titel);
 }
 
-bool TForm6::ersetzenErlaubt() {
-    return m_kontext.plan.size() == 0 ||
-           dialoge::frage(this, texte::text(10118), texte::text(10269));
+void TForm6::dateiMerken(const QString& pfad) {
+    m_datei = pfad.isEmpty() ? QString() : QFileInfo(pfad).absoluteFilePath();
+    setWindowTitle(ungespeichert::titel(m_titel, m_datei));
 }
 
 void TForm6::SpeedButton3Click() {
-    if (!ersetzenErlaubt()) return;
-    const auto gewaehlt = dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter(),
-                                             dialoge::Dateiart::Plan);
+    if (m_kontext.plan.size() > 0 && !dialoge::frage(this, texte::text(10118), texte::text(10269)))
+        return;
+    const auto gewaehlt =
+        dialoge::oeffnen(this, tr("Load Glove Plan"), dateifilter(), dialoge::Dateiart::Plan);
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     laden(*gewaehlt);
 }
@@ -405,10 +411,10 @@ void TForm6::NeuClick() {
 }
 
 void TForm6::dateiOeffnen(const QString& pfad) {
-    show();
-    raise();
-    activateWindow();
-    if (ersetzenErlaubt()) laden(pfad);
+    ungespeichert::nachVorn(this);
+    if (ungespeichert::klaeren(this, *this)) laden(pfad);
+    // The question and the messages gave the front back to the window the user was in.
+    ungespeichert::nachVorn(this);
 }
 
 void TForm6::laden(const QString& pfad) {
@@ -434,7 +440,7 @@ void TForm6::laden(const QString& pfad) {
                   std::move(neu.Einsatzbereiche)); // rearranges
     m_geaendert = false;
     m_adresseEigen = true;
-    m_datei = QFileInfo(pfad).absoluteFilePath();
+    dateiMerken(pfad);
 
     if (!neu.fehlend.isEmpty()) {
         QStringList codes;
@@ -469,6 +475,9 @@ PlanDruckDaten TForm6::druckdaten() const {
                                          me ? notizZeilen(me) : QStringList()));
     }
     d.fuss = fusszeileHeute(m_kontext.adressen.An);
+    // The plan's own page only once it is a file the server's folder can hold.
+    if (m_kontext.einstellungen)
+        planVerweiseSetzen(d, intranetLesen(*m_kontext.einstellungen), m_datei);
     return d;
 }
 

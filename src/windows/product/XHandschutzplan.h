@@ -35,10 +35,14 @@ public:
     bool ungespeichert() const override;
     bool speichern() override;
     QString dokumentname() const override;
+    QString datei() const override { return m_datei; }
     void verwerfen() override { m_geaendert = false; }
     // A plan file opened from outside the window (the command line, a drop): shows the window
-    // and loads it as "Load" does, with the same question, checks and messages.
+    // and loads it with the checks and messages of "Load", after the question about unsaved
+    // changes that closing asks; the window ends up in front.
     void dateiOeffnen(const QString& pfad);
+    // The user corrected their details: a plan with the user's own address shows the new one.
+    void benutzerdatenAnwenden();
 
 public Q_SLOTS:
     // Creates the columns that are missing and moves the others to their slots.
@@ -60,7 +64,6 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    bool ersetzenErlaubt(); // asks before a loaded plan replaces the one on screen
     void laden(const QString& pfad);
     void FormShow();
     void Memo1Change(QPlainTextEdit* box);
@@ -83,5 +86,7 @@ private:
     // The address lines are the plan's own (loaded with it, or typed): showing the window no
     // longer fills in the user's details.
     bool m_adresseEigen = false;
-    QString m_datei; // the file last saved or loaded
+    QString m_datei;                       // the file last saved or loaded
+    QString m_titel;                       // the window's own title, without a file
+    void dateiMerken(const QString& pfad); // as saved or loaded, or none: the title follows
 };

@@ -293,7 +293,7 @@ QComboBox* TForm3::anforderungsliste(int i) const {
     return listen[i - 1];
 }
 
-ChemieDruckDaten TForm3::druckDaten() const {
+ChemieDruckDaten TForm3::druckdaten() const {
     ChemieDruckDaten d;
     d.auswahl = m_kontext.Auswahlliste;
     d.ergebnis = m_ergebnis.Ergebnisliste;
@@ -304,7 +304,7 @@ ChemieDruckDaten TForm3::druckDaten() const {
 }
 
 void TForm3::SpeedButton9Click() {
-    const ChemieDruckDaten d = druckDaten();
+    const ChemieDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton9, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { chemieberichtDrucken(c, d); });
 }
@@ -338,7 +338,6 @@ void TForm3::SpeedButton7Click() {
 }
 
 void TForm3::SpeedButton4Click() {
-    const THandschuh* h = gewaehlterHandschuh();
-    if (!h || m_kontext.plan.enthaelt(h->Nummer)) return;
-    inDenPlan(m_ui->SpeedButton4, m_kontext.plan, *h, texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(),
+                      texte::text(10019), texte::text(10020));
 }

@@ -32,7 +32,7 @@ public:
 
     const TChemiesuchErgebnis& ergebnis() const { return m_ergebnis; }
     // What "Print Results" prints: the last search's chemicals, results and requirements.
-    ChemieDruckDaten druckDaten() const;
+    ChemieDruckDaten druckdaten() const;
 
 Q_SIGNALS:
     void produktZeigen(int katalogIndex);

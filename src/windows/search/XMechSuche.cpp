@@ -194,11 +194,10 @@ void TForm4::SpeedButton12Click() {
 
 void TForm4::SpeedButton11Click() {
     const int i = gewaehlterEintrag();
-    if (i < 0) return;
-    const THandschuh* h = m_kontext.Suchergebnis[i];
-    if (m_kontext.plan.enthaelt(h->Nummer)) return;
     // The plan's change marks the entry.
-    inDenPlan(m_ui->SpeedButton11, m_kontext.plan, *h, texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton11, m_kontext.plan,
+                      i < 0 ? nullptr : m_kontext.Suchergebnis[i], texte::text(10019),
+                      texte::text(10020));
 }
 
 std::function<bool(qint32)> TForm4::imPlan() const {
@@ -214,7 +213,7 @@ void TForm4::planmarkenSetzen() {
             m_ui->ListBox2->item(i)->setText(eintraege[i]);
 }
 
-MechDruckDaten TForm4::druckDaten() const {
+MechDruckDaten TForm4::druckdaten() const {
     MechDruckDaten d;
     // The answers the list was found with, not what the controls show since.
     d.antworten = m_gesucht;
@@ -226,7 +225,7 @@ MechDruckDaten TForm4::druckDaten() const {
 }
 
 void TForm4::SpeedButton14Click() {
-    const MechDruckDaten d = druckDaten();
+    const MechDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton14, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { mechberichtDrucken(c, d); });
 }

@@ -29,7 +29,7 @@ public:
     // The answers as the controls show them now.
     TMechAntworten antworten() const;
     // What "Print Results" prints: the answers of the last search and the list as shown.
-    MechDruckDaten druckDaten() const;
+    MechDruckDaten druckdaten() const;
 
 Q_SIGNALS:
     void produktZeigen(int katalogIndex);
