@@ -168,10 +168,9 @@ qint32 pruefsumme(const TStoff& s) {
 std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
     Leeren();
     return dateiLesen(pfad, [&](QFile& datei) {
-        // One read of no more than the size the system gives (a pipe in the file's place reads
-        // as empty, not without end); the records are then read in place.
-        const QByteArray bytes = datei.read(datei.size());
-        ByteLeser l(bytes);
+        // No more than the size the system gives: a pipe in the file's place reads as empty,
+        // not without end.
+        ByteLeser l(datei, datei.size());
         return lesen(l, pfad);
     });
 }

@@ -30,7 +30,8 @@ public:
 
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
-    // damage is reported. An unusable column header loads nothing, not even the header.
+    // damage is reported. An unusable column header loads nothing, not even the header. The
+    // file is read a piece at a time, never held whole.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(QByteArrayView bytes, const QString& datei);
 

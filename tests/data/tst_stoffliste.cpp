@@ -338,7 +338,7 @@ private Q_SLOTS:
         QCOMPARE(f ? int(f->stelle) : -1, stelle);
     }
 
-    // A large table read from a file: every name and CAS number leads to its first
+    // A table read from a file in several pieces: every name and CAS number leads to its first
     // substance, a dropped record to none.
     void grosseTabelleAusDatei() {
         std::vector<TStoff> stoffe;
