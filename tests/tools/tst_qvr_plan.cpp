@@ -63,15 +63,16 @@ private Q_SLOTS:
         QTest::newRow("code not a number") << "1\r\nabc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2
                                            << "plan.PLN, line 2: " << QStringList{};
         QTest::newRow("more gloves than a plan holds")
-            << "1001\r\n" + QByteArray("1000\r\n").repeated(3004) << 2 << "plan.PLN, line 1: "
-            << QStringList{};
+            << "1001\r\n" + QByteArray("1000\r\n").repeated(3004) << 2
+            << "plan.PLN, line 1: " << QStringList{};
         QTest::newRow("an intranet address")
             << zwei << 0 << "" << QStringList{"--link", "intranet.example:8080"};
         QTest::newRow("a link that is no web address")
-            << zwei << 1 << "--link needs an http or https address" << QStringList{"--link=ftp://x"};
+            << zwei << 1 << "--link needs an http or https address"
+            << QStringList{"--link=ftp://x"};
         QTest::newRow("a carriage return in the line quoted")
-            << "1\r\nab\rc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2
-            << "line 2: \"ab\\x0dc\"" << QStringList{};
+            << "1\r\nab\rc\r\nMe\r\nStreet\r\nTown\r\n" + notizen << 2 << "line 2: \"ab\\x0dc\""
+            << QStringList{};
     }
     void drucken() {
         QFETCH(QByteArray, plan);
@@ -121,8 +122,8 @@ private Q_SLOTS:
         datei.close();
         const QString server = QStringLiteral("http://handschuhe.werk:8080");
         QCOMPARE(QProcess::execute(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"),
-                                   {"print", "plan", pfad, "--data", m_dir.filePath("EN"),
-                                    "--link", server, "--pdf", pdf}),
+                                   {"print", "plan", pfad, "--data", m_dir.filePath("EN"), "--link",
+                                    server, "--pdf", pdf}),
                  0);
         QCOMPARE(QProcess::execute(pdftoppm, {"-r", "200", "-png", pdf, m_dir.filePath("seite")}),
                  0);
@@ -130,11 +131,11 @@ private Q_SLOTS:
         const QList<QList<int>> jeSeite{codes.mid(0, 6), codes.mid(6)};
         for (int s = 0; s < jeSeite.size(); ++s) {
             QProcess z;
-            z.start(zbarimg, {"--quiet", "--raw", m_dir.filePath(QStringLiteral("seite-%1.png")
-                                                                    .arg(s + 1))});
+            z.start(zbarimg, {"--quiet", "--raw",
+                              m_dir.filePath(QStringLiteral("seite-%1.png").arg(s + 1))});
             QVERIFY(z.waitForFinished(60000));
-            QStringList gelesen = QString::fromUtf8(z.readAllStandardOutput())
-                                      .split(u'\n', Qt::SkipEmptyParts);
+            QStringList gelesen =
+                QString::fromUtf8(z.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
             QStringList erwartet;
             for (const int c : jeSeite[s])
                 erwartet << server + QStringLiteral("/product/%1").arg(c);
