@@ -95,9 +95,9 @@ void BM_RasterSichtbar(benchmark::State& state) {
     // Rows as many as asked, repeating the search's 400 results.
     for (int i = 0; i < state.range(0); ++i)
         zeilen.push_back(e.Ergebnisliste[std::size_t(i) % e.Ergebnisliste.size()]);
-    const QStringList leer(8, QStringLiteral("Perm.: L 0"));
+    const TErgebnistabelle tabelle(std::move(zeilen), auswahl);
     TErgebnisraster raster;
-    raster.zeigen(&zeilen, auswahl, {"solid", "liquid", "gaseous"}, leer, leer);
+    raster.zeigen(&tabelle);
     QImage sicht(kSichtbar, QImage::Format_ARGB32_Premultiplied);
     const QPoint oben(0, raster.height() / 2);
     for (auto _ : state) {

@@ -80,19 +80,19 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>degrad. resistance</source>
+        <source>Symbols</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(+) = resistant</source>
+        <source>(+) = level 5–6</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(-) = non resistant</source>
+        <source>(-) = level 0–2, a, b</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>(0) = partially resistant</source>
+        <source>(0) = level 3–4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -392,7 +392,7 @@
     </message>
 </context>
 <context>
-    <name>TErgebnisraster</name>
+    <name>TErgebnistabelle</name>
     <message>
         <source>Pen.: L 3</source>
         <translation type="unfinished"></translation>
@@ -402,7 +402,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Not suitable</source>
+        <source>Not suitable for %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1298,6 +1298,8 @@ with the higher swelling resistance will be listed first.
 Should the chosen gloves still have the same value 
 (permeation and swelling), the glove with the lower 
 price category will be favored.
+Gloves that fail a chosen chemical (a red cell) are 
+marked &quot;Not suitable for …&quot; and listed after all others.
 
 Permeation level for breakthrough time:
 
@@ -1327,6 +1329,14 @@ Permeation level for breakthrough time:
     </message>
     <message>
         <source>Search Results: no match found!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search Result: several substances have this number; choose one:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Substances with this CAS number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3598,6 +3608,34 @@ press tool, cutting knife, metal parts with edge...</source>
     </message>
     <message>
         <source>The plans folder holds no glove plan.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most %1 chemicals can be searched at once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No chemical chosen yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No chemical &quot;%1&quot; in the table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose at least one chemical to print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resistance table (PDF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chemical or CAS number</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -80,20 +80,20 @@
         <translation>Degradation</translation>
     </message>
     <message>
-        <source>degrad. resistance</source>
-        <translation>Beständigkeit</translation>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
     </message>
     <message>
-        <source>(+) = resistant</source>
-        <translation>(+) = beständig</translation>
+        <source>(+) = level 5–6</source>
+        <translation>(+) = Stufe 5–6</translation>
     </message>
     <message>
-        <source>(-) = non resistant</source>
-        <translation>(-) = nicht beständig</translation>
+        <source>(-) = level 0–2, a, b</source>
+        <translation>(-) = Stufe 0–2, a, b</translation>
     </message>
     <message>
-        <source>(0) = partially resistant</source>
-        <translation>(0) = bedingt beständig</translation>
+        <source>(0) = level 3–4</source>
+        <translation>(0) = Stufe 3–4</translation>
     </message>
     <message>
         <source>(Z) = destroyed</source>
@@ -392,7 +392,7 @@
     </message>
 </context>
 <context>
-    <name>TErgebnisraster</name>
+    <name>TErgebnistabelle</name>
     <message>
         <source>Pen.: L 3</source>
         <translation>Pen.: St. 3</translation>
@@ -402,8 +402,8 @@
         <translation>Pen.: ?</translation>
     </message>
     <message>
-        <source>Not suitable</source>
-        <translation>Nicht geeignet</translation>
+        <source>Not suitable for %1</source>
+        <translation>Nicht geeignet für %1</translation>
     </message>
     <message>
         <source>Product code</source>
@@ -1299,6 +1299,8 @@ with the higher swelling resistance will be listed first.
 Should the chosen gloves still have the same value 
 (permeation and swelling), the glove with the lower 
 price category will be favored.
+Gloves that fail a chosen chemical (a red cell) are 
+marked &quot;Not suitable for …&quot; and listed after all others.
 
 Permeation level for breakthrough time:
 
@@ -1316,6 +1318,9 @@ Handschuh mit der höheren Quellbeständigkeit vorn.
 Haben die Handschuhe dann noch denselben Wert 
 (Permeation und Quellung), wird der Handschuh mit 
 der niedrigeren Preiskategorie bevorzugt.
+Handschuhe, die einer gewählten Chemikalie nicht 
+standhalten (rote Zelle), sind mit „Nicht geeignet 
+für …“ markiert und stehen nach allen anderen.
 
 Permeationsstufe für die Durchbruchzeit:
 
@@ -1345,6 +1350,14 @@ Permeationsstufe für die Durchbruchzeit:
     <message>
         <source>Search Results: no match found!</source>
         <translation>Suchergebnis: kein Treffer</translation>
+    </message>
+    <message>
+        <source>Search Result: several substances have this number; choose one:</source>
+        <translation>Suchergebnis: Mehrere Stoffe haben diese Nummer; bitte einen wählen:</translation>
+    </message>
+    <message>
+        <source>Substances with this CAS number</source>
+        <translation>Stoffe mit dieser CAS-Nummer</translation>
     </message>
     <message>
         <source>Ardentix Search Results</source>
@@ -3619,6 +3632,34 @@ Stanzwerkzeuge, Schneidmesser, scharfkantige Metallteile ...</translation>
     <message>
         <source>The plans folder holds no glove plan.</source>
         <translation>Der Planordner enthält keinen Handschutzplan.</translation>
+    </message>
+    <message>
+        <source>At most %1 chemicals can be searched at once.</source>
+        <translation>Höchstens %1 Chemikalien lassen sich auf einmal suchen.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>No chemical chosen yet.</source>
+        <translation>Noch keine Chemikalie gewählt.</translation>
+    </message>
+    <message>
+        <source>No chemical &quot;%1&quot; in the table.</source>
+        <translation>Keine Chemikalie „%1“ in der Tabelle.</translation>
+    </message>
+    <message>
+        <source>Choose at least one chemical to print.</source>
+        <translation>Wählen Sie mindestens eine Chemikalie zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Resistance table (PDF)</source>
+        <translation>Beständigkeitstabelle (PDF)</translation>
+    </message>
+    <message>
+        <source>Chemical or CAS number</source>
+        <translation>Chemikalie oder CAS-Nummer</translation>
     </message>
 </context>
 <context>

@@ -4,22 +4,15 @@
 #include <QByteArrayView>
 #include <QtEndian>
 
-class QIODevice;
-
-// Reads little-endian fields with bounds checks, from bytes in memory or from a file a piece at
-// a time. After the first read that runs past the end, every read fails and fehlerOffset() tells
-// where the short field began.
+// Reads little-endian fields with bounds checks from bytes in memory. After the first read that
+// runs past the end, every read fails and fehlerOffset() tells where the short field began.
 class ByteLeser {
 public:
     explicit ByteLeser(QByteArrayView bytes)
-        : m_anfang(bytes.data()), m_zeiger(m_anfang), m_ende(m_anfang + bytes.size()),
-          m_groesse(bytes.size()) {}
-    // The first `groesse` bytes of `geraet`, read in pieces of a megabyte or so, so that a large
-    // file is never held whole. A pointer from bytes() stays good until the next read.
-    ByteLeser(QIODevice& geraet, qint64 groesse) : m_geraet(&geraet), m_groesse(groesse) {}
+        : m_anfang(bytes.data()), m_zeiger(m_anfang), m_ende(m_anfang + bytes.size()) {}
 
-    qint64 position() const { return m_basis + (m_zeiger - m_anfang); }
-    qint64 rest() const { return m_groesse - position(); }
+    qint64 position() const { return m_zeiger - m_anfang; }
+    qint64 rest() const { return m_ende - m_zeiger; }
     bool ok() const { return m_ok; }
     qint64 fehlerOffset() const { return m_fehlerOffset; }
 
@@ -35,25 +28,20 @@ public:
     qint32 i32() { return static_cast<qint32>(u32()); }
     // Pointer to n raw bytes, or null (and failed) when fewer remain.
     const char* bytes(qint64 n) {
-        if (m_ok && n >= 0 && n <= m_ende - m_zeiger) {
+        if (m_ok && n >= 0 && n <= rest()) {
             const char* p = m_zeiger;
             m_zeiger += n;
             return p;
         }
-        return nachladen(n);
+        return fehlschlag();
     }
 
 private:
-    const char* nachladen(qint64 n);
     const char* fehlschlag();
 
-    const char* m_anfang = nullptr; // the bytes at hand: [m_anfang, m_ende), read up to m_zeiger
-    const char* m_zeiger = nullptr;
-    const char* m_ende = nullptr;
-    QIODevice* m_geraet = nullptr; // reading from a file: the bytes at hand are in m_puffer
-    QByteArray m_puffer;
-    qint64 m_basis = 0; // the offset of m_anfang
-    qint64 m_groesse;
+    const char* m_anfang; // the bytes: [m_anfang, m_ende), read up to m_zeiger
+    const char* m_zeiger;
+    const char* m_ende;
     bool m_ok = true;
     qint64 m_fehlerOffset = -1;
 };

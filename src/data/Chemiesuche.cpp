@@ -2,6 +2,7 @@
 
 #include "data/Rangfolge.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -107,37 +108,84 @@ QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList&
     return auswahl;
 }
 
-QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand) {
-    // Each name is case-folded once into one shared text, so the sort compares plain texts and
-    // a large table costs no allocation per name. Plain ASCII, nearly every name, folds to lower
-    // case by itself.
+namespace {
+
+bool wortzeichen(QChar c) {
+    return c.isLetterOrNumber();
+}
+
+// One item of a leading prefix, from position i: digits with primes ("4'"), a single letter
+// ("n", "ε", "N"), a stereo descriptor in brackets ("(R)", "(±)") or sec, tert, cis, trans.
+// The position after it, or -1.
+qsizetype praefixteil(QStringView n, qsizetype i) {
+    static const char16_t* const woerter[] = {u"sec", u"tert", u"cis", u"trans"};
+    qsizetype j = i;
+    if (j < n.size() && n[j].isDigit()) {
+        while (j < n.size() && n[j].isDigit())
+            ++j;
+    } else if (j < n.size() && n[j] == u'(') {
+        const qsizetype zu = n.indexOf(u')', j);
+        if (zu < 0 || zu - j > 4) return -1;
+        j = zu + 1;
+    } else {
+        for (const char16_t* w : woerter) {
+            const QStringView wort(w);
+            if (n.mid(j).startsWith(wort, Qt::CaseInsensitive) &&
+                (j + wort.size() >= n.size() || !n[j + wort.size()].isLetter())) {
+                j += wort.size();
+                break;
+            }
+        }
+        if (j == i) {
+            if (j >= n.size() || !n[j].isLetter()) return -1;
+            ++j;
+            if (j < n.size() && n[j].isLetter()) return -1; // a word, not a prefix
+        }
+    }
+    while (j < n.size() && (n[j] == u'\'' || n[j] == u'′'))
+        ++j;
+    return j;
+}
+
+} // namespace
+
+QStringView ordnungsname(QStringView name) {
+    qsizetype rest = 0;
+    for (;;) {
+        // Items separated by commas, the prefix ended by a hyphen: "1,1,1-", "N,N-".
+        qsizetype i = praefixteil(name, rest);
+        while (i >= 0 && i < name.size() && name[i] == u',')
+            i = praefixteil(name, i + 1);
+        if (i < 0 || i + 1 >= name.size() || name[i] != u'-' || !wortzeichen(name[i + 1])) break;
+        rest = i + 1;
+    }
+    return name.mid(rest);
+}
+
+bool wortBeginntMit(QStringView name, QStringView text) {
+    for (qsizetype i = 0; i + text.size() <= name.size(); ++i)
+        if ((i == 0 || (wortzeichen(name[i]) && !wortzeichen(name[i - 1]))) &&
+            name.mid(i).startsWith(text, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand, const QLocale& sprache) {
+    // Each name's sort key is made once, so a large table sorts without collating at every
+    // comparison.
+    const QCollator ordnung(sprache);
     struct Eintrag {
-        qsizetype anfang;
-        qint32 laenge;
+        QCollatorSortKey schluessel;
         qint32 index;
     };
-    QString gefaltet;
     std::vector<Eintrag> eintraege;
-    for (qsizetype i = 0; i < stoffe.size(); ++i) {
-        if (stoffe.zustand(i) != zustand) continue;
-        const QStringView name = stoffe.name(i);
-        const qsizetype anfang = gefaltet.size();
-        if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-            gefaltet.append(name);
-            for (auto* c = gefaltet.data() + anfang; c != gefaltet.data() + gefaltet.size(); ++c)
-                if (*c >= u'A' && *c <= u'Z') *c = QChar(c->unicode() + (u'a' - u'A'));
-        } else {
-            gefaltet.append(name.toString().toCaseFolded());
-        }
-        eintraege.push_back({anfang, qint32(gefaltet.size() - anfang), qint32(i)});
-    }
-    const auto text = [&gefaltet](const Eintrag& e) {
-        return QStringView(gefaltet).mid(e.anfang, e.laenge);
-    };
-    // Equal folded names go by their own spelling, then by table order.
+    for (qsizetype i = 0; i < stoffe.size(); ++i)
+        if (stoffe.zustand(i) == zustand)
+            eintraege.push_back(
+                {ordnung.sortKey(ordnungsname(stoffe.name(i)).toString()), qint32(i)});
     std::sort(eintraege.begin(), eintraege.end(), [&](const Eintrag& a, const Eintrag& b) {
-        if (const int c = text(a).compare(text(b))) return c < 0;
-        if (const int c = stoffe.name(a.index).compare(stoffe.name(b.index))) return c < 0;
+        if (const int c = a.schluessel.compare(b.schluessel)) return c < 0;
+        if (const int c = ordnung.compare(stoffe.name(a.index), stoffe.name(b.index))) return c < 0;
         return a.index < b.index;
     });
     QList<qint32> reihe;

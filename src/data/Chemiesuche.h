@@ -5,6 +5,7 @@
 #include "data/Stoffliste.h"
 
 #include <QList>
+#include <QLocale>
 #include <QStringList>
 
 #include <array>
@@ -40,9 +41,19 @@ QList<TStoff> auswahlAusEintraegen(const TStoffliste& stoffe, const QStringList&
 // The entry the chosen list shows for a substance: state word, " - ", name.
 QString auswahlEintrag(const QString& zustandswort, const QString& name);
 
-// The substances in one state (1 solid, 2 liquid, 3 gaseous) as table indices, sorted by name
-// alphabetically without regard to case.
-QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand);
+// The part of a substance name that decides its place in a list: the name without a leading
+// locant or prefix ("1,1,1-", "n-", "d-", "ε-", "N,N-", "tert-"), so "n-Hexane" stands at H.
+QStringView ordnungsname(QStringView name);
+
+// Whether a word of the name (its start, or a letter or digit after any other character) starts
+// with text, regardless of case: "Hexane" finds "n-Hexane", "Dichlor" "1,2-Dichlorethan".
+bool wortBeginntMit(QStringView name, QStringView text);
+
+// The substances in one state (1 solid, 2 liquid, 3 gaseous) as table indices, in the
+// alphabetical order of the data set's language (its collation: "Ölsäure" with the O) by
+// ordnungsname; names equal there go by their whole name, then by table order.
+QList<qint32> stoffreihe(const TStoffliste& stoffe, quint8 zustand,
+                         const QLocale& sprache = QLocale());
 
 // One result per table column whose glove is in the catalogue, filtered by the requirements and
 // ranked. With an empty catalogue every column is skipped without complaint.

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint8 kEinweggruppe = 7; // disposable gloves
@@ -87,6 +89,15 @@ TMechMasken mechMasken(const TMechAntworten& a) {
 quint8 schnittklasse(const THandschuh& h) {
     const TStrick* s = alsStrick(h);
     return s ? s->Klassenwerte[0] : 0;
+}
+
+bool hitzeschutzBelegt(const THandschuh& h) {
+    constexpr quint8 kHitze = 1 << 3;
+    if (!(h.Gefahr & kHitze)) return true;
+    // The six EN 407 levels, stored plus one: 0 is not tested.
+    const TStrick* s = h.Typ == TypFeuer ? alsStrick(h) : nullptr;
+    return s && std::any_of(s->Klassenwerte.begin() + 1, s->Klassenwerte.begin() + 7,
+                            [](quint8 stufe) { return stufe > 0; });
 }
 
 QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntworten& a) {

@@ -51,6 +51,11 @@ quint8 schnittklasse(const THandschuh& h);
 // and no other group.
 QList<const THandschuh*> mechsuche(const TProduktliste& katalog, const TMechAntworten& a);
 
+// Whether a glove may be offered for "heat (over 50°C / 122°F)" (Gefahr bit 3): only with EN 407
+// levels, since protection against heat above 50 °C is not category I (Regulation (EU)
+// 2016/425, Annex I). True for a glove not offered for heat.
+bool hitzeschutzBelegt(const THandschuh& h);
+
 // A one time (disposable) glove, which the result list marks.
 bool einweghandschuh(const THandschuh& h);
 

@@ -1,5 +1,7 @@
 #include "data/Permeation.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct Code {
@@ -12,7 +14,8 @@ struct Code {
 
 constexpr int kUngeprueft = -1000;
 
-// Either case of a letter reads the same.
+// Either case of a letter reads the same. '?' (not tested) is no row: it counts as every
+// character outside the table does.
 // Breakthrough below ten minutes ('A', 'B') or a destroyed sample ('Z') is unsuitable, although
 // the grid shows no level for it.
 constexpr Zellart G = Zellart::Gut, M = Zellart::Mittel, S = Zellart::Schwach,
@@ -56,6 +59,14 @@ QString resistenzsymbol(QChar c) {
     return QString::fromLatin1(k ? k->symbol : "?");
 }
 
+bool permeationscode(QChar c) {
+    return c == u'?' || finde(c) != nullptr;
+}
+
+bool quellungscode(quint8 q) {
+    return q <= 5;
+}
+
 bool permeationBekannt(QChar c) {
     return permeationsStufe(c) >= 0;
 }
@@ -75,11 +86,21 @@ quint32 zelltoenung(Zellart art) {
     return kToenungen[static_cast<int>(art)];
 }
 
-bool zeileUngeeignet(const QString& permeation, const QString& quellung, int spalten) {
-    for (int j = 0; j < spalten; ++j) {
-        const QChar p = j < permeation.size() ? permeation[j] : QChar(u'?');
-        const QChar q = j < quellung.size() ? quellung[j] : QChar(u'0');
-        if (zellart(p, q) != Zellart::Ungeeignet) return false;
-    }
-    return spalten > 0;
+QString zellartText(Zellart art) {
+    static const char* const texte[] = {
+        QT_TRANSLATE_NOOP("TForm3", "Level 4–6"),
+        QT_TRANSLATE_NOOP("TForm3", "Level 2–3 or limited swelling resistance"),
+        QT_TRANSLATE_NOOP("TForm3", "Level 1"),
+        QT_TRANSLATE_NOOP("TForm3", "Level 0, not resistant or destroyed: unsuitable"),
+        QT_TRANSLATE_NOOP("TForm3", "Not tested")};
+    return QCoreApplication::translate("TForm3", texte[static_cast<int>(art)]);
+}
+
+QList<int> roteSpalten(const QString& permeation, const QString& quellung) {
+    QList<int> rot;
+    for (int j = 0; j < permeation.size(); ++j)
+        if (zellart(permeation[j], j < quellung.size() ? quellung[j] : QChar(u'0')) ==
+            Zellart::Ungeeignet)
+            rot.append(j);
+    return rot;
 }

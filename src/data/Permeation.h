@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QChar>
+#include <QList>
 #include <QString>
 
 // The permeation codes of tab.qvr, one character per glove column, and what each part of the
 // program makes of them: all in the one table behind these functions.
+
+// A character the table knows: '0'-'9', 'O', 'A', 'B', 'Z' in either case, and '?' (not tested).
+// The readers take any character; the data set's check reports the others.
+bool permeationscode(QChar c);
 
 // Points in the ranking: a measured level counts its digit; 'O', 'A' and 'B' (breakthrough
 // below ten minutes) count as level 0. '?', 'Z' (destroyed) and any character we do not know
@@ -22,6 +27,10 @@ bool permeationBekannt(QChar c);
 // "Z" (destroyed), "?" otherwise.
 QString resistenzsymbol(QChar c);
 
+// A swelling code of tab.qvr: 0 unknown, 1 resistant, 2 not resistant, 3 limited, 4 destroyed,
+// 5 sample destroyed.
+bool quellungscode(quint8 q);
+
 // What one cell of the results grid means for the glove, from its permeation code and its
 // swelling code ('1' resistant ... '5' sample destroyed, '0' unknown).
 enum class Zellart { Gut, Mittel, Schwach, Ungeeignet, Ungeprueft };
@@ -29,6 +38,12 @@ Zellart zellart(QChar permeation, QChar quellung);
 
 // The cell's tint on screen as 0xRRGGBB: light enough for black text on it.
 quint32 zelltoenung(Zellart art);
+// What a tint means, in the words of the grid's legend (the search window's texts).
+QString zellartText(Zellart art);
+// Every kind of cell, in the legend's order.
+inline constexpr Zellart kZellarten[] = {Zellart::Gut, Zellart::Mittel, Zellart::Schwach,
+                                         Zellart::Ungeeignet, Zellart::Ungeprueft};
 
-// A glove whose every cell, for at least one chosen chemical, is unsuitable.
-bool zeileUngeeignet(const QString& permeation, const QString& quellung, int spalten);
+// The chosen chemicals, by position, whose cell is unsuitable (red). A glove is only as good as
+// its weakest chemical: any one of them makes it unsuitable. Untested cells are not among them.
+QList<int> roteSpalten(const QString& permeation, const QString& quellung);

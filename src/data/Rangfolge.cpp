@@ -20,15 +20,18 @@ namespace {
 
 // What the ranking compares, counted once per glove.
 struct Rang {
+    bool ungeeignet;
     int permeation, quellung;
     quint8 preisklasse;
 };
 
 Rang rangVon(const TChemieschutz& r) {
-    return {permeationsPunkte(r.Permeation), quellungsPunkte(r.Quellung), r.Preisklasse};
+    return {!roteSpalten(r.Permeation, r.Quellung).isEmpty(), permeationsPunkte(r.Permeation),
+            quellungsPunkte(r.Quellung), r.Preisklasse};
 }
 
 int vergleiche(const Rang& a, const Rang& b) {
+    if (a.ungeeignet != b.ungeeignet) return a.ungeeignet ? 1 : -1;
     if (a.permeation != b.permeation) return a.permeation > b.permeation ? -1 : 1;
     if (a.quellung != b.quellung) return a.quellung > b.quellung ? -1 : 1;
     if (a.preisklasse != b.preisklasse) return a.preisklasse < b.preisklasse ? -1 : 1;
@@ -47,9 +50,8 @@ void rangfolge(std::vector<TChemieschutz>& ergebnis) {
     raenge.reserve(ergebnis.size());
     for (std::size_t i = 0; i < ergebnis.size(); ++i)
         raenge.emplace_back(rangVon(ergebnis[i]), i);
-    std::stable_sort(raenge.begin(), raenge.end(), [](const auto& a, const auto& b) {
-        return vergleiche(a.first, b.first) < 0;
-    });
+    std::stable_sort(raenge.begin(), raenge.end(),
+                     [](const auto& a, const auto& b) { return vergleiche(a.first, b.first) < 0; });
     std::vector<TChemieschutz> sortiert;
     sortiert.reserve(ergebnis.size());
     for (const auto& [rang, i] : raenge)

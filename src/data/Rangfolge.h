@@ -11,8 +11,11 @@
 int permeationsPunkte(const QString& permeation);
 int quellungsPunkte(const QString& quellung);
 
-// Negative: a ranks before b; positive: b before a; zero: equal.
+// Negative: a ranks before b; positive: b before a; zero: equal. A glove with an unsuitable
+// (red) cell for any chosen chemical ranks below every glove without one, however high its
+// other levels; within each of the two parts the points decide.
 int vergleiche(const TChemieschutz& a, const TChemieschutz& b);
 
-// Sorts best first; records equal in every key keep their order.
+// Sorts best first, the unsuitable gloves after the others; records equal in every key keep
+// their order.
 void rangfolge(std::vector<TChemieschutz>& ergebnis);

@@ -126,11 +126,14 @@ qsizetype TStoffliste::indexCas(const QString& eingabe) const {
     return finde(m_casNummern, cas, [this](qint32 i) { return this->cas(i); });
 }
 
-std::optional<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
-    const qsizetype i = indexCas(eingabe);
-    if (i < 0) return std::nullopt;
-    TStoff s = at(i);
-    return s.hatZustand() ? std::optional(s) : std::nullopt;
+QList<TStoff> TStoffliste::casSuche(const QString& eingabe) const {
+    QList<TStoff> treffer;
+    const qsizetype erster = indexCas(eingabe);
+    if (erster < 0) return treffer;
+    const QStringView nummer = cas(erster);
+    for (qsizetype i = erster; i < size(); ++i)
+        if (TStoff::listbar(zustand(i)) && cas(i) == nummer) treffer.append(at(i));
+    return treffer;
 }
 
 void TStoffliste::anhaengen(const TStoff& s) {
@@ -165,9 +168,10 @@ qint32 pruefsumme(const TStoff& s) {
 std::optional<Ladefehler> TStoffliste::Laden(const QString& pfad) {
     Leeren();
     return dateiLesen(pfad, [&](QFile& datei) {
-        // No more than the size the system gives: a pipe in the file's place reads as empty,
-        // not without end.
-        ByteLeser l(datei, datei.size());
+        // One read of no more than the size the system gives (a pipe in the file's place reads
+        // as empty, not without end); the records are then read in place.
+        const QByteArray bytes = datei.read(datei.size());
+        ByteLeser l(bytes);
         return lesen(l, pfad);
     });
 }

@@ -6,6 +6,7 @@
 #include "data/Textindex.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -29,8 +30,7 @@ public:
 
     // Reads tab.qvr. A missing file leaves the list empty with no error. Records with a wrong
     // checksum are dropped silently; on damage the records read before it stay loaded and the
-    // damage is reported. An unusable column header loads nothing, not even the header. The
-    // file is read a piece at a time, never held whole.
+    // damage is reported. An unusable column header loads nothing, not even the header.
     std::optional<Ladefehler> Laden(const QString& pfad);
     std::optional<Ladefehler> ausBytes(QByteArrayView bytes, const QString& datei);
 
@@ -51,9 +51,9 @@ public:
     // -1 or nothing when there is none.
     qsizetype indexName(QStringView name) const;
     qsizetype indexCas(const QString& eingabe) const;
-    // The chemical search's CAS look-up: the first substance with this CAS number, found only
-    // when one of the state boxes lists it.
-    std::optional<TStoff> casSuche(const QString& eingabe) const;
+    // The chemical search's CAS look-up: every substance with this CAS number that one of the
+    // state boxes lists, in table order (one number may name a substance in two strengths).
+    QList<TStoff> casSuche(const QString& eingabe) const;
 
     void anhaengen(const TStoff& s);
 

@@ -50,37 +50,20 @@ int zeilenhoehe(PageCanvas& c, const TStoff& s) {
 
 } // namespace
 
-const std::array<Materialgruppe, 9>& materialgruppen() {
-    static const std::array<Materialgruppe, 9> g = {{
-        {860,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex I")),
-         {4101, 6101, 7101},
-         4101},
-        {970,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex II")),
-         {4111, 4112},
-         4111},
-        {1080,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Chloro-")),
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "pren")),
-         {4201, 4202, 4203, 4204, 6201},
-         4201},
-        {1190,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile I")),
-         {},
-         {4301, 4302, 4303, 4304, 4305, 4306, 4307, 4308, 6301, 7301, 7302},
-         4301},
-        {1300,
-         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile II")),
-         {},
-         {4311, 4312},
-         4311},
-        {1410, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile III")), {}, {4321}, 4321},
-        {1520, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Viton")), {}, {4501}, 4501},
-        {1630, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl I")), {}, {4401}, 4401},
-        {1740, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl II")), {}, {4402}, 4402},
+const std::array<Gruppenspalte, 9>& gruppenspalten() {
+    static const std::array<Gruppenspalte, 9> g = {{
+        {860, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex I"))},
+        {970, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Natural")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Latex II"))},
+        {1080, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Chloro-")),
+         uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "pren"))},
+        {1190, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile I")), {}},
+        {1300, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile II")), {}},
+        {1410, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Nitrile III")), {}},
+        {1520, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Viton")), {}},
+        {1630, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl I")), {}},
+        {1740, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "Butyl II")), {}},
     }};
     return g;
 }
@@ -118,13 +101,15 @@ int chemHeader(PageCanvas& c, const ChemieDruckDaten& d) {
     for (int i = 0; i < 5; ++i)
         textEinpassen(c, 700, 190 + 30 * i, W - 900, 30, false,
                       d.anforderungen[static_cast<std::size_t>(i)]);
-    for (const Materialgruppe& g : materialgruppen()) {
-        c.text(g.x, 440, g.zeile1);
-        if (!g.zeile2.isEmpty()) c.text(g.x, 470, g.zeile2);
-        const int n = static_cast<int>(g.codes.size());
+    for (std::size_t i = 0; i < gruppenspalten().size(); ++i) {
+        const Gruppenspalte& s = gruppenspalten()[i];
+        const std::vector<qint32>& codes = materialgruppen()[i].codes;
+        c.text(s.x, 440, s.zeile1);
+        if (!s.zeile2.isEmpty()) c.text(s.x, 470, s.zeile2);
+        const int n = static_cast<int>(codes.size());
         for (int k = 0; k < n; ++k)
-            c.text(g.x + 20, 800 - 30 * (n - 1 - k),
-                   QString::number(g.codes[static_cast<std::size_t>(k)]));
+            c.text(s.x + 20, 800 - 30 * (n - 1 - k),
+                   QString::number(codes[static_cast<std::size_t>(k)]));
     }
     c.text(200, 800, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "chemical")));
     c.text(720, 800, uebersetzt(QT_TRANSLATE_NOOP("Chemiebericht", "phys. state")));
@@ -140,11 +125,11 @@ int printChemLine(PageCanvas& c, const ChemieDruckDaten& d, int y, int i) {
     c.setFont(kArial, 30, false);
     const int h = std::max(kZeile, wrapText(c, 205, y + 10, kNamensbreite, s.Name));
     if (s.hatZustand()) c.text(720, y + 10, texte::text(10015 + s.Zustand));
-    for (const Materialgruppe& g : materialgruppen()) {
-        const TChemieschutz* r = findHandschuh(d.ergebnis, g.referenz);
+    for (std::size_t k = 0; k < gruppenspalten().size(); ++k) {
+        const TChemieschutz* r = findHandschuh(d.ergebnis, materialgruppen()[k].referenz);
         if (!r || i >= r->Permeation.size()) continue;
         const QChar p = r->Permeation[i];
-        c.text(g.x, y + 10, QString(p) + u'(' + resistenzsymbol(p) + u')');
+        c.text(gruppenspalten()[k].x, y + 10, QString(p) + u'(' + resistenzsymbol(p) + u')');
     }
     c.line(kLinks, y + h + 20, kRechts, y + h + 20, 2);
     return y + h + 20;
@@ -198,10 +183,11 @@ void chemFooter(PageCanvas& c, int y0) {
          QT_TRANSLATE_NOOP("Chemiebericht", "gloves which swell less than 15% in the testing "
                                             "chemical."),
          false},
-        {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "degrad. resistance"), false},
-        {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = resistant"), false},
-        {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = non resistant"), false},
-        {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = partially resistant"), false},
+        // The symbols follow the permeation level alone, not the degradation above them.
+        {290, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Symbols"), false},
+        {290, 490, QT_TRANSLATE_NOOP("Chemiebericht", "(+) = level 5–6"), false},
+        {290, 850, QT_TRANSLATE_NOOP("Chemiebericht", "(-) = level 0–2, a, b"), false},
+        {290, 1210, QT_TRANSLATE_NOOP("Chemiebericht", "(0) = level 3–4"), false},
         {290, 1570, QT_TRANSLATE_NOOP("Chemiebericht", "(Z) = destroyed"), false},
         {330, 200, QT_TRANSLATE_NOOP("Chemiebericht", "Penetration"), false},
         {330, 490,

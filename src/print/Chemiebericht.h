@@ -2,6 +2,7 @@
 
 #include "data/Permeation.h"
 
+#include "data/Materialgruppen.h"
 #include "data/Objekte.h"
 #include "print/Seitenrahmen.h"
 
@@ -13,17 +14,16 @@
 
 class PageCanvas;
 
-// A material group of the maker's chemical gloves: a column of the resistance table. The header
-// lists the group's product codes; the cells show the result of its reference glove.
-struct Materialgruppe {
+// A column of the resistance table: the material group of the same place in materialgruppen(),
+// its left edge and header. The header lists the group's product codes; the cells show the
+// result of its reference glove.
+struct Gruppenspalte {
     int x;                  // left edge of the column, 0.1 mm
     QString zeile1, zeile2; // header, the second line only for the first three groups
-    std::vector<qint32> codes;
-    qint32 referenz;
 };
 
-// The nine groups, left to right; their headers come from the language module.
-const std::array<Materialgruppe, 9>& materialgruppen();
+// The nine columns, left to right; their headers come from the language module.
+const std::array<Gruppenspalte, 9>& gruppenspalten();
 
 // What the resistance table prints: the last search's chosen substances (rows) and results
 // (cells), the texts the five requirement lists showed, and the page footer.

@@ -121,7 +121,7 @@ private Q_SLOTS:
         QFETCH(QString, verzeichnis);
         QFETCH(bool, deutsch);
         QTemporaryDir dir;
-        QVERIFY(QFile::copy(QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU"),
+        QVERIFY(QFile::copy(QStringLiteral(ARDENTIX_SPRACHMODULE "/ardentix_DEU.qm"),
                             dir.filePath("Ardentix.DEU")));
         anlegen(dir.filePath("Ardentix.FRA")); // unreadable: passed over
         QCOMPARE(sprachmodul::dateiFuerDaten(dir.filePath("Ardentix"), verzeichnis),
@@ -131,7 +131,7 @@ private Q_SLOTS:
     void qtDialogeInDerSpracheDesModuls() {
         int argc = 0;
         QCoreApplication app(argc, nullptr);
-        QVERIFY(sprachmodul::laden(app, QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.DEU")));
+        QVERIFY(sprachmodul::laden(app, QStringLiteral(ARDENTIX_SPRACHMODULE "/ardentix_DEU.qm")));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     }
 

@@ -71,8 +71,8 @@ private Q_SLOTS:
         QFETCH(QString, quelle);
         const QString abk = QFileInfo(quelle).completeBaseName().section(QLatin1Char('_'), 1);
         QTranslator modul;
-        QVERIFY(modul.load(QStringLiteral(ARDENTIX_SPRACHMODULE "/Ardentix.") + abk, QString(),
-                           QString(), QLatin1String("")));
+        QVERIFY(modul.load(QStringLiteral(ARDENTIX_SPRACHMODULE "/ardentix_") + abk +
+                           QStringLiteral(".qm")));
         for (int n = 10000; n <= 10336; ++n)
             if (!texte::text(n).isEmpty())
                 QVERIFY2(!modul.translate("Texte", QByteArray::number(n).constData()).isEmpty(),

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,6 +16,15 @@ template <class T = QWidget> T* kind(const QObject* w, const QString& name) {
     T* k = w->findChild<T*>(name);
     if (!k) qFatal("no control %s", qPrintable(name));
     return k;
+}
+
+// The name of the page a notebook shows ("Vorgabe", "Strick", "Electro", "Iso", ...): its
+// property "seite" where two pages share a name, else its object name.
+inline QString seitenname(const QStackedWidget* notebook) {
+    const QWidget* seite = notebook->currentWidget();
+    if (!seite) return {};
+    const QVariant name = seite->property("seite");
+    return name.isValid() ? name.toString() : seite->objectName();
 }
 
 // Clicks the button `name` below w.

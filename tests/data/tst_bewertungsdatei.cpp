@@ -1,5 +1,5 @@
 // The organisational assessment file (.GBN): 200 lines, Windows-1252, CR LF, J/N flags.
-#include "../common/Testdateien.h"
+#include "Testdateien.h"
 
 #include "data/Bewertungsdatei.h"
 #include "shared/KommaText.h"

@@ -68,6 +68,8 @@ private Q_SLOTS:
     void fehlendeHandschuhe();
     void auswahlNachName();
     void kurzePermeationUndFremdeQuellung();
+    void ordnungsname_data();
+    void ordnungsname();
     void stoffnamenSortiert();
 };
 
@@ -81,15 +83,15 @@ void TstChemiesuche::rangfolgeDerSpalten_data() {
     QTest::newRow("higher level first")
         << "354" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
     QTest::newRow("? below every known level")
-        << "?00" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
+        << "?11" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
     QTest::newRow("price breaks a tie")
         << "333" << QList<int>{3, 1, 2} << QList<int>{1, 1, 1} << QList<qint32>{20, 30, 10};
     QTest::newRow("swelling before price")
         << "333" << QList<int>{0, 1, 2} << QList<int>{2, 3, 1} << QList<qint32>{30, 20, 10};
     QTest::newRow("equal in every key keeps column order")
         << "444" << QList<int>{1, 1, 1} << QList<int>{1, 1, 1} << QList<qint32>{10, 20, 30};
-    QTest::newRow("O counts as level 0, not untested")
-        << "?O?" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{20, 10, 30};
+    QTest::newRow("O is level 0: unsuitable, below untested")
+        << "?O?" << QList<int>{0, 0, 0} << QList<int>{1, 1, 1} << QList<qint32>{10, 30, 20};
 }
 
 void TstChemiesuche::rangfolgeDerSpalten() {
@@ -223,32 +225,79 @@ void TstChemiesuche::kurzePermeationUndFremdeQuellung() {
     QCOMPARE(e.Ergebnisliste[1].Quellung, QStringLiteral("0")); // class 7 has no entry
 }
 
+// The place of a name in a list, and what typing finds it by.
+void TstChemiesuche::ordnungsname_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("ordnung");
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<bool>("findet");
+    QTest::newRow("n-") << "n-Hexane"
+                        << "Hexane"
+                        << "hex" << true;
+    QTest::newRow("locants") << "1,1,1-Trichloroethane"
+                             << "Trichloroethane"
+                             << "Trichlor" << true;
+    QTest::newRow("d-") << "d-Limonene"
+                        << "Limonene"
+                        << "Limonene" << true;
+    QTest::newRow("greek") << "ε-Caprolactam"
+                           << "Caprolactam"
+                           << "ε" << true;
+    QTest::newRow("N,N-") << "N,N-Dimethylformamide"
+                          << "Dimethylformamide"
+                          << "N,N" << true;
+    QTest::newRow("tert-, a later word") << "tert-Butyl methyl ether"
+                                         << "Butyl methyl ether"
+                                         << "Methyl" << true;
+    QTest::newRow("primes, bracket") << "(R)-4'-Methoxy-2-propanol"
+                                     << "Methoxy-2-propanol"
+                                     << "propanol" << true;
+    QTest::newRow("locants later stay") << "Diphenylmethane-4,4'-diisocyanate"
+                                        << "Diphenylmethane-4,4'-diisocyanate"
+                                        << "diiso" << true;
+    QTest::newRow("umlaut as typed") << "Ölsäure"
+                                     << "Ölsäure"
+                                     << "öls" << true;
+    QTest::newRow("not inside a word") << "Sulphuric acid 96 %"
+                                       << "Sulphuric acid 96 %"
+                                       << "ulph" << false;
+    QTest::newRow("a word, not a prefix") << "Cisplatin"
+                                          << "Cisplatin"
+                                          << "platin" << false;
+    QTest::newRow("prefix alone") << "n-"
+                                  << "n-"
+                                  << "n" << true;
+}
+
+void TstChemiesuche::ordnungsname() {
+    QFETCH(QString, name);
+    QFETCH(QString, ordnung);
+    QFETCH(QString, getippt);
+    QFETCH(bool, findet);
+    QCOMPARE(::ordnungsname(name).toString(), ordnung);
+    QCOMPARE(wortBeginntMit(name, getippt), findet);
+}
+
 void TstChemiesuche::stoffnamenSortiert() {
     TStoffliste s;
-    stoff(s, "toluene", "", {}, 2);
-    stoff(s, "Acetone", "", {}, 2);
-    stoff(s, "Sulphur", "", {}, 1);
-    stoff(s, "Mystery", "", {}, 0);
-    stoff(s, "Benzene", "", {}, 2);
-    // Ties of the folded names go by spelling, then table order; non-ASCII folds as well.
-    stoff(s, "ACETONE", "", {}, 2);
-    stoff(s, "Äther", "", {}, 2);
-    stoff(s, "Zinc", "", {}, 2);
-    stoff(s, "acetone", "", {}, 2);
-    stoff(s, "ACETONE", "A", {}, 2);
-    stoff(s, "äTHER", "", {}, 2);
-    const auto namen = [&s](quint8 zustand) {
+    for (const char* name : {"Xylol", "Ölsäure", "n-Hexan", "Mystery", "Hexan",
+                             "1,1,1-Trichlorethan", "aceton", "Aceton", "Äther", "Hexan"})
+        stoff(s, QString::fromUtf8(name), "", {}, qstrcmp(name, "Mystery") ? 2 : 0);
+    stoff(s, "Schwefel", "", {}, 1);
+    const auto namen = [&s](quint8 zustand, const QLocale& sprache) {
         QStringList n;
-        for (qint32 i : stoffreihe(s, zustand))
+        for (qint32 i : stoffreihe(s, zustand, sprache))
             n.append(s.name(i).toString());
         return n;
     };
-    QCOMPARE(namen(2), (QStringList{"ACETONE", "ACETONE", "Acetone", "acetone", "Benzene",
-                                    "toluene", "Zinc", "Äther", "äTHER"}));
-    const QList<qint32> reihe = stoffreihe(s, 2);
-    QCOMPARE(reihe.mid(0, 2), (QList<qint32>{5, 9})); // the equal ones in table order
-    QCOMPARE(namen(1), QStringList{"Sulphur"});
-    QVERIFY(namen(3).isEmpty());
+    // In the language's order: an umlaut with its letter, the prefix not deciding.
+    QCOMPARE(namen(2, QLocale(QLocale::German)),
+             (QStringList{"aceton", "Aceton", "Äther", "Hexan", "Hexan", "n-Hexan", "Ölsäure",
+                          "1,1,1-Trichlorethan", "Xylol"}));
+    QCOMPARE(stoffreihe(s, 2, QLocale(QLocale::German)).mid(3, 2),
+             (QList<qint32>{4, 9})); // equal names in table order
+    QCOMPARE(namen(1, QLocale(QLocale::English)), QStringList{"Schwefel"});
+    QVERIFY(namen(3, QLocale(QLocale::English)).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstChemiesuche)

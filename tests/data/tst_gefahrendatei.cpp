@@ -1,5 +1,5 @@
 // The hazard analysis file: 41 lines, Windows-1252, CR LF, J/N flags, the memo as comma text.
-#include "../common/Testdateien.h"
+#include "Testdateien.h"
 
 #include "data/Gefahrendatei.h"
 #include "shared/KommaText.h"

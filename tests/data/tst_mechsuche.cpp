@@ -1,4 +1,4 @@
-#include "../common/MechTestdaten.h"
+#include "MechTestdaten.h"
 
 #include "data/Mechsuche.h"
 

@@ -1,8 +1,8 @@
 // The English sample data set as built into build/EN: what the windows, searches and the
 // chemical report rely on being there.
+#include "data/Materialgruppen.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
-#include "print/Chemiebericht.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -133,7 +133,8 @@ private Q_SLOTS:
             << "Trichloroethylene" << 4501 << 4311 << 5;
         QTest::newRow("hydrochloric acid: chloroprene")
             << "Hydrochloric acid 37 %" << 4201 << 4101 << 2;
-        QTest::newRow("mineral oil: nitrile, not latex") << "Mineral oil" << 4311 << 4101 << 3;
+        QTest::newRow("mineral oil: nitrile, not latex")
+            << "White mineral oil (paraffin oil)" << 4311 << 4101 << 3;
     }
     void polymere() {
         QFETCH(QString, stoff);
@@ -150,8 +151,8 @@ private Q_SLOTS:
         QCOMPARE(int(s.quellungFuer(klasseStark)), 1);
     }
 
-    // The CAS search takes the first of several entries with one number; the name of each
-    // solution says which concentration that is.
+    // The CAS search offers each of several entries with one number; the name of each solution
+    // says which concentration that is.
     void gleicheCasNummern() {
         std::map<QString, QStringList> namen;
         for (qsizetype i = 0; i < m_tabelle.size(); ++i)

@@ -240,14 +240,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");  // the distributor
         QStringList module;
         const QDir gebaut(QStringLiteral(ARDENTIX_SPRACHMODULE));
-        for (const QString& name : gebaut.entryList({QStringLiteral("Ardentix.*")}, QDir::Files))
+        for (const QString& name : gebaut.entryList({QStringLiteral("ardentix_*.qm")}, QDir::Files))
             module << gebaut.filePath(name);
         QVERIFY2(!module.isEmpty(), "no language module was built");
         const QStringList codes = {"000", "101", "102", "210", "220", "310", "320", "410", "510"};
         const auto zeile = [](int druck, const QString& modul, const QString& code) {
-            QTest::addRow("%s, %s, %s", drucke()[druck].first,
-                          modul.isEmpty() ? "EN" : qPrintable(QFileInfo(modul).suffix()),
-                          qPrintable(code))
+            QTest::addRow(
+                "%s, %s, %s", drucke()[druck].first,
+                modul.isEmpty() ? "EN" : qPrintable(QFileInfo(modul).baseName().section(u'_', 1)),
+                qPrintable(code))
                 << druck << modul << code;
         };
         // In English under every distributor; in another language each printout under one

@@ -21,6 +21,8 @@ const breiten = [
 const seiten = [
   { pfad: "/", texte: { en: ["Find the Right Glove", "Fluvex", "Halle 3"],
                         de: ["Den richtigen Handschuh finden", "Halle 3"] } },
+  { pfad: "/chemical?cas=67-64-1&cas=108-88-3&cas=64-17-5", chemie: true,
+    texte: { en: ["Perm.: L", "Swell.:"], de: ["Perm.: St.", "Quell"] } },
   { pfad: "/product/4501", texte: { en: ["Fluvex", "Product code:"], de: ["Fluvex", "Artikelnummer:"] } },
   { pfad: "/plan/Halle%203", plan: true, texte: { en: ["Halle 3", "Work areas:"], de: ["Halle 3"] } },
   { pfad: "/mechanical?hazard=1&environment=0", texte: { en: ["Search Results:"], de: ["Suchergebnisse:"] } },
@@ -75,6 +77,13 @@ async function seitePruefen(browser, breite, sprache, s) {
     pruefe(befund.text.includes("<img src=x onerror=window.boese=2>"), `${wo}: the second note is not shown as text`);
     pruefe(befund.boese === undefined && befund.fremdeSkripte === 0, `${wo}: a note ran or became markup`);
   }
+  if (s.chemie) {
+    // Same gloves in the same order as "qvr chem-search" of that data set.
+    const json = JSON.parse(fs.readFileSync(path.join(arbeit, `chem-${sprache === "de" ? "DE" : "EN"}.json`)));
+    const zeilen = await page.$$eval(".raster tbody th a", (a) => a.map((x) => x.textContent));
+    pruefe(JSON.stringify(zeilen) === JSON.stringify(json.gloves.map((g) => g.Name)),
+      `${wo}: rows ${zeilen.join(",")} differ from qvr chem-search`);
+  }
   // Through the DevTools protocol, which the pages' Content-Security-Policy does not govern.
   await page.evaluate(axe.source);
   const ergebnis = await page.evaluate(async () =>
@@ -111,10 +120,21 @@ async function serverPruefen() {
                       "/plan/.%2FHalle%203", "/plan/%5C..%5CHalle%203", "/pdf/plan/Fremd", "/nichts"])
     pruefe((await roh(pfad)).status === 404, `${pfad} is not refused with 404`);
   pruefe((await roh("/plan/Halle%203")).status === 200, "the plan is not served");
-  pruefe((await roh("/mechanical?" + "special=0&".repeat(1000))).status === 400, "a query over 8 KiB is not refused");
-  pruefe((await roh("/mechanical?colour=red")).status === 400, "an unknown option is not refused");
-  pruefe((await roh("/mechanical?length=9")).status === 400, "an option out of range is not refused");
+  const viele = Array.from({ length: 51 }, () => "cas=67-64-1").join("&");
+  pruefe((await roh("/chemical?" + viele)).status === 400, "51 chemicals are not refused");
+  pruefe((await roh("/api/chem-search?" + viele)).status === 400, "51 chemicals are not refused by the API");
+  pruefe((await roh("/chemical?name=" + "x".repeat(9000))).status === 400, "a query over 8 KiB is not refused");
+  pruefe((await roh("/chemical?colour=red")).status === 400, "an unknown option is not refused");
+  pruefe((await roh("/chemical?length=9")).status === 400, "an option out of range is not refused");
   pruefe((await roh("/mechanical?hazard=x")).status === 400, "a wrong answer is not refused");
+  pruefe((await roh("/mechanical?colour=red")).status === 400, "an unknown answer is not refused");
+  pruefe((await roh("/api/chem-search?name=Unobtainium")).status === 400, "an unknown chemical is not refused");
+  // The API answers exactly as the tool does.
+  for (const [sprache, daten] of [["en", "EN"], ["de", "DE"]]) {
+    const api = await roh("/api/chem-search?cas=67-64-1&cas=108-88-3&cas=64-17-5", { "Accept-Language": sprache });
+    pruefe(api.inhalt === fs.readFileSync(path.join(arbeit, `chem-${daten}.json`), "utf8"),
+      `/api/chem-search in ${sprache} differs from qvr chem-search --format json`);
+  }
   // The API answers exactly as the tool does.
   for (const [sprache, daten] of [["en", "EN"], ["de", "DE"]]) {
     const api = await roh("/api/mech-search?hazard=1", { "Accept-Language": sprache });
@@ -122,7 +142,7 @@ async function serverPruefen() {
       `/api/mech-search in ${sprache} differs from qvr mech-search --format json`);
   }
   for (const pdf of ["/pdf/product/4501", "/pdf/plan/Halle%203", "/pdf/mechanical?hazard=1",
-                     ]) {
+                     "/pdf/chemical?cas=67-64-1&cas=108-88-3&cas=64-17-5"]) {
     const r = await roh(pdf);
     pruefe(r.status === 200 && r.kopf["content-type"] === "application/pdf" && r.inhalt.startsWith("%PDF"),
       `${pdf} is no PDF`);

@@ -1,4 +1,4 @@
-#include "../common/Testdateien.h"
+#include "Testdateien.h"
 
 #include "shared/gui/PageCanvas.h"
 #include "shared/gui/PdfAusgabe.h"

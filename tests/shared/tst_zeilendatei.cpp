@@ -1,4 +1,4 @@
-#include "../common/Testdateien.h"
+#include "Testdateien.h"
 
 #include "shared/Codepage1252.h"
 #include "shared/Zeilendatei.h"

@@ -1,4 +1,5 @@
-#include "../common/QvrLauf.h"
+#include "QvrLauf.h"
+#include "Testdateien.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -8,17 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void schreiben(const QString& pfad, const QByteArray& b) {
-    QFile f(pfad);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(b);
-}
 
 QJsonArray zwanzig(int start) {
     QJsonArray a;
@@ -76,7 +66,7 @@ class TstQvr : public QObject {
 
 private Q_SLOTS:
     void katalogRundreise() {
-        schreiben(pfad("k.json"), kKatalog);
+        testdateien::ablegen(pfad("k.json"), kKatalog);
         QCOMPARE(qvrLauf({"catalogue", "pack", pfad("k.json"), pfad("p1.qvr")}).status, 0);
         const QvrLauf dump = qvrLauf({"catalogue", "dump", pfad("p1.qvr")});
         QCOMPARE(dump.status, 0);
@@ -89,9 +79,9 @@ private Q_SLOTS:
         // A control character of a damaged name is written as an escape, never as itself.
         QCOMPARE(gloves[0].toObject()["Name"].toString(), QString("Volt\u009dex"));
         QVERIFY(dump.aus.contains("Volt\\u009dex"));
-        schreiben(pfad("k2.json"), dump.aus);
+        testdateien::ablegen(pfad("k2.json"), dump.aus);
         QCOMPARE(qvrLauf({"catalogue", "pack", pfad("k2.json"), pfad("p2.qvr")}).status, 0);
-        QCOMPARE(lesen(pfad("p2.qvr")), lesen(pfad("p1.qvr")));
+        QCOMPARE(testdateien::inhalt(pfad("p2.qvr")), testdateien::inhalt(pfad("p1.qvr")));
         // The values kept for every language and one language's texts pack to the same file.
         QJsonArray werte;
         QJsonObject texte;
@@ -100,29 +90,31 @@ private Q_SLOTS:
             texte[QString::number(g["Nummer"].toInt())] = QJsonObject{{"Name", g.take("Name")}};
             werte.append(g);
         }
-        schreiben(pfad("w.json"), QJsonDocument(QJsonObject{{"gloves", werte}}).toJson());
-        schreiben(pfad("t.json"), QJsonDocument(QJsonObject{{"gloves", texte}}).toJson());
+        testdateien::ablegen(pfad("w.json"),
+                             QJsonDocument(QJsonObject{{"gloves", werte}}).toJson());
+        testdateien::ablegen(pfad("t.json"),
+                             QJsonDocument(QJsonObject{{"gloves", texte}}).toJson());
         QCOMPARE(
             qvrLauf({"catalogue", "pack", pfad("w.json"), pfad("p3.qvr"), pfad("t.json")}).status,
             0);
-        QCOMPARE(lesen(pfad("p3.qvr")), lesen(pfad("p1.qvr")));
+        QCOMPARE(testdateien::inhalt(pfad("p3.qvr")), testdateien::inhalt(pfad("p1.qvr")));
     }
 
     void stoffRundreise() {
-        schreiben(pfad("s.json"), kStoffe);
+        testdateien::ablegen(pfad("s.json"), kStoffe);
         QCOMPARE(qvrLauf({"substances", "pack", pfad("s.json"), pfad("t1.qvr")}).status, 0);
         const QvrLauf dump = qvrLauf({"substances", "dump", pfad("t1.qvr")});
         QCOMPARE(dump.status, 0);
         const QJsonObject o = QJsonDocument::fromJson(dump.aus).object();
         QCOMPARE(o["dropped"].toInt(), 1);
         QCOMPARE(o["substances"].toArray().size(), 1);
-        schreiben(pfad("s2.json"), dump.aus);
+        testdateien::ablegen(pfad("s2.json"), dump.aus);
         QCOMPARE(qvrLauf({"substances", "pack", pfad("s2.json"), pfad("t2.qvr")}).status, 0);
         const QvrLauf zweiter = qvrLauf({"substances", "dump", pfad("t2.qvr")});
         QCOMPARE(QJsonDocument::fromJson(zweiter.aus).object()["substances"], o["substances"]);
-        schreiben(pfad("s3.json"), zweiter.aus);
+        testdateien::ablegen(pfad("s3.json"), zweiter.aus);
         QCOMPARE(qvrLauf({"substances", "pack", pfad("s3.json"), pfad("t3.qvr")}).status, 0);
-        QCOMPARE(lesen(pfad("t3.qvr")), lesen(pfad("t2.qvr")));
+        QCOMPARE(testdateien::inhalt(pfad("t3.qvr")), testdateien::inhalt(pfad("t2.qvr")));
     }
 
     // Every command answers --help with its own usage on standard output, whatever else is given.
@@ -231,8 +223,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QFETCH(QString, meldung);
         QFETCH(QByteArray, texte);
-        schreiben(pfad("in"), eingabe);
-        schreiben(pfad("texte"), texte);
+        testdateien::ablegen(pfad("in"), eingabe);
+        testdateien::ablegen(pfad("texte"), texte);
         for (QString& a : args) {
             if (a == "@") a = pfad("in");
             if (a == "@t") a = pfad("texte");

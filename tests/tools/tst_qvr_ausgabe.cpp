@@ -1,7 +1,8 @@
 // Where the tool's output goes: what it refuses to replace, standard output, an empty printout,
 // and a file-size limit.
-#include "../common/ChemieTestdaten.h"
-#include "../common/QvrLauf.h"
+#include "ChemieTestdaten.h"
+#include "QvrLauf.h"
+#include "Testdateien.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -21,11 +22,6 @@ int seiten(const QByteArray& pdf) {
     if (!pdf.startsWith("%PDF-")) return -1;
     return int(
         QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))));
-}
-
-QByteArray lesen(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -50,7 +46,7 @@ private Q_SLOTS:
         const QString pdf = m_dir.filePath(QStringLiteral("leer.pdf"));
         const QvrLauf l = qvrLauf(bericht(pdf, {}));
         QCOMPARE(l.status, 0);
-        QCOMPARE(seiten(lesen(pdf)), 1);
+        QCOMPARE(seiten(testdateien::inhalt(pdf)), 1);
     }
 
     void aufStandardausgabe() {

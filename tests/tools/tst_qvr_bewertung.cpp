@@ -1,9 +1,10 @@
 // "qvr print assessment": a saved .GBN file as PDF, and a clear refusal of one it cannot read.
 #include "data/Bewertungsdatei.h"
 
+#include "QvrLauf.h"
+#include "Testdateien.h"
+
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -11,13 +12,8 @@ class TstQvrBewertung : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    std::pair<int, QByteArray> qvr(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"),
-                QStringList{"print", "assessment"} + args);
-        p.waitForFinished(60000);
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                p.readAllStandardError()};
+    static QvrLauf qvr(const QStringList& args) {
+        return qvrLauf(QStringList{"print", "assessment"} + args);
     }
 
 private Q_SLOTS:
@@ -32,20 +28,16 @@ private Q_SLOTS:
         const QString gbn = m_dir.filePath("form.GBN");
         QVERIFY(!bewertungsdatei::speichern(gbn, b));
         const QString pdf = m_dir.filePath("form.pdf");
-        const auto [status, fehler] = qvr({gbn, "--pdf", pdf});
-        QCOMPARE(status, 0);
-        QVERIFY(!fehler.contains("qvr:"));
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
-        QProcess p;
-        p.start(pdftotext, {"-layout", pdf, "-"});
-        QVERIFY(p.waitForFinished(30000));
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const QvrLauf l = qvr({gbn, "--pdf", pdf});
+        QCOMPARE(l.status, 0);
+        QVERIFY(!l.fehler.contains("qvr:"));
+        const std::optional<QString> text = pdfText(pdf, {"-layout"});
+        if (!text) QSKIP("pdftotext is not installed");
         for (const char* t :
              {"Organisational assessment", "Jürgen Müller", "Maschinenbau AG", "The work areas",
               "Press shop", "Change dies", "sharp edges", "Your distributor:", "Quorvane GmbH"})
-            QVERIFY2(text.contains(QString::fromUtf8(t)), t);
-        QCOMPARE(text.count(QChar(u'\f')), 2); // two pages
+            QVERIFY2(text->contains(QString::fromUtf8(t)), t);
+        QCOMPARE(text->count(QChar(u'\f')), 2); // two pages
     }
 
     void fehler_data() {
@@ -65,14 +57,12 @@ private Q_SLOTS:
         QFETCH(QString, meldung);
         for (QString& a : args)
             if (a != "--pdf") a = m_dir.filePath(a);
-        QFile pdf(m_dir.filePath("x.GBN"));
-        QVERIFY(pdf.open(QIODevice::WriteOnly));
-        pdf.write("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\nx\x9c\x03\x00");
-        pdf.close();
-        const auto [s, fehler] = qvr(args);
-        QCOMPARE(s, status);
-        const QString text = QString::fromUtf8(fehler);
-        QVERIFY2(text.contains(meldung), fehler.constData());
+        testdateien::ablegen(m_dir.filePath("x.GBN"),
+                             "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\nx\x9c\x03\x00");
+        const QvrLauf l = qvr(args);
+        QCOMPARE(l.status, status);
+        const QString text = QString::fromUtf8(l.fehler);
+        QVERIFY2(text.contains(meldung), l.fehler.constData());
         // One line of its own (Qt may add notes about the environment).
         if (status == 2) QCOMPARE(text.count("qvr:"), 1);
         QVERIFY(!QFile::exists(m_dir.filePath("x.pdf")));

@@ -2,9 +2,10 @@
 // read.
 #include "data/Gefahrendatei.h"
 
+#include "QvrLauf.h"
+#include "Testdateien.h"
+
 #include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -12,17 +13,8 @@ class TstQvrGefahren : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
-    struct Lauf {
-        int status;
-        QString fehler;
-    };
-    static Lauf qvr(const QStringList& args) {
-        QProcess p;
-        p.start(QStringLiteral(ARDENTIX_BUILD_DIR "/qvr"),
-                QStringList{"print", "hazard-analysis"} + args);
-        p.waitForFinished(60000);
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                QString::fromUtf8(p.readAllStandardError())};
+    static QvrLauf qvr(const QStringList& args) {
+        return qvrLauf(QStringList{"print", "hazard-analysis"} + args);
     }
 
 private Q_SLOTS:
@@ -35,19 +27,15 @@ private Q_SLOTS:
         g.memo = {QStringLiteral("Handschuhe täglich wechseln")};
         const QString gan = std::get<QString>(gefahrendatei::speichern(m_dir.filePath("werk"), g));
         const QString pdf = m_dir.filePath("werk.pdf");
-        const Lauf l = qvr({gan, "--pdf", pdf});
+        const QvrLauf l = qvr({gan, "--pdf", pdf});
         QCOMPARE(l.status, 0);
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty()) QSKIP("pdftotext is not installed");
-        QProcess p;
-        p.start(pdftotext, {"-layout", pdf, "-"});
-        QVERIFY(p.waitForFinished(30000));
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const std::optional<QString> text = pdfText(pdf, {"-layout"});
+        if (!text) QSKIP("pdftotext is not installed");
         for (const char* t :
              {"Risk Assessment", "Löterei Süd", "chemical-biological hazards:", "Flussmittel",
               "400 Volt", "Handschuhe täglich wechseln", "Your distributor:", "Quorvane GmbH"})
-            QVERIFY2(text.contains(QString::fromUtf8(t)), t);
-        QVERIFY(!text.contains("Mechanical hazards:"));
+            QVERIFY2(text->contains(QString::fromUtf8(t)), t);
+        QVERIFY(!text->contains("Mechanical hazards:"));
     }
 
     void unlesbar_data() {
@@ -69,17 +57,16 @@ private Q_SLOTS:
         QFETCH(QString, meldung);
         QFETCH(QStringList, weitere);
         QDir(m_dir.path()).mkpath("ordner.GAN");
-        QFile bild(m_dir.filePath("bild.GAN"));
-        QVERIFY(bild.open(QIODevice::WriteOnly));
-        bild.write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-        bild.close();
-        const Lauf l =
+        testdateien::ablegen(m_dir.filePath("bild.GAN"),
+                             QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        const QvrLauf l =
             qvr(QStringList{m_dir.filePath(datei), "--pdf", m_dir.filePath("x.pdf")} + weitere);
         QCOMPARE(l.status, 2);
         // One line of its own; the platform may add notes of its own around it.
-        const QStringList zeilen = l.fehler.split(u'\n').filter(QStringLiteral("qvr:"));
+        const QString fehler = QString::fromUtf8(l.fehler);
+        const QStringList zeilen = fehler.split(u'\n').filter(QStringLiteral("qvr:"));
         QCOMPARE(zeilen.size(), 1);
-        QVERIFY2(zeilen[0].contains(meldung), qPrintable(l.fehler));
+        QVERIFY2(zeilen[0].contains(meldung), qPrintable(fehler));
         QVERIFY(!QFile::exists(m_dir.filePath("x.pdf")));
     }
 };

@@ -1,6 +1,7 @@
-#include "../common/MechTestdaten.h"
+#include "MechTestdaten.h"
+#include "QvrLauf.h"
+#include "Testdateien.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,12 +21,9 @@ void TstQvrMech::initTestCase() {
     QVERIFY(m_dir.isValid());
     mechtestdaten::schreiben(m_dir.path());
     // A plan holding Tactis and a code the catalogue lacks; and one whose count is no number.
-    QFile plan(m_dir.filePath("plan.PLN"));
-    QVERIFY(plan.open(QIODevice::WriteOnly));
-    plan.write("2\r\n5101\r\n4711\r\nMe\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
-    QFile kaputt(m_dir.filePath("kaputt.PLN"));
-    QVERIFY(kaputt.open(QIODevice::WriteOnly));
-    kaputt.write("two\r\n5101\r\n");
+    testdateien::ablegen(m_dir.filePath("plan.PLN"),
+                         "2\r\n5101\r\n4711\r\nMe\r\n\r\n\r\n\r\n\r\n\r\n\r\n");
+    testdateien::ablegen(m_dir.filePath("kaputt.PLN"), "two\r\n5101\r\n");
 }
 
 void TstQvrMech::suche_data() {
@@ -65,31 +63,25 @@ void TstQvrMech::suche() {
     QFETCH(int, status);
     QFETCH(QString, ausgabe);
     args.replaceInStrings(QStringLiteral("@"), m_dir.path() + u'/');
-    QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr", QStringList{"mech-search", "--data", m_dir.path()} + args);
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), status);
-    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), ausgabe);
-    if (status == 1) QVERIFY(p.readAllStandardError().contains("Usage: qvr"));
+    const QvrLauf l = qvrLauf(QStringList{"mech-search", "--data", m_dir.path()} + args);
+    QCOMPARE(l.status, status);
+    QCOMPARE(QString::fromUtf8(l.aus), ausgabe);
+    if (status == 1) QVERIFY(l.fehler.contains("Usage: qvr"));
 }
 
 void TstQvrMech::bericht() {
     const QString pdf = m_dir.filePath("mech.pdf");
-    QProcess p;
-    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "mech-report", "--data", m_dir.path(), "--hazard",
-                                        "2", "--cut", "2", "--pdf", pdf});
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 0);
-    QFile f(pdf);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QVERIFY(f.read(5) == "%PDF-");
-    p.start(ARDENTIX_BUILD_DIR "/qvr", {"print", "mech-report", "--data", m_dir.path()});
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 1); // --pdf OUT is required
-    p.start(ARDENTIX_BUILD_DIR "/qvr",
-            {"print", "mech-report", "--data", m_dir.filePath("nirgends"), "--pdf", pdf});
-    QVERIFY(p.waitForFinished());
-    QCOMPARE(p.exitCode(), 2); // no catalogue
+    QCOMPARE(qvrLauf({"print", "mech-report", "--data", m_dir.path(), "--hazard", "2", "--cut", "2",
+                      "--pdf", pdf})
+                 .status,
+             0);
+    QVERIFY(testdateien::inhalt(pdf).startsWith("%PDF-"));
+    // --pdf OUT is required
+    QCOMPARE(qvrLauf({"print", "mech-report", "--data", m_dir.path()}).status, 1);
+    // no catalogue
+    QCOMPARE(qvrLauf({"print", "mech-report", "--data", m_dir.filePath("nirgends"), "--pdf", pdf})
+                 .status,
+             2);
 }
 
 QTEST_GUILESS_MAIN(TstQvrMech)

@@ -1,5 +1,5 @@
 // qvr verify on small language data directories, each with one fault planted.
-#include "../common/QvrLauf.h"
+#include "QvrLauf.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
 
@@ -131,6 +131,9 @@ private Q_SLOTS:
         QTest::newRow("pictogram off the list")
             << Aenderung([](Datensatz& d) { d.velto().Strickwerte[6] = 7; })
             << "pictogram 7 is not 0..6";
+        QTest::newRow("heat without EN 407 levels")
+            << Aenderung([](Datensatz& d) { d.gloves[0]->Gefahr = 8; })
+            << "glove 4301 Velto: offered for heat over 50 °C without EN 407 levels";
         QTest::newRow("material class 0")
             << Aenderung([](Datensatz& d) { d.gloves[0]->Materialklasse = 0; })
             << "Materialklasse 0 is not 1..5";
@@ -168,8 +171,8 @@ private Q_SLOTS:
             << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = ""; })
             << "0 permeation codes for 1 columns";
         QTest::newRow("permeation letter")
-            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = "A"; })
-            << "permeation code 'A'";
+            << Aenderung([](Datensatz& d) { d.stoffe[0].Permeation = "X"; })
+            << "permeation code 'X' is none of";
         QTest::newRow("swelling code")
             << Aenderung([](Datensatz& d) { d.stoffe[0].Quellung[4] = 6; })
             << "swelling code 6 for material class 5";

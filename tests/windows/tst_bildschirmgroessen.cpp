@@ -1,7 +1,7 @@
 // The windows made at start, on screens of 640, 800 and 1024 pixels: each follows its own
 // screen rule once (the main window owns them, and its scaling must not reach them), and every
 // control is whole on every screen size.
-#include "../common/ChemieTestdaten.h"
+#include "ChemieTestdaten.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 

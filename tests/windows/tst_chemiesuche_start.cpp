@@ -1,4 +1,4 @@
-#include "../common/ChemieTestdaten.h"
+#include "ChemieTestdaten.h"
 #include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
@@ -59,7 +59,7 @@ private Q_SLOTS:
                 // and the search beside the product window.
                 auto* produktSeiten = kind<QStackedWidget>(form2, "Notebook1");
                 klickUeberDasFenster(kind(form2, "SpeedButton17"));
-                produktBedienbar = TForm2::seitenname(produktSeiten) == "Vorgabe";
+                produktBedienbar = seitenname(produktSeiten) == "Vorgabe";
                 klickUeberDasFenster(kind(form3, "SpeedButton10"));
                 sucheBedienbar = seiten->currentWidget()->objectName() == "Krit2";
                 klick(form3, "SpeedButton8");

@@ -184,7 +184,7 @@ private Q_SLOTS:
         QCOMPARE(b->windowTitle(), "Risk Assessment — werk.GAN");
         QVERIFY(b->analyse() == gespeichert);
         QCOMPARE(b->analyse().memo, QStringList({"a", "two words", "say\"it"}));
-        QCOMPARE(b->druckDaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
+        QCOMPARE(b->druckdaten().analyse.e[31], "Wert 32"); // the hidden field prints as loaded
         // Sections laid out as loaded: the checked odd ones open, taller than the closed even ones.
         for (int n = 1; n <= 7; ++n)
             QCOMPARE(kind(b, QStringLiteral("p%1").arg(n))->height() > kind(b, "p2")->height(),

@@ -1,7 +1,7 @@
 // The glove plan window as the program makes it: hidden at start with the main window, columns
 // from every add, notes, delete, save, load with damaged files, and what goes to the printout.
-#include "../common/Testdateien.h"
 #include "Fenstertest.h"
+#include "Testdateien.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 

@@ -1,7 +1,7 @@
 // The mechanical search as the program makes it: created at start by the main window and
 // opened from its menu.
-#include "../common/MechTestdaten.h"
 #include "Fenstertest.h"
+#include "MechTestdaten.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"
 
@@ -37,7 +37,7 @@ private Q_SLOTS:
     void seitenfolge();
     void antwortenUndBeispiele();
     void suchenUndHandeln();
-    void druckDatenDerLetztenSuche();
+    void druckdatenDerLetztenSuche();
     void bildschirme_data();
     void bildschirme();
 
@@ -214,7 +214,7 @@ void TstXMechSuche::suchenUndHandeln() {
     QCOMPARE(produkt.size(), 1);
     QCOMPARE(k.katalog.at(produkt[0][0].toInt()).Nummer, 2050);
     QVERIFY(form2->isVisible()); // shown by the main window, on that glove
-    QCOMPARE(TForm2::seitenname(form2->findChild<QStackedWidget*>("Notebook1")), "Produkt");
+    QCOMPARE(seitenname(form2->findChild<QStackedWidget*>("Notebook1")), "Produkt");
     form2->hide();
 
     kind<QListWidget>(m_form4, "ListBox2")->setCurrentRow(0);
@@ -250,14 +250,14 @@ void TstXMechSuche::suchenUndHandeln() {
 }
 
 // The printout shows what the listed gloves were found with, not what the controls say since.
-void TstXMechSuche::druckDatenDerLetztenSuche() {
+void TstXMechSuche::druckdatenDerLetztenSuche() {
     kind<QComboBox>(m_form4, "b1")->setCurrentIndex(2);
     klick(m_form4, "c0");
     suchen(2, 2);
     klick(m_form4, "r2_0");
     kind<QComboBox>(m_form4, "b1")->setCurrentIndex(0);
     klick(m_form4, "c0");
-    const MechDruckDaten d = m_form4->druckDaten();
+    const MechDruckDaten d = m_form4->druckdaten();
     QCOMPARE(d.antworten.gefahr, 2);
     QCOMPARE(d.antworten.schnitt, 2);
     QVERIFY(d.antworten.besonders[0]);

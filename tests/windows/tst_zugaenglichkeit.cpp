@@ -1,4 +1,4 @@
-#include "../common/ChemieTestdaten.h"
+#include "ChemieTestdaten.h"
 #include "Fenstertest.h"
 #include "Testdialoge.h"
 #include "Testprogramm.h"

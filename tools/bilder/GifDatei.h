@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
-// Qt reads GIF but cannot write it; the information pages need a few GIF pictures, so this is a
-// small GIF89a writer: one frame, a global palette of up to 256 colours, LZW-compressed.
+// Qt reads GIF but cannot write it; the information pages need a few GIF pictures, so giflib
+// writes them: GIF89a, one frame, a global palette of the picture's 256 most frequent colours.
+// Empty when giflib fails.
 QByteArray gifDatei(const QImage& bild);

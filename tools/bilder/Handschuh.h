@@ -23,8 +23,8 @@ enum class Handschuhart {
 struct Handschuhbild {
     Handschuhbild() = default;
     // A glove without a class label, as most pictures show one.
-    Handschuhbild(Handschuhart art, QColor farbe, QColor futter, double stulpe)
-        : art(art), farbe(farbe), futter(futter), stulpe(stulpe) {}
+    Handschuhbild(Handschuhart a, QColor glove, QColor liner, double cuff)
+        : art(a), farbe(glove), futter(liner), stulpe(cuff) {}
 
     Handschuhart art = Handschuhart::Gestrickt;
     QColor farbe{40, 90, 170};    // the glove's own colour (coating, polymer or yarn)

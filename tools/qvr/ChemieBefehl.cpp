@@ -5,9 +5,11 @@
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Datendateien.h"
+#include "data/Ergebnistabelle.h"
 #include "shared/Sichtbar.h"
 #include "shared/Tabellentext.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -15,10 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-const char* const kOptionen =
-    "--data DIR [--cas CAS | --name NAME]... [--length I] [--temperature I] [--touch I] "
-    "[--lining I] [--mechanical I]";
 
 int listenIndex(const QString& option, const QString& wert, int hoechster) {
     bool ok = false;
@@ -31,14 +29,19 @@ int listenIndex(const QString& option, const QString& wert, int hoechster) {
     return i;
 }
 
-// As the boxes list it; the search then takes the first substance of that name in table order.
-std::optional<TStoff> perName(const TStoffliste& stoffe, const QString& name) {
-    const auto gelistet = [&stoffe](qsizetype i) { return TStoff::listbar(stoffe.zustand(i)); };
-    const qsizetype erster = stoffe.indexName(name);
-    if (erster < 0) return std::nullopt;
-    for (qsizetype i = erster; i < stoffe.size(); ++i)
-        if (gelistet(i) && stoffe.name(i) == name) return stoffe.at(erster);
-    return std::nullopt;
+// As the boxes list it, in any case; the search then takes the first substance of that name in
+// table order, as the window does. A name spelt exactly as listed goes before another spelling.
+QList<TStoff> perName(const TStoffliste& stoffe, const QString& name) {
+    const auto gelistet = [&](Qt::CaseSensitivity fall) -> qsizetype {
+        for (qsizetype i = 0; i < stoffe.size(); ++i)
+            if (TStoff::listbar(stoffe.zustand(i)) && stoffe.name(i).compare(name, fall) == 0)
+                return i;
+        return -1;
+    };
+    qsizetype i = gelistet(Qt::CaseSensitive);
+    if (i < 0) i = gelistet(Qt::CaseInsensitive);
+    if (i < 0) return {};
+    return {stoffe.at(stoffe.indexName(stoffe.name(i)))};
 }
 
 void ladeDaten(ChemieAuftrag& a) {
@@ -51,49 +54,80 @@ void ladeDaten(ChemieAuftrag& a) {
 
 } // namespace
 
+ChemieWahl chemieWahl(const QStringList& args, bool mitPdf) {
+    QCommandLineParser p;
+    const auto option = [](const char* name, const char* wert) {
+        return QCommandLineOption(QLatin1String(name), QString(), QLatin1String(wert));
+    };
+    const QCommandLineOption daten = option("data", "DIR"), cas = option("cas", "CAS"),
+                             name = option("name", "NAME"), pdf = option("pdf", "OUT");
+    // The requirement lists c1..c5 and their highest item index.
+    const std::pair<QCommandLineOption, int> listen[] = {{option("length", "I"), 4},
+                                                         {option("temperature", "I"), 15},
+                                                         {option("touch", "I"), 3},
+                                                         {option("lining", "I"), 3},
+                                                         {option("mechanical", "I"), 1}};
+    p.addOptions({daten, cas, name});
+    for (const auto& [o, hoechster] : listen)
+        p.addOption(o);
+    if (mitPdf) p.addOption(pdf);
+    if (!p.parse(QStringList{QStringLiteral("qvr")} + args))
+        falscheBenutzung(QStringLiteral("chem-search: ") + p.errorText());
+    if (!p.positionalArguments().isEmpty())
+        falscheBenutzung(QStringLiteral("chem-search: unexpected \"%1\"")
+                             .arg(p.positionalArguments().constFirst()));
+    ChemieWahl w;
+    w.verzeichnis = p.value(daten);
+    w.pdf = mitPdf ? p.value(pdf) : QString();
+    int* indizes[] = {&w.anforderungen.laenge, &w.anforderungen.temperatur,
+                      &w.anforderungen.tastgefuehl, &w.anforderungen.futter,
+                      &w.anforderungen.mechanik};
+    for (std::size_t i = 0; i < std::size(listen); ++i)
+        if (p.isSet(listen[i].first))
+            *indizes[i] = listenIndex(QStringLiteral("--") + listen[i].first.names()[0],
+                                      p.value(listen[i].first), listen[i].second);
+    // The chemicals in the order given, --cas and --name mixed.
+    const QStringList casNummern = p.values(cas), namen = p.values(name);
+    qsizetype nCas = 0, nName = 0;
+    for (const QString& o : p.optionNames()) {
+        const bool perCas = o == cas.names()[0];
+        if (perCas || o == name.names()[0])
+            w.chemikalien.append({perCas, perCas ? casNummern[nCas++] : namen[nName++]});
+    }
+    return w;
+}
+
+QList<TStoff> chemieAuswahl(const TStoffliste& stoffe, const QList<Chemikalie>& chemikalien,
+                            const QString& verzeichnis) {
+    QList<TStoff> auswahl;
+    QStringList fehlend;
+    for (const auto& [perCas, text] : chemikalien) {
+        // A number shared by several substances chooses the first, as a list shows them.
+        const QList<TStoff> treffer = perCas ? stoffe.casSuche(text) : perName(stoffe, text);
+        if (!treffer.isEmpty())
+            auswahl.append(treffer.first());
+        else
+            fehlend << QStringLiteral("%1 \"%2\"")
+                           .arg(perCas ? QStringLiteral("CAS number") : QStringLiteral("chemical"),
+                                text);
+    }
+    // A ranking without a chemical that was asked for would answer another question.
+    if (!fehlend.isEmpty())
+        ungueltig(fehlend.join(QStringLiteral(", ")) + QStringLiteral(" not found in ") +
+                  QDir::toNativeSeparators(verzeichnis));
+    return auswahl;
+}
+
 ChemieAuftrag chemieAuftrag(const QStringList& args, bool mitPdf) {
+    const ChemieWahl w = chemieWahl(args, mitPdf);
     ChemieAuftrag a;
-    QList<std::pair<bool, QString>> chemikalien; // (by CAS, text)
-    for (qsizetype i = 0; i < args.size(); i += 2) {
-        const QString& o = args[i];
-        if (i + 1 >= args.size()) falscheBenutzung(o + QStringLiteral(" needs a value"));
-        const QString& w = args[i + 1];
-        if (o == QLatin1String("--data"))
-            a.verzeichnis = w;
-        else if (o == QLatin1String("--cas"))
-            chemikalien.append({true, w});
-        else if (o == QLatin1String("--name"))
-            chemikalien.append({false, w});
-        else if (o == QLatin1String("--length"))
-            a.anforderungen.laenge = listenIndex(o, w, 4);
-        else if (o == QLatin1String("--temperature"))
-            a.anforderungen.temperatur = listenIndex(o, w, 15);
-        else if (o == QLatin1String("--touch"))
-            a.anforderungen.tastgefuehl = listenIndex(o, w, 3);
-        else if (o == QLatin1String("--lining"))
-            a.anforderungen.futter = listenIndex(o, w, 3);
-        else if (o == QLatin1String("--mechanical"))
-            a.anforderungen.mechanik = listenIndex(o, w, 1);
-        else if (mitPdf && o == QLatin1String("--pdf"))
-            a.pdf = w;
-        else
-            falscheBenutzung(QStringLiteral("unknown option \"%1\"; options: %2%3")
-                                 .arg(o, QLatin1String(kOptionen),
-                                      mitPdf ? QStringLiteral(" --pdf OUT") : QString()));
-    }
+    a.verzeichnis = w.verzeichnis;
     if (a.verzeichnis.isEmpty()) falscheBenutzung(QStringLiteral("--data DIR is required"));
+    a.pdf = w.pdf;
     if (mitPdf && a.pdf.isEmpty()) falscheBenutzung(QStringLiteral("--pdf OUT is required"));
+    a.anforderungen = w.anforderungen;
     ladeDaten(a);
-    for (const auto& [perCasNummer, text] : chemikalien) {
-        const auto s = perCasNummer ? a.stoffe->casSuche(text) : perName(*a.stoffe, text);
-        if (s)
-            a.auswahl.append(*s);
-        else
-            qvrMeldung(
-                QStringLiteral("%1 \"%2\" not found, skipped")
-                    .arg(perCasNummer ? QStringLiteral("CAS number") : QStringLiteral("chemical"),
-                         text));
-    }
+    a.auswahl = chemieAuswahl(*a.stoffe, w.chemikalien, a.verzeichnis);
     return a;
 }
 
@@ -104,29 +138,9 @@ TChemiesuchErgebnis chemieSuchen(const ChemieAuftrag& a) {
     return e;
 }
 
-namespace {
-
-// One row per glove; the permeation and swelling levels in a column per chemical, so a
-// spreadsheet reads them as the levels they are rather than as one number.
-QByteArray alsCsv(const ChemieAuftrag& a, const std::vector<TChemieschutz>& ergebnis) {
-    QStringList kopf{QStringLiteral("Product code"), QStringLiteral("Name")};
-    for (const TStoff& s : a.auswahl)
-        kopf << s.Name + QStringLiteral(" permeation") << s.Name + QStringLiteral(" swelling");
-    kopf << QStringLiteral("Price category");
-    QList<QStringList> zeilen{kopf};
-    for (const TChemieschutz& r : ergebnis) {
-        QStringList z{QString::number(r.Nummer), r.Name};
-        for (qsizetype i = 0; i < a.auswahl.size(); ++i)
-            z << r.Permeation.mid(i, 1) << r.Quellung.mid(i, 1);
-        z << QString::number(r.Preisklasse);
-        zeilen << z;
-    }
-    return tabellentext::csv(zeilen);
-}
-
-QJsonObject alsJson(const ChemieAuftrag& a, const std::vector<TChemieschutz>& ergebnis) {
+QJsonObject chemieJson(const QList<TStoff>& auswahl, const TErgebnistabelle& tabelle) {
     QJsonArray chemikalien;
-    for (const TStoff& s : a.auswahl)
+    for (const TStoff& s : auswahl)
         chemikalien.append(QJsonObject{{"Name", s.Name}, {"CAS", s.CAS}});
     const auto stufen = [](const QString& s) {
         QJsonArray a;
@@ -135,37 +149,44 @@ QJsonObject alsJson(const ChemieAuftrag& a, const std::vector<TChemieschutz>& er
         return a;
     };
     QJsonArray gloves;
-    for (const TChemieschutz& r : ergebnis)
-        gloves.append(QJsonObject{{"Nummer", r.Nummer},
-                                  {"Name", r.Name},
-                                  {"Permeation", stufen(r.Permeation)},
-                                  {"Quellung", stufen(r.Quellung)},
-                                  {"Preisklasse", r.Preisklasse}});
+    for (int i = 0; i < tabelle.zeilen(); ++i) {
+        const TChemieschutz& r = tabelle.handschuh(i);
+        gloves.append(
+            QJsonObject{{"Nummer", r.Nummer},
+                        {"Name", r.Name},
+                        {"Permeation", stufen(r.Permeation)},
+                        {"Quellung", stufen(r.Quellung)},
+                        {"Preisklasse", r.Preisklasse},
+                        {"Ungeeignet", QJsonArray::fromStringList(tabelle.ungeeignetFuer(i))}});
+    }
     return {{"chemicals", chemikalien}, {"gloves", gloves}};
 }
-
-} // namespace
 
 int chemieSucheBefehl(const QStringList& args) {
     QStringList optionen = args;
     const Ausgabeformat format = ausgabeformatNehmen(optionen);
     const ChemieAuftrag a = chemieAuftrag(optionen, false);
-    const std::vector<TChemieschutz> ergebnis = chemieSuchen(a).Ergebnisliste;
+    // The words of the results are the data set's language, as in the program.
+    datenspracheLaden(a.verzeichnis);
+    const TErgebnistabelle tabelle(chemieSuchen(a).Ergebnisliste, a.auswahl);
     if (format == Ausgabeformat::Csv) {
-        rohAusgeben(alsCsv(a, ergebnis));
+        // The same table the search window exports.
+        rohAusgeben(tabellentext::csv(tabelle.tabelle()));
         return 0;
     }
     if (format == Ausgabeformat::Json) {
-        jsondatei::ausgeben(alsJson(a, ergebnis));
+        jsondatei::ausgeben(chemieJson(a.auswahl, tabelle));
         return 0;
     }
-    for (const TChemieschutz& r : ergebnis) {
+    for (int i = 0; i < tabelle.zeilen(); ++i) {
+        const TChemieschutz& r = tabelle.handschuh(i);
         // Texts from the data files reach the terminal without their control characters.
         const QString zeile =
-            QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+            QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                 .arg(r.Nummer)
                 .arg(sichtbar(r.Name), sichtbar(r.Permeation), sichtbar(r.Quellung))
-                .arg(r.Preisklasse);
+                .arg(r.Preisklasse)
+                .arg(sichtbar(tabelle.ungeeignetFuer(i).join(QStringLiteral(", "))));
         std::fputs(zeile.toUtf8().constData(), stdout);
     }
     return 0;

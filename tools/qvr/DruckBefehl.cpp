@@ -10,13 +10,14 @@
 #include "PlanDruck.h"
 #include "ProduktDruck.h"
 #include "QvrFehler.h"
+#include "Werkzeug.h"
 #include "texte/Sprachmodul.h"
 
 #include <QCoreApplication>
 
 #include <QDir>
-#include <QLocale>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <functional>
 #include <optional>
@@ -78,12 +79,11 @@ void spracheWaehlen(QStringList args) {
     // English, whatever the system's locale, unless a module brings its language (its dates, the
     // logo's words).
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    const QString programm = QCoreApplication::applicationDirPath() + QStringLiteral("/Ardentix");
     if (const auto daten = option(args, QStringLiteral("--data"), false)) {
-        if (const QString modul = sprachmodul::dateiFuerDaten(programm, *daten); !modul.isEmpty())
-            sprachmodul::laden(app, modul);
+        datenspracheLaden(*daten);
         return;
     }
+    const QString programm = QCoreApplication::applicationDirPath() + QStringLiteral("/Ardentix");
     const QString abk = option(args, QStringLiteral("--language"), false).value_or(QString());
     if (abk.isEmpty() || abk.startsWith(QLatin1String("EN"), Qt::CaseInsensitive)) return;
     const QString modul = sprachmodul::datei(programm, abk);

@@ -3,6 +3,7 @@
 #include "QvrFehler.h"
 #include "Werkzeug.h"
 #include "data/Datendateien.h"
+#include "data/Mechsuche.h"
 #include "data/Produktliste.h"
 #include "data/Stoffliste.h"
 #include "shared/Codepage1252.h"
@@ -140,6 +141,8 @@ void katalog(const QDir& dir, const TProduktliste& katalog, QStringList& problem
         if (h.Laengenklasse > 3)
             probleme << wer + QStringLiteral(": Laengenklasse %1 is not 0..3").arg(h.Laengenklasse);
         klassenwertePruefen(h, probleme);
+        if (!hitzeschutzBelegt(h))
+            probleme << wer + QStringLiteral(": offered for heat over 50 °C without EN 407 levels");
         beschreibungsKennzeichen(h, probleme);
         if (!h.Bilddatei().isEmpty() && !QFileInfo::exists(pics.filePath(h.Bilddatei())))
             probleme << wer + QStringLiteral(": picture Pics/%1 is missing").arg(h.Bilddatei());

@@ -5,6 +5,9 @@
 #include "data/Produktliste.h"
 #include "shared/Sichtbar.h"
 #include "shared/Zeilendatei.h"
+#include "texte/Sprachmodul.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,8 +43,9 @@ const Benutzung kBenutzung[] = {
                         "for the catalogue\n"},
     {"chem-search",
      "  qvr chem-search --data DIR [OPTION]...\n"
-     "                                   rank the chemical gloves for the chosen chemicals;\n"
-     "                                   --cas CAS or --name NAME, repeated, choose them in\n"
+     "                                   rank the chemical gloves for the chosen chemicals,\n"
+     "                                   gloves unsuitable for one of them last; --cas CAS or\n"
+     "                                   --name NAME (any case), repeated, choose them in\n"
      "                                   order; --length I, --temperature I, --touch I,\n"
      "                                   --lining I, --mechanical I set the requirements;\n",
      true},
@@ -169,4 +173,10 @@ void katalogLaden(TProduktliste& katalog, const QString& verzeichnis) {
     if (!QFileInfo::exists(datei))
         ungueltig(QDir::toNativeSeparators(datei) + QStringLiteral(": the catalogue is missing"));
     if (const auto f = katalog.Laden(datei)) ungueltig(f->meldung());
+}
+
+void datenspracheLaden(const QString& verzeichnis) {
+    const QString programm = QCoreApplication::applicationDirPath() + QStringLiteral("/Ardentix");
+    if (const QString modul = sprachmodul::dateiFuerDaten(programm, verzeichnis); !modul.isEmpty())
+        sprachmodul::laden(*QCoreApplication::instance(), modul);
 }

@@ -38,3 +38,7 @@ int befehlAusfuehren(const std::function<int()>& befehl);
 // Loads the catalogue of data directory `verzeichnis`; a missing or damaged one ends the command
 // with its message.
 void katalogLaden(TProduktliste& katalog, const QString& verzeichnis);
+
+// Installs the language module whose data directory (text 10180) `verzeichnis` is, so the tool
+// speaks the language of the data set it reads; nothing for the English data.
+void datenspracheLaden(const QString& verzeichnis);

@@ -62,6 +62,12 @@ QString Seitenkontext::verweis(const QString& pfad, QUrlQuery abfrage) const {
     return html::e(q.isEmpty() ? pfad : pfad + u'?' + q);
 }
 
+QString Seitenkontext::sprachfeld() const {
+    return sprachGewaehlt ? QStringLiteral("<input type=\"hidden\" name=\"lang\" value=\"%1\">\n")
+                                .arg(d.sprache)
+                          : QString();
+}
+
 Antwort seite(const Seitenkontext& k, const QString& titel, const QString& inhalt, int status) {
     QString sprachen;
     for (const auto& s : k.saetze) {
@@ -73,9 +79,11 @@ Antwort seite(const Seitenkontext& k, const QString& titel, const QString& inhal
                               .arg(html::e(inSprache(k.anfrage, s->sprache)), s->sprache, name);
     }
     const QString menue =
-        QStringLiteral("<li><a href=\"%1\">%2</a></li>"
-                       "<li><a href=\"%3\">%4</a></li><li><a href=\"%5\">%6</a></li>")
-            .arg(k.verweis(QStringLiteral("/mechanical")),
+        QStringLiteral("<li><a href=\"%1\">%2</a></li><li><a href=\"%3\">%4</a></li>"
+                       "<li><a href=\"%5\">%6</a></li><li><a href=\"%7\">%8</a></li>")
+            .arg(k.verweis(QStringLiteral("/chemical")),
+                 html::e(QCoreApplication::translate("TForm1", "Search for Chemical Protection")),
+                 k.verweis(QStringLiteral("/mechanical")),
                  html::e(QCoreApplication::translate("TForm1", "Search for Mechanical Protection")),
                  k.verweis(QStringLiteral("/")) + QStringLiteral("#katalog"),
                  html::e(Webseite::tr("Catalogue")),

@@ -31,6 +31,8 @@ struct Seitenkontext {
 
     // A link to a page of this server, in this page's language; escaped for an attribute.
     QString verweis(const QString& pfad, QUrlQuery abfrage = {}) const;
+    // The hidden field that keeps a chosen language in a form's request; empty otherwise.
+    QString sprachfeld() const;
 };
 
 // The whole HTML document around a page's main content: title and lang, the language switch,

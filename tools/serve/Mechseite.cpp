@@ -2,7 +2,6 @@
 // the JSON of "qvr mech-search".
 #include "Seiten.h"
 
-#include "JsonDatei.h"
 #include "MechBefehl.h"
 #include "QvrFehler.h"
 #include "print/Mechbericht.h"
@@ -73,9 +72,7 @@ QString formular(const Seitenkontext& k, const TMechAntworten& w) {
         QT_TRANSLATE_NOOP("TForm4", "Latex free"), QT_TRANSLATE_NOOP("TForm4", "Fit"),
         QT_TRANSLATE_NOOP("TForm4", "Suitable for use with grease and oils")};
     QString s = QStringLiteral("<form class=\"suche\" method=\"get\" action=\"/mechanical\">\n");
-    if (k.sprachGewaehlt)
-        s +=
-            QStringLiteral("<input type=\"hidden\" name=\"lang\" value=\"%1\">\n").arg(k.d.sprache);
+    s += k.sprachfeld();
     s += auswahlgruppe(QStringLiteral("hazard"), tr4("What is the primary hazard ?"),
                        mechAuswahl(TMechListe::Gefahr), w.gefahr);
     s += auswahlgruppe(QStringLiteral("environment"), tr4("What kind of work environment ?"),
@@ -145,14 +142,7 @@ Antwort mechseite(const Seitenkontext& k, bool pdf) {
 
 Antwort mechApi(const Seitenkontext& k) {
     const auto gelesen = antworten(k.anfrage);
-    Antwort a;
-    a.typ = "application/json";
-    if (const auto* f = std::get_if<Abgelehnt>(&gelesen)) {
-        a.status = 400;
-        a.inhalt = jsondatei::text(QJsonObject{{"error", f->meldung}});
-        return a;
-    }
-    a.inhalt =
-        jsondatei::text(mechJson(mechsuche(k.d.katalog, std::get<TMechAntworten>(gelesen)), {}));
-    return a;
+    if (const auto* f = std::get_if<Abgelehnt>(&gelesen))
+        return jsonAntwort({{"error", f->meldung}}, 400);
+    return jsonAntwort(mechJson(mechsuche(k.d.katalog, std::get<TMechAntworten>(gelesen)), {}));
 }

@@ -1,5 +1,6 @@
 #include "Seiten.h"
 
+#include "JsonDatei.h"
 #include "data/Permeation.h"
 #include "data/Planfarbe.h"
 #include "print/Produktbild.h"
@@ -107,9 +108,13 @@ Antwort Webseiten::beantworten(const Anfrage& a) const {
 
 Antwort Webseiten::seiteFuer(const Seitenkontext& k, const QByteArray& pfad) const {
     if (pfad == "/") return startseite(k, m_plaene);
+    if (pfad == "/chemical") return chemieseite(k, false);
+    if (pfad == "/pdf/chemical") return chemieseite(k, true);
     if (pfad == "/mechanical") return mechseite(k, false);
     if (pfad == "/pdf/mechanical") return mechseite(k, true);
+    if (pfad == "/api/chem-search") return chemieApi(k);
     if (pfad == "/api/mech-search") return mechApi(k);
+    if (pfad == "/api/substances") return stoffVorschlaege(k);
     if (const auto code = rest(pfad, "/product/")) return handschuhseite(k, *code, false);
     if (const auto code = rest(pfad, "/pdf/product/")) return handschuhseite(k, *code, true);
     if (const auto name = rest(pfad, "/plan/")) return planseite(k, m_plaene, *name, false);
@@ -155,6 +160,14 @@ QStringList planNamen(const QDir& plaene) {
         if (plandatei(plaene, name)) namen << name;
     }
     return namen;
+}
+
+Antwort jsonAntwort(const QJsonObject& o, int status) {
+    Antwort a;
+    a.status = status;
+    a.typ = "application/json";
+    a.inhalt = jsondatei::text(o);
+    return a;
 }
 
 Antwort pdfAntwort(const Seitenkontext& k, const std::optional<QByteArray>& pdf,

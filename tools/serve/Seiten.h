@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QJsonObject>
 #include <QString>
 
 #include <optional>
@@ -43,10 +44,15 @@ QStringList planNamen(const QDir& plaene);
 
 // The pages, each from the answer's context and its options (the query without lang).
 Antwort startseite(const Seitenkontext& k, const QDir& plaene);
+Antwort chemieseite(const Seitenkontext& k, bool pdf);
 Antwort mechseite(const Seitenkontext& k, bool pdf);
 Antwort handschuhseite(const Seitenkontext& k, const QString& code, bool pdf);
 Antwort planseite(const Seitenkontext& k, const QDir& plaene, const QString& name, bool pdf);
+Antwort chemieApi(const Seitenkontext& k);
 Antwort mechApi(const Seitenkontext& k);
+// The field to add a chemical by name or CAS number, with suggestions while typing.
+QString chemikalienfeld(const Seitenkontext& k, const QString& wert);
+Antwort stoffVorschlaege(const Seitenkontext& k); // names and CAS numbers for the add field
 Antwort produktbild(const Seitenkontext& k, const QString& code);
 Antwort piktogramm(const Seitenkontext& k, const QString& nummer);
 
@@ -60,6 +66,9 @@ QString produktbildTag(const Seitenkontext& k, const THandschuh& h, const QStrin
 // The style class of a swatch or tint colour ("f-ffff00"); /farben.css defines one for each
 // colour of the plan swatches and the grid's tints.
 QString farbklasse(const QColor& farbe);
+
+// JSON as qvr writes it.
+Antwort jsonAntwort(const QJsonObject& o, int status = 200);
 
 // A printout as a PDF answer, or a 500 page when it could not be produced.
 Antwort pdfAntwort(const Seitenkontext& k, const std::optional<QByteArray>& pdf,

@@ -12,9 +12,23 @@ QString abschnitt(const QString& id, const QString& titel, const QString& inhalt
 
 } // namespace
 
+QString chemikalienfeld(const Seitenkontext& k, const QString& wert) {
+    return QStringLiteral("<div class=\"feld\"><label for=\"add\">%1</label>"
+                          "<input id=\"add\" name=\"add\" type=\"text\" value=\"%2\" "
+                          "autocomplete=\"off\" list=\"vorschlaege\" data-vorschlag=\"%3\">"
+                          "<datalist id=\"vorschlaege\"></datalist></div>\n")
+        .arg(html::e(Webseite::tr("Chemical or CAS number")), html::e(wert),
+             k.verweis(QStringLiteral("/api/substances")));
+}
+
 Antwort startseite(const Seitenkontext& k, const QDir& plaene) {
     if (const auto o = optionen(k.anfrage, {}); std::holds_alternative<Abgelehnt>(o))
         return fehlerseite(k, 400, std::get<Abgelehnt>(o).meldung);
+    const QString chemie =
+        QStringLiteral("<form class=\"suche\" method=\"get\" action=\"/chemical\">%1\n%2"
+                       "<p><button type=\"submit\">%3</button></p></form>\n")
+            .arg(k.sprachfeld(), chemikalienfeld(k, QString()),
+                 html::e(QCoreApplication::translate("TForm3", "Search")));
     const QString mech =
         QStringLiteral("<p>%1</p>\n<p><a class=\"knopf\" href=\"%2\">%3</a></p>\n")
             .arg(
@@ -45,6 +59,8 @@ Antwort startseite(const Seitenkontext& k, const QDir& plaene) {
                       : QStringLiteral("<ul class=\"plaene\">\n%1</ul>\n").arg(plaeneListe);
 
     const QString inhalt =
+        abschnitt(QStringLiteral("chemie"),
+                  QCoreApplication::translate("TForm1", "Search for Chemical Protection"), chemie) +
         abschnitt(QStringLiteral("mechanik"),
                   QCoreApplication::translate("TForm1", "Search for Mechanical Protection"), mech) +
         abschnitt(QStringLiteral("katalog"),

@@ -2,6 +2,7 @@
 
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
+#include <QTcpSocket>
 #include <QUrl>
 
 namespace {
@@ -11,16 +12,18 @@ constexpr char kRichtlinie[] =
     "default-src 'none'; img-src 'self'; style-src 'self'; script-src 'self'; "
     "connect-src 'self'; form-action 'self'; base-uri 'none'; frame-ancestors 'none'";
 
-void senden(QHttpServerResponder& r, const Antwort& a, bool mitInhalt) {
+void senden(QHttpServerResponder& r, const Antwort& a, bool mitInhalt, bool schliessen) {
     r.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(a.status));
     r.writeHeader("Content-Type", a.typ);
-    r.writeHeader("Content-Length", QByteArray::number(mitInhalt ? a.inhalt.size() : 0));
+    // HEAD is told the length GET would send.
+    r.writeHeader("Content-Length", QByteArray::number(a.inhalt.size()));
     r.writeHeader("Content-Security-Policy", kRichtlinie);
     r.writeHeader("X-Content-Type-Options", "nosniff");
     r.writeHeader("X-Frame-Options", "DENY");
     r.writeHeader("Referrer-Policy", "no-referrer");
     r.writeHeader("Cache-Control", a.unveraenderlich ? "max-age=3600" : "no-cache");
     if (!a.ort.isEmpty()) r.writeHeader("Location", a.ort);
+    if (schliessen) r.writeHeader("Connection", "close");
     if (!a.dateiname.isEmpty())
         r.writeHeader("Content-Disposition",
                       "inline; filename*=UTF-8''" + QUrl::toPercentEncoding(a.dateiname));
@@ -46,15 +49,27 @@ Webserver::Webserver(const Webseiten& seiten, QObject* parent)
     : QAbstractHttpServer(parent), m_seiten(seiten) {}
 
 bool Webserver::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    QHttpServerResponder r = makeResponder(request, socket);
+    // A client that does not ask to keep the connection (an HTTP/1.0 one, ab) learns that the
+    // answer is complete when the connection closes.
+    const bool schliessen =
+        request.value("Connection").compare("keep-alive", Qt::CaseInsensitive) != 0;
+    {
+        QHttpServerResponder r = makeResponder(request, socket);
+        senden(r, antwort(request), request.method() != QHttpServerRequest::Method::Head,
+               schliessen);
+    }
+    if (schliessen) socket->disconnectFromHost();
+    return true;
+}
+
+Antwort Webserver::antwort(const QHttpServerRequest& request) const {
     const auto methode = request.method();
     if (methode != QHttpServerRequest::Method::Get && methode != QHttpServerRequest::Method::Head) {
         Antwort a;
         a.status = 405;
         a.typ = "text/plain; charset=utf-8";
         a.inhalt = "Only GET and HEAD are served.\n";
-        senden(r, a, true);
-        return true;
+        return a;
     }
     Anfrage anfrage;
     const QUrl url = request.url();
@@ -63,8 +78,7 @@ bool Webserver::handleRequest(const QHttpServerRequest& request, QTcpSocket* soc
     anfrage.abfrageLaenge = abfrage.size();
     if (abfrage.size() <= kHoechstensAbfrage) anfrage.abfrage = abfragePaare(abfrage);
     anfrage.sprachen = request.value("Accept-Language");
-    senden(r, m_seiten.beantworten(anfrage), methode == QHttpServerRequest::Method::Get);
-    return true;
+    return m_seiten.beantworten(anfrage);
 }
 
 void Webserver::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {

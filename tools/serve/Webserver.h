@@ -15,6 +15,8 @@ protected:
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
 private:
+    Antwort antwort(const QHttpServerRequest& request) const;
+
     const Webseiten& m_seiten;
 };
 

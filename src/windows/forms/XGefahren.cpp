@@ -142,7 +142,7 @@ void TForm8::analyseSetzen(const TGefahrenanalyse& g) {
     c1Click();
 }
 
-GefahrenDruckDaten TForm8::druckDaten() const {
+GefahrenDruckDaten TForm8::druckdaten() const {
     return {ui->Label7->text(), analyse(), fusszeileHeute(m_kontext.adressen.An)};
 }
 
@@ -225,7 +225,7 @@ void TForm8::closeEvent(QCloseEvent* e) {
 }
 
 void TForm8::SpeedButton3Click() {
-    const GefahrenDruckDaten d = druckDaten();
+    const GefahrenDruckDaten d = druckdaten();
     druckdienst::drucken(this, ui->SpeedButton3, d.titel,
                          [&d](PageCanvas& c) { gefahrenanalyseDrucken(c, d); });
 }

@@ -29,7 +29,7 @@ public:
     TGefahrenanalyse analyse() const;
     void analyseSetzen(const TGefahrenanalyse& g);
     // The printout's data: the controls' texts as shown.
-    GefahrenDruckDaten druckDaten() const;
+    GefahrenDruckDaten druckdaten() const;
     // "Load" of a file already chosen (in the dialog, on the command line, by a drop): the
     // same checks and messages.
     void laden(const QString& name);

@@ -174,13 +174,6 @@ void TForm2::SpeedButton17Click() {
     vorgabeZeigen();
 }
 
-QString TForm2::seitenname(const QStackedWidget* notebook) {
-    const QWidget* seite = notebook->currentWidget();
-    if (!seite) return {};
-    const QVariant name = seite->property("seite");
-    return name.isValid() ? name.toString() : seite->objectName();
-}
-
 void TForm2::seiteWaehlen(QStackedWidget* notebook, const QString& name) {
     for (int i = 0; i < notebook->count(); ++i) {
         const QWidget* seite = notebook->widget(i);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/Produktseite.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -25,9 +27,6 @@ public:
     void vorgabeZeigen();
     // The product specification as the product page shows it.
     ProduktDruckDaten druckdaten() const;
-
-    // The name of the page a notebook shows ("Vorgabe", "Strick", "Electro", "Iso", ...).
-    static QString seitenname(const QStackedWidget* notebook);
 
 public Q_SLOTS:
     // Fills the product page for catalogue entry index and switches to it.
@@ -55,6 +54,6 @@ private:
 
     std::unique_ptr<Ui::TForm2> ui;
     TKontext& m_kontext;
-    int m_piktogramm = 0;
+    Produktseite m_seite; // the glove shown, as the printout lists it
     QStringList m_zeilen; // the description as wrapped in its box
 };

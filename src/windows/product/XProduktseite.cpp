@@ -1,4 +1,4 @@
-// The product page of TForm2: filling it for one glove, and reading it back for the printout.
+// The product page of TForm2: filling it for one glove, and what its printout lists.
 #include "windows/product/XProduktinfo.h"
 
 #include "ui_XProduktinfo.h"
@@ -33,7 +33,8 @@ void TForm2::produktzeigen(int index) {
     // Callers pass a catalogue index; one outside the catalogue leaves the window as it is.
     if (index < 0 || index >= m_kontext.katalog.size()) return;
     const THandschuh& h = m_kontext.katalog.at(index);
-    const Produktseite s = produktseite(h);
+    m_seite = produktseite(h);
+    const Produktseite& s = m_seite;
     ui->Notebook1->setCurrentWidget(ui->Produkt);
     bildLaden(h.Bilddatei());
     ui->Titel->setText(s.name);
@@ -85,7 +86,6 @@ void TForm2::piktogrammLaden(int nummer) {
     else
         ui->Image2->setPixmap(QPixmap::fromImage(piktogramm));
     ui->Image2->setAccessibleName(normtext(nummer));
-    m_piktogramm = nummer;
 }
 
 // Long material and design texts get smaller until they fit beside their label and in its
@@ -117,32 +117,13 @@ void TForm2::beschreibungSetzen(const QString& beschreibung) {
     box->setPlainText(m_zeilen.join(QLatin1Char('\n')));
 }
 
+// The rows are the page's, labelled as the layout labels them; the picture panel and the
+// description's lines are the window's own.
 ProduktDruckDaten TForm2::druckdaten() const {
     ProduktDruckDaten d;
-    const auto zeilen = [this](const QString& label, const QString& wert, int erstes, int n,
-                               int erstesLabel) {
-        QList<ProduktDruckZeile> z;
-        for (int k = 0; k < n; ++k)
-            z.append({feld(label, erstesLabel + k)->text(), feld(wert, erstes + k)->text()});
-        return z;
-    };
-    d.name = ui->Titel->text();
+    zeilenAusSeite(d, m_seite);
     d.bildfeld = ui->Bildfeld->grab().toImage();
     d.beschreibung = m_zeilen;
-    d.kategorie = ui->Kategorie->text();
-    d.piktogramm = m_piktogramm;
-    d.daten = zeilen(QStringLiteral("hs"), QStringLiteral("w"), 1, 8, 1);
-    d.notebook4 = seitenname(ui->Notebook4);
-    d.physik = d.notebook4 == QLatin1String("Electro")
-                   ? zeilen(QStringLiteral("e"), QStringLiteral("m"), 1, 10, 1)
-                   : zeilen(QStringLiteral("ee"), QStringLiteral("p"), 1, 5, 1);
-    d.notebook5 = seitenname(ui->Notebook5);
-    if (d.notebook5 == QLatin1String("Iso"))
-        d.klasse = zeilen(QStringLiteral("Label"), QStringLiteral("l"), 1, 5, 40);
-    else if (d.notebook5 == QLatin1String("Chemie"))
-        d.klasse = zeilen(QStringLiteral("c"), QStringLiteral("k"), 1, 4, 1);
-    else if (d.notebook5 == QLatin1String("Feuer"))
-        d.klasse = zeilen(QStringLiteral("j"), QStringLiteral("f"), 1, 6, 1);
     d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }

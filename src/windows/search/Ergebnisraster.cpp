@@ -1,7 +1,8 @@
 #include "windows/search/Ergebnisraster.h"
 
-#include "data/Permeation.h"
+#include "app/Klartext.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -62,21 +63,14 @@ TErgebnisraster::TErgebnisraster(QWidget* parent) : QWidget(parent) {
     setFixedSize(m_w + 2, 47);
 }
 
-void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
-                             const QList<TStoff>& auswahl, const QStringList& zustandsworte,
-                             const QStringList& permeationstexte,
-                             const QStringList& quellungstexte) {
-    m_ergebnis = ergebnis;
-    m_permTexte = permeationstexte;
-    m_quellTexte = quellungstexte;
-    m_namen.clear();
-    m_zustaende.clear();
+void TErgebnisraster::zeigen(const TErgebnistabelle* tabelle) {
+    m_tabelle = tabelle;
     const QFontMetrics fm(schrift(font(), 10));
     const QFontMetrics namenMass(schrift(font(), 12));
-    const QFontMetrics markeMass(schrift(font(), 8));
     // W as designed, wider only where a glove's name and code would not fit in it.
-    int breite = 170, noetig = markeMass.horizontalAdvance(tr("Not suitable"));
-    for (const TChemieschutz& r : *ergebnis) {
+    int breite = 170, noetig = 0;
+    for (int i = 0; i < zeilen(); ++i) {
+        const TChemieschutz& r = m_tabelle->handschuh(i);
         breite = std::max(breite, fm.horizontalAdvance(r.Name));
         noetig = std::max(noetig, namenMass.horizontalAdvance(
                                       QStringLiteral("%1(%2)").arg(r.Name).arg(r.Nummer)));
@@ -86,21 +80,19 @@ void TErgebnisraster::zeigen(const std::vector<TChemieschutz>* ergebnis,
     // scale), and no higher than the longest rotated line needs.
     const QFontMetrics kopfMass(kopfschrift());
     int entwurf = 0, laengste = 0;
-    for (const TStoff& s : auswahl) {
-        m_namen.append(s.Name);
-        m_zustaende.append(s.hatZustand() ? zustandsworte.value(s.Zustand - 1) : QString());
-        laengste = std::max(laengste, kopfMass.horizontalAdvance(m_zustaende.last()));
-        for (const QString& z : kopfzeilen(s.Name))
+    for (int j = 0; j < spalten(); ++j) {
+        const QString& name = m_tabelle->chemikalie(j);
+        laengste = std::max(laengste, kopfMass.horizontalAdvance(m_tabelle->zustand(j)));
+        for (const QString& z : kopfzeilen(name))
             laengste = std::max(laengste, kopfMass.horizontalAdvance(z));
-        if (s.Name.isEmpty()) continue;
-        const double w = fm.horizontalAdvance(s.Name);
+        if (name.isEmpty()) continue;
+        const double w = fm.horizontalAdvance(name);
         entwurf = std::max(
-            entwurf, static_cast<int>(std::lround(w / (s.Name.size() / double(kZeilenlaenge)))));
+            entwurf, static_cast<int>(std::lround(w / (name.size() / double(kZeilenlaenge)))));
     }
     m_g = std::min(entwurf, std::max(0, laengste + kKopfRand - kKopfGrundlinie));
     // The cell texts at 8 points, smaller where the longest of them would cross its column.
-    QStringList zelltexte = m_permTexte + m_quellTexte;
-    zelltexte << tr("Pen.: L 3") << tr("Pen.: ?");
+    const QStringList zelltexte = TErgebnistabelle::alleZelltexte();
     m_zellschrift = schrift(font(), 8);
     for (;;) {
         const QFontMetrics zm(m_zellschrift);
@@ -132,14 +124,8 @@ QRect TErgebnisraster::band(int zeile) const {
     return QRect(0, m_g + Zeilenabstand * zeile + 46, width(), 49);
 }
 
-QString TErgebnisraster::permeationstext(QChar p) const {
-    const int stufe = permeationsStufe(p);
-    return m_permTexte.value(stufe >= 0 ? stufe : 7);
-}
-
-QString TErgebnisraster::quellungstext(QChar q) const {
-    if (q >= u'1' && q <= u'5') return m_quellTexte.value(q.unicode() - u'1');
-    return m_quellTexte.value(5);
+int TErgebnisraster::zeileBei(int y) const {
+    return y - festePosition().y() < m_g + 50 ? -1 : (y - m_g - 50) / Zeilenabstand;
 }
 
 void TErgebnisraster::paintEvent(QPaintEvent* e) {
@@ -219,89 +205,49 @@ void TErgebnisraster::kopfMalen(QPainter& p, int von, int bis) {
             textOben(p, 0, 0, s);
             p.restore();
         };
-        gedreht(16, m_zustaende[j]);
-        const QStringList zeilen = kopfzeilen(m_namen[j]);
+        gedreht(16, m_tabelle->zustand(j));
+        const QStringList zeilen = kopfzeilen(m_tabelle->chemikalie(j));
         for (int k = 0; k < zeilen.size(); ++k)
             gedreht(30 + 14 * k, zeilen[k]);
     }
 }
 
-QString TErgebnisraster::zeilenbeschreibung(int i) const {
-    if (i < 0 || i >= zeilen()) return {};
-    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
-    QStringList teile{QStringLiteral("%1 (%2)").arg(r.Name).arg(r.Nummer)};
-    if (zeileUngeeignet(r.Permeation, r.Quellung, spalten()))
-        teile.last() += u' ' + tr("Not suitable");
-    for (int j = 0; j < spalten(); ++j) {
-        const auto [perm, quell] = zelltexte(i, j);
-        teile << QStringLiteral("%1: %2, %3").arg(m_namen[j], perm, quell);
-    }
-    return teile.join(QStringLiteral("; "));
-}
-
-std::pair<QString, QString> TErgebnisraster::zelltexte(int i, int j) const {
-    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
-    const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
-    const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
-    return {permeationstext(perm),
-            permeationBekannt(perm) ? quellungstext(quell) : m_quellTexte.value(5)};
-}
-
-QList<QStringList> TErgebnisraster::tabelle() const {
-    QStringList kopf{tr("Product code"), tr("Glove"), tr("Assessment")};
-    for (int j = 0; j < spalten(); ++j) {
-        const QString spalte = m_zustaende[j].isEmpty()
-                                   ? m_namen[j]
-                                   : QStringLiteral("%1 (%2)").arg(m_namen[j], m_zustaende[j]);
-        kopf << tr("%1: permeation").arg(spalte) << tr("%1: swelling").arg(spalte);
-    }
-    QList<QStringList> t{kopf};
-    for (int i = 0; i < zeilen(); ++i) {
-        const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
-        QStringList z{QString::number(r.Nummer), r.Name,
-                      zeileUngeeignet(r.Permeation, r.Quellung, spalten()) ? tr("Not suitable")
-                                                                            : QString()};
-        for (int j = 0; j < spalten(); ++j) {
-            const auto [perm, quell] = zelltexte(i, j);
-            z << perm << quell;
-        }
-        t << z;
-    }
-    return t;
-}
-
 void TErgebnisraster::zellenMalen(QPainter& p, int i, int von, int bis) {
-    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
     const int y = m_g + Zeilenabstand * i + 50;
     p.setFont(m_zellschrift);
     for (int j = von; j <= bis; ++j) {
         const int x = m_w + Spaltenabstand * j;
-        const QChar perm = j < r.Permeation.size() ? r.Permeation[j] : QChar(u'?');
-        const QChar quell = j < r.Quellung.size() ? r.Quellung[j] : QChar(u'0');
+        const TErgebniszelle z = m_tabelle->zelle(i, j);
         p.fillRect(QRect(x + 1, y - 4, Spaltenabstand - 1, Zeilenabstand - 1),
-                   QColor::fromRgb(zelltoenung(zellart(perm, quell))));
+                   QColor::fromRgb(zelltoenung(z.art)));
         p.setPen(Qt::black);
-        const auto [permText, quellText] = zelltexte(i, j);
-        textOben(p, x + kZellrand, y, permText);
-        textOben(p, x + kZellrand, y + 15, quellText);
-        textOben(p, x + kZellrand, y + 30,
-                 permeationBekannt(perm) ? tr("Pen.: L 3") : tr("Pen.: ?"));
+        textOben(p, x + kZellrand, y, z.permeation);
+        textOben(p, x + kZellrand, y + 15, z.quellung);
+        textOben(p, x + kZellrand, y + 30, z.penetration);
     }
 }
 
+QString TErgebnisraster::bewertungKurz(int i, const QFontMetrics& m) const {
+    const int platz = m_w - 2 * kZellrand;
+    QString b = m_tabelle->bewertung(i);
+    for (int namen = int(m_tabelle->ungeeignetFuer(i).size()) - 1;
+         namen > 0 && m.horizontalAdvance(b) > platz; --namen)
+        b = m_tabelle->bewertung(i, namen);
+    return m.elidedText(b, Qt::ElideRight, platz);
+}
+
 void TErgebnisraster::namenMalen(QPainter& p, int i, int x) {
-    const TChemieschutz& r = (*m_ergebnis)[static_cast<std::size_t>(i)];
+    const TChemieschutz& r = m_tabelle->handschuh(i);
     const int y = m_g + Zeilenabstand * i + 50;
     p.setPen(Qt::black);
     p.setFont(schrift(font(), 12));
     textOben(p, x + kZellrand, y, QStringLiteral("%1(%2)").arg(r.Name).arg(r.Nummer));
-    if (zeileUngeeignet(r.Permeation, r.Quellung, spalten())) {
-        QFont marke = schrift(font(), 8);
-        marke.setBold(true);
-        p.setFont(marke);
-        p.setPen(QColor(0xa0, 0, 0));
-        textOben(p, x + kZellrand, y + 24, tr("Not suitable"));
-    }
+    if (m_tabelle->ungeeignetFuer(i).isEmpty()) return;
+    QFont marke = schrift(font(), 8);
+    marke.setBold(true);
+    p.setFont(marke);
+    p.setPen(QColor(0xa0, 0, 0));
+    textOben(p, x + kZellrand, y + 24, bewertungKurz(i, QFontMetrics(marke)));
 }
 
 void TErgebnisraster::waehlen(int zeile) {
@@ -312,15 +258,26 @@ void TErgebnisraster::waehlen(int zeile) {
     m_tag = zeile;
     if (m_tag >= 0) update(band(m_tag));
     // A screen reader cannot read the painted grid: the selected row is told in words.
-    setAccessibleDescription(zeilenbeschreibung(m_tag));
+    setAccessibleDescription(m_tag >= 0 ? m_tabelle->beschreibung(m_tag) : QString());
     Q_EMIT auswahlGeaendert(m_tag);
 }
 
 void TErgebnisraster::mousePressEvent(QMouseEvent* e) {
-    const int y = static_cast<int>(e->position().y());
-    const int oben = festePosition().y();
-    waehlen(y - oben < m_g + 50 ? -1 : (y - m_g - 50) / Zeilenabstand);
+    waehlen(zeileBei(static_cast<int>(e->position().y())));
     setFocus(Qt::MouseFocusReason);
+}
+
+bool TErgebnisraster::event(QEvent* e) {
+    // The name column may show the assessment shortened; its tooltip says it whole. Over
+    // anything else there is no tooltip.
+    if (e->type() == QEvent::ToolTip) {
+        const auto* h = static_cast<QHelpEvent*>(e);
+        const int zeile = zeileBei(h->pos().y());
+        const int x = h->pos().x() - festePosition().x();
+        const bool name = zeile >= 0 && zeile < zeilen() && x >= 0 && x < m_w;
+        setToolTip(tippKlartext(name ? m_tabelle->bewertung(zeile) : QString()));
+    }
+    return QWidget::event(e);
 }
 
 void TErgebnisraster::moveEvent(QMoveEvent* e) {

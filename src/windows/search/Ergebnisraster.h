@@ -1,14 +1,11 @@
 #pragma once
 
-#include "data/Objekte.h"
+#include "data/Ergebnistabelle.h"
 
 #include <QFont>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
-
-#include <utility>
-#include <vector>
 
 // The lines of a rotated chemical header: pieces of 50 characters, at most four, the rest of a
 // longer name dropped.
@@ -36,11 +33,8 @@ public:
 
     explicit TErgebnisraster(QWidget* parent = nullptr);
 
-    // Shows the results (kept by the caller until the next call) for the chosen substances;
-    // the state words are those of Zustand 1..3. Deselects.
-    void zeigen(const std::vector<TChemieschutz>* ergebnis, const QList<TStoff>& auswahl,
-                const QStringList& zustandsworte, const QStringList& permeationstexte,
-                const QStringList& quellungstexte);
+    // Shows the results (kept by the caller until the next call). Deselects.
+    void zeigen(const TErgebnistabelle* tabelle);
 
     int W() const { return m_w; }
     int G() const { return m_g; }
@@ -57,14 +51,11 @@ public:
 
     QSize sizeHint() const override { return size(); }
 
-    // The grid as the rows of a table file: a header, then per glove its code, name, the
-    // "Not suitable" mark and each chemical's permeation and swelling as the cells say them.
-    QList<QStringList> tabelle() const;
-
 Q_SIGNALS:
     void auswahlGeaendert(int zeile);
 
 protected:
+    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -73,21 +64,17 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    int zeilen() const { return m_ergebnis ? static_cast<int>(m_ergebnis->size()) : 0; }
-    int spalten() const { return static_cast<int>(m_namen.size()); }
+    int zeilen() const { return m_tabelle ? m_tabelle->zeilen() : 0; }
+    int spalten() const { return m_tabelle ? m_tabelle->spalten() : 0; }
     QRect band(int zeile) const;
+    int zeileBei(int y) const; // the row at y, -1 in the header
     void kopfMalen(QPainter& p, int von, int bis);
     void zellenMalen(QPainter& p, int i, int von, int bis);
     void namenMalen(QPainter& p, int i, int x); // the glove's name, the column at x
-    QString permeationstext(QChar p) const;
-    QString quellungstext(QChar q) const;
-    QString zeilenbeschreibung(int zeile) const; // the row's glove and values, in words
-    // The permeation and swelling texts of row i's cell in column j.
-    std::pair<QString, QString> zelltexte(int i, int j) const;
+    // The assessment as far as it fits the name column: whole names, the rest as "…".
+    QString bewertungKurz(int i, const QFontMetrics& m) const;
 
-    const std::vector<TChemieschutz>* m_ergebnis = nullptr;
-    QStringList m_namen, m_zustaende; // per chosen chemical
-    QStringList m_permTexte, m_quellTexte;
+    const TErgebnistabelle* m_tabelle = nullptr;
     QFont m_zellschrift; // the cell texts' font, made small enough for the longest to fit
     int m_w = 230, m_g = 0, m_tag = -1;
 };

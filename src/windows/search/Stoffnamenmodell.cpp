@@ -28,5 +28,7 @@ QStringView TStoffnamenModell::name(int zeile) const {
 int TStoffnamenModell::zeileMitAnfang(QStringView text) const {
     for (int i = 0; i < reihe().size(); ++i)
         if (name(i).startsWith(text, Qt::CaseInsensitive)) return i;
+    for (int i = 0; i < reihe().size(); ++i)
+        if (wortBeginntMit(name(i), text)) return i;
     return -1;
 }

@@ -6,8 +6,8 @@
 #include "app/Dialoge.h"
 #include "app/Druckdienst.h"
 #include "app/Eingaben.h"
-#include "app/Planaufnahme.h"
 #include "app/Klartext.h"
+#include "app/Planaufnahme.h"
 #include "data/Datendateien.h"
 #include "data/Permeation.h"
 #include "print/Chemiebericht.h"
@@ -31,35 +31,21 @@ QString zustandswort(int zustand) {
     return texte::text(10015 + zustand);
 } // 10016..10018
 
-QStringList textreihe(int von, int anzahl) {
-    QStringList t;
-    for (int i = 0; i < anzahl; ++i)
-        t.append(texte::text(von + i));
-    return t;
-}
-
 // The key to the grid's tints, one swatch per kind of cell, in the tints the grid paints.
 QString legende() {
-    const std::pair<Zellart, QString> arten[] = {
-        {Zellart::Gut, TForm3::tr("Level 4–6")},
-        {Zellart::Mittel, TForm3::tr("Level 2–3 or limited swelling resistance")},
-        {Zellart::Schwach, TForm3::tr("Level 1")},
-        {Zellart::Ungeeignet, TForm3::tr("Level 0, not resistant or destroyed: unsuitable")},
-        {Zellart::Ungeprueft, TForm3::tr("Not tested")},
-    };
     QStringList teile;
-    for (const auto& [art, text] : arten)
+    for (const Zellart art : kZellarten)
         teile << QStringLiteral("<span style=\"background-color:#%1\">&nbsp;&nbsp;&nbsp;&nbsp;"
                                 "&nbsp;</span>&nbsp;%2")
                      .arg(zelltoenung(art), 6, 16, QLatin1Char('0'))
-                     .arg(text.toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")));
+                     .arg(zellartText(art).toHtmlEscaped().replace(u' ', QStringLiteral("&nbsp;")));
     return teile.join(QStringLiteral(" &nbsp; "));
 }
 
 } // namespace
 
 TForm3::TForm3(TKontext& kontext, QWidget* parent)
-    : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
+    : QDialog(parent), m_kontext(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
     m_ui->setupUi(this);
     eingabenEinrichten(this);
     labelsKlartext(this);
@@ -68,6 +54,8 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     m_ui->ScrollBox1->setWidget(m_raster);
     m_ui->ScrollBox1->setBackgroundRole(QPalette::Base);
     m_ui->Memo1->installEventFilter(this);
+    m_ui->Krit2->installEventFilter(this);
+    m_ui->ListBox1->installEventFilter(this);
     m_ui->Image3->installEventFilter(this);
 
     connect(m_ui->Button3, &QPushButton::clicked, this, &TForm3::Button3Click);
@@ -75,6 +63,8 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
     connect(m_ui->Button1, &QPushButton::clicked, this, &TForm3::Button1Click);
     connect(m_ui->Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
     connect(m_ui->Edit1, &QLineEdit::returnPressed, this, &TForm3::Button1Click);
+    connect(m_ui->CasTreffer, &QListWidget::currentTextChanged, m_ui->Edit2, &QLineEdit::setText);
+    connect(m_ui->CasTreffer, &QListWidget::itemActivated, this, &TForm3::Button2Click);
     connect(m_ui->SpeedButton5, &QPushButton::clicked, this,
             [this] { m_ui->Notebook1->setCurrentWidget(m_ui->Krit2); });
     connect(m_ui->SpeedButton2, &QPushButton::clicked, this,
@@ -100,15 +90,15 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
                                        leiste->value(), sicht.height()));
     });
     m_ui->LabelLegende->setText(legende());
-    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
-            &TForm3::suchfeldFokussieren);
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm3::suchfeldFokussieren);
     connect(m_ui->Notebook1, &QStackedWidget::currentChanged, this, [this] {
         if (m_ui->Notebook1->currentWidget() == m_ui->Krit1) suchfeldFokussieren();
     });
     m_ui->SpeedButton16->setIcon(QIcon(QStringLiteral(":/images/hotline1.png")));
     m_ui->SpeedButton16->setIconSize(QSize(178, 103));
     m_ui->SpeedButton16->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    connect(m_ui->SpeedButton16, &QToolButton::clicked, this, [this] { hotlineZeigen(this, m_k); });
+    connect(m_ui->SpeedButton16, &QToolButton::clicked, this,
+            [this] { hotlineZeigen(this, m_kontext); });
     for (int i = 1; i <= 5; ++i)
         anforderungsliste(i)->addItems(anforderungsEintraege(i));
     FormCreate();
@@ -117,13 +107,13 @@ TForm3::TForm3(TKontext& kontext, QWidget* parent)
 TForm3::~TForm3() = default;
 
 void TForm3::FormCreate() {
-    const QString pfad = m_k.datenPfad(datendatei::stofftabelle());
+    const QString pfad = m_kontext.datenPfad(datendatei::stofftabelle());
     if (QFile::exists(pfad)) {
         // A damaged table is said, and the substances read before the damage stay usable; with
         // none (a header the search cannot use, or damage before the first) the search is off.
-        const auto f = m_k.stoffe.Laden(pfad);
+        const auto f = m_kontext.stoffe.Laden(pfad);
         if (f) dialoge::meldung(this, texte::text(10015), f->meldung());
-        m_tabelleGeladen = !f || m_k.stoffe.size() > 0;
+        m_tabelleGeladen = !f || m_kontext.stoffe.size() > 0;
     } else {
         dialoge::meldung(this, texte::text(10015), texte::text(10021));
     }
@@ -159,7 +149,7 @@ void TForm3::FormCreate() {
 // keyboard; picking a name shows it in the edit field as a simple combo box does. "->" and Enter
 // take the highlighted name, however it came to be highlighted.
 void TForm3::boxVerbinden(QLineEdit* eingabe, QListView* box, quint8 zustand) {
-    auto* modell = new TStoffnamenModell(m_k.stoffe, zustand, box);
+    auto* modell = new TStoffnamenModell(m_kontext.stoffe, zustand, box);
     box->setModel(modell);
     connect(eingabe, &QLineEdit::textEdited, box, [box, modell](const QString& t) {
         const QModelIndex treffer = modell->index(modell->zeileMitAnfang(t));
@@ -189,6 +179,20 @@ bool TForm3::eventFilter(QObject* o, QEvent* e) {
         const int taste = static_cast<QKeyEvent*>(e)->key();
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
             Button3Click();
+            return true;
+        }
+    }
+    // Enter on the requirements page searches, as Next does on the mechanical search; Delete in
+    // the chosen list removes the highlighted chemical, as "<-" does. Keys a control below
+    // ignores arrive at the page.
+    if (e->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(e)->key();
+        if (o == m_ui->Krit2 && (taste == Qt::Key_Return || taste == Qt::Key_Enter)) {
+            SpeedButton1Click();
+            return true;
+        }
+        if (o == m_ui->ListBox1 && taste == Qt::Key_Delete) {
+            Button5Click();
             return true;
         }
     }
@@ -239,10 +243,22 @@ void TForm3::Button1Click() {
     m_ui->Label15->setText(tr("Search Result:"));
     if (m_ui->Edit1->text().isEmpty()) return;
     m_ui->Edit2->clear();
-    if (const auto s = m_k.stoffe.casSuche(m_ui->Edit1->text()))
-        m_ui->Edit2->setText(auswahlEintrag(zustandswort(s->Zustand), s->Name));
-    else
+    m_ui->CasTreffer->clear();
+    m_ui->CasTreffer->hide();
+    const QList<TStoff> treffer = m_kontext.stoffe.casSuche(m_ui->Edit1->text());
+    if (treffer.isEmpty()) {
         m_ui->Label15->setText(tr("Search Results: no match found!"));
+        return;
+    }
+    for (const TStoff& s : treffer)
+        m_ui->CasTreffer->addItem(auswahlEintrag(zustandswort(s.Zustand), s.Name));
+    // Several substances share the number: the user picks one, the first until then.
+    if (treffer.size() > 1) {
+        m_ui->Label15->setText(
+            tr("Search Result: several substances have this number; choose one:"));
+        m_ui->CasTreffer->show();
+    }
+    m_ui->CasTreffer->setCurrentRow(0);
 }
 
 void TForm3::Button2Click() {
@@ -254,17 +270,17 @@ void TForm3::SpeedButton1Click() {
     QStringList eintraege;
     for (int i = 0; i < m_ui->ListBox1->count(); ++i)
         eintraege.append(m_ui->ListBox1->item(i)->text());
-    m_k.Auswahlliste = auswahlAusEintraegen(m_k.stoffe, eintraege);
+    m_kontext.Auswahlliste = auswahlAusEintraegen(m_kontext.stoffe, eintraege);
     m_gesucht = {m_ui->c1->currentIndex(), m_ui->c2->currentIndex(), m_ui->c3->currentIndex(),
                  m_ui->c4->currentIndex(), m_ui->c5->currentIndex()};
-    m_ergebnis = chemiesuche(m_k.katalog, m_k.stoffe, m_k.Auswahlliste, m_gesucht);
+    m_ergebnis =
+        chemiesuche(m_kontext.katalog, m_kontext.stoffe, m_kontext.Auswahlliste, m_gesucht);
     QApplication::restoreOverrideCursor();
     for (int i = 0; i < m_ergebnis.fehlendeSpalten.size(); ++i)
         dialoge::meldung(this, texte::text(10015), fehlendeDatenText());
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_raster->zeigen(&m_ergebnis.Ergebnisliste, m_k.Auswahlliste,
-                     {zustandswort(1), zustandswort(2), zustandswort(3)},
-                     textreihe(10006, 7) << texte::text(10013), textreihe(10000, 6));
+    m_tabelle = TErgebnistabelle(m_ergebnis.Ergebnisliste, m_kontext.Auswahlliste);
+    m_raster->zeigen(&m_tabelle);
     // Each search's answer starts at its top-left, the best glove first.
     m_ui->ScrollBox1->horizontalScrollBar()->setValue(0);
     m_ui->ScrollBox1->verticalScrollBar()->setValue(0);
@@ -277,18 +293,18 @@ QComboBox* TForm3::anforderungsliste(int i) const {
     return listen[i - 1];
 }
 
-ChemieDruckDaten TForm3::druckDaten() const {
+ChemieDruckDaten TForm3::druckdaten() const {
     ChemieDruckDaten d;
-    d.auswahl = m_k.Auswahlliste;
+    d.auswahl = m_kontext.Auswahlliste;
     d.ergebnis = m_ergebnis.Ergebnisliste;
     // The requirements the results were found with, not what the lists show since.
     d.anforderungen = anforderungsTexte(m_gesucht);
-    d.fuss = fusszeileHeute(m_k.adressen.An);
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }
 
 void TForm3::SpeedButton9Click() {
-    const ChemieDruckDaten d = druckDaten();
+    const ChemieDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton9, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { chemieberichtDrucken(c, d); });
 }
@@ -299,7 +315,7 @@ void TForm3::ExportClick() {
                            dialoge::Dateiart::Tabelle, tr("Ardentix Search Results"));
     if (!gewaehlt || gewaehlt->isEmpty()) return;
     const QString pfad = zeilendatei::dateiname(*gewaehlt, QStringLiteral("csv"));
-    if (const auto f = zeilendatei::atomarSpeichern(pfad, tabellentext::csv(m_raster->tabelle())))
+    if (const auto f = zeilendatei::atomarSpeichern(pfad, tabellentext::csv(m_tabelle.tabelle())))
         dialoge::meldung(this, texte::text(10015), f->meldung);
     else
         dialoge::gespeichert(m_ui->ButtonExport, pfad);
@@ -313,15 +329,15 @@ void TForm3::SpeedButton3Click() {
 const THandschuh* TForm3::gewaehlterHandschuh() const {
     const int tag = m_raster->Tag();
     if (tag < 0) return nullptr;
-    return m_k.katalog.finde(m_ergebnis.Ergebnisliste[static_cast<std::size_t>(tag)].Nummer);
+    return m_kontext.katalog.finde(m_ergebnis.Ergebnisliste[static_cast<std::size_t>(tag)].Nummer);
 }
 
 void TForm3::SpeedButton7Click() {
     if (const THandschuh* h = gewaehlterHandschuh())
-        Q_EMIT produktZeigen(static_cast<int>(m_k.katalog.indexVon(h)));
+        Q_EMIT produktZeigen(static_cast<int>(m_kontext.katalog.indexVon(h)));
 }
 
 void TForm3::SpeedButton4Click() {
-    ausSucheInDenPlan(m_ui->SpeedButton4, m_k.plan, gewaehlterHandschuh(), texte::text(10019),
-                      texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(),
+                      texte::text(10019), texte::text(10020));
 }

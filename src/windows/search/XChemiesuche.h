@@ -2,6 +2,7 @@
 
 #include "app/Kontext.h"
 #include "data/Chemiesuche.h"
+#include "data/Ergebnistabelle.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -31,7 +32,7 @@ public:
 
     const TChemiesuchErgebnis& ergebnis() const { return m_ergebnis; }
     // What "Print Results" prints: the last search's chemicals, results and requirements.
-    ChemieDruckDaten druckDaten() const;
+    ChemieDruckDaten druckdaten() const;
 
 Q_SIGNALS:
     void produktZeigen(int katalogIndex);
@@ -58,11 +59,12 @@ private:
     const THandschuh* gewaehlterHandschuh() const;
     QComboBox* anforderungsliste(int i) const;
 
-    TKontext& m_k;
+    TKontext& m_kontext;
     std::unique_ptr<Ui::TForm3> m_ui;
     TErgebnisraster* m_raster = nullptr;
     TChemiesuchErgebnis m_ergebnis;
-    TAnforderungen m_gesucht; // the requirements of the last search
+    TErgebnistabelle m_tabelle; // the last search's results in words, as the grid shows them
+    TAnforderungen m_gesucht;   // the requirements of the last search
     bool m_tabelleGeladen = false;
     const QPixmap m_anforderungsbild{QStringLiteral(":/images/anforderungen.png")};
 };

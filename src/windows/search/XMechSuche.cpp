@@ -4,10 +4,10 @@
 
 #include "app/Bildschirm.h"
 #include "app/Dialoge.h"
-#include "app/Planaufnahme.h"
 #include "app/Druckdienst.h"
 #include "app/Fensterstil.h"
 #include "app/Klartext.h"
+#include "app/Planaufnahme.h"
 #include "print/Mechbericht.h"
 #include "texte/Texte.h"
 #include "windows/forms/XHotline.h"
@@ -47,7 +47,7 @@ QButtonGroup* radiogruppe(QGroupBox* box, const QStringList& items) {
 } // namespace
 
 TForm4::TForm4(TKontext& kontext, QWidget* parent)
-    : QDialog(parent), m_k(kontext), m_ui(std::make_unique<Ui::TForm4>()) {
+    : QDialog(parent), m_kontext(kontext), m_ui(std::make_unique<Ui::TForm4>()) {
     m_ui->setupUi(this);
     labelsKlartext(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -76,7 +76,7 @@ TForm4::TForm4(TKontext& kontext, QWidget* parent)
         h->setIconSize(QSize(178, 103));
         h->setToolButtonStyle(Qt::ToolButtonIconOnly);
         h->setAutoRaise(true);
-        connect(h, &QToolButton::clicked, this, [this] { hotlineZeigen(this, m_k); });
+        connect(h, &QToolButton::clicked, this, [this] { hotlineZeigen(this, m_kontext); });
     }
 
     connect(m_ui->SpeedButton5, &QPushButton::clicked, this, &TForm4::SpeedButton5Click);
@@ -94,7 +94,7 @@ TForm4::TForm4(TKontext& kontext, QWidget* parent)
     connect(m_ui->SpeedButton14, &QPushButton::clicked, this, &TForm4::SpeedButton14Click);
     // The markers follow the plan, whoever adds or deletes (the product window beside the search,
     // the plan window).
-    connect(&m_k.plan, &TPlanlisten::geaendert, this, &TForm4::planmarkenSetzen);
+    connect(&m_kontext.plan, &TPlanlisten::geaendert, this, &TForm4::planmarkenSetzen);
     FormCreate();
 }
 
@@ -168,9 +168,9 @@ void TForm4::SpeedButton10Click() {
 void TForm4::SpeedButton3Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_gesucht = antworten();
-    m_k.Suchergebnis = mechsuche(m_k.katalog, m_gesucht);
+    m_kontext.Suchergebnis = mechsuche(m_kontext.katalog, m_gesucht);
     m_ui->ListBox2->clear();
-    m_ui->ListBox2->addItems(mechEintraege(m_k.Suchergebnis, imPlan()));
+    m_ui->ListBox2->addItems(mechEintraege(m_kontext.Suchergebnis, imPlan()));
     seiteZeigen(m_ui->Seite4);
     QApplication::restoreOverrideCursor();
 }
@@ -182,49 +182,50 @@ void TForm4::SpeedButton6Click() {
 int TForm4::gewaehlterEintrag() const {
     const int i = m_ui->ListBox2->currentRow();
     const QListWidgetItem* it = m_ui->ListBox2->currentItem();
-    return it && it->isSelected() && i < m_k.Suchergebnis.size() ? i : -1;
+    return it && it->isSelected() && i < m_kontext.Suchergebnis.size() ? i : -1;
 }
 
 void TForm4::SpeedButton12Click() {
     const int i = gewaehlterEintrag();
     if (i < 0) return;
-    if (const THandschuh* h = m_k.katalog.finde(m_k.Suchergebnis[i]->Nummer))
-        Q_EMIT produktZeigen(static_cast<int>(m_k.katalog.indexVon(h)));
+    if (const THandschuh* h = m_kontext.katalog.finde(m_kontext.Suchergebnis[i]->Nummer))
+        Q_EMIT produktZeigen(static_cast<int>(m_kontext.katalog.indexVon(h)));
 }
 
 void TForm4::SpeedButton11Click() {
     const int i = gewaehlterEintrag();
     // The plan's change marks the entry.
-    ausSucheInDenPlan(m_ui->SpeedButton11, m_k.plan, i < 0 ? nullptr : m_k.Suchergebnis[i],
-                      texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton11, m_kontext.plan,
+                      i < 0 ? nullptr : m_kontext.Suchergebnis[i], texte::text(10019),
+                      texte::text(10020));
 }
 
 std::function<bool(qint32)> TForm4::imPlan() const {
-    return [this](qint32 n) { return m_k.plan.enthaelt(n); };
+    return [this](qint32 n) { return m_kontext.plan.enthaelt(n); };
 }
 
 void TForm4::planmarkenSetzen() {
     // The list shows the last search's result; an entry is rewritten, never replaced, so the
     // selection stays.
-    const QStringList eintraege = mechEintraege(m_k.Suchergebnis, imPlan());
+    const QStringList eintraege = mechEintraege(m_kontext.Suchergebnis, imPlan());
     for (int i = 0; i < m_ui->ListBox2->count() && i < eintraege.size(); ++i)
         if (m_ui->ListBox2->item(i)->text() != eintraege[i])
             m_ui->ListBox2->item(i)->setText(eintraege[i]);
 }
 
-MechDruckDaten TForm4::druckDaten() const {
+MechDruckDaten TForm4::druckdaten() const {
     MechDruckDaten d;
     // The answers the list was found with, not what the controls show since.
     d.antworten = m_gesucht;
     d.grundanforderungen = grundanforderungsTexte(m_gesucht);
     for (int i = 0; i < m_ui->ListBox2->count(); ++i)
         d.eintraege.append(m_ui->ListBox2->item(i)->text());
-    d.fuss = fusszeileHeute(m_k.adressen.An);
+    d.fuss = fusszeileHeute(m_kontext.adressen.An);
     return d;
 }
 
 void TForm4::SpeedButton14Click() {
-    const MechDruckDaten d = druckDaten();
+    const MechDruckDaten d = druckdaten();
     druckdienst::drucken(this, m_ui->SpeedButton14, tr("Ardentix Search Results"),
                          [&d](PageCanvas& c) { mechberichtDrucken(c, d); });
 }

@@ -29,7 +29,7 @@ public:
     // The answers as the controls show them now.
     TMechAntworten antworten() const;
     // What "Print Results" prints: the answers of the last search and the list as shown.
-    MechDruckDaten druckDaten() const;
+    MechDruckDaten druckdaten() const;
 
 Q_SIGNALS:
     void produktZeigen(int katalogIndex);
@@ -55,7 +55,7 @@ private:
     std::function<bool(qint32)> imPlan() const;
     void planmarkenSetzen(); // "(already in glove plan)" as the plan is now
 
-    TKontext& m_k;
+    TKontext& m_kontext;
     std::unique_ptr<Ui::TForm4> m_ui;
     QButtonGroup* m_r1 = nullptr;
     QButtonGroup* m_r2 = nullptr;
