@@ -338,6 +338,6 @@ void TForm3::SpeedButton7Click() {
 }
 
 void TForm3::SpeedButton4Click() {
-    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(),
-                      texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(), texte::text(10019),
+                      texte::text(10020));
 }
