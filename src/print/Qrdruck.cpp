@@ -4,7 +4,9 @@
 
 #include <QRect>
 
-int qrSeite(const QrSymbol& s) { return (s.seite + 2 * kQrRuhezone) * kQrModul; }
+int qrSeite(const QrSymbol& s) {
+    return (s.seite + 2 * kQrRuhezone) * kQrModul;
+}
 
 void qrZeichnen(PageCanvas& c, const QrSymbol& s, QPoint ecke) {
     const QPoint innen = ecke + QPoint(kQrRuhezone * kQrModul, kQrRuhezone * kQrModul);

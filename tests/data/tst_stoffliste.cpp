@@ -233,9 +233,9 @@ private Q_SLOTS:
         const QString meldung = f->meldung();
         QCoreApplication::removeTranslator(&deutsch);
         QCOMPARE(meldung, QStringLiteral("tab.qvr ist beschädigt: Stoff 2 (ab Byte %1) reicht "
-                                              "über das Ende der Datei hinaus (bei Byte %2).")
-                                   .arg(4 + 4 + 4 + (3 * 4 + 3 + 1 + 4 + 5 + 4))
-                                   .arg(gut.size() - 4));
+                                         "über das Ende der Datei hinaus (bei Byte %2).")
+                              .arg(4 + 4 + 4 + (3 * 4 + 3 + 1 + 4 + 5 + 4))
+                              .arg(gut.size() - 4));
     }
 
     // Rows of the usual codes are packed, any other row is kept as it is; both read back whole,

@@ -17,8 +17,8 @@
 #include "shared/KommaText.h"
 #include "shared/gui/RecordingCanvas.h"
 
-#include <QDate>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
@@ -273,8 +273,7 @@ private Q_SLOTS:
         QVERIFY(codeNachschlagen(QStringLiteral(ARDENTIX_ADRESSEN), code, block));
         QCOMPARE(block.An[0], code);
         const FusszeilenDaten fuss =
-            fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32),
-                            QDate(2026, 12, 28));
+            fusszeilenDaten(block.An, QImage(120, 62, QImage::Format_RGB32), QDate(2026, 12, 28));
         RecordingCanvas c(QSizeF(200, 287));
         drucke()[druck].second(c, fuss);
         const QStringList f = seitenpruefung::fehler(c, fuss);

@@ -117,6 +117,7 @@ private Q_SLOTS:
         QTest::newRow("640") << QSize(640, 480) << 640.0 / 1024 << 7.0;
         QTest::newRow("800") << QSize(800, 600) << 800.0 / 1024 << 800.0 / 1024;
         QTest::newRow("1024") << QSize(1024, 768) << 1.0 << 1.0;
+        QTest::newRow("1920") << QSize(1920, 1080) << 1.0 << 1.0;
     }
     void jedesFensterEinmal() {
         QFETCH(QSize, schirm);
@@ -142,6 +143,9 @@ private Q_SLOTS:
         for (const QWidget* w : {static_cast<QWidget*>(form2), static_cast<QWidget*>(form3)})
             QVERIFY2(w->width() <= schirm.width() && w->height() <= schirm.height(),
                      w->metaObject()->className());
+        // The search uses the screen, however large.
+        QVERIFY(form3->width() * 5 >= schirm.width() * 4 &&
+                form3->height() * 5 >= schirm.height() * 4);
         form3->show();
         for (const char* name : {"SpeedButton5", "SpeedButton3"}) {
             auto* k = form3->findChild<QPushButton*>(name);

@@ -14,8 +14,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QStyle>
-#include <QStyleOptionButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,6 +22,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QtTest>
 

@@ -73,12 +73,13 @@ const Benutzung kBenutzung[] = {
     {"print assessment", "  qvr print assessment FILE.GBN [--language ABBR] --pdf OUT\n"
                          "                                   a saved organisational assessment "
                          "as PDF\n"},
-    {"print plan", "  qvr print plan FILE.PLN --data DIR [--link URL] --pdf OUT\n"
-                   "                                   a saved glove plan as PDF; --link: each "
-                   "glove's\n"
-                   "                                   QR code leads to URL/product/CODE and the "
-                   "footer\n"
-                   "                                   names URL/plan/NAME (\"qvr serve\" at URL)\n"},
+    {"print plan",
+     "  qvr print plan FILE.PLN --data DIR [--link URL] --pdf OUT\n"
+     "                                   a saved glove plan as PDF; --link: each "
+     "glove's\n"
+     "                                   QR code leads to URL/product/CODE and the "
+     "footer\n"
+     "                                   names URL/plan/NAME (\"qvr serve\" at URL)\n"},
     {"print", "  qvr print ... --distributor CODE --data DIR\n"
               "                                   any printout with the footer of distributor "
               "CODE of\n"

@@ -44,6 +44,12 @@ QString legende() {
 
 } // namespace
 
+QSize suchfenstergroesse(QSize entwurf, QSize frei) {
+    // Nine tenths of the screen leave the window's frame and a margin in view.
+    const QSize gross = frei * 0.9;
+    return entwurf.expandedTo(gross).boundedTo(frei.expandedTo(entwurf));
+}
+
 TForm3::TForm3(TKontext& kontext, QWidget* parent)
     : QDialog(parent), m_kontext(kontext), m_ui(std::make_unique<Ui::TForm3>()) {
     m_ui->setupUi(this);
@@ -135,6 +141,7 @@ void TForm3::FormCreate() {
         f.setPointSize(7);
         m_ui->Memo1->setFont(f);
     }
+    if (breite >= 1024) resize(suchfenstergroesse(size(), bildschirm::verfuegbar().size()));
     const TAnforderungen vorgabe;
     m_ui->c1->setCurrentIndex(vorgabe.laenge);
     m_ui->c2->setCurrentIndex(vorgabe.temperatur);
@@ -338,6 +345,6 @@ void TForm3::SpeedButton7Click() {
 }
 
 void TForm3::SpeedButton4Click() {
-    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(),
-                      texte::text(10019), texte::text(10020));
+    ausSucheInDenPlan(m_ui->SpeedButton4, m_kontext.plan, gewaehlterHandschuh(), texte::text(10019),
+                      texte::text(10020));
 }

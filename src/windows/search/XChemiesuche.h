@@ -18,6 +18,10 @@ class TErgebnisraster;
 class QComboBox;
 struct ChemieDruckDaten;
 
+// The size the search window opens at on a screen whose free area is `frei`: as drawn
+// (`entwurf`), or larger where the screen has room, so the results grid gets it.
+QSize suchfenstergroesse(QSize entwurf, QSize frei);
+
 // The chemical search: choose chemicals (Krit1), further requirements (Krit2), ranked results
 // (Ergebnis). Created once at start; loads the substance table into the context.
 class TForm3 : public QDialog {
