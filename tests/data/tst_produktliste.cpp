@@ -243,7 +243,7 @@ private Q_SLOTS:
         QFETCH(bool, unlesbar);
         QFETCH(QString, meldung);
         QCOMPARE(QDir::fromNativeSeparators(
-                     Ladefehler{datei, 8, QStringLiteral("why"), unlesbar}.meldung()),
+                     Ladefehler{datei, 8, ladegrund("why"), unlesbar}.meldung()),
                  meldung);
     }
 
