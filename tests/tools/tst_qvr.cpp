@@ -136,7 +136,7 @@ private Q_SLOTS:
             << "verify";
         QTest::newRow("one printout")
             << QStringList{"print", "plan", "--help"} << "qvr print plan FILE.PLN"
-            << "product";
+            << "print product";
         QTest::newRow("whole usage, as the manual page's synopsis begins")
             << QStringList{"--help"} << "Usage: qvr COMMAND [OPTIONS]...\n  qvr catalogue dump"
             << "usage:";
